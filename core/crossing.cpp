@@ -1,0 +1,27 @@
+#include "core/crossing.h"
+
+#include "core/checked.h"
+#include "core/number_text.h"
+
+namespace core {
+
+Crossing FindCrossing(std::string_view slope1, std::string_view slope2,
+                      std::string_view yint1, std::string_view yint2)
+{
+    const double m1 = TextToNumber(slope1);
+    const double m2 = TextToNumber(slope2);
+    const double b1 = TextToNumber(yint1);
+    const double b2 = TextToNumber(yint2);
+
+    if (m1 == m2) {
+        if (b1 == b2)
+            return {CrossingKind::Same, std::string(SameLineCaption)};
+        return {CrossingKind::Parallel, std::string(ParallelCaption)};
+    }
+
+    const double X = Divide(Subtract(b2, b1), Subtract(m1, m2));
+    const float Y = ToSingle(Add(Multiply(m1, X), b1));
+    return {CrossingKind::Point, "(" + NumberToText(X) + ",  " + NumberToText(Y) + ")"};
+}
+
+} // namespace core

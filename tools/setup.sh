@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need,
+# then configures and builds the given CMake preset. Quick when nothing is
+# missing: it asks dpkg first and calls apt only for what is not there.
+set -euo pipefail
+
+preset=${1:-release}
+cd "$(dirname "$0")/.."
+
+packages=(
+    # build
+    cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+    # the faces the window names, mapped through font substitutions
+    fontconfig fonts-comic-neue fonts-liberation fonts-dejavu-core
+    # end-to-end tests: a real X server, pointer clicks, screenshots
+    xvfb xauth xdotool x11-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [[ ! -f build/$preset/build.ninja ]]; then
+    cmake --preset "$preset"
+fi
+cmake --build --preset "$preset"
