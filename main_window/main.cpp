@@ -1,12 +1,12 @@
+#include "main_window/form1.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Quarnby's Trellan"));
-    window.resize(1103, 553);
+    QApplication::setApplicationName(QStringLiteral("Trellan"));
+    Form1 window;
     window.show();
     return app.exec();
 }

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QPainter;
+
+namespace graph {
+
+// The drawing engine behind the graph panel: a picture in world coordinates
+// that is not a widget, so tests and benchmarks can draw into it and read its
+// pixels without a window.
+//
+// Coordinates arrive as doubles and are narrowed to singles, as drawing
+// coordinates are; one beyond the single range is core::Overflow. World
+// points map linearly onto the picture: the scale's first corner is the
+// top-left corner of the picture, its second corner the bottom-right. All
+// drawing is aliased and snapped to whole device pixels, so a segment's
+// pixels depend only on the pixel it starts and ends in.
+class Canvas {
+public:
+    // A picture of the given size in logical pixels, kept at the given device
+    // pixel ratio (each logical pixel is dpr x dpr image pixels).
+    explicit Canvas(QSize logicalSize = {1, 1}, qreal dpr = 1.0,
+                    QColor background = Qt::white, QColor foreground = Qt::black);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // The picture in device pixels; everything drawn so far is in it.
+    const QImage& image() const;
+    QSize logicalSize() const { return logicalSize_; }
+    qreal devicePixelRatio() const { return dpr_; }
+
+    // Resizes the picture, keeping the world extent of the scale, the width
+    // and the font; what was drawn is stretched to the new size.
+    void Resize(QSize logicalSize, qreal dpr);
+
+    // Erases everything drawn; scale, line width and font stay.
+    void Cls();
+
+    // (x1, y1) becomes the top-left corner, (x2, y2) the bottom-right. A
+    // corner with the larger value first mirrors that direction. A scale of
+    // zero extent in either direction is refused with core::Overflow and the
+    // old scale stays.
+    void Scale(double x1, double y1, double x2, double y2);
+
+    // A solid segment in the current width; the current position becomes
+    // (x2, y2).
+    void Line(double x1, double y1, double x2, double y2, QRgb colour);
+
+    // Line width in logical pixels for later segments.
+    void DrawWidth(int pixels);
+    int drawWidth() const { return width_; }
+
+    // Font face for later printed text; the size stays.
+    void FontName(const QString& family);
+    const QFont& font() const { return font_; }
+    void setFont(const QFont& font) { font_ = font; }
+
+    // Writes text with its top-left corner at the current position, in the
+    // foreground colour; only the glyphs are drawn.
+    void Print(const QString& text);
+
+    // The world point under a logical pixel position, in singles.
+    QPointF ToWorld(QPointF logical) const;
+
+    // Device-pixel column and row that a world x or y (narrowed to single)
+    // falls in; lines whose coordinates share a column are drawn the same.
+    double ColumnOf(double x) const;
+    double RowOf(double y) const;
+    int deviceWidth() const { return image_.width(); }
+    int deviceHeight() const { return image_.height(); }
+
+    // The smallest whole number above `from`, and not above `last`, whose
+    // column (or row) differs from that of `from` and can still show: for
+    // walking a grid one distinct pixel line at a time. Nothing when every
+    // later line shares the column of `from` or falls outside the picture.
+    std::optional<double> NextWholeInNewColumn(double from, double last) const;
+    std::optional<double> NextWholeInNewRow(double from, double last) const;
+
+private:
+    struct Axis {
+        double origin = 0; // world value at the picture's leading edge
+        double scale = 1;  // device pixels per world unit (negative when mirrored)
+        double map(double v) const { return (v - origin) * scale; }
+    };
+
+    void applyScale();
+    QPainter& painter();
+    void endPainting() const;
+    int devicePenWidth() const;
+    double cellOf(const Axis& axis, double v) const;
+    std::optional<double> nextWholeInNewCell(const Axis& axis, int cells, double from,
+                                             double last) const;
+
+    QSize logicalSize_;
+    qreal dpr_ = 1.0;
+    QColor background_;
+    QColor foreground_;
+    QImage image_;
+    struct Corners {
+        double x1 = 0, y1 = 0, x2 = 1, y2 = 1;
+    };
+    Corners corners_;
+    Axis xAxis_;
+    Axis yAxis_;
+    int width_ = 1;
+    QFont font_;
+    QPointF current_; // world
+    mutable std::unique_ptr<QPainter> painter_;
+};
+
+} // namespace graph

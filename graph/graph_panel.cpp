@@ -1,0 +1,84 @@
+#include "graph/graph_panel.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace graph {
+
+GraphPanel::GraphPanel(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    fitCanvas();
+}
+
+void GraphPanel::Cls()
+{
+    canvas_.Cls();
+    update();
+}
+
+void GraphPanel::Scale(double x1, double y1, double x2, double y2) { canvas_.Scale(x1, y1, x2, y2); }
+
+void GraphPanel::Line(double x1, double y1, double x2, double y2, QRgb colour)
+{
+    canvas_.Line(x1, y1, x2, y2, colour);
+    update();
+}
+
+void GraphPanel::DrawWidth(int pixels) { canvas_.DrawWidth(pixels); }
+
+void GraphPanel::FontName(const QString& family) { canvas_.FontName(family); }
+
+void GraphPanel::Print(const QString& text)
+{
+    canvas_.Print(text);
+    update();
+}
+
+void GraphPanel::paintEvent(QPaintEvent* event)
+{
+    if (!qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
+        fitCanvas();
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    // Device pixel for device pixel: the picture is kept at the screen's ratio.
+    painter.drawImage(QRectF(inner), canvas_.image(), QRectF(canvas_.image().rect()));
+    painter.end();
+    QFrame::paintEvent(event); // the border
+}
+
+void GraphPanel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    fitCanvas();
+}
+
+void GraphPanel::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        canvas_.setFont(font());
+}
+
+void GraphPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF world = canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
+    emit MouseMove(static_cast<float>(world.x()), static_cast<float>(world.y()));
+    QFrame::mouseMoveEvent(event);
+}
+
+void GraphPanel::fitCanvas()
+{
+    const QSize inner = contentsRect().size();
+    if (inner == canvas_.logicalSize() && qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
+        return;
+    canvas_.Resize(inner, devicePixelRatioF());
+}
+
+} // namespace graph

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "core/line.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace graph {
+class GraphPanel;
+}
+
+class Shape;
+
+// The main window. Its controls are the data: every command reads the fields
+// when it runs and writes its results back into them.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Constructing the window loads it: the controls are laid out, the
+    // window is centred on its screen and both lines are drawn once.
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Gives the panel its world coordinates from the range fields and draws
+    // the grid and the two axes.
+    void DrawFN();
+
+    // Whether the both-lines command adds its report to txt_results.
+    bool PlaceResults = false;
+
+    // Warnings about bad input pass through here: warningRaised is always
+    // emitted; the message box is shown only while showWarnings is true
+    // (tests and the monkey test turn it off to read warnings instead).
+    bool showWarnings = true;
+
+    // Line one inputs
+    QLineEdit* t1 = nullptr;
+    QLineEdit* t2 = nullptr;
+    QLineEdit* t3 = nullptr;
+    QLineEdit* t4 = nullptr;
+    QLabel* lbl_l1 = nullptr;
+    // Line two inputs
+    QLineEdit* t1_b = nullptr;
+    QLineEdit* t2_b = nullptr;
+    QLineEdit* t3_b = nullptr;
+    QLineEdit* t4_b = nullptr;
+    QLabel* lbl_l2 = nullptr;
+    // Equation rows: element 0 heads line one, element 1 line two
+    std::array<QLabel*, 2> lbl_y1{};
+    QLineEdit* txt_slope1 = nullptr;
+    QLabel* lbl_x1 = nullptr;
+    QLineEdit* txt_yint1 = nullptr;
+    QLineEdit* txt_eqn1 = nullptr;
+    QLabel* lbl_xyintline1 = nullptr;
+    QLineEdit* txt_l1xint = nullptr;
+    QLineEdit* txt_l1yint = nullptr;
+    QLineEdit* txt_slope2 = nullptr;
+    QLabel* lbl_x2 = nullptr;
+    QLineEdit* txt_yint2 = nullptr;
+    QLineEdit* txt_eqn2 = nullptr;
+    QLabel* lbl_xyintline2 = nullptr;
+    QLineEdit* txt_l2xint = nullptr;
+    QLineEdit* txt_l2yint = nullptr;
+    // Crossing point and report
+    QLabel* lbl_intval = nullptr;
+    QLabel* lblAns = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPlainTextEdit* txt_results = nullptr;
+    // Plotted range
+    QLineEdit* txmin = nullptr;
+    QLineEdit* txmax = nullptr;
+    // Graph panel and mouse readout
+    graph::GraphPanel* p1 = nullptr;
+    QLabel* lbl_yaxis = nullptr;
+    QLabel* lbl_mouscoord = nullptr;
+    QLabel* lbl_mouscoords = nullptr;
+    QLineEdit* tx = nullptr;
+    QLineEdit* ty = nullptr;
+    // Commands
+    QPushButton* draw_line1 = nullptr;
+    QPushButton* draw_line2 = nullptr;
+    QPushButton* cmd_bothlines = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* cmd_quit = nullptr;
+    // Other
+    QLabel* lblCredits = nullptr;
+    Shape* Shape1 = nullptr;
+    Shape* Shape2 = nullptr;
+
+signals:
+    void warningRaised(const QString& text);
+
+public slots:
+    void cmd_bothlines_Click();
+    void draw_line1_Click();
+    void draw_line2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Check1_Click();
+    void cmd_quit_Click();
+    void lblCredits_Click();
+    void p1_MouseMove(float X, float Y);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // form1_layout.cpp: creates every control at its place with its text,
+    // font, colours, stacking and focus order.
+    void createControls();
+    void connectHandlers();
+
+    void DrawTickMarks();
+    void FindIntersection();
+    void centreOnScreen();
+    void warn(const QString& text);
+
+    // form1_commands.cpp: the command bodies. They end at a failing step by
+    // throwing bad_input::Stop; the handlers decide whether to warn.
+    void runBothLines();
+    void runDrawLine(int line);
+    void zoom(double step);
+    core::EndPoints readEndPoints(int line) const;
+    void drawSegment(int line, const core::EndPoints& p);
+    QString xAxisCrossing(int line, const core::EndPoints& p) const;
+};

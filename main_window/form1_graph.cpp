@@ -1,0 +1,182 @@
+// The graph side of the main window: the plot frame, the tick marks, the
+// pointer readout and the two zoom commands.
+#include "main_window/form1.h"
+
+#include "core/checked.h"
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "graph/graph_panel.h"
+#include "graph/qb_color.h"
+#include "main_window/bad_input.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include <cstdint>
+
+using graph::QBColor;
+
+namespace {
+
+double valOf(const QLineEdit* field) { return core::Val(field->text().toStdString()); }
+
+// Runs one step of a command whose failing steps are skipped silently.
+template <typename Step>
+void skipOnFailure(Step&& step)
+{
+    try {
+        step();
+    } catch (const core::ArithmeticError&) {
+    }
+}
+
+bool withinSingleRange(double x)
+{
+    try {
+        core::ToSingle(x);
+        return true;
+    } catch (const core::Overflow&) {
+        return false;
+    }
+}
+
+// The whole-number text the panel prints: a blank in place of the sign for
+// zero and above, and a blank behind.
+QString tickText(int n) { return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n) + ' '; }
+
+} // namespace
+
+void Form1::DrawFN()
+{
+    double L = 0, U = 0; // a bound that cannot be read counts as 0
+    skipOnFailure([&] { L = valOf(txmin); });
+    skipOnFailure([&] { U = valOf(txmax); });
+    skipOnFailure([&] { p1->Scale(L, L, U, U); });
+    skipOnFailure([&] { p1->DrawWidth(1); });
+
+    // A grid line at every whole number from Int(L) to Int(U). Lines that
+    // fall on the same pixel column (or row) are the same pixels, so each is
+    // drawn once; with a bound beyond the drawing range no grid line can be
+    // drawn at all.
+    const double first = core::Int(L), last = core::Int(U);
+    const bool drawable = withinSingleRange(L) && withinSingleRange(U);
+    skipOnFailure([&] {
+        for (double i = first; drawable && i <= last;) {
+            skipOnFailure([&] { p1->Line(i, L, i, U, QBColor(5)); });
+            const auto next = p1->canvas().NextWholeInNewColumn(i, last);
+            if (!next)
+                break;
+            i = *next;
+        }
+    });
+    skipOnFailure([&] {
+        for (double j = first; drawable && j <= last;) {
+            skipOnFailure([&] { p1->Line(L, j, U, j, QBColor(8)); });
+            const auto next = p1->canvas().NextWholeInNewRow(j, last);
+            if (!next)
+                break;
+            j = *next;
+        }
+    });
+    skipOnFailure([&] {
+        p1->DrawWidth(2);
+        p1->Line(L, 0, U, 0, QBColor(12));
+    });
+    skipOnFailure([&] {
+        p1->DrawWidth(2);
+        p1->Line(0, L, 0, U, QBColor(12));
+    });
+    skipOnFailure([&] { p1->FontName(QStringLiteral("Arial Narrow")); });
+}
+
+void Form1::DrawTickMarks()
+{
+    double L = 0, U = 0;
+    try {
+        L = valOf(txmin);
+    } catch (const core::Overflow&) {
+        throw bad_input::Stop{bad_input::FieldTooLarge(QStringLiteral("The lowest value of the range"))};
+    }
+    try {
+        U = valOf(txmax);
+    } catch (const core::Overflow&) {
+        throw bad_input::Stop{bad_input::FieldTooLarge(QStringLiteral("The highest value of the range"))};
+    }
+    try {
+        p1->Scale(L, L, U, U);
+    } catch (const core::ArithmeticError&) {
+        if (L == U)
+            throw bad_input::Stop{bad_input::RangeEmpty(L)};
+        throw bad_input::Stop{bad_input::RangeBeyondDrawing()};
+    }
+
+    std::int16_t first = 0, last = 0;
+    try {
+        first = core::ToInteger16(core::Int(L));
+        last = core::ToInteger16(core::Int(U));
+    } catch (const core::Overflow&) {
+        throw bad_input::Stop{bad_input::RangeTooWide(L, U)};
+    }
+
+    const QRgb tickColour = QBColor(12);
+    for (int i = first; i <= last; ++i) {
+        p1->Line(i, 0.2, i, -0.2, tickColour);
+        p1->Print(tickText(i));
+    }
+    // The 16-bit counter cannot step past its largest value.
+    if (last == INT16_MAX)
+        throw bad_input::Stop{bad_input::RangeTooWide(L, U)};
+    for (int j = first; j <= last; ++j) {
+        p1->Line(-0.2, j, 0.2, j, tickColour);
+        p1->Print(tickText(-j)); // panel row j is the user's y = -j
+    }
+}
+
+void Form1::p1_MouseMove(float X, float Y)
+{
+    // The range fields are rewritten in their plain form and set the scale
+    // for the moves that follow. A bound too large to read, or a range of
+    // zero extent, leaves the fields and the scale as they were.
+    try {
+        const double L = valOf(txmin);
+        const double U = valOf(txmax);
+        const QString lower = QString::fromStdString(core::NumberToText(L));
+        const QString upper = QString::fromStdString(core::NumberToText(U));
+        if (txmin->text() != lower)
+            txmin->setText(lower);
+        if (txmax->text() != upper)
+            txmax->setText(upper);
+        p1->Scale(L, L, U, U);
+    } catch (const core::ArithmeticError&) {
+    }
+    tx->setText(QString::fromStdString(core::NumberToText(core::Round(X, 2))).left(4));
+    ty->setText(QString::fromStdString(core::NumberToText(core::Round(-Y, 2))).left(4));
+}
+
+void Form1::Command1_Click() { zoom(1); }
+
+void Form1::Command2_Click() { zoom(-1); }
+
+void Form1::zoom(double step)
+{
+    double lo = 0, hi = 0; // a bound that cannot be read counts as 0
+    skipOnFailure([&] { lo = valOf(txmin); });
+    skipOnFailure([&] { hi = valOf(txmax); });
+    skipOnFailure([&] {
+        lo = core::Subtract(lo, step);
+        txmin->setText(QString::fromStdString(core::NumberToText(lo)));
+    });
+    skipOnFailure([&] {
+        hi = core::Add(hi, step);
+        txmax->setText(QString::fromStdString(core::NumberToText(hi)));
+    });
+    // The redraw adds no report and warns of nothing; afterwards reports are
+    // on exactly when the check box shows its tick.
+    PlaceResults = false;
+    try {
+        runBothLines();
+    } catch (const bad_input::Stop&) {
+    } catch (const core::ArithmeticError&) {
+    }
+    PlaceResults = Check1->checkState() != Qt::Unchecked;
+}
