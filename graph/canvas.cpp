@@ -13,39 +13,54 @@ namespace graph {
 
 namespace {
 
-// Cuts the segment (x1, y1)-(x2, y2) to the rectangle [lo, hi] in both
-// directions (Liang-Barsky). False when nothing of it lies inside.
-bool clip(double& x1, double& y1, double& x2, double& y2, double loX, double hiX, double loY,
-          double hiY)
+struct Box {
+    double xLo, xHi, yLo, yHi;
+    bool contains(double x, double y) const { return x >= xLo && x <= xHi && y >= yLo && y <= yHi; }
+};
+
+// Cuts the segment (x1, y1)-(x2, y2), given in world singles, to the box.
+// False when nothing of it lies inside. The crossings with the box's edges
+// come from the line's equation y * dx = x * dy + c, with c = x2 * y1 - x1 * y2
+// computed from exact products of singles, so a segment whose end points lie
+// astronomically far outside is still cut where it really crosses.
+bool clip(double& x1, double& y1, double& x2, double& y2, const Box& box)
 {
-    double t0 = 0.0, t1 = 1.0;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const auto edge = [&](double p, double q) {
-        if (p == 0.0)
-            return q >= 0.0;
-        const double t = q / p;
-        if (p < 0.0) {
-            if (t > t1)
-                return false;
-            t0 = std::max(t0, t);
-        } else {
-            if (t < t0)
-                return false;
-            t1 = std::min(t1, t);
-        }
+    if (box.contains(x1, y1) && box.contains(x2, y2))
         return true;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double c = std::fma(x2, y1, -(x1 * y2));
+    struct Candidate {
+        double t, x, y; // t orders points along the segment
     };
-    if (!edge(-dx, x1 - loX) || !edge(dx, hiX - x1) || !edge(-dy, y1 - loY) || !edge(dy, hiY - y1))
+    Candidate found[6];
+    int n = 0;
+    const bool alongX = std::fabs(dx) >= std::fabs(dy);
+    const auto add = [&](double x, double y) {
+        if (box.contains(x, y) && n < 6)
+            found[n++] = {alongX ? (x - x1) / dx : (y - y1) / dy, x, y};
+    };
+    const auto between = [](double v, double a, double b) {
+        return v >= std::min(a, b) && v <= std::max(a, b);
+    };
+    add(x1, y1);
+    add(x2, y2);
+    if (dx != 0)
+        for (const double X : {box.xLo, box.xHi})
+            if (between(X, x1, x2))
+                add(X, dy == 0 ? y1 : std::clamp((X * dy + c) / dx, std::min(y1, y2), std::max(y1, y2)));
+    if (dy != 0)
+        for (const double Y : {box.yLo, box.yHi})
+            if (between(Y, y1, y2))
+                add(dx == 0 ? x1 : std::clamp((Y * dx - c) / dy, std::min(x1, x2), std::max(x1, x2)), Y);
+    if (n == 0)
         return false;
-    const double ox = x1, oy = y1;
-    if (t1 < 1.0) {
-        x2 = ox + t1 * dx;
-        y2 = oy + t1 * dy;
-    }
-    if (t0 > 0.0) {
-        x1 = ox + t0 * dx;
-        y1 = oy + t0 * dy;
-    }
+    const auto [first, last] = std::minmax_element(
+        found, found + n, [](const Candidate& a, const Candidate& b) { return a.t < b.t; });
+    const Candidate a = *first, b = *last;
+    x1 = a.x;
+    y1 = a.y;
+    x2 = b.x;
+    y2 = b.y;
     return true;
 }
 
@@ -129,21 +144,27 @@ void Canvas::endPainting() const { painter_.reset(); }
 
 void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
 {
-    const double fx1 = core::ToSingle(x1), fy1 = core::ToSingle(y1);
-    const double fx2 = core::ToSingle(x2), fy2 = core::ToSingle(y2);
+    double fx1 = core::ToSingle(x1), fy1 = core::ToSingle(y1);
+    double fx2 = core::ToSingle(x2), fy2 = core::ToSingle(y2);
     current_ = {fx2, fy2};
 
-    // Device positions, snapped to whole pixels, of the part that can show.
-    double dx1 = std::floor(xAxis_.map(fx1) + 0.5), dy1 = std::floor(yAxis_.map(fy1) + 0.5);
-    double dx2 = std::floor(xAxis_.map(fx2) + 0.5), dy2 = std::floor(yAxis_.map(fy2) + 0.5);
+    // Only the part that can show is mapped to device pixels, snapped whole.
     const double margin = devicePenWidth() + 2;
-    if (!clip(dx1, dy1, dx2, dy2, -margin, image_.width() - 1 + margin, -margin,
-              image_.height() - 1 + margin))
+    const auto worldEdges = [&](const Axis& axis, int cells) {
+        const double a = axis.origin - margin / axis.scale;
+        const double b = axis.origin + (cells - 1 + margin) / axis.scale;
+        return std::pair{std::min(a, b), std::max(a, b)};
+    };
+    const auto [xLo, xHi] = worldEdges(xAxis_, image_.width());
+    const auto [yLo, yHi] = worldEdges(yAxis_, image_.height());
+    if (!clip(fx1, fy1, fx2, fy2, {xLo, xHi, yLo, yHi}))
         return;
 
+    const QPointF from(std::floor(xAxis_.map(fx1) + 0.5), std::floor(yAxis_.map(fy1) + 0.5));
+    const QPointF to(std::floor(xAxis_.map(fx2) + 0.5), std::floor(yAxis_.map(fy2) + 0.5));
     QPainter& p = painter();
     p.setPen(QPen(QColor(colour), devicePenWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawLine(QPointF(std::round(dx1), std::round(dy1)), QPointF(std::round(dx2), std::round(dy2)));
+    p.drawLine(from, to);
 }
 
 void Canvas::DrawWidth(int pixels) { width_ = std::max(1, pixels); }

@@ -19,11 +19,16 @@ GraphPanel::GraphPanel(QWidget* parent) : QFrame(parent)
 
 void GraphPanel::Cls()
 {
+    fitCanvas(); // a hidden panel gets no resize event: look before drawing
     canvas_.Cls();
     update();
 }
 
-void GraphPanel::Scale(double x1, double y1, double x2, double y2) { canvas_.Scale(x1, y1, x2, y2); }
+void GraphPanel::Scale(double x1, double y1, double x2, double y2)
+{
+    fitCanvas();
+    canvas_.Scale(x1, y1, x2, y2);
+}
 
 void GraphPanel::Line(double x1, double y1, double x2, double y2, QRgb colour)
 {
