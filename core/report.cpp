@@ -1,20 +1,23 @@
 #include "core/report.h"
 
+#include <initializer_list>
+
 namespace core {
 
 std::string ResultsReport(const ReportFields& f)
 {
-    std::string r;
-    r.reserve(160);
-    r.append(" Intersection: ").append(f.caption).append("\r\n");
-    r.append(" P1 = ( ").append(f.x1).append(" , ").append(f.y1);
-    r.append(" ) , P2 = ( ").append(f.x2).append(" , ").append(f.y2).append(" )  ");
-    r.append("     Equation 1:  ").append(f.equation1).append("\r\n");
-    r.append(" P3 = ( ").append(f.x1b).append(" , ").append(f.y1b);
-    r.append(" ) , P4 = ( ").append(f.x2b).append(" , ").append(f.y2b).append(" ) ");
-    r.append("     Equation 2:  ").append(f.equation2);
-    r.append("\r\n\n\r\n");
-    return r;
+    const std::initializer_list<std::string_view> pieces = {
+        " Intersection: ", f.caption, "\r\n",
+        " P1 = ( ", f.x1, " , ", f.y1, " ) , P2 = ( ", f.x2, " , ", f.y2, " )  ",
+        "     Equation 1:  ", f.equation1, "\r\n",
+        " P3 = ( ", f.x1b, " , ", f.y1b, " ) , P4 = ( ", f.x2b, " , ", f.y2b, " ) ",
+        "     Equation 2:  ", f.equation2,
+        "\r\n\n\r\n",
+    };
+    std::string report;
+    for (const std::string_view piece : pieces)
+        report.insert(report.end(), piece.begin(), piece.end());
+    return report;
 }
 
 } // namespace core

@@ -35,23 +35,32 @@ bool clip(double& x1, double& y1, double& x2, double& y2, const Box& box)
     Candidate found[6];
     int n = 0;
     const bool alongX = std::fabs(dx) >= std::fabs(dy);
+    // A crossing computed for one edge may miss the box by a rounding error
+    // at a corner; within a hair of the box it counts as inside.
+    const double hairX = (box.xHi - box.xLo) * 1e-9, hairY = (box.yHi - box.yLo) * 1e-9;
     const auto add = [&](double x, double y) {
-        if (box.contains(x, y) && n < 6)
+        if (x >= box.xLo - hairX && x <= box.xHi + hairX && y >= box.yLo - hairY
+            && y <= box.yHi + hairY && n < 6) {
+            x = std::clamp(x, box.xLo, box.xHi);
+            y = std::clamp(y, box.yLo, box.yHi);
             found[n++] = {alongX ? (x - x1) / dx : (y - y1) / dy, x, y};
+        }
     };
     const auto between = [](double v, double a, double b) {
         return v >= std::min(a, b) && v <= std::max(a, b);
     };
-    add(x1, y1);
-    add(x2, y2);
+    if (box.contains(x1, y1))
+        add(x1, y1);
+    if (box.contains(x2, y2))
+        add(x2, y2);
     if (dx != 0)
         for (const double X : {box.xLo, box.xHi})
             if (between(X, x1, x2))
-                add(X, dy == 0 ? y1 : std::clamp((X * dy + c) / dx, std::min(y1, y2), std::max(y1, y2)));
+                add(X, dy == 0 ? y1 : (X * dy + c) / dx);
     if (dy != 0)
         for (const double Y : {box.yLo, box.yHi})
             if (between(Y, y1, y2))
-                add(dx == 0 ? x1 : std::clamp((Y * dx - c) / dy, std::min(x1, x2), std::max(x1, x2)), Y);
+                add(dx == 0 ? x1 : (Y * dx - c) / dy, Y);
     if (n == 0)
         return false;
     const auto [first, last] = std::minmax_element(
