@@ -12,6 +12,8 @@ packages=(
     cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
     # the faces the window names, mapped through font substitutions
     fontconfig fonts-comic-neue fonts-liberation fonts-dejavu-core
+    # the narrow sans face that stands in for "Tahoma"
+    fonts-dejavu-extra
     # end-to-end tests: a real X server, pointer clicks, screenshots
     xvfb xauth xdotool x11-utils imagemagick
 )

@@ -1,0 +1,7 @@
+#pragma once
+
+// The window asks for its faces by their classic names ("Comic Sans MS",
+// "Tahoma", "MS Sans Serif", "Arial Narrow"). Where those faces are not
+// installed, each name is mapped onto a free face of the same kind that the
+// setup script installs. Safe to call more than once.
+void installFontSubstitutions();

@@ -1,0 +1,59 @@
+#include "main_window/picture_button.h"
+
+#include "main_window/button_picture.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QPen>
+
+PictureButton::PictureButton(const QStringList& words, QSize pictureSize, const QColor& face,
+                             const QColor& background, QWidget* parent)
+    : QPushButton(parent), words_(words), pictureSize_(pictureSize), face_(face)
+{
+    setAccessibleName(words.join(QLatin1Char(' ')));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, background);
+    setPalette(colours);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureButton::setLetterSpacing(qreal pixels)
+{
+    letterSpacing_ = pixels;
+    cached_ = QPixmap();
+    update();
+}
+
+QPixmap PictureButton::picture(qreal devicePixelRatio) const
+{
+    if (cached_.isNull() || cached_.devicePixelRatio() != devicePixelRatio)
+        cached_ = buttonPicture(words_, pictureSize_, face_, letterSpacing_, devicePixelRatio);
+    return cached_;
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+
+    // Centred on the button; a pressed button shows its face moved one pixel
+    // down and right, as if pushed in.
+    QRect target(QPoint((width() - pictureSize_.width()) / 2,
+                        (height() - pictureSize_.height()) / 2),
+                 pictureSize_);
+    if (isDown() || isChecked())
+        target.translate(1, 1);
+    painter.drawPixmap(target.topLeft(), picture(devicePixelRatioF()));
+    if (isDown() || isChecked()) {
+        // The shadow of a pushed-in face on its top and left edges.
+        painter.fillRect(QRect(target.left(), target.top(), target.width(), 1), Qt::black);
+        painter.fillRect(QRect(target.left(), target.top(), 1, target.height()), Qt::black);
+    }
+
+    if (hasFocus()) {
+        // A dotted ring inside the bevel, whatever the widget style.
+        QPen dots(Qt::black, 1, Qt::DotLine);
+        painter.setPen(dots);
+        painter.drawRect(target.intersected(rect()).adjusted(3, 3, -4, -4));
+    }
+}

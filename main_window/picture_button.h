@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSize>
+#include <QStringList>
+
+// A push button that shows a picture instead of a caption: it fills its
+// background colour (the palette's Button role) and draws the picture
+// centred on it, cut at its edges where the picture is larger than the
+// button. The words of the picture become the button's accessible name.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    PictureButton(const QStringList& words, QSize pictureSize, const QColor& face,
+                  const QColor& background, QWidget* parent = nullptr);
+
+    // Pixels added between the letters of the words.
+    void setLetterSpacing(qreal pixels);
+
+    // The picture at the given device pixel ratio.
+    QPixmap picture(qreal devicePixelRatio = 1) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList words_;
+    QSize pictureSize_;
+    QColor face_;
+    qreal letterSpacing_ = 0;
+    mutable QPixmap cached_;
+};
