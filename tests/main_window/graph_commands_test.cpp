@@ -1,0 +1,399 @@
+#include "form1_fixture.h"
+
+#include "core/number_text.h"
+#include "graph/canvas.h"
+#include "graph/graph_panel.h"
+#include "graph/qb_color.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <cmath>
+
+namespace {
+
+const QRgb magenta = qRgb(128, 0, 128), grey = qRgb(128, 128, 128), lightRed = qRgb(255, 0, 0);
+
+// Columns (or rows) along one line of pixels that hold the colour.
+QList<int> runsOf(const QImage& image, QRgb colour, int fixed, bool alongRow)
+{
+    QList<int> hits;
+    const int n = alongRow ? image.width() : image.height();
+    for (int k = 0; k < n; ++k)
+        if ((alongRow ? image.pixel(k, fixed) : image.pixel(fixed, k)) == colour)
+            hits << k;
+    return hits;
+}
+
+// The plot frame drawn the plain way, a line for every whole number.
+void plainFrame(graph::Canvas& c, double L, double U)
+{
+    try {
+        c.Scale(L, L, U, U);
+    } catch (...) {
+    }
+    c.DrawWidth(1);
+    for (double i = std::floor(L); i <= std::floor(U); i += 1)
+        c.Line(i, L, i, U, graph::QBColor(5));
+    for (double j = std::floor(L); j <= std::floor(U); j += 1)
+        c.Line(L, j, U, j, graph::QBColor(8));
+    c.DrawWidth(2);
+    c.Line(L, 0, U, 0, graph::QBColor(12));
+    c.Line(0, L, 0, U, graph::QBColor(12));
+}
+
+} // namespace
+
+class GraphCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultFrame();
+    void frameEdgeCases_data();
+    void frameEdgeCases();
+    void frameIsPixelIdenticalToThePlainLoop_data();
+    void frameIsPixelIdenticalToThePlainLoop();
+    void veryWideRangesDrawNothingAndWarn();
+    void drawLine_data();
+    void drawLine();
+    void drawLineVerticalWarnsAndKeepsFields();
+    void rangeWarnings_data();
+    void rangeWarnings();
+    void readout_data();
+    void readout();
+    void readoutRewritesTheRange_data();
+    void readoutRewritesTheRange();
+    void readoutFromTheRealPointer();
+    void zoom_data();
+    void zoom();
+    void zoomInPastAnEmptyRange();
+    void zoomAddsNoReportButTheNextClickDoes();
+    void zoomWithAVerticalLineEndsSilently();
+};
+
+void GraphCommandsTest::defaultFrame()
+{
+    LoadedForm f;
+    f->p1->Cls();
+    f->DrawFN();
+    const QImage image = f->p1->canvas().image();
+    const graph::Canvas& c = f->p1->canvas();
+    // Between two grid rows: 20 magenta columns, the one at 0 under the axis.
+    const int row = static_cast<int>(c.RowOf(0.5));
+    QCOMPARE(runsOf(image, magenta, row, true).size(), 20);
+    QCOMPARE(runsOf(image, lightRed, row, true).size(), 2); // y axis, 2 pixels wide
+    const int column = static_cast<int>(c.ColumnOf(0.5));
+    QCOMPARE(runsOf(image, grey, column, false).size(), 20);
+    QCOMPARE(runsOf(image, lightRed, column, false).size(), 2);
+    // The axes cross at the centre.
+    QCOMPARE(image.pixel(image.width() / 2, image.height() / 2), lightRed);
+    // The edge lines at -10 and 10 show.
+    QCOMPARE(image.pixel(0, row), magenta);
+    QCOMPARE(image.pixel(image.width() - 1, row), magenta);
+}
+
+void GraphCommandsTest::frameEdgeCases_data()
+{
+    QTest::addColumn<QString>("lower");
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<int>("magentaColumns");
+    QTest::addColumn<QPoint>("axisPixel"); // a pixel the axes cover, in fractions of 1000
+    QTest::newRow("-2.5..3.5") << "-2.5" << "3.5" << 5 << QPoint(417, 417);
+    QTest::newRow("0..20: axes along the top and left edges") << "0" << "20" << 20 << QPoint(0, 500);
+    QTest::newRow("10..-10: no grid, axes still drawn") << "10" << "-10" << 0 << QPoint(500, 500);
+    QTest::newRow("letters read as 0, 5abc as 5") << "abc" << "5abc" << 5 << QPoint(0, 500);
+}
+
+void GraphCommandsTest::frameEdgeCases()
+{
+    QFETCH(QString, lower);
+    QFETCH(QString, upper);
+    QFETCH(int, magentaColumns);
+    QFETCH(QPoint, axisPixel);
+    LoadedForm f;
+    f->txmin->setText(lower);
+    f->txmax->setText(upper);
+    f->p1->Cls();
+    f->DrawFN();
+    const QImage image = f->p1->canvas().image();
+    const int row = image.height() / 3 + 1;
+    QCOMPARE(runsOf(image, magenta, row, true).size(), magentaColumns);
+    const QPoint at((image.width() - 1) * axisPixel.x() / 1000, (image.height() - 1) * axisPixel.y() / 1000);
+    QCOMPARE(image.pixel(at), lightRed);
+}
+
+void GraphCommandsTest::frameIsPixelIdenticalToThePlainLoop_data()
+{
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<double>("upper");
+    for (const auto& [l, u] : std::initializer_list<std::pair<double, double>>{
+             {-10, 10}, {-2.5, 3.5}, {0, 20}, {10, -10}, {0.5, 0.7}, {-100, 100}, {-1000, 1000},
+             {-32768, 32766}, {-250000, 250000}, {123456.5, 124999.25}, {-1, 1}})
+        QTest::addRow("%g..%g", l, u) << l << u;
+}
+
+void GraphCommandsTest::frameIsPixelIdenticalToThePlainLoop()
+{
+    QFETCH(double, lower);
+    QFETCH(double, upper);
+    LoadedForm f;
+    f->txmin->setText(QString::fromStdString(core::NumberToText(lower)));
+    f->txmax->setText(QString::fromStdString(core::NumberToText(upper)));
+    f->p1->Cls();
+    f->DrawFN();
+    const graph::Canvas& drawn = f->p1->canvas();
+    graph::Canvas plain(drawn.logicalSize(), drawn.devicePixelRatio());
+    plainFrame(plain, lower, upper);
+    QCOMPARE(drawn.image(), plain.image());
+}
+
+void GraphCommandsTest::veryWideRangesDrawNothingAndWarn()
+{
+    LoadedForm f;
+    LoadedForm::type(f->txmin, "-1E+300");
+    LoadedForm::type(f->txmax, "1E+300");
+    LoadedForm::click(f->cmd_bothlines);
+    QCOMPARE(f.warnings.size(), 1);
+    QVERIFY(f.warnings[0].contains("between -3.402823E+38 and 3.402823E+38"));
+    LoadedForm::type(f->txmin, "-1E+30");
+    LoadedForm::type(f->txmax, "1E+30");
+    LoadedForm::click(f->cmd_bothlines);
+    QCOMPARE(f.warnings.size(), 2);
+    QVERIFY(f.warnings[1].startsWith("The range from -1E+30 to 1E+30 is too wide"));
+}
+
+void GraphCommandsTest::drawLine_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QStringList>("own");   // slope, yint, eqn, yaxis, xaxis
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<QPointF>("onSegment"); // user point
+    QTest::newRow("line 1") << 1 << QStringList{"0.5", "3", " Y = 0.5 X +  3", "3", "-6"}
+                            << qRgb(0, 128, 128) << QPointF(1, 3.5);
+    QTest::newRow("line 2") << 2 << QStringList{"1", "2", " Y = 1 X +  2", "2", "-2"}
+                            << qRgb(0, 128, 0) << QPointF(4, 6);
+}
+
+void GraphCommandsTest::drawLine()
+{
+    QFETCH(int, line);
+    QFETCH(QStringList, own);
+    QFETCH(QRgb, colour);
+    QFETCH(QPointF, onSegment);
+    LoadedForm f;
+    LoadedForm::click(f->Check1);
+    LoadedForm::click(line == 1 ? f->draw_line1 : f->draw_line2);
+    QLineEdit* const mine[] = {line == 1 ? f->txt_slope1 : f->txt_slope2,
+                               line == 1 ? f->txt_yint1 : f->txt_yint2,
+                               line == 1 ? f->txt_eqn1 : f->txt_eqn2,
+                               line == 1 ? f->txt_l1yint : f->txt_l2yint,
+                               line == 1 ? f->txt_l1xint : f->txt_l2xint};
+    QLineEdit* const others[] = {line == 1 ? f->txt_slope2 : f->txt_slope1,
+                                 line == 1 ? f->txt_yint2 : f->txt_yint1,
+                                 line == 1 ? f->txt_eqn2 : f->txt_eqn1,
+                                 line == 1 ? f->txt_l2yint : f->txt_l1yint,
+                                 line == 1 ? f->txt_l2xint : f->txt_l1xint};
+    for (int k = 0; k < 5; ++k) {
+        QCOMPARE(mine[k]->text(), own[k]);
+        QCOMPARE(others[k]->text(), QString());
+    }
+    QCOMPARE(f->lblAns->text(), QString());
+    QCOMPARE(f->txt_results->toPlainText(), QString()); // no report from a single line
+    const graph::Canvas& c = f->p1->canvas();
+    const QImage& image = c.image();
+    QCOMPARE(image.pixel(static_cast<int>(c.ColumnOf(onSegment.x())),
+                         static_cast<int>(c.RowOf(-onSegment.y()))),
+             colour);
+    const QRgb otherColour = line == 1 ? qRgb(0, 128, 0) : qRgb(0, 128, 128);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY(image.pixel(x, y) != otherColour);
+}
+
+void GraphCommandsTest::drawLineVerticalWarnsAndKeepsFields()
+{
+    LoadedForm f;
+    LoadedForm::type(f->t3, "-6");
+    LoadedForm::click(f->draw_line1);
+    QCOMPARE(f.warnings, QStringList{"Line 1 is vertical (X1 = X2 = -6): it has no slope. Its "
+                                     "equation is X = -6."});
+    QCOMPARE(f->txt_slope1->text(), "0.5");
+    QCOMPARE(f->txt_slope2->text(), "1");
+    QCOMPARE(f->lblAns->text(), "(2,  4)");
+}
+
+void GraphCommandsTest::rangeWarnings_data()
+{
+    QTest::addColumn<QString>("lower");
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("upper bound 40000")
+        << "-10" << "40000"
+        << "The range from -10 to 40000 is too wide to number its axes. Ranges whose whole "
+           "numbers lie from -32768 to 32766 work.";
+    QTest::newRow("upper bound 32767: the counter cannot step past it")
+        << "0" << "32767"
+        << "The range from 0 to 32767 is too wide to number its axes. Ranges whose whole "
+           "numbers lie from -32768 to 32766 work.";
+    QTest::newRow("equal bounds")
+        << "5" << "5abc" << "The range from 5 to 5 is empty: the lowest and highest values must differ.";
+    QTest::newRow("bound beyond the double range")
+        << "-1e999" << "10"
+        << "The lowest value of the range holds a number too large to work with. Numbers from "
+           "-1.79769313486232E+308 to 1.79769313486232E+308 work.";
+}
+
+void GraphCommandsTest::rangeWarnings()
+{
+    QFETCH(QString, lower);
+    QFETCH(QString, upper);
+    QFETCH(QString, warning);
+    LoadedForm f;
+    LoadedForm::type(f->txmin, lower);
+    LoadedForm::type(f->txmax, upper);
+    LoadedForm::click(f->cmd_bothlines);
+    QCOMPARE(f.warnings, QStringList{warning});
+    QCOMPARE(f->txt_slope1->text(), "0.5"); // later steps did not run
+    f.warnings.clear();
+    LoadedForm::click(f->draw_line2);
+    QCOMPARE(f.warnings, QStringList{warning});
+}
+
+void GraphCommandsTest::readout_data()
+{
+    QTest::addColumn<float>("X");
+    QTest::addColumn<float>("Y"); // panel coordinates: the user's y is -Y
+    QTest::addColumn<QString>("tx");
+    QTest::addColumn<QString>("ty");
+    QTest::newRow("pi and -2.5") << 3.14159f << 2.5f << "3.14" << "-2.5";
+    QTest::newRow("cut to four characters") << -3.14159f << -12.345f << "-3.1" << "12.3";
+    QTest::newRow("-10.25 is cut after its point") << -10.25f << 0.0f << "-10." << "0";
+    QTest::newRow("minus zero shows as 0") << -0.001f << 0.001f << "0" << "0";
+    QTest::newRow("corner") << -10.0f << -10.0f << "-10" << "10";
+}
+
+void GraphCommandsTest::readout()
+{
+    QFETCH(float, X);
+    QFETCH(float, Y);
+    QFETCH(QString, tx);
+    QFETCH(QString, ty);
+    LoadedForm f;
+    emit f->p1->MouseMove(X, Y);
+    QCOMPARE(f->tx->text(), tx);
+    QCOMPARE(f->ty->text(), ty);
+}
+
+void GraphCommandsTest::readoutRewritesTheRange_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("rewritten");
+    QTest::newRow("letters") << "abc" << "0";
+    QTest::newRow("number and letters") << "12abc" << "12";
+    QTest::newRow("plain stays") << "-10" << "-10";
+    QTest::newRow("other notation") << "1e1" << "10";
+    QTest::newRow("blanks") << " - 4 " << "-4";
+}
+
+void GraphCommandsTest::readoutRewritesTheRange()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, rewritten);
+    LoadedForm f;
+    LoadedForm::type(f->txmin, typed);
+    emit f->p1->MouseMove(1.0f, 1.0f);
+    QCOMPARE(f->txmin->text(), rewritten);
+}
+
+void GraphCommandsTest::readoutFromTheRealPointer()
+{
+    LoadedForm f;
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    const QRect inner = f->p1->contentsRect();
+    QTest::mouseMove(f->p1, inner.topLeft());
+    QCOMPARE(f->tx->text(), "-10");
+    QCOMPARE(f->ty->text(), "10");
+    QTest::mouseMove(f->p1, inner.bottomRight());
+    QCOMPARE(f->tx->text(), "10");
+    QCOMPARE(f->ty->text(), "-10");
+    // After editing the range without drawing, the first move still reads with
+    // the drawn scale; the next one with the edited range.
+    LoadedForm::type(f->txmax, "30");
+    QTest::mouseMove(f->p1, inner.bottomRight() - QPoint(0, 1));
+    QCOMPARE(f->tx->text(), "10");
+    QTest::mouseMove(f->p1, inner.bottomRight() - QPoint(0, 2));
+    QCOMPARE(f->tx->text(), "30");
+}
+
+void GraphCommandsTest::zoom_data()
+{
+    QTest::addColumn<QString>("lower");
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<bool>("out");
+    QTest::addColumn<QString>("newLower");
+    QTest::addColumn<QString>("newUpper");
+    QTest::newRow("out from the defaults") << "-10" << "10" << true << "-11" << "11";
+    QTest::newRow("in from the defaults") << "-10" << "10" << false << "-9" << "9";
+    QTest::newRow("fractional bounds") << "-2.5" << "3.5" << true << "-3.5" << "4.5";
+    QTest::newRow("empty lower bound") << "" << "10" << true << "-1" << "11";
+    QTest::newRow("bound beyond the double range counts as 0") << "-1e400" << "1e400" << true << "-1" << "1";
+}
+
+void GraphCommandsTest::zoom()
+{
+    QFETCH(QString, lower);
+    QFETCH(QString, upper);
+    QFETCH(bool, out);
+    QFETCH(QString, newLower);
+    QFETCH(QString, newUpper);
+    LoadedForm f;
+    LoadedForm::type(f->txmin, lower);
+    LoadedForm::type(f->txmax, upper);
+    LoadedForm::click(out ? f->Command1 : f->Command2);
+    QCOMPARE(f->txmin->text(), newLower);
+    QCOMPARE(f->txmax->text(), newUpper);
+    QCOMPARE(f.warnings, QStringList());
+}
+
+void GraphCommandsTest::zoomInPastAnEmptyRange()
+{
+    LoadedForm f;
+    for (int k = 0; k < 10; ++k)
+        LoadedForm::click(f->Command2);
+    QCOMPARE(f->txmin->text(), "0");
+    QCOMPARE(f->txmax->text(), "0");
+    LoadedForm::click(f->Command2);
+    QCOMPARE(f->txmin->text(), "1");
+    QCOMPARE(f->txmax->text(), "-1");
+    QCOMPARE(f.warnings, QStringList());
+    // The inverted range draws no grid: no magenta on the panel.
+    const QImage& image = f->p1->canvas().image();
+    QCOMPARE(runsOf(image, magenta, image.height() / 3, true).size(), 0);
+}
+
+void GraphCommandsTest::zoomAddsNoReportButTheNextClickDoes()
+{
+    LoadedForm f;
+    LoadedForm::click(f->Check1);
+    LoadedForm::click(f->Command1);
+    QCOMPARE(f->txt_results->toPlainText(), QString());
+    QVERIFY(f->PlaceResults); // still what the box shows
+    LoadedForm::click(f->cmd_bothlines);
+    QVERIFY(f->txt_results->toPlainText().startsWith(" Intersection: (2,  4)\n"));
+}
+
+void GraphCommandsTest::zoomWithAVerticalLineEndsSilently()
+{
+    LoadedForm f;
+    LoadedForm::type(f->t3_b, "-7");
+    LoadedForm::click(f->Command1);
+    QCOMPARE(f.warnings, QStringList());
+    QCOMPARE(f->txmin->text(), "-11");
+    QCOMPARE(f->txt_slope1->text(), "0.5"); // written before the failing step
+    QCOMPARE(f->txt_slope2->text(), "1");   // kept from before
+}
+
+QTEST_MAIN(GraphCommandsTest)
+#include "graph_commands_test.moc"
