@@ -16,6 +16,8 @@ packages=(
     fonts-dejavu-extra
     # end-to-end tests: a real X server, pointer clicks, screenshots
     xvfb xauth xdotool x11-utils imagemagick
+    # fuzzing the core (tools/fuzz.sh): clang and its libFuzzer/sanitizer runtimes
+    clang libclang-rt-14-dev
 )
 
 missing=()
