@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts the real program on its own X server, ticks the report box and
+# clicks "Draw Both Lines" with the pointer, then reads a screenshot's pixels.
+set -euo pipefail
+
+program=$1
+work=$(mktemp -d)
+trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$program" >"$work/log" 2>&1 &
+app=$!
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --name "Quarnby's Trellan" 2>/dev/null | head -n1 || true)
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+[[ -n $window ]] || { echo "FAIL: no main window"; cat "$work/log"; exit 1; }
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y
+
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
+pixel() { convert "$work/shot.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$((X + $1))+$((Y + $2))" info:; }
+colours_in() { convert "$work/shot.png" -crop "$1+$((X + $2))+$((Y + $3))" +repage -unique-colors txt:- | tr 'A-F' 'a-f'; }
+
+click 584 346 # Check1
+click 609 276 # cmd_bothlines
+import -window root "$work/shot.png"
+
+failures=0
+expect() { if [[ $2 == "$3" ]]; then echo "ok: $1"; else echo "FAIL: $1: got $2, want $3"; failures=$((failures + 1)); fi; }
+
+expect "window background" "$(pixel 5 545)" "128,128,255"
+panel=$(colours_in 505x463 18 34)
+expect "line one is cyan on the graph" "$(grep -c '#008080' <<<"$panel")" 1
+expect "line two is green on the graph" "$(grep -c '#008000' <<<"$panel")" 1
+results=$(colours_in 400x100 590 370)
+expect "a report was written into the results box" "$(grep -vc '#ffffff\|^#' <<<"$results" | awk '{print ($1 > 1) ? "yes" : "no"}')" yes
+expect "the program is still running" "$(kill -0 "$app" 2>/dev/null && echo yes || echo no)" yes
+
+if ((failures)); then
+    cp "$work/shot.png" "${E2E_SHOT:-/tmp/trellan-e2e-failure.png}"
+    exit 1
+fi
