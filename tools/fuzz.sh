@@ -67,7 +67,9 @@ for target in "${targets[@]}"; do
     if ((status[$target] != 0)); then
         failed=1
         echo "   FAILED (exit ${status[$target]}); log: $log"
-        grep -E -A3 'property broken|ERROR: |runtime error|Test unit written' "$log" | sed 's/^/   /' | head -30
+        echo "   replay a saved input with: $build/$target <input file>"
+        grep -E 'property broken|^/.*:[0-9]+: |runtime error|ERROR: (Address|Leak)Sanitizer|terminate called|what\(\)|Test unit written|^Base64' \
+            "$log" | sed 's/^/   /' | head -20 || true
     fi
 done
 
