@@ -35,6 +35,8 @@ private slots:
     void focusChain();
     void buttonPictures_data();
     void buttonPictures();
+    void buttonStatesShow_data();
+    void buttonStatesShow();
     void enlargingKeepsLayout();
 
 private:
@@ -249,6 +251,33 @@ void LookTest::buttonPictures()
         if (picture.rect().contains(inPicture))
             QCOMPARE(rgb(shot.pixelColor(p)), rgb(picture.pixelColor(inPicture)));
     }
+}
+
+void LookTest::buttonStatesShow_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"cmd_bothlines", "Command2", "cmd_quit"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void LookTest::buttonStatesShow()
+{
+    QFETCH(QString, name);
+    auto* button = qobject_cast<QPushButton*>(control(name));
+    QVERIFY(button);
+    form->p1->setFocus(Qt::OtherFocusReason);
+    const QImage plain = button->grab().toImage();
+    button->setDown(true);
+    const QImage pressed = button->grab().toImage();
+    button->setDown(false);
+    button->setFocus(Qt::TabFocusReason);
+    QVERIFY(button->hasFocus());
+    const QImage focused = button->grab().toImage();
+    form->p1->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(button->grab().toImage(), plain);
+    QVERIFY(pressed != plain);
+    QVERIFY(focused != plain);
+    QVERIFY(focused != pressed);
 }
 
 void LookTest::enlargingKeepsLayout()
