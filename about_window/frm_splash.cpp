@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRect>
 #include <QScreen>
+#include <QStringList>
 
 #include <array>
 
@@ -47,6 +48,23 @@ struct LabelLayout
     QString text;
     const char* description;
 };
+
+// Squeezes a label's lines closer together when the installed face's line
+// spacing would push its last line out of the label.
+void fitLinesToHeight(QLabel* label)
+{
+    const int needed = label->heightForWidth(label->width());
+    if (needed <= label->height())
+        return;
+    QStringList lines;
+    for (const QString& line : label->text().split(u'\n'))
+        lines << line.toHtmlEscaped();
+    const int percent = 100 * label->height() / needed;
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<div style=\"white-space:pre-wrap; line-height:%1%\">%2</div>")
+                       .arg(percent)
+                       .arg(lines.join(QStringLiteral("<br>"))));
+}
 
 const QColor background(192, 192, 255);
 const QColor buttonFace(128, 128, 255);
@@ -107,6 +125,7 @@ void frmSplash::createLabels()
         label->setFocusPolicy(Qt::NoFocus);
         label->setAccessibleName(spokenText(layout.text));
         label->setAccessibleDescription(tr(layout.description));
+        fitLinesToHeight(label);
     }
 }
 
@@ -129,6 +148,8 @@ void frmSplash::createCloseButton()
     m_cmdclose->setPalette(palette);
     m_cmdclose->setAccessibleDescription(tr("Closes the About window"));
     m_cmdclose->setFocusPolicy(Qt::StrongFocus);
+    // Enter presses the focused button, as well as the space bar.
+    m_cmdclose->setAutoDefault(true);
     m_cmdclose->setFocus();
     connect(m_cmdclose, &QPushButton::clicked, this, &frmSplash::cmdclose_Click);
 }

@@ -16,6 +16,8 @@ packages=(
     fonts-dejavu-extra
     # end-to-end tests: a real X server, pointer clicks, screenshots
     xvfb xauth xdotool x11-utils imagemagick
+    # packaging tests: Windows resource compiler, desktop entry and metainfo checkers
+    binutils-mingw-w64-x86-64 cpp desktop-file-utils appstream
     # fuzzing the core (tools/fuzz.sh): clang and its libFuzzer/sanitizer runtimes
     clang libclang-rt-14-dev
 )
