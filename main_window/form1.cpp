@@ -1,5 +1,7 @@
 #include "main_window/form1.h"
 
+#include "about_window/app_icon.h"
+#include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
 #include "main_window/fonts.h"
 
@@ -17,6 +19,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     installFontSubstitutions();
     createControls();
     connectHandlers();
+    setWindowIcon(trellanIcon());
 
     // Loading the window: place it, then draw both lines once, so the first
     // frame shown already holds the picture and every result.
@@ -80,4 +83,4 @@ void Form1::cmd_quit_Click()
     QCoreApplication::quit();
 }
 
-void Form1::lblCredits_Click() {}
+void Form1::lblCredits_Click() { frmSplash::Open(); }
