@@ -1,25 +1,54 @@
 #include "main_window/fonts.h"
 
-#include <QFont>
+#include <QFontInfo>
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <utility>
+
+namespace {
+
+struct StandIn {
+    const char* name;
+    const char* face;
+    // Width in percent that brings the stand-in's texts to the widths of
+    // the face it replaces.
+    int stretch;
+};
+
+// Comic Neue sets text about 3 % narrower than the face the window was
+// drawn with; at 103 % the frame texts' parentheses clear the axis-crossing
+// boxes and the "Y =" of the equation headings hides under the equation
+// boxes, as the layout intends.
+constexpr std::array<StandIn, 4> standIns{{
+    {"Comic Sans MS", "Comic Neue", 103},
+    {"Tahoma", "DejaVu Sans Condensed", 100},
+    {"MS Sans Serif", "Liberation Sans", 100},
+    {"Arial Narrow", "Liberation Sans Narrow", 100},
+}};
+
+} // namespace
 
 void installFontSubstitutions()
 {
-    // Requested name -> free face of the same kind and similar metrics.
-    static const std::array<std::pair<const char*, const char*>, 4> faces{{
-        {"Comic Sans MS", "Comic Neue"},
-        {"Tahoma", "DejaVu Sans Condensed"},
-        {"MS Sans Serif", "Liberation Sans"},
-        {"Arial Narrow", "Liberation Sans Narrow"},
-    }};
-    for (const auto& [name, face] : faces) {
-        const QString requested = QString::fromLatin1(name);
-        const QString substitute = QString::fromLatin1(face);
-        if (!QFont::substitutes(requested).contains(substitute))
+    for (const StandIn& standIn : standIns) {
+        const QString requested = QString::fromLatin1(standIn.name);
+        const QString substitute = QString::fromLatin1(standIn.face);
+        if (!QFont::substitutes(requested).contains(substitute, Qt::CaseInsensitive))
             QFont::insertSubstitution(requested, substitute);
     }
+}
+
+QFont windowFont(const QString& family, qreal points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    const QString resolved = QFontInfo(font).family();
+    for (const StandIn& standIn : standIns) {
+        if (family == QLatin1String(standIn.name) && resolved == QLatin1String(standIn.face)
+            && standIn.stretch != QFont::Unstretched)
+            font.setStretch(standIn.stretch);
+    }
+    return font;
 }

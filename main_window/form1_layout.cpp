@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include "graph/graph_panel.h"
+#include "main_window/fonts.h"
 #include "main_window/picture_button.h"
 #include "main_window/shape.h"
 
@@ -39,10 +40,7 @@ QRect fromTwips(int left, int top, int width, int height)
 
 QFont face(const char* family, qreal points, bool bold = false)
 {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return windowFont(QString::fromLatin1(family), points, bold);
 }
 
 QFont comic(qreal points)

@@ -9,6 +9,7 @@
 #include "window_colours.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,8 @@ private slots:
     void buttonPictures();
     void buttonStatesShow_data();
     void buttonStatesShow();
+    void frameTextsFrameTheirBoxes_data();
+    void frameTextsFrameTheirBoxes();
     void enlargingKeepsLayout();
 
 private:
@@ -278,6 +281,43 @@ void LookTest::buttonStatesShow()
     QVERIFY(pressed != plain);
     QVERIFY(focused != plain);
     QVERIFY(focused != pressed);
+}
+
+void LookTest::frameTextsFrameTheirBoxes_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("xBox");
+    QTest::addColumn<QString>("yBox");
+    QTest::newRow("line 1") << "lbl_xyintline1" << "txt_l1xint" << "txt_l1yint";
+    QTest::newRow("line 2") << "lbl_xyintline2" << "txt_l2xint" << "txt_l2yint";
+}
+
+void LookTest::frameTextsFrameTheirBoxes()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, xBox);
+    QFETCH(QString, yBox);
+    auto* frame = qobject_cast<QLabel*>(control(label));
+    QVERIFY(frame);
+    const QString text = frame->text();
+    const QFontMetricsF metrics(frame->font());
+    const qreal left = frame->x();
+    // Where the ink of the character at `index` starts and ends in the window.
+    const auto inkStart = [&](qsizetype index) {
+        return left + metrics.horizontalAdvance(text.left(index)) + metrics.leftBearing(text.at(index));
+    };
+    const auto inkEnd = [&](qsizetype index) {
+        return left + metrics.horizontalAdvance(text.left(index + 1)) - metrics.rightBearing(text.at(index));
+    };
+    const QRect xAt = control(xBox)->geometry();
+    const QRect yAt = control(yBox)->geometry();
+    // "X-int = (" before the x box, ", 0" after it, "( 0 ," before the y box
+    // and the last ")" after it, inside the label.
+    QVERIFY(inkEnd(text.indexOf(QLatin1Char('('))) <= xAt.left());
+    QVERIFY(inkStart(text.indexOf(QLatin1Char(','))) >= xAt.left() + xAt.width());
+    QVERIFY(inkEnd(text.lastIndexOf(QLatin1Char(','))) <= yAt.left());
+    QVERIFY(inkStart(text.size() - 1) >= yAt.left() + yAt.width());
+    QVERIFY(inkEnd(text.size() - 1) <= frame->geometry().right() + 1);
 }
 
 void LookTest::enlargingKeepsLayout()
