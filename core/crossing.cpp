@@ -21,7 +21,12 @@ Crossing FindCrossing(std::string_view slope1, std::string_view slope2,
 
     const double X = Divide(Subtract(b2, b1), Subtract(m1, m2));
     const float Y = ToSingle(Add(Multiply(m1, X), b1));
-    return {CrossingKind::Point, "(" + NumberToText(X) + ",  " + NumberToText(Y) + ")"};
+    std::string caption = "(";
+    caption += NumberToText(X);
+    caption += ",  ";
+    caption += NumberToText(Y);
+    caption += ')';
+    return {CrossingKind::Point, caption};
 }
 
 } // namespace core

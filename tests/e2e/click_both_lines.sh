@@ -7,21 +7,12 @@ program=$1
 work=$(mktemp -d)
 trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/x_session.sh"
+start_x
 
 "$program" >"$work/log" 2>&1 &
 app=$!
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --name "Quarnby's Trellan" 2>/dev/null | head -n1 || true)
-    [[ -n $window ]] && break
-    sleep 0.1
-done
-[[ -n $window ]] || { echo "FAIL: no main window"; cat "$work/log"; exit 1; }
+window=$(find_window "Quarnby's Trellan") || { echo "FAIL: no main window"; cat "$work/log"; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y
 

@@ -1,0 +1,23 @@
+# Sourced by the end-to-end scripts: starts Xvfb on a free display (chosen by
+# the server itself) and exports DISPLAY; `work` must name a scratch folder.
+start_x() {
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 100); do
+        [[ -s $work/display ]] && break
+        sleep 0.1
+    done
+    [[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; return 1; }
+    export DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
+}
+
+# Prints the id of the first window whose name matches, waiting up to 10 s.
+find_window() {
+    for _ in $(seq 100); do
+        local id
+        id=$(xdotool search --name "$1" 2>/dev/null | head -n1 || true)
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
