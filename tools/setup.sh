@@ -20,6 +20,8 @@ packages=(
     binutils-mingw-w64-x86-64 cpp desktop-file-utils appstream
     # fuzzing the core (tools/fuzz.sh): clang and its libFuzzer/sanitizer runtimes
     clang libclang-rt-14-dev
+    # accessibility test: session bus, AT-SPI buses and the Python bindings that read them
+    dbus dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()
