@@ -36,7 +36,9 @@ launcher_exe=/usr/libexec/at-spi-bus-launcher
 source "$here/x_session.sh"
 start_x
 
-# A session bus of our own, and the accessibility bus behind it.
+# A session bus of our own, and the accessibility bus behind it; nothing of
+# the caller's session may point elsewhere.
+unset AT_SPI_BUS_ADDRESS NO_AT_BRIDGE
 dbus-daemon --session --nofork --address="unix:dir=$work" --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
 bus=$!
 for _ in $(seq 100); do
