@@ -4,23 +4,21 @@
 set -euo pipefail
 
 program=$1
-work=$(mktemp -d)
-trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
 source "$(dirname "$0")/x_session.sh"
 start_x
 
-"$program" >"$work/log" 2>&1 &
-app=$!
-window=$(find_window "Quarnby's Trellan") || { echo "FAIL: no main window"; cat "$work/log"; exit 1; }
-sleep 0.5
+start_program "$program"
+window=$main_window
 eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y
 
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
 pixel() { convert "$work/shot.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$((X + $1))+$((Y + $2))" info:; }
-colours_in() { convert "$work/shot.png" -crop "$1+$((X + $2))+$((Y + $3))" +repage -unique-colors txt:- | tr 'A-F' 'a-f'; }
+colours_in() { convert "${4:-$work/shot.png}" -crop "$1+$((X + $2))+$((Y + $3))" +repage -unique-colors txt:- | tr 'A-F' 'a-f'; }
+
+inked() { grep -vc '#ffffff\|^#' <<<"$1" || true; } # colours other than white
 
 click 584 346 # Check1
+import -window root "$work/before.png"
 click 609 276 # cmd_bothlines
 import -window root "$work/shot.png"
 
@@ -31,8 +29,8 @@ expect "window background" "$(pixel 5 545)" "128,128,255"
 panel=$(colours_in 505x463 18 34)
 expect "line one is cyan on the graph" "$(grep -c '#008080' <<<"$panel")" 1
 expect "line two is green on the graph" "$(grep -c '#008000' <<<"$panel")" 1
-results=$(colours_in 400x100 590 370)
-expect "a report was written into the results box" "$(grep -vc '#ffffff\|^#' <<<"$results" | awk '{print ($1 > 1) ? "yes" : "no"}')" yes
+expect "the results box starts empty" "$(inked "$(colours_in 400x100 590 370 "$work/before.png")")" 0
+expect "a report was written into the results box" "$(( $(inked "$(colours_in 400x100 590 370)") > 1 ))" 1
 expect "the program is still running" "$(kill -0 "$app" 2>/dev/null && echo yes || echo no)" yes
 
 if ((failures)); then

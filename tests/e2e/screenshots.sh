@@ -7,16 +7,11 @@ set -euo pipefail
 program=$1
 out=${2:-$(mktemp -d)}
 mkdir -p "$out"
-work=$(mktemp -d)
-trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
 source "$(dirname "$0")/x_session.sh"
 start_x
 
-"$program" >"$work/log" 2>&1 &
-app=$!
-main=$(find_window "Quarnby's Trellan") || { echo "FAIL: no main window"; cat "$work/log"; exit 1; }
-sleep 0.5
+start_program "$program"
+main=$main_window
 import -window "$main" "$out/main-window.png"
 
 eval "$(xdotool getwindowgeometry --shell "$main")" # X, Y

@@ -1,5 +1,9 @@
-# Sourced by the end-to-end scripts: starts Xvfb on a free display (chosen by
-# the server itself) and exports DISPLAY; `work` must name a scratch folder.
+# Sourced by the end-to-end scripts: a scratch folder `work`, an X server on
+# a free display, and the program under test, all ended when the script ends.
+work=$(mktemp -d)
+trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# Starts Xvfb on a display the server chooses itself and exports DISPLAY.
 start_x() {
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     xvfb=$!
@@ -20,4 +24,17 @@ find_window() {
         sleep 0.1
     done
     return 1
+}
+
+# Starts the program on the X server and sets `main_window` to the id of its
+# main window.
+start_program() {
+    "$1" >"$work/log" 2>&1 &
+    app=$!
+    main_window=$(find_window "Quarnby's Trellan") || {
+        echo "FAIL: no main window"
+        cat "$work/log"
+        return 1
+    }
+    sleep 0.5
 }
