@@ -39,7 +39,8 @@ void Form1::connectHandlers()
     connect(draw_line2, &QPushButton::clicked, this, &Form1::draw_line2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    // Toggled, not clicked: a screen reader ticks the box without a click.
+    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
     connect(p1, &graph::GraphPanel::MouseMove, this, &Form1::p1_MouseMove);
     lblCredits->installEventFilter(this);

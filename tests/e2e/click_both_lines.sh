@@ -20,7 +20,11 @@ inked() { grep -vc '#ffffff\|^#' <<<"$1" || true; } # colours other than white
 click 584 346 # Check1
 import -window root "$work/before.png"
 click 609 276 # cmd_bothlines
-import -window root "$work/shot.png"
+for _ in $(seq 20); do # wait for the report to show
+    import -window root "$work/shot.png"
+    (($(inked "$(colours_in 400x100 590 370)") > 1)) && break
+    sleep 0.25
+done
 
 failures=0
 expect() { if [[ $2 == "$3" ]]; then echo "ok: $1"; else echo "FAIL: $1: got $2, want $3"; failures=$((failures + 1)); fi; }

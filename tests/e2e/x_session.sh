@@ -15,9 +15,10 @@ start_x() {
     export DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 }
 
-# Prints the id of the first window whose name matches, waiting up to 10 s.
+# Prints the id of the first window whose name matches, waiting up to 30 s
+# (a loaded machine can be slow to start the program).
 find_window() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         local id
         id=$(xdotool search --name "$1" 2>/dev/null | head -n1 || true)
         [[ -n $id ]] && { echo "$id"; return 0; }
