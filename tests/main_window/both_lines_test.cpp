@@ -271,6 +271,11 @@ void BothLinesTest::checkBoxAloneChangesNothing()
     QVERIFY(f->Check1->isChecked());
     QCOMPARE(f->p1->canvas().image(), before);
     QCOMPARE(f->txt_results->toPlainText(), QString());
+    // Ticked without a click, as a screen reader does: the flag follows.
+    f->Check1->toggle();
+    QVERIFY(!f->PlaceResults);
+    f->Check1->toggle();
+    QVERIFY(f->PlaceResults);
 }
 
 void BothLinesTest::repeatedRunsGiveTheSamePicture()
