@@ -228,7 +228,8 @@ std::string NumberToText(std::int16_t x) { return std::to_string(x); }
 
 double TextToNumber(std::string_view text)
 {
-    // The form NumberToText writes: [-]digits[.digits][E(+|-)digits].
+    // The form NumberToText writes, a little more leniently read:
+    // [-]digits[.digits][(E|e)[+|-]digits].
     std::size_t i = 0;
     const auto digitsFrom = [&](std::size_t from) {
         std::size_t j = from;

@@ -21,9 +21,10 @@ std::string NumberToText(double x);
 std::string NumberToText(float x);
 std::string NumberToText(std::int16_t x);
 
-// Reads back a text that NumberToText wrote: core::TypeMismatch for anything
-// that is not such a number (the empty text included), core::Overflow for one
-// beyond the double range.
+// Reads back a text that NumberToText wrote, a decimal number of the form
+// [-]digits[.digits][(E|e)[+|-]digits] with nothing around it:
+// core::TypeMismatch for any other text (the empty text included),
+// core::Overflow for a number beyond the double range.
 double TextToNumber(std::string_view text);
 
 // The greatest whole number not above x.
