@@ -2,6 +2,7 @@
 
 #include "core/checked.h"
 #include "core/errors.h"
+#include "graph/number_printer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -94,6 +95,8 @@ const QImage& Canvas::image() const
 void Canvas::Resize(QSize logicalSize, qreal dpr)
 {
     endPainting();
+    forgetNumbers(); // their size follows the resolution
+    ++paintCount_;
     logicalSize_ = logicalSize.expandedTo({2, 2});
     dpr_ = dpr > 0 ? dpr : 1.0;
     const QImage old = image_;
@@ -117,6 +120,7 @@ void Canvas::Cls()
 {
     endPainting();
     image_.fill(background_);
+    ++paintCount_;
 }
 
 void Canvas::Scale(double x1, double y1, double x2, double y2)
@@ -140,7 +144,7 @@ void Canvas::applyScale()
 
 int Canvas::devicePenWidth() const { return std::max(1, qRound(width_ * dpr_)); }
 
-QPainter& Canvas::painter()
+QPainter& Canvas::painter() const
 {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
@@ -149,14 +153,14 @@ QPainter& Canvas::painter()
     return *painter_;
 }
 
-void Canvas::endPainting() const { painter_.reset(); }
-
-void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
+void Canvas::endPainting() const
 {
-    double fx1 = core::ToSingle(x1), fy1 = core::ToSingle(y1);
-    double fx2 = core::ToSingle(x2), fy2 = core::ToSingle(y2);
-    current_ = {fx2, fy2};
+    drawWaitingNumbers();
+    painter_.reset();
+}
 
+std::optional<QLineF> Canvas::snapped(double x1, double y1, double x2, double y2) const
+{
     // Only the part that can show is mapped to device pixels, snapped whole.
     const double margin = devicePenWidth() + 2;
     const auto worldEdges = [&](const Axis& axis, int cells) {
@@ -166,33 +170,114 @@ void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
     };
     const auto [xLo, xHi] = worldEdges(xAxis_, image_.width());
     const auto [yLo, yHi] = worldEdges(yAxis_, image_.height());
-    if (!clip(fx1, fy1, fx2, fy2, {xLo, xHi, yLo, yHi}))
-        return;
+    if (!clip(x1, y1, x2, y2, {xLo, xHi, yLo, yHi}))
+        return std::nullopt;
+    return QLineF(std::floor(xAxis_.map(x1) + 0.5), std::floor(yAxis_.map(y1) + 0.5),
+                  std::floor(xAxis_.map(x2) + 0.5), std::floor(yAxis_.map(y2) + 0.5));
+}
 
-    const QPointF from(std::floor(xAxis_.map(fx1) + 0.5), std::floor(yAxis_.map(fy1) + 0.5));
-    const QPointF to(std::floor(xAxis_.map(fx2) + 0.5), std::floor(yAxis_.map(fy2) + 0.5));
+void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
+{
+    const double fx1 = core::ToSingle(x1), fy1 = core::ToSingle(y1);
+    const double fx2 = core::ToSingle(x2), fy2 = core::ToSingle(y2);
+    current_ = {fx2, fy2};
+    const auto pixels = snapped(fx1, fy1, fx2, fy2);
+    if (!pixels)
+        return;
+    drawWaitingNumbers(); // they lie under the segment
     QPainter& p = painter();
     p.setPen(QPen(QColor(colour), devicePenWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawLine(from, to);
+    p.drawLine(*pixels);
+    ++paintCount_;
+}
+
+std::optional<QLineF> Canvas::SegmentPixels(double x1, double y1, double x2, double y2) const
+{
+    return snapped(core::ToSingle(x1), core::ToSingle(y1), core::ToSingle(x2), core::ToSingle(y2));
+}
+
+void Canvas::SkipLine(double x1, double y1, double x2, double y2)
+{
+    core::ToSingle(x1);
+    core::ToSingle(y1);
+    current_ = {core::ToSingle(x2), core::ToSingle(y2)};
 }
 
 void Canvas::DrawWidth(int pixels) { width_ = std::max(1, pixels); }
 
-void Canvas::FontName(const QString& family) { font_.setFamily(family); }
+void Canvas::FontName(const QString& family)
+{
+    QFont font = font_;
+    font.setFamily(family);
+    setFont(font);
+}
+
+void Canvas::setFont(const QFont& font)
+{
+    if (font == font_ && font.resolveMask() == font_.resolveMask())
+        return;
+    forgetNumbers(); // they were set in the old font
+    font_ = font;
+}
+
+bool Canvas::printable(double x, double y, const QString& text) const
+{
+    QPainter& p = painter();
+    p.setFont(font_);
+    const QFontMetrics metrics = p.fontMetrics();
+    // Text wholly outside the picture would draw nothing.
+    return !(x > image_.width() || y > image_.height() || x + metrics.horizontalAdvance(text) + 2 < 0
+             || y + metrics.height() + 2 < 0);
+}
 
 void Canvas::Print(const QString& text)
 {
     const double x = std::floor(xAxis_.map(current_.x()) + 0.5);
     const double y = std::floor(yAxis_.map(current_.y()) + 0.5);
-    QPainter& p = painter();
-    p.setFont(font_);
-    const QFontMetrics metrics = p.fontMetrics();
-    // Text wholly outside the picture would draw nothing.
-    if (x > image_.width() || y > image_.height() || x + metrics.horizontalAdvance(text) + 2 < 0
-        || y + metrics.height() + 2 < 0)
+    drawWaitingNumbers(); // the text goes over them
+    if (!printable(x, y, text))
         return;
+    QPainter& p = painter();
     p.setPen(foreground_);
-    p.drawText(QPointF(x, y + metrics.ascent()), text);
+    p.drawText(QPointF(x, y + p.fontMetrics().ascent()), text);
+    ++paintCount_;
+}
+
+void Canvas::forgetNumbers()
+{
+    drawWaitingNumbers(); // in the font they were set in
+    numbers_.reset();
+    numbersTried_ = false;
+}
+
+void Canvas::PrintNumber(const QString& text)
+{
+    if (!numbersTried_) {
+        numbersTried_ = true;
+        numbers_ = std::make_unique<NumberPrinter>(font_, image_);
+        QPainter& p = painter();
+        p.setFont(font_);
+        textAscent_ = p.fontMetrics().ascent();
+        textHeight_ = p.fontMetrics().height();
+    }
+    const double x = std::floor(xAxis_.map(current_.x()) + 0.5);
+    const double y = std::floor(yAxis_.map(current_.y()) + 0.5);
+    // Print's test, asking for the width only where it can matter.
+    if (x > image_.width() || y > image_.height() || y + textHeight_ + 2 < 0
+        || (x + 2 < 0 && !printable(x, y, text)))
+        return;
+    const bool black = foreground_.rgba() == qRgb(0, 0, 0);
+    if (!numbers_->Queue(text, x, y + textAscent_, image_, black, paintCount_))
+        Print(text);
+}
+
+void Canvas::drawWaitingNumbers() const
+{
+    if (!numbers_ || !numbers_->hasWaiting())
+        return;
+    QPainter& p = painter();
+    p.setPen(foreground_);
+    numbers_->DrawWaiting(p);
 }
 
 QPointF Canvas::ToWorld(QPointF logical) const

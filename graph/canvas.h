@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLineF>
+#include <QList>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -13,6 +15,8 @@
 class QPainter;
 
 namespace graph {
+
+class NumberPrinter;
 
 // The drawing engine behind the graph panel: a picture in world coordinates
 // that is not a widget, so tests and benchmarks can draw into it and read its
@@ -56,6 +60,15 @@ public:
     // (x2, y2).
     void Line(double x1, double y1, double x2, double y2, QRgb colour);
 
+    // The device pixels Line would snap the segment's ends to, after cutting
+    // it to what can show; nothing when none of it can. Two segments with the
+    // same ends drawn in the same width cover the same pixels.
+    std::optional<QLineF> SegmentPixels(double x1, double y1, double x2, double y2) const;
+
+    // Everything Line does but the drawing: for a segment that the next one
+    // drawn paints over entirely.
+    void SkipLine(double x1, double y1, double x2, double y2);
+
     // Line width in logical pixels for later segments.
     void DrawWidth(int pixels);
     int drawWidth() const { return width_; }
@@ -63,11 +76,15 @@ public:
     // Font face for later printed text; the size stays.
     void FontName(const QString& family);
     const QFont& font() const { return font_; }
-    void setFont(const QFont& font) { font_ = font; }
+    void setFont(const QFont& font);
 
     // Writes text with its top-left corner at the current position, in the
     // foreground colour; only the glyphs are drawn.
     void Print(const QString& text);
+
+    // The same pixels as Print, for many numbers printed over one another
+    // (see NumberPrinter); other texts are handed to Print.
+    void PrintNumber(const QString& text);
 
     // The world point under a logical pixel position, in singles.
     QPointF ToWorld(QPointF logical) const;
@@ -94,8 +111,12 @@ private:
     };
 
     void applyScale();
-    QPainter& painter();
+    QPainter& painter() const;
     void endPainting() const;
+    void drawWaitingNumbers() const;
+    void forgetNumbers();
+    bool printable(double x, double y, const QString& text) const;
+    std::optional<QLineF> snapped(double x1, double y1, double x2, double y2) const;
     int devicePenWidth() const;
     double cellOf(const Axis& axis, double v) const;
     std::optional<double> nextWholeInNewCell(const Axis& axis, int cells, double from,
@@ -105,7 +126,7 @@ private:
     qreal dpr_ = 1.0;
     QColor background_;
     QColor foreground_;
-    QImage image_;
+    mutable QImage image_; // glyphs waiting to be drawn belong to it already
     struct Corners {
         double x1 = 0, y1 = 0, x2 = 1, y2 = 1;
     };
@@ -116,6 +137,14 @@ private:
     QFont font_;
     QPointF current_; // world
     mutable std::unique_ptr<QPainter> painter_;
+
+    // PrintNumber's glyphs for the current font and resolution, made when
+    // first needed; and a count of everything else drawn, which tells it
+    // when the picture has changed under its glyphs.
+    mutable std::unique_ptr<NumberPrinter> numbers_;
+    bool numbersTried_ = false;
+    int textAscent_ = 0, textHeight_ = 0;
+    quint64 paintCount_ = 0;
 };
 
 } // namespace graph

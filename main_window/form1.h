@@ -116,6 +116,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class FormBench; // the benchmarks time the private drawing steps
+
     // form1_layout.cpp: creates every control at its place with its text,
     // font, colours, stacking and focus order.
     void createControls();

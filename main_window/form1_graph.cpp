@@ -118,18 +118,39 @@ void Form1::DrawTickMarks()
         throw bad_input::Stop{bad_input::RangeTooWide(L, U)};
     }
 
-    const QRgb tickColour = QBColor(12);
-    for (int i = first; i <= last; ++i) {
-        p1->Line(i, 0.2, i, -0.2, tickColour);
-        p1->Print(tickText(i));
-    }
+    // Straight onto the panel's picture, shown when each axis is done.
+    graph::Canvas& canvas = p1->canvas();
+    struct Stroke {
+        double x1, y1, x2, y2;
+    };
+    const auto drawTicks = [&](auto stroke, auto number) {
+        // A tick on the same pixels as the next one is painted over by it,
+        // with only its own number drawn in between: of such a run only the
+        // last tick needs drawing. Every number is drawn, in order.
+        std::optional<QLineF> next;
+        for (int k = first; k <= last; ++k) {
+            const Stroke s = stroke(k);
+            const std::optional<QLineF> pixels =
+                k == first ? canvas.SegmentPixels(s.x1, s.y1, s.x2, s.y2) : next;
+            if (k < last) {
+                const Stroke t = stroke(k + 1);
+                next = canvas.SegmentPixels(t.x1, t.y1, t.x2, t.y2);
+            }
+            if (k < last && next == pixels)
+                canvas.SkipLine(s.x1, s.y1, s.x2, s.y2);
+            else
+                canvas.Line(s.x1, s.y1, s.x2, s.y2, QBColor(12));
+            canvas.PrintNumber(tickText(number(k)));
+        }
+        p1->update();
+    };
+    drawTicks([](int i) { return Stroke{double(i), 0.2, double(i), -0.2}; },
+              [](int i) { return i; });
     // The 16-bit counter cannot step past its largest value.
     if (last == INT16_MAX)
         throw bad_input::Stop{bad_input::RangeTooWide(L, U)};
-    for (int j = first; j <= last; ++j) {
-        p1->Line(-0.2, j, 0.2, j, tickColour);
-        p1->Print(tickText(-j)); // panel row j is the user's y = -j
-    }
+    drawTicks([](int j) { return Stroke{-0.2, double(j), 0.2, double(j)}; },
+              [](int j) { return -j; }); // panel row j is the user's y = -j
 }
 
 void Form1::p1_MouseMove(float X, float Y)

@@ -1,0 +1,116 @@
+// The graph panel's drawing: the both-lines command, its plot frame and tick
+// marks alone, and the plain-way reference picture on the same ranges.
+#include "bench/drawing_bench.h"
+
+#include "bench/form_bench.h"
+#include "bench/reference_renderer.h"
+#include "core/number_text.h"
+#include "graph/canvas.h"
+#include "graph/graph_panel.h"
+
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+namespace bench {
+
+namespace {
+
+double valOf(const QString& text)
+{
+    return core::Val(text.toStdString());
+}
+
+void BothLines(benchmark::State& state, const Range& range)
+{
+    Form1& form = SharedForm();
+    SetRange(form, range);
+    for (auto _ : state)
+        form.cmd_bothlines_Click();
+}
+
+void DrawFN(benchmark::State& state, const Range& range)
+{
+    Form1& form = SharedForm();
+    SetRange(form, range);
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.p1->Cls();
+        state.ResumeTiming();
+        form.DrawFN();
+    }
+}
+
+// On the frame just drawn, as the commands call it.
+void DrawTickMarks(benchmark::State& state, const Range& range)
+{
+    Form1& form = SharedForm();
+    SetRange(form, range);
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.p1->Cls();
+        form.DrawFN();
+        state.ResumeTiming();
+        FormBench::DrawTickMarks(form);
+    }
+}
+
+// Cls, frame and ticks: what the reference below draws.
+void FrameAndTicks(benchmark::State& state, const Range& range)
+{
+    Form1& form = SharedForm();
+    SetRange(form, range);
+    for (auto _ : state) {
+        form.p1->Cls();
+        form.DrawFN();
+        FormBench::DrawTickMarks(form);
+    }
+}
+
+void Reference(benchmark::State& state, const Range& range)
+{
+    const graph::Canvas& panel = SharedForm().p1->canvas();
+    graph::Canvas canvas(panel.logicalSize(), panel.devicePixelRatio());
+    canvas.setFont(panel.font());
+    const double L = valOf(range.lower), U = valOf(range.upper);
+    for (auto _ : state) {
+        canvas.Cls();
+        reference::Frame(canvas, L, U);
+        reference::TickMarks(canvas, L, U);
+    }
+}
+
+// Showing the kept picture: one repaint of the panel.
+void PaintPanel(benchmark::State& state)
+{
+    Form1& form = SharedForm();
+    SetRange(form, Ranges().front());
+    form.cmd_bothlines_Click();
+    for (auto _ : state)
+        form.p1->repaint();
+}
+
+} // namespace
+
+void RegisterDrawingBenchmarks()
+{
+    using Body = void (*)(benchmark::State&, const Range&);
+    const std::pair<const char*, Body> bodies[] = {
+        {"BothLines", BothLines},
+        {"DrawFN", DrawFN},
+        {"DrawTickMarks", DrawTickMarks},
+        {"FrameAndTicks", FrameAndTicks},
+        {"Reference/FrameAndTicks", Reference},
+    };
+    for (const auto& [name, body] : bodies)
+        for (const Range& range : Ranges())
+            benchmark::RegisterBenchmark(
+                (std::string(name) + '/' + range.name).c_str(), body, range)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+    benchmark::RegisterBenchmark("PaintPanel", PaintPanel)
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
+}
+
+} // namespace bench

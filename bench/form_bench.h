@@ -1,0 +1,35 @@
+#pragma once
+
+#include "main_window/form1.h"
+
+#include <QString>
+
+#include <vector>
+
+// Reaches the main window's private drawing steps for the benchmarks.
+class FormBench {
+public:
+    // DrawTickMarks, with a failing range (a counter overflow) ending it
+    // quietly as the both-lines command would end.
+    static void DrawTickMarks(Form1& form);
+};
+
+namespace bench {
+
+// A plotted range as typed into txmin and txmax, with the name the
+// benchmarks are reported under.
+struct Range {
+    const char* name;
+    QString lower, upper;
+};
+
+// The ranges every drawing benchmark runs on.
+const std::vector<Range>& Ranges();
+
+// One loaded main window, shown on the offscreen platform, its warnings
+// silenced; shared by the benchmarks and set to the range they need.
+Form1& SharedForm();
+void ReleaseSharedForm(); // before the application ends
+void SetRange(Form1& form, const Range& range);
+
+} // namespace bench

@@ -1,0 +1,108 @@
+#include "bench/reference_renderer.h"
+
+#include "core/checked.h"
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "graph/canvas.h"
+#include "graph/qb_color.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace reference {
+
+namespace {
+
+using graph::QBColor;
+
+template <typename Step> void skipOnFailure(Step&& step)
+{
+    try {
+        step();
+    } catch (const core::ArithmeticError&) {
+    }
+}
+
+bool withinSingleRange(double x)
+{
+    try {
+        core::ToSingle(x);
+        return true;
+    } catch (const core::Overflow&) {
+        return false;
+    }
+}
+
+// How the panel prints a whole number: a blank for the sign of zero and
+// above, and a blank behind.
+QString numberText(int n)
+{
+    return (n < 0 ? QStringLiteral("") : QStringLiteral(" ")) + QString::number(n)
+        + QLatin1Char(' ');
+}
+
+} // namespace
+
+void Frame(graph::Canvas& canvas, double L, double U, double maxGridLines)
+{
+    skipOnFailure([&] { canvas.Scale(L, L, U, U); });
+    canvas.DrawWidth(1);
+    const double first = core::Int(L), last = core::Int(U);
+    // With a bound beyond the single range every grid line overflows and is
+    // skipped, so the loops can be left out; otherwise they must be walkable.
+    const bool drawable = withinSingleRange(L) && withinSingleRange(U);
+    if (drawable && last - first + 1 > maxGridLines)
+        throw std::length_error("too many grid lines for the plain loop");
+    for (double i = first; drawable && i <= last; i += 1)
+        skipOnFailure([&] { canvas.Line(i, L, i, U, QBColor(5)); });
+    for (double j = first; drawable && j <= last; j += 1)
+        skipOnFailure([&] { canvas.Line(L, j, U, j, QBColor(8)); });
+    canvas.DrawWidth(2);
+    skipOnFailure([&] { canvas.Line(L, 0, U, 0, QBColor(12)); });
+    skipOnFailure([&] { canvas.Line(0, L, 0, U, QBColor(12)); });
+    canvas.FontName(QStringLiteral("Arial Narrow"));
+}
+
+bool TickMarks(graph::Canvas& canvas, double L, double U)
+{
+    try {
+        canvas.Scale(L, L, U, U);
+        const std::int16_t first = core::ToInteger16(core::Int(L));
+        const std::int16_t last = core::ToInteger16(core::Int(U));
+        for (int i = first; i <= last; ++i) {
+            canvas.Line(i, 0.2, i, -0.2, QBColor(12));
+            canvas.Print(numberText(i));
+        }
+        if (last == INT16_MAX)
+            return false; // the counter cannot step past it
+        for (int j = first; j <= last; ++j) {
+            canvas.Line(-0.2, j, 0.2, j, QBColor(12));
+            canvas.Print(numberText(-j));
+        }
+        return true;
+    } catch (const core::ArithmeticError&) {
+        return false;
+    }
+}
+
+void Lines(graph::Canvas& canvas, const core::EndPoints& one, const core::EndPoints& two)
+{
+    try {
+        canvas.Line(one.X1, -one.Y1, one.X2, -one.Y2, QBColor(3));
+        canvas.Line(two.X1, -two.Y1, two.X2, -two.Y2, QBColor(2));
+    } catch (const core::ArithmeticError&) {
+    }
+}
+
+void Picture(graph::Canvas& canvas, double L, double U,
+    const std::optional<std::pair<core::EndPoints, core::EndPoints>>& lines)
+{
+    canvas.Cls();
+    Frame(canvas, L, U);
+    if (TickMarks(canvas, L, U) && lines)
+        Lines(canvas, lines->first, lines->second);
+}
+
+} // namespace reference
