@@ -191,9 +191,14 @@ void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
     ++paintCount_;
 }
 
-std::optional<QLineF> Canvas::SegmentPixels(double x1, double y1, double x2, double y2) const
+std::optional<QLine> Canvas::SegmentPixels(double x1, double y1, double x2, double y2) const
 {
-    return snapped(core::ToSingle(x1), core::ToSingle(y1), core::ToSingle(x2), core::ToSingle(y2));
+    // Snapped ends are whole numbers within a few pixels of the picture.
+    const auto pixels =
+        snapped(core::ToSingle(x1), core::ToSingle(y1), core::ToSingle(x2), core::ToSingle(y2));
+    if (!pixels)
+        return std::nullopt;
+    return pixels->toLine();
 }
 
 void Canvas::SkipLine(double x1, double y1, double x2, double y2)

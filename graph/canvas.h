@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLine>
 #include <QLineF>
 #include <QList>
 #include <QPointF>
@@ -63,7 +64,7 @@ public:
     // The device pixels Line would snap the segment's ends to, after cutting
     // it to what can show; nothing when none of it can. Two segments with the
     // same ends drawn in the same width cover the same pixels.
-    std::optional<QLineF> SegmentPixels(double x1, double y1, double x2, double y2) const;
+    std::optional<QLine> SegmentPixels(double x1, double y1, double x2, double y2) const;
 
     // Everything Line does but the drawing: for a segment that the next one
     // drawn paints over entirely.

@@ -5,6 +5,7 @@
 #include <QTextLayout>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <optional>
 
 namespace graph {
@@ -23,6 +24,14 @@ std::optional<QGlyphRun> layOut(const QString& text, const QFont& font, QPaintDe
     if (runs.size() != 1)
         return std::nullopt;
     return runs.front();
+}
+
+// Equal to the last bit: QPointF's own comparison allows for rounding.
+bool samePositions(const QList<QPointF>& a, const QList<QPointF>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](QPointF p, QPointF q) {
+        return p.x() == q.x() && p.y() == q.y();
+    });
 }
 
 } // namespace
@@ -49,18 +58,18 @@ std::unique_ptr<GlyphTable> GlyphTable::Build(
             const QString pair = QString(characters[a]) + characters[b];
             everyPair += pair;
             const auto run = layOut(pair, font, device);
-            if (!run || run->glyphIndexes().size() != 2
-                || run->positions()[0] != QPointF(0, run->positions()[1].y()))
+            if (!run || run->glyphIndexes().size() != 2 || run->positions()[0].x() != 0
+                || run->positions()[0].y() != run->positions()[1].y())
                 return nullptr;
             if (!table->rawFont_.isValid())
                 table->rawFont_ = run->rawFont();
-            const quint32 first = run->glyphIndexes()[0];
-            if (run->rawFont() != table->rawFont_ || (b > 0 && first != table->glyphs_[a])
-                || (a > 0 && run->glyphIndexes()[1] != table->glyphs_[b]))
-                return nullptr;
-            table->glyphs_[a] = first;
+            // The first row names each character's glyph; every pair must
+            // show the same ones.
             if (a == 0)
                 table->glyphs_[b] = run->glyphIndexes()[1];
+            if (run->rawFont() != table->rawFont_ || run->glyphIndexes()[0] != table->glyphs_[a]
+                || run->glyphIndexes()[1] != table->glyphs_[b])
+                return nullptr;
             table->pairAdvance_[a * n + b] = run->positions()[1].x();
         }
     }
@@ -71,7 +80,7 @@ std::unique_ptr<GlyphTable> GlyphTable::Build(
     QList<QPointF> positions;
     if (!whole || whole->rawFont() != table->rawFont_
         || !table->Compose(everyPair, 0, whole->positions().value(0).y(), glyphs, positions)
-        || glyphs != whole->glyphIndexes() || positions != whole->positions())
+        || glyphs != whole->glyphIndexes() || !samePositions(positions, whole->positions()))
         return nullptr;
     return table;
 }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <utility>
 
 namespace graph {
@@ -27,31 +28,35 @@ bool NumberPrinter::allBlack(const QImage& picture, const QRect& pixels)
 }
 
 bool NumberPrinter::Queue(QStringView text, double x, double baseline, const QImage& picture,
-    bool black, quint64 paintCount)
+                          bool black, quint64 paintCount)
 {
     Set& set = current_;
     set.glyphs.clear();
     set.positions.clear();
     if (!table_ || !table_->Compose(text, x, baseline, set.glyphs, set.positions))
         return false;
-    set.pixels.resize(set.glyphs.size());
-    set.allBlack.resize(set.glyphs.size());
+    const qsizetype n = set.glyphs.size();
+    set.pixels.resize(n);
+    set.allBlack.resize(n);
     set.paintCount = paintCount;
-    const bool lastStands = last_.paintCount == paintCount;
+    const qsizetype again = last_.paintCount == paintCount ? std::min(n, last_.glyphs.size()) : 0;
+    const quint32* glyphs = set.glyphs.constData();
+    const QPointF* positions = set.positions.constData();
+    QRect* pixels = set.pixels.data();
+    bool* allBlack = set.allBlack.data();
     const QRect whole = picture.rect();
-    for (qsizetype k = 0; k < set.glyphs.size(); ++k) {
-        const bool again = lastStands && k < last_.glyphs.size() && last_.glyphs[k] == set.glyphs[k]
-            && last_.positions[k] == set.positions[k];
-        const QRect pixels
-            = again ? last_.pixels[k] : ink_->Footprint(set.glyphs[k], set.positions[k]) & whole;
-        const bool dark = black && !pixels.isEmpty()
-            && ((again && last_.allBlack[k]) || allBlack(picture, pixels));
-        set.pixels[k] = pixels;
-        set.allBlack[k] = dark;
-        if (pixels.isEmpty() || dark)
+    for (qsizetype k = 0; k < n; ++k) {
+        // Exactly where it sat in the text before: the same pixels.
+        const bool same = k < again && last_.glyphs.at(k) == glyphs[k]
+            && last_.positions.at(k).x() == positions[k].x()
+            && last_.positions.at(k).y() == positions[k].y();
+        pixels[k] = same ? last_.pixels.at(k) : ink_->Footprint(glyphs[k], positions[k]) & whole;
+        allBlack[k] = black && !pixels[k].isEmpty()
+            && ((same && last_.allBlack.at(k)) || NumberPrinter::allBlack(picture, pixels[k]));
+        if (pixels[k].isEmpty() || allBlack[k])
             continue; // it could change nothing
-        waitingGlyphs_.append(set.glyphs[k]);
-        waitingPositions_.append(set.positions[k]);
+        waitingGlyphs_.append(glyphs[k]);
+        waitingPositions_.append(positions[k]);
     }
     std::swap(last_, current_);
     return true;

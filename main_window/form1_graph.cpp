@@ -127,10 +127,10 @@ void Form1::DrawTickMarks()
         // A tick on the same pixels as the next one is painted over by it,
         // with only its own number drawn in between: of such a run only the
         // last tick needs drawing. Every number is drawn, in order.
-        std::optional<QLineF> next;
+        std::optional<QLine> next;
         for (int k = first; k <= last; ++k) {
             const Stroke s = stroke(k);
-            const std::optional<QLineF> pixels =
+            const std::optional<QLine> pixels =
                 k == first ? canvas.SegmentPixels(s.x1, s.y1, s.x2, s.y2) : next;
             if (k < last) {
                 const Stroke t = stroke(k + 1);
