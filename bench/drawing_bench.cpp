@@ -80,6 +80,19 @@ void Reference(benchmark::State& state, const Range& range)
     }
 }
 
+// The plain ticks alone, over the plain frame drawn once. Plain drawing
+// costs the same over what it drew before, so the picture is not cleared.
+void ReferenceTicks(benchmark::State& state, const Range& range)
+{
+    const graph::Canvas& panel = SharedForm().p1->canvas();
+    graph::Canvas canvas(panel.logicalSize(), panel.devicePixelRatio());
+    canvas.setFont(panel.font());
+    const double L = valOf(range.lower), U = valOf(range.upper);
+    reference::Frame(canvas, L, U);
+    for (auto _ : state)
+        reference::TickMarks(canvas, L, U);
+}
+
 // Showing the kept picture: one repaint of the panel.
 void PaintPanel(benchmark::State& state)
 {
@@ -101,6 +114,7 @@ void RegisterDrawingBenchmarks()
         {"DrawTickMarks", DrawTickMarks},
         {"FrameAndTicks", FrameAndTicks},
         {"Reference/FrameAndTicks", Reference},
+        {"Reference/TickMarks", ReferenceTicks},
     };
     for (const auto& [name, body] : bodies)
         for (const Range& range : Ranges())
@@ -108,6 +122,11 @@ void RegisterDrawingBenchmarks()
                 (std::string(name) + '/' + range.name).c_str(), body, range)
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime();
+    for (const Range& range : MoreRanges())
+        benchmark::RegisterBenchmark((std::string("BothLines/") + range.name).c_str(), BothLines,
+                                     range)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     benchmark::RegisterBenchmark("PaintPanel", PaintPanel)
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();

@@ -28,6 +28,17 @@ const std::vector<Range>& Ranges()
     return ranges;
 }
 
+const std::vector<Range>& MoreRanges()
+{
+    static const std::vector<Range> ranges{
+        {"-32768..32767", QStringLiteral("-32768"), QStringLiteral("32767")},
+        {"0..32766", QStringLiteral("0"), QStringLiteral("32766")},
+        {"-5..20000", QStringLiteral("-5"), QStringLiteral("20000")},
+        {"-1E+30..1E+30", QStringLiteral("-1E+30"), QStringLiteral("1E+30")},
+    };
+    return ranges;
+}
+
 namespace {
 std::unique_ptr<Form1> shared;
 }

@@ -26,6 +26,11 @@ struct Range {
 // The ranges every drawing benchmark runs on.
 const std::vector<Range>& Ranges();
 
+// More ranges for the whole command only, looking for one that costs more:
+// the x-axis ticks then an overflow, half the widest, grid lines beyond the
+// 16-bit counters.
+const std::vector<Range>& MoreRanges();
+
 // One loaded main window, shown on the offscreen platform, its warnings
 // silenced; shared by the benchmarks and set to the range they need.
 Form1& SharedForm();
