@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace graph {
 
@@ -287,9 +288,14 @@ void Canvas::drawWaitingNumbers() const
 
 QPointF Canvas::ToWorld(QPointF logical) const
 {
-    const double x = xAxis_.origin + logical.x() * dpr_ / xAxis_.scale;
-    const double y = yAxis_.origin + logical.y() * dpr_ / yAxis_.scale;
-    return {static_cast<double>(static_cast<float>(x)), static_cast<double>(static_cast<float>(y))};
+    // The panel's border can lie beyond the single range when the scale
+    // reaches its edge: a point there reads as the nearest single.
+    const auto single = [](double v) {
+        constexpr double largest = std::numeric_limits<float>::max();
+        return static_cast<double>(static_cast<float>(std::clamp(v, -largest, largest)));
+    };
+    return {single(xAxis_.origin + logical.x() * dpr_ / xAxis_.scale),
+            single(yAxis_.origin + logical.y() * dpr_ / yAxis_.scale)};
 }
 
 double Canvas::cellOf(const Axis& axis, double v) const

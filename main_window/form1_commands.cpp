@@ -35,18 +35,20 @@ auto attempt(Step&& step, Describe&& describe)
 
 // In the results box a CR LF pair is one line break; the lone LF that ends
 // each report shows nothing, so every report is followed by one blank line.
+// The report is UTF-8: the end points are quoted as typed, in any script.
 QString boxText(const std::string& report)
 {
+    const QString text = QString::fromStdString(report);
     QString out;
-    out.reserve(static_cast<qsizetype>(report.size()));
-    for (std::size_t k = 0; k < report.size(); ++k) {
-        const char c = report[k];
-        if (c == '\r') {
-            out += '\n';
-            if (k + 1 < report.size() && report[k + 1] == '\n')
+    out.reserve(text.size());
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const QChar c = text[k];
+        if (c == u'\r') {
+            out += u'\n';
+            if (k + 1 < text.size() && text[k + 1] == u'\n')
                 ++k;
-        } else if (c != '\n') {
-            out += QChar::fromLatin1(c);
+        } else if (c != u'\n') {
+            out += c;
         }
     }
     return out;

@@ -170,8 +170,16 @@ void Form1::p1_MouseMove(float X, float Y)
         p1->Scale(L, L, U, U);
     } catch (const core::ArithmeticError&) {
     }
-    tx->setText(QString::fromStdString(core::NumberToText(core::Round(X, 2))).left(4));
-    ty->setText(QString::fromStdString(core::NumberToText(core::Round(-Y, 2))).left(4));
+    // A single rounded to hundredths stays within the single range, but a
+    // readout must never end in an error whatever the pointer reports.
+    const auto readout = [](QLineEdit* field, float v) {
+        try {
+            field->setText(QString::fromStdString(core::NumberToText(core::Round(v, 2))).left(4));
+        } catch (const core::ArithmeticError&) {
+        }
+    };
+    readout(tx, X);
+    readout(ty, -Y);
 }
 
 void Form1::Command1_Click() { zoom(1); }

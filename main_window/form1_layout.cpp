@@ -288,6 +288,11 @@ void Form1::createControls()
     txt_results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txt_results->setTabChangesFocus(true);
+    // Lines break at the box's edge wherever they reach it. Looking for a word
+    // boundary first costs time that grows with the square of a word's
+    // length: a pasted megabyte without blanks would hold the window for
+    // most of a minute.
+    txt_results->setWordWrapMode(QTextOption::WrapAnywhere);
     txt_results->setAccessibleName(QStringLiteral("Results"));
 
     auto* quit = button(this, "cmd_quit", fromTwips(14400, 7680, 1575, 495),
