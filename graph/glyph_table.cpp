@@ -36,8 +36,8 @@ bool samePositions(const QList<QPointF>& a, const QList<QPointF>& b)
 
 } // namespace
 
-std::unique_ptr<GlyphTable> GlyphTable::Build(
-    const QFont& font, QPaintDevice* device, QStringView characters)
+std::unique_ptr<GlyphTable> GlyphTable::Build(const QFont& font, QPaintDevice* device,
+                                              QStringView characters)
 {
     auto table = std::unique_ptr<GlyphTable>(new GlyphTable);
     table->characters_ = characters.toString();
@@ -91,7 +91,7 @@ int GlyphTable::slotOf(QChar c) const
 }
 
 bool GlyphTable::Compose(QStringView text, double x, double baseline, QList<quint32>& glyphs,
-    QList<QPointF>& positions) const
+                         QList<QPointF>& positions) const
 {
     const std::size_t n = glyphs_.size();
     QVarLengthArray<int, 32> order(text.size());

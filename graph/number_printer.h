@@ -19,7 +19,8 @@ namespace graph {
 // Prints numbers (digits, minus signs and blanks) onto a picture in exactly
 // the pixels the toolkit's own text drawing gives, fast when thousands are
 // printed over one another:
-// - each number is set from glyphs laid out once per character (GlyphTable);
+// - each number is set from glyphs, and distances between them, laid out
+//   once for every pair of characters (GlyphTable);
 // - in a black foreground, a glyph whose pixels (GlyphInk) are all black
 //   already is left out: black drawn over black leaves black;
 // - the glyphs kept wait and are drawn together, in order, each blended over
@@ -29,11 +30,10 @@ namespace graph {
 // judging a glyph on the picture before they are drawn is safe.
 class NumberPrinter {
 public:
-    // For the font on the picture's resolution; not usable when the font
-    // does not set these characters one by one as it sets them together.
+    // For the font on the picture's resolution. When the font does not set
+    // these characters pair by pair as it sets them together, Queue refuses
+    // every text.
     NumberPrinter(const QFont& font, QImage& picture);
-
-    bool usable() const { return table_ != nullptr; }
 
     // Queues the glyphs of `text` with its first glyph's origin at
     // (x, baseline) on `picture`. False, with nothing queued, when a
@@ -41,7 +41,7 @@ public:
     // anything but these glyphs has been drawn on the picture since the last
     // call; `black` says whether the glyphs are drawn in opaque black.
     bool Queue(QStringView text, double x, double baseline, const QImage& picture, bool black,
-        quint64 paintCount);
+               quint64 paintCount);
 
     bool hasWaiting() const { return !waitingGlyphs_.isEmpty(); }
 
