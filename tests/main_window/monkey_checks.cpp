@@ -38,13 +38,14 @@ QString written(double x)
     return QString::fromStdString(core::NumberToText(x));
 }
 
-// The readout of one coordinate as the pointer reports it.
-QString readout(float x)
+// The readout of one coordinate as the pointer reports it; a field whose
+// readout the core cannot write keeps what it showed.
+QString readout(float x, const QString& before)
 {
     try {
         return QString::fromStdString(core::NumberToText(core::Round(x, 2))).left(4);
     } catch (const core::ArithmeticError&) {
-        return QStringLiteral("<no text: the core fails>");
+        return before;
     }
 }
 
@@ -100,8 +101,8 @@ Monkey::Before Monkey::snapshot(const Action& a) const
         if (w.childAt(w.p1->mapTo(&w, a.point)) == w.p1) {
             const QPointF world = w.p1->canvas().ToWorld(
                 QPointF(a.point) - QPointF(w.p1->contentsRect().topLeft()));
-            b.tx = readout(static_cast<float>(world.x()));
-            b.ty = readout(-static_cast<float>(world.y()));
+            b.tx = readout(static_cast<float>(world.x()), w.tx->text());
+            b.ty = readout(-static_cast<float>(world.y()), w.ty->text());
         }
         break;
     default:

@@ -62,19 +62,19 @@ void Monkey::planLine()
     const auto small = [&] { return QString::number(texts_.below(21) - 10); };
     QString p[4] = { small(), small(), small(), small() };
     switch (texts_.below(7)) {
-    case 0:
+    case 0: // vertical
         p[2] = p[0];
-        break; // vertical
-    case 1:
+        break;
+    case 1: // horizontal
         p[3] = p[1];
-        break; // horizontal
-    case 2:
+        break;
+    case 2: // the x-axis itself
         p[1] = p[3] = QStringLiteral("0");
-        break; // the x-axis itself
-    case 3:
+        break;
+    case 3: // one point twice
         p[2] = p[0];
         p[3] = p[1];
-        break; // one point twice
+        break;
     case 4: // the other line again
         for (int k = 0; k < 4; ++k)
             p[k] = other[k]->text();
