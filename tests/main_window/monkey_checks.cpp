@@ -124,7 +124,7 @@ QString Monkey::checkUntouched(const Action& a, const Before& b) const
         const QLineEdit* field = fields_[k];
         if (field->text() == b.fields[k])
             continue;
-        const bool isResult = k >= 12;
+        const bool isResult = k >= firstResult;
         const bool isRange = field == w.txmin || field == w.txmax;
         const bool isReadout = field == w.tx || field == w.ty;
         const bool allowed = (a.kind == Kind::Type && field == a.field)
@@ -229,7 +229,7 @@ QString Monkey::checkZoom(const Action& a, const Before& b) const
     const Form1& w = *f_.form;
     const double step = a.kind == Kind::ZoomOut ? 1 : -1;
     const auto bound = [&](const QLineEdit* field, double sign) -> QString {
-        const QString old = b.fields[field == w.txmin ? 8 : 9];
+        const QString old = b.fields[field == w.txmin ? lowerBound : upperBound];
         try {
             const double value = readBound(old).value_or(0); // unreadable counts as 0
             return written(sign < 0 ? core::Subtract(value, step) : core::Add(value, step));
@@ -253,7 +253,7 @@ QString Monkey::checkMove(const Before& b) const
         return QStringLiteral("the readout shows %1, %2 where %3, %4 was due")
             .arg(quoted(w.tx->text()), quoted(w.ty->text()), quoted(*b.tx), quoted(*b.ty));
     // The range fields are rewritten in their plain form, when both can be read.
-    QString lower = b.fields[8], upper = b.fields[9];
+    QString lower = b.fields[lowerBound], upper = b.fields[upperBound];
     const auto L = readBound(lower), U = readBound(upper);
     if (L && U) {
         lower = written(*L);

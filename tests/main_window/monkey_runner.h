@@ -113,7 +113,10 @@ private:
     MonkeyTexts texts_;
     MonkeyLog log_;
     qint64 limitNs_;
-    std::vector<QLineEdit*> fields_; // every one-line field
+    // Every one-line field: the end points, the range, the readout, then the
+    // results; where some of them stand in that list.
+    std::vector<QLineEdit*> fields_;
+    static constexpr std::size_t lowerBound = 8, upperBound = 9, firstResult = 12;
     std::vector<bool> typedByUser_; // whose text the monkey put there
     std::deque<Action> queue_;
     QPoint lastPointer_ { -1, -1 }; // where the last planned move goes
