@@ -118,7 +118,7 @@ QString MonkeyLog::history() const
         out += QString::fromStdString(last_[(next_ + k) % n]);
     out += QStringLiteral("Replay: TRELLAN_MONKEY_SEED=%1 TRELLAN_MONKEY_ACTIONS=%2 "
                           "TRELLAN_MONKEY_TRACE=1 QT_QPA_PLATFORM=offscreen "
-                          "main_window_monkey_tests\n")
+                          "main_window_monkey_tests randomActionsKeepEveryFieldHonest\n")
                .arg(seed_)
                .arg(index_ + 1);
     return out;
