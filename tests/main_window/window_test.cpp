@@ -1,6 +1,7 @@
 #include "form1_fixture.h"
 
 #include "about_window/frm_splash.h"
+#include "graph/graph_panel.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@ private slots:
     void aboutOpensOnceAndLeavesTheWindowUsable();
     void quitClosesBothWindows();
     void windowHasItsIcon();
+    void focusStartsOnTheGraph();
 };
 
 void WindowTest::aboutOpensOnceAndLeavesTheWindowUsable()
@@ -52,6 +54,15 @@ void WindowTest::windowHasItsIcon()
     LoadedForm f;
     QVERIFY(!f->windowIcon().isNull());
     QVERIFY(f->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+void WindowTest::focusStartsOnTheGraph()
+{
+    LoadedForm f;
+    f->show();
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f->p1));
 }
 
 QTEST_MAIN(WindowTest)
