@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "graph/canvas.h"
 #include "graph/qb_color.h"
+#include "graph/tick_text.h"
 
 #include <QString>
 
@@ -13,55 +14,25 @@
 
 namespace reference {
 
-namespace {
-
 using graph::QBColor;
-
-template <typename Step> void skipOnFailure(Step&& step)
-{
-    try {
-        step();
-    } catch (const core::ArithmeticError&) {
-    }
-}
-
-bool withinSingleRange(double x)
-{
-    try {
-        core::ToSingle(x);
-        return true;
-    } catch (const core::Overflow&) {
-        return false;
-    }
-}
-
-// How the panel prints a whole number: a blank for the sign of zero and
-// above, and a blank behind.
-QString numberText(int n)
-{
-    return (n < 0 ? QStringLiteral("") : QStringLiteral(" ")) + QString::number(n)
-        + QLatin1Char(' ');
-}
-
-} // namespace
 
 void Frame(graph::Canvas& canvas, double L, double U, double maxGridLines)
 {
-    skipOnFailure([&] { canvas.Scale(L, L, U, U); });
+    core::SkipOnFailure([&] { canvas.Scale(L, L, U, U); });
     canvas.DrawWidth(1);
     const double first = core::Int(L), last = core::Int(U);
     // With a bound beyond the single range every grid line overflows and is
     // skipped, so the loops can be left out; otherwise they must be walkable.
-    const bool drawable = withinSingleRange(L) && withinSingleRange(U);
+    const bool drawable = core::FitsSingle(L) && core::FitsSingle(U);
     if (drawable && last - first + 1 > maxGridLines)
         throw std::length_error("too many grid lines for the plain loop");
     for (double i = first; drawable && i <= last; i += 1)
-        skipOnFailure([&] { canvas.Line(i, L, i, U, QBColor(5)); });
+        core::SkipOnFailure([&] { canvas.Line(i, L, i, U, QBColor(5)); });
     for (double j = first; drawable && j <= last; j += 1)
-        skipOnFailure([&] { canvas.Line(L, j, U, j, QBColor(8)); });
+        core::SkipOnFailure([&] { canvas.Line(L, j, U, j, QBColor(8)); });
     canvas.DrawWidth(2);
-    skipOnFailure([&] { canvas.Line(L, 0, U, 0, QBColor(12)); });
-    skipOnFailure([&] { canvas.Line(0, L, 0, U, QBColor(12)); });
+    core::SkipOnFailure([&] { canvas.Line(L, 0, U, 0, QBColor(12)); });
+    core::SkipOnFailure([&] { canvas.Line(0, L, 0, U, QBColor(12)); });
     canvas.FontName(QStringLiteral("Arial Narrow"));
 }
 
@@ -73,13 +44,13 @@ bool TickMarks(graph::Canvas& canvas, double L, double U)
         const std::int16_t last = core::ToInteger16(core::Int(U));
         for (int i = first; i <= last; ++i) {
             canvas.Line(i, 0.2, i, -0.2, QBColor(12));
-            canvas.Print(numberText(i));
+            canvas.Print(graph::TickText(i));
         }
         if (last == INT16_MAX)
             return false; // the counter cannot step past it
         for (int j = first; j <= last; ++j) {
             canvas.Line(-0.2, j, 0.2, j, QBColor(12));
-            canvas.Print(numberText(-j));
+            canvas.Print(graph::TickText(-j));
         }
         return true;
     } catch (const core::ArithmeticError&) {

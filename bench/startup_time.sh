@@ -19,24 +19,9 @@ runs=${2:-10}
 title="Quarnby's Trellan"
 [[ -x $program ]] || { echo "no program at $program (build it first)" >&2; exit 1; }
 
-work=$(mktemp -d)
 app=
-xvfb=
-cleanup() {
-    [[ -n $app ]] && kill "$app" 2>/dev/null || true
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-[[ -s $work/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
+source "$(dirname "$0")/../tests/e2e/x_session.sh" # work, the X server, cleanup
+start_x
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 

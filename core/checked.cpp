@@ -43,4 +43,14 @@ float ToSingle(double x)
     return static_cast<float>(x);
 }
 
+bool FitsSingle(double x)
+{
+    try {
+        ToSingle(x);
+        return true;
+    } catch (const Overflow&) {
+        return false;
+    }
+}
+
 } // namespace core

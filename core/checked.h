@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/errors.h"
+
 namespace core {
 
 // Double arithmetic that never yields an infinity or a NaN. Each operation is
@@ -14,5 +16,18 @@ double Divide(double a, double b);
 // The single nearest x; core::Overflow when x lies beyond the single range
 // (that is, when it would round to an infinity).
 float ToSingle(double x);
+
+// Whether x narrows to a single without overflowing.
+bool FitsSingle(double x);
+
+// Runs one step of a command whose failing steps are skipped silently.
+template <typename Step>
+void SkipOnFailure(Step&& step)
+{
+    try {
+        step();
+    } catch (const ArithmeticError&) {
+    }
+}
 
 } // namespace core

@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
+#include "graph/tick_text.h"
 #include "main_window/bad_input.h"
 
 #include <QCheckBox>
@@ -20,73 +21,49 @@ namespace {
 
 double valOf(const QLineEdit* field) { return core::Val(field->text().toStdString()); }
 
-// Runs one step of a command whose failing steps are skipped silently.
-template <typename Step>
-void skipOnFailure(Step&& step)
-{
-    try {
-        step();
-    } catch (const core::ArithmeticError&) {
-    }
-}
-
-bool withinSingleRange(double x)
-{
-    try {
-        core::ToSingle(x);
-        return true;
-    } catch (const core::Overflow&) {
-        return false;
-    }
-}
-
-// The whole-number text the panel prints: a blank in place of the sign for
-// zero and above, and a blank behind.
-QString tickText(int n) { return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n) + ' '; }
-
 } // namespace
 
 void Form1::DrawFN()
 {
     double L = 0, U = 0; // a bound that cannot be read counts as 0
-    skipOnFailure([&] { L = valOf(txmin); });
-    skipOnFailure([&] { U = valOf(txmax); });
-    skipOnFailure([&] { p1->Scale(L, L, U, U); });
-    skipOnFailure([&] { p1->DrawWidth(1); });
+    core::SkipOnFailure([&] { L = valOf(txmin); });
+    core::SkipOnFailure([&] { U = valOf(txmax); });
+    core::SkipOnFailure([&] { p1->Scale(L, L, U, U); });
+    core::SkipOnFailure([&] { p1->DrawWidth(1); });
 
     // A grid line at every whole number from Int(L) to Int(U). Lines that
     // fall on the same pixel column (or row) are the same pixels, so each is
     // drawn once; with a bound beyond the drawing range no grid line can be
     // drawn at all.
     const double first = core::Int(L), last = core::Int(U);
-    const bool drawable = withinSingleRange(L) && withinSingleRange(U);
-    skipOnFailure([&] {
+    const bool drawable = core::FitsSingle(L) && core::FitsSingle(U);
+    core::SkipOnFailure([&] {
         for (double i = first; drawable && i <= last;) {
-            skipOnFailure([&] { p1->Line(i, L, i, U, QBColor(5)); });
+            core::SkipOnFailure([&] { p1->Line(i, L, i, U, QBColor(5)); });
             const auto next = p1->canvas().NextWholeInNewColumn(i, last);
             if (!next)
                 break;
             i = *next;
         }
     });
-    skipOnFailure([&] {
+    core::SkipOnFailure([&] {
         for (double j = first; drawable && j <= last;) {
-            skipOnFailure([&] { p1->Line(L, j, U, j, QBColor(8)); });
+            core::SkipOnFailure([&] { p1->Line(L, j, U, j, QBColor(8)); });
             const auto next = p1->canvas().NextWholeInNewRow(j, last);
             if (!next)
                 break;
             j = *next;
         }
     });
-    skipOnFailure([&] {
+    core::SkipOnFailure([&] {
         p1->DrawWidth(2);
         p1->Line(L, 0, U, 0, QBColor(12));
     });
-    skipOnFailure([&] {
+    core::SkipOnFailure([&] {
         p1->DrawWidth(2);
         p1->Line(0, L, 0, U, QBColor(12));
     });
-    skipOnFailure([&] { p1->FontName(QStringLiteral("Arial Narrow")); });
+    core::SkipOnFailure([&] { p1->FontName(QStringLiteral("Arial Narrow")); });
 }
 
 void Form1::DrawTickMarks()
@@ -140,7 +117,7 @@ void Form1::DrawTickMarks()
                 canvas.SkipLine(s.x1, s.y1, s.x2, s.y2);
             else
                 canvas.Line(s.x1, s.y1, s.x2, s.y2, QBColor(12));
-            canvas.PrintNumber(tickText(number(k)));
+            canvas.PrintNumber(graph::TickText(number(k)));
         }
         p1->update();
     };
@@ -189,13 +166,13 @@ void Form1::Command2_Click() { zoom(-1); }
 void Form1::zoom(double step)
 {
     double lo = 0, hi = 0; // a bound that cannot be read counts as 0
-    skipOnFailure([&] { lo = valOf(txmin); });
-    skipOnFailure([&] { hi = valOf(txmax); });
-    skipOnFailure([&] {
+    core::SkipOnFailure([&] { lo = valOf(txmin); });
+    core::SkipOnFailure([&] { hi = valOf(txmax); });
+    core::SkipOnFailure([&] {
         lo = core::Subtract(lo, step);
         txmin->setText(QString::fromStdString(core::NumberToText(lo)));
     });
-    skipOnFailure([&] {
+    core::SkipOnFailure([&] {
         hi = core::Add(hi, step);
         txmax->setText(QString::fromStdString(core::NumberToText(hi)));
     });
