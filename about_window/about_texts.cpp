@@ -36,7 +36,7 @@ QString aboutCreditsText()
 
 QString aboutToDoText()
 {
-    const QStringList items{
+    const QStringList items {
         QStringLiteral(" To Do"),
         QStringLiteral("Fix decimal round off errors"),
         QStringLiteral("Include decimal to fraction conversion"),

@@ -14,7 +14,7 @@ QIcon trellanIcon()
     initIconResources();
     QIcon icon;
     // The pictures are made at build time and embedded under :/icons.
-    QDirIterator pictures(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files);
+    QDirIterator pictures(QStringLiteral(":/icons"), { QStringLiteral("*.png") }, QDir::Files);
     while (pictures.hasNext())
         icon.addFile(pictures.next());
     return icon;

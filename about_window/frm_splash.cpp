@@ -26,8 +26,8 @@ constexpr int twipsPerPixel = 15;
 
 constexpr QRect fromTwips(int left, int top, int width, int height)
 {
-    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
-            height / twipsPerPixel};
+    return { left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
+        height / twipsPerPixel };
 }
 
 QFont face(const char* family, qreal points, bool bold)
@@ -38,8 +38,7 @@ QFont face(const char* family, qreal points, bool bold)
     return font;
 }
 
-struct LabelLayout
-{
+struct LabelLayout {
     const char* name;
     QRect geometry;
     QFont font;
@@ -96,18 +95,18 @@ frmSplash::frmSplash()
 void frmSplash::createLabels()
 {
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    const std::array<LabelLayout, 5> labels{{
-        {"lblTitle", fromTwips(120, 120, 6375, 495), face("MS Sans Serif", 18, true),
-         QColor(255, 0, 0), centred, aboutTitleText(), "Program title"},
-        {"lblCopyright", fromTwips(360, 480, 5895, 495), face("Comic Sans MS", 15, true),
-         QColor(0, 0, 0), centred, aboutDescriptionText(), "What the program does"},
-        {"lblVersion", fromTwips(240, 1200, 6135, 855), face("Comic Sans MS", 12, false),
-         QColor(0, 0, 0), centred, aboutVersionText(), "Licence and version"},
-        {"LblBy", fromTwips(720, 1920, 3495, 615), face("Comic Sans MS", 9.75, false),
-         QColor(0, 0, 192), Qt::AlignLeft | Qt::AlignTop, aboutCreditsText(), "Credits"},
-        {"Label1", fromTwips(480, 2760, 4815, 2895), face("Comic Sans MS", 12, false),
-         QColor(0, 0, 0), centred, aboutToDoText(), "Planned features"},
-    }};
+    const std::array<LabelLayout, 5> labels { {
+        { "lblTitle", fromTwips(120, 120, 6375, 495), face("MS Sans Serif", 18, true),
+            QColor(255, 0, 0), centred, aboutTitleText(), "Program title" },
+        { "lblCopyright", fromTwips(360, 480, 5895, 495), face("Comic Sans MS", 15, true),
+            QColor(0, 0, 0), centred, aboutDescriptionText(), "What the program does" },
+        { "lblVersion", fromTwips(240, 1200, 6135, 855), face("Comic Sans MS", 12, false),
+            QColor(0, 0, 0), centred, aboutVersionText(), "Licence and version" },
+        { "LblBy", fromTwips(720, 1920, 3495, 615), face("Comic Sans MS", 9.75, false),
+            QColor(0, 0, 192), Qt::AlignLeft | Qt::AlignTop, aboutCreditsText(), "Credits" },
+        { "Label1", fromTwips(480, 2760, 4815, 2895), face("Comic Sans MS", 12, false),
+            QColor(0, 0, 0), centred, aboutToDoText(), "Planned features" },
+    } };
 
     for (const LabelLayout& layout : labels) {
         auto* label = new QLabel(layout.text, m_client);
@@ -137,11 +136,11 @@ void frmSplash::createCloseButton()
     m_cmdclose->setFont(face("MS Sans Serif", 8.25, false));
     // A flat face of the button's own colour with a raised edge, the same on
     // every style.
-    m_cmdclose->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: rgb(128, 128, 255); color: black;"
-        " border: 2px outset rgb(128, 128, 255); }"
-        "QPushButton:pressed { border-style: inset; }"
-        "QPushButton:focus { outline: 1px dotted black; }"));
+    m_cmdclose->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: rgb(128, 128, 255); color: black;"
+                       " border: 2px outset rgb(128, 128, 255); }"
+                       "QPushButton:pressed { border-style: inset; }"
+                       "QPushButton:focus { outline: 1px dotted black; }"));
     QPalette palette = m_cmdclose->palette();
     palette.setColor(QPalette::Button, buttonFace);
     palette.setColor(QPalette::ButtonText, Qt::black);

@@ -12,8 +12,7 @@ class QPushButton;
 //
 // The window is the 429 x 381 pixel client area plus a one-pixel border that
 // the window draws itself, since it has no frame from the window manager.
-class frmSplash : public QWidget
-{
+class frmSplash : public QWidget {
     Q_OBJECT
 
 public:

@@ -109,12 +109,12 @@ void RegisterDrawingBenchmarks()
 {
     using Body = void (*)(benchmark::State&, const Range&);
     const std::pair<const char*, Body> bodies[] = {
-        {"BothLines", BothLines},
-        {"DrawFN", DrawFN},
-        {"DrawTickMarks", DrawTickMarks},
-        {"FrameAndTicks", FrameAndTicks},
-        {"Reference/FrameAndTicks", Reference},
-        {"Reference/TickMarks", ReferenceTicks},
+        { "BothLines", BothLines },
+        { "DrawFN", DrawFN },
+        { "DrawTickMarks", DrawTickMarks },
+        { "FrameAndTicks", FrameAndTicks },
+        { "Reference/FrameAndTicks", Reference },
+        { "Reference/TickMarks", ReferenceTicks },
     };
     for (const auto& [name, body] : bodies)
         for (const Range& range : Ranges())
@@ -123,8 +123,8 @@ void RegisterDrawingBenchmarks()
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime();
     for (const Range& range : MoreRanges())
-        benchmark::RegisterBenchmark((std::string("BothLines/") + range.name).c_str(), BothLines,
-                                     range)
+        benchmark::RegisterBenchmark(
+            (std::string("BothLines/") + range.name).c_str(), BothLines, range)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     benchmark::RegisterBenchmark("PaintPanel", PaintPanel)

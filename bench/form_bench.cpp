@@ -20,21 +20,21 @@ namespace bench {
 const std::vector<Range>& Ranges()
 {
     static const std::vector<Range> ranges {
-        {"default", QStringLiteral("-10"), QStringLiteral("10")},
-        {"-100..100", QStringLiteral("-100"), QStringLiteral("100")},
-        {"-32768..32766", QStringLiteral("-32768"), QStringLiteral("32766")},
-        {"-1E+300..1E+300", QStringLiteral("-1E+300"), QStringLiteral("1E+300")},
+        { "default", QStringLiteral("-10"), QStringLiteral("10") },
+        { "-100..100", QStringLiteral("-100"), QStringLiteral("100") },
+        { "-32768..32766", QStringLiteral("-32768"), QStringLiteral("32766") },
+        { "-1E+300..1E+300", QStringLiteral("-1E+300"), QStringLiteral("1E+300") },
     };
     return ranges;
 }
 
 const std::vector<Range>& MoreRanges()
 {
-    static const std::vector<Range> ranges{
-        {"-32768..32767", QStringLiteral("-32768"), QStringLiteral("32767")},
-        {"0..32766", QStringLiteral("0"), QStringLiteral("32766")},
-        {"-5..20000", QStringLiteral("-5"), QStringLiteral("20000")},
-        {"-1E+30..1E+30", QStringLiteral("-1E+30"), QStringLiteral("1E+30")},
+    static const std::vector<Range> ranges {
+        { "-32768..32767", QStringLiteral("-32768"), QStringLiteral("32767") },
+        { "0..32766", QStringLiteral("0"), QStringLiteral("32766") },
+        { "-5..20000", QStringLiteral("-5"), QStringLiteral("20000") },
+        { "-1E+30..1E+30", QStringLiteral("-1E+30"), QStringLiteral("1E+30") },
     };
     return ranges;
 }

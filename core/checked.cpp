@@ -17,11 +17,20 @@ double finite(double r)
 
 } // namespace
 
-double Add(double a, double b) { return finite(a + b); }
+double Add(double a, double b)
+{
+    return finite(a + b);
+}
 
-double Subtract(double a, double b) { return finite(a - b); }
+double Subtract(double a, double b)
+{
+    return finite(a - b);
+}
 
-double Multiply(double a, double b) { return finite(a * b); }
+double Multiply(double a, double b)
+{
+    return finite(a * b);
+}
 
 double Divide(double a, double b)
 {

@@ -21,8 +21,7 @@ float ToSingle(double x);
 bool FitsSingle(double x);
 
 // Runs one step of a command whose failing steps are skipped silently.
-template <typename Step>
-void SkipOnFailure(Step&& step)
+template <typename Step> void SkipOnFailure(Step&& step)
 {
     try {
         step();

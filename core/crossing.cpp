@@ -5,8 +5,8 @@
 
 namespace core {
 
-Crossing FindCrossing(std::string_view slope1, std::string_view slope2,
-                      std::string_view yint1, std::string_view yint2)
+Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::string_view yint1,
+    std::string_view yint2)
 {
     const double m1 = TextToNumber(slope1);
     const double m2 = TextToNumber(slope2);
@@ -15,8 +15,8 @@ Crossing FindCrossing(std::string_view slope1, std::string_view slope2,
 
     if (m1 == m2) {
         if (b1 == b2)
-            return {CrossingKind::Same, std::string(SameLineCaption)};
-        return {CrossingKind::Parallel, std::string(ParallelCaption)};
+            return { CrossingKind::Same, std::string(SameLineCaption) };
+        return { CrossingKind::Parallel, std::string(ParallelCaption) };
     }
 
     const double X = Divide(Subtract(b2, b1), Subtract(m1, m2));
@@ -26,7 +26,7 @@ Crossing FindCrossing(std::string_view slope1, std::string_view slope2,
     caption += ",  ";
     caption += NumberToText(Y);
     caption += ')';
-    return {CrossingKind::Point, caption};
+    return { CrossingKind::Point, caption };
 }
 
 } // namespace core

@@ -21,7 +21,7 @@ inline constexpr std::string_view SameLineCaption = "Same line. Infinite solutio
 // the lines coincide. Otherwise the caption is "(X,  Y)" with X written as a
 // double and Y, computed on line one, as a single. Raises core::Overflow when
 // the point lies beyond the double (X) or single (Y) range.
-Crossing FindCrossing(std::string_view slope1, std::string_view slope2,
-                      std::string_view yint1, std::string_view yint2);
+Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::string_view yint1,
+    std::string_view yint2);
 
 } // namespace core

@@ -15,7 +15,10 @@ public:
 // A non-zero number divided by zero.
 class DivisionByZero : public ArithmeticError {
 public:
-    DivisionByZero() : ArithmeticError("Division by zero") {}
+    DivisionByZero()
+        : ArithmeticError("Division by zero")
+    {
+    }
 };
 
 // Zero divided by zero, a result beyond the double range, a number typed
@@ -23,13 +26,19 @@ public:
 // whole number beyond the 16-bit range.
 class Overflow : public ArithmeticError {
 public:
-    Overflow() : ArithmeticError("Overflow") {}
+    Overflow()
+        : ArithmeticError("Overflow")
+    {
+    }
 };
 
 // A text read back as a number that is not one.
 class TypeMismatch : public ArithmeticError {
 public:
-    TypeMismatch() : ArithmeticError("Type mismatch") {}
+    TypeMismatch()
+        : ArithmeticError("Type mismatch")
+    {
+    }
 };
 
 } // namespace core

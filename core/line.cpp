@@ -16,7 +16,10 @@ double slope(const EndPoints& p)
 
 } // namespace
 
-std::string SlopeText(const EndPoints& p) { return NumberToText(slope(p)); }
+std::string SlopeText(const EndPoints& p)
+{
+    return NumberToText(slope(p));
+}
 
 std::string InterceptText(std::string_view S, double X2, double Y2)
 {

@@ -13,14 +13,24 @@ namespace core {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Walks a text as Val sees it: with its blanks left out.
 class BlankSkipper {
 public:
-    explicit BlankSkipper(std::string_view text) : text_(text) { skip(); }
+    explicit BlankSkipper(std::string_view text)
+        : text_(text)
+    {
+        skip();
+    }
 
     bool atEnd() const { return pos_ >= text_.size(); }
     char peek() const { return atEnd() ? '\0' : text_[pos_]; }
@@ -49,8 +59,8 @@ private:
 // anything beyond the cap is far outside the double range either way.
 struct Decimal {
     bool negative = false;
-    std::string digits;     // mantissa digits, leading zeros dropped
-    long long pointAt = 0;  // decimal exponent of the digit after the last
+    std::string digits; // mantissa digits, leading zeros dropped
+    long long pointAt = 0; // decimal exponent of the digit after the last
     long long exponent = 0; // the written exponent
 };
 
@@ -86,7 +96,7 @@ Decimal scan(std::string_view text)
         }
     }
     if (!anyDigit)
-        return Decimal{d.negative, {}, 0, 0};
+        return Decimal { d.negative, {}, 0, 0 };
     // Digits kept = integerDigits + (fraction digits after the leading zeros);
     // the last kept digit sits at 10^-fractionDigits.
     d.pointAt = -fractionDigits;
@@ -124,8 +134,7 @@ double Val(std::string_view text)
     // Decimal exponent of the leading digit: tells a number too large for a
     // double from one too small, and keeps from_chars away from exponents it
     // cannot hold.
-    const long long lead =
-        d.pointAt + static_cast<long long>(d.digits.size()) - 1 + d.exponent;
+    const long long lead = d.pointAt + static_cast<long long>(d.digits.size()) - 1 + d.exponent;
     if (lead > 400)
         throw Overflow();
     if (lead < -400)
@@ -140,8 +149,7 @@ double Val(std::string_view text)
     normal += std::to_string(d.pointAt + d.exponent);
 
     double value = 0.0;
-    const auto [end, ec] =
-        std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (lead > 0)
             throw Overflow();
@@ -156,15 +164,14 @@ namespace {
 
 // Writes x, rounded to `digits` significant digits by the standard library,
 // in fixed-point notation when fixedBelow > e > -5 and scientific otherwise.
-template <typename Float>
-std::string writeNumber(Float x, int digits, int fixedBelow)
+template <typename Float> std::string writeNumber(Float x, int digits, int fixedBelow)
 {
     if (x == 0)
         return "0";
 
-    std::array<char, 64> buf{};
-    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), x,
-                                         std::chars_format::scientific, digits - 1);
+    std::array<char, 64> buf {};
+    const auto [end, ec] = std::to_chars(
+        buf.data(), buf.data() + buf.size(), x, std::chars_format::scientific, digits - 1);
     if (ec != std::errc())
         throw Overflow();
     // buf holds [-]d.ddd...e[+-]xx
@@ -178,8 +185,8 @@ std::string writeNumber(Float x, int digits, int fixedBelow)
     if (ePos > 2)
         mantissa.append(text.substr(2, ePos - 2));
     int e = 0;
-    std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1),
-                    text.data() + text.size(), e);
+    std::from_chars(
+        text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(), e);
 
     while (mantissa.size() > 1 && mantissa.back() == '0')
         mantissa.pop_back();
@@ -220,11 +227,20 @@ std::string writeNumber(Float x, int digits, int fixedBelow)
 
 } // namespace
 
-std::string NumberToText(double x) { return writeNumber(x, 15, 15); }
+std::string NumberToText(double x)
+{
+    return writeNumber(x, 15, 15);
+}
 
-std::string NumberToText(float x) { return writeNumber(x, 7, 7); }
+std::string NumberToText(float x)
+{
+    return writeNumber(x, 7, 7);
+}
 
-std::string NumberToText(std::int16_t x) { return std::to_string(x); }
+std::string NumberToText(std::int16_t x)
+{
+    return std::to_string(x);
+}
 
 double TextToNumber(std::string_view text)
 {
@@ -274,7 +290,10 @@ double TextToNumber(std::string_view text)
     }
 }
 
-double Int(double x) { return std::floor(x); }
+double Int(double x)
+{
+    return std::floor(x);
+}
 
 namespace {
 
@@ -294,13 +313,16 @@ double Round(double x, int places)
     return Divide(std::nearbyint(Multiply(x, p)), p);
 }
 
-float Round(float x, int places) { return ToSingle(Round(static_cast<double>(x), places)); }
+float Round(float x, int places)
+{
+    return ToSingle(Round(static_cast<double>(x), places));
+}
 
 std::int16_t ToInteger16(double x)
 {
     const double r = std::nearbyint(x);
-    if (!(r >= std::numeric_limits<std::int16_t>::min() &&
-          r <= std::numeric_limits<std::int16_t>::max()))
+    if (!(r >= std::numeric_limits<std::int16_t>::min()
+            && r <= std::numeric_limits<std::int16_t>::max()))
         throw Overflow();
     return static_cast<std::int16_t>(r);
 }

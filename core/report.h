@@ -9,7 +9,7 @@ namespace core {
 // points exactly as typed, and both equations.
 struct ReportFields {
     std::string_view caption;
-    std::string_view x1, y1, x2, y2;     // line one: t1..t4
+    std::string_view x1, y1, x2, y2; // line one: t1..t4
     std::string_view equation1;
     std::string_view x1b, y1b, x2b, y2b; // line two: t1_b..t4_b
     std::string_view equation2;

@@ -45,22 +45,21 @@ bool clip(double& x1, double& y1, double& x2, double& y2, const Box& box)
             && y <= box.yHi + hairY && n < 6) {
             x = std::clamp(x, box.xLo, box.xHi);
             y = std::clamp(y, box.yLo, box.yHi);
-            found[n++] = {alongX ? (x - x1) / dx : (y - y1) / dy, x, y};
+            found[n++] = { alongX ? (x - x1) / dx : (y - y1) / dy, x, y };
         }
     };
-    const auto between = [](double v, double a, double b) {
-        return v >= std::min(a, b) && v <= std::max(a, b);
-    };
+    const auto between
+        = [](double v, double a, double b) { return v >= std::min(a, b) && v <= std::max(a, b); };
     if (box.contains(x1, y1))
         add(x1, y1);
     if (box.contains(x2, y2))
         add(x2, y2);
     if (dx != 0)
-        for (const double X : {box.xLo, box.xHi})
+        for (const double X : { box.xLo, box.xHi })
             if (between(X, x1, x2))
                 add(X, dy == 0 ? y1 : (X * dy + c) / dx);
     if (dy != 0)
-        for (const double Y : {box.yLo, box.yHi})
+        for (const double Y : { box.yLo, box.yHi })
             if (between(Y, y1, y2))
                 add(dx == 0 ? x1 : (Y * dx - c) / dy, Y);
     if (n == 0)
@@ -78,8 +77,9 @@ bool clip(double& x1, double& y1, double& x2, double& y2, const Box& box)
 } // namespace
 
 Canvas::Canvas(QSize logicalSize, qreal dpr, QColor background, QColor foreground)
-    : background_(background), foreground_(foreground),
-      font_(QStringLiteral("MS Sans Serif"))
+    : background_(background)
+    , foreground_(foreground)
+    , font_(QStringLiteral("MS Sans Serif"))
 {
     font_.setPointSizeF(8.25);
     Resize(logicalSize, dpr);
@@ -98,7 +98,7 @@ void Canvas::Resize(QSize logicalSize, qreal dpr)
     endPainting();
     forgetNumbers(); // their size follows the resolution
     ++paintCount_;
-    logicalSize_ = logicalSize.expandedTo({2, 2});
+    logicalSize_ = logicalSize.expandedTo({ 2, 2 });
     dpr_ = dpr > 0 ? dpr : 1.0;
     const QImage old = image_;
     image_ = QImage((QSizeF(logicalSize_) * dpr_).toSize(), QImage::Format_RGB32);
@@ -130,7 +130,7 @@ void Canvas::Scale(double x1, double y1, double x2, double y2)
     const double fx2 = core::ToSingle(x2), fy2 = core::ToSingle(y2);
     if (fx1 == fx2 || fy1 == fy2)
         throw core::Overflow(); // a scale of zero extent
-    corners_ = {fx1, fy1, fx2, fy2};
+    corners_ = { fx1, fy1, fx2, fy2 };
     applyScale();
 }
 
@@ -139,11 +139,14 @@ void Canvas::applyScale()
     // The first pixel and the last pixel of the picture hold the two corners
     // exactly, so lines at both edges show.
     const auto [x1, y1, x2, y2] = corners_;
-    xAxis_ = {x1, (image_.width() - 1) / (x2 - x1)};
-    yAxis_ = {y1, (image_.height() - 1) / (y2 - y1)};
+    xAxis_ = { x1, (image_.width() - 1) / (x2 - x1) };
+    yAxis_ = { y1, (image_.height() - 1) / (y2 - y1) };
 }
 
-int Canvas::devicePenWidth() const { return std::max(1, qRound(width_ * dpr_)); }
+int Canvas::devicePenWidth() const
+{
+    return std::max(1, qRound(width_ * dpr_));
+}
 
 QPainter& Canvas::painter() const
 {
@@ -167,21 +170,21 @@ std::optional<QLineF> Canvas::snapped(double x1, double y1, double x2, double y2
     const auto worldEdges = [&](const Axis& axis, int cells) {
         const double a = axis.origin - margin / axis.scale;
         const double b = axis.origin + (cells - 1 + margin) / axis.scale;
-        return std::pair{std::min(a, b), std::max(a, b)};
+        return std::pair { std::min(a, b), std::max(a, b) };
     };
     const auto [xLo, xHi] = worldEdges(xAxis_, image_.width());
     const auto [yLo, yHi] = worldEdges(yAxis_, image_.height());
-    if (!clip(x1, y1, x2, y2, {xLo, xHi, yLo, yHi}))
+    if (!clip(x1, y1, x2, y2, { xLo, xHi, yLo, yHi }))
         return std::nullopt;
     return QLineF(std::floor(xAxis_.map(x1) + 0.5), std::floor(yAxis_.map(y1) + 0.5),
-                  std::floor(xAxis_.map(x2) + 0.5), std::floor(yAxis_.map(y2) + 0.5));
+        std::floor(xAxis_.map(x2) + 0.5), std::floor(yAxis_.map(y2) + 0.5));
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
 {
     const double fx1 = core::ToSingle(x1), fy1 = core::ToSingle(y1);
     const double fx2 = core::ToSingle(x2), fy2 = core::ToSingle(y2);
-    current_ = {fx2, fy2};
+    current_ = { fx2, fy2 };
     const auto pixels = snapped(fx1, fy1, fx2, fy2);
     if (!pixels)
         return;
@@ -195,8 +198,8 @@ void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
 std::optional<QLine> Canvas::SegmentPixels(double x1, double y1, double x2, double y2) const
 {
     // Snapped ends are whole numbers within a few pixels of the picture.
-    const auto pixels =
-        snapped(core::ToSingle(x1), core::ToSingle(y1), core::ToSingle(x2), core::ToSingle(y2));
+    const auto pixels
+        = snapped(core::ToSingle(x1), core::ToSingle(y1), core::ToSingle(x2), core::ToSingle(y2));
     if (!pixels)
         return std::nullopt;
     return pixels->toLine();
@@ -206,10 +209,13 @@ void Canvas::SkipLine(double x1, double y1, double x2, double y2)
 {
     core::ToSingle(x1);
     core::ToSingle(y1);
-    current_ = {core::ToSingle(x2), core::ToSingle(y2)};
+    current_ = { core::ToSingle(x2), core::ToSingle(y2) };
 }
 
-void Canvas::DrawWidth(int pixels) { width_ = std::max(1, pixels); }
+void Canvas::DrawWidth(int pixels)
+{
+    width_ = std::max(1, pixels);
+}
 
 void Canvas::FontName(const QString& family)
 {
@@ -232,8 +238,8 @@ bool Canvas::printable(double x, double y, const QString& text) const
     p.setFont(font_);
     const QFontMetrics metrics = p.fontMetrics();
     // Text wholly outside the picture would draw nothing.
-    return !(x > image_.width() || y > image_.height() || x + metrics.horizontalAdvance(text) + 2 < 0
-             || y + metrics.height() + 2 < 0);
+    return !(x > image_.width() || y > image_.height()
+        || x + metrics.horizontalAdvance(text) + 2 < 0 || y + metrics.height() + 2 < 0);
 }
 
 void Canvas::Print(const QString& text)
@@ -294,8 +300,8 @@ QPointF Canvas::ToWorld(QPointF logical) const
         constexpr double largest = std::numeric_limits<float>::max();
         return static_cast<double>(static_cast<float>(std::clamp(v, -largest, largest)));
     };
-    return {single(xAxis_.origin + logical.x() * dpr_ / xAxis_.scale),
-            single(yAxis_.origin + logical.y() * dpr_ / yAxis_.scale)};
+    return { single(xAxis_.origin + logical.x() * dpr_ / xAxis_.scale),
+        single(yAxis_.origin + logical.y() * dpr_ / yAxis_.scale) };
 }
 
 double Canvas::cellOf(const Axis& axis, double v) const
@@ -303,9 +309,15 @@ double Canvas::cellOf(const Axis& axis, double v) const
     return std::floor(axis.map(static_cast<float>(v)) + 0.5);
 }
 
-double Canvas::ColumnOf(double x) const { return cellOf(xAxis_, x); }
+double Canvas::ColumnOf(double x) const
+{
+    return cellOf(xAxis_, x);
+}
 
-double Canvas::RowOf(double y) const { return cellOf(yAxis_, y); }
+double Canvas::RowOf(double y) const
+{
+    return cellOf(yAxis_, y);
+}
 
 std::optional<double> Canvas::NextWholeInNewColumn(double from, double last) const
 {
@@ -317,8 +329,8 @@ std::optional<double> Canvas::NextWholeInNewRow(double from, double last) const
     return nextWholeInNewCell(yAxis_, image_.height(), from, last);
 }
 
-std::optional<double> Canvas::nextWholeInNewCell(const Axis& axis, int cells, double from,
-                                                 double last) const
+std::optional<double> Canvas::nextWholeInNewCell(
+    const Axis& axis, int cells, double from, double last) const
 {
     // Lines this far outside the picture draw nothing, however wide the pen.
     const double margin = devicePenWidth() + 2;

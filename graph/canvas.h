@@ -33,8 +33,8 @@ class Canvas {
 public:
     // A picture of the given size in logical pixels, kept at the given device
     // pixel ratio (each logical pixel is dpr x dpr image pixels).
-    explicit Canvas(QSize logicalSize = {1, 1}, qreal dpr = 1.0,
-                    QColor background = Qt::white, QColor foreground = Qt::black);
+    explicit Canvas(QSize logicalSize = { 1, 1 }, qreal dpr = 1.0, QColor background = Qt::white,
+        QColor foreground = Qt::black);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -107,7 +107,7 @@ public:
 private:
     struct Axis {
         double origin = 0; // world value at the picture's leading edge
-        double scale = 1;  // device pixels per world unit (negative when mirrored)
+        double scale = 1; // device pixels per world unit (negative when mirrored)
         double map(double v) const { return (v - origin) * scale; }
     };
 
@@ -120,8 +120,8 @@ private:
     std::optional<QLineF> snapped(double x1, double y1, double x2, double y2) const;
     int devicePenWidth() const;
     double cellOf(const Axis& axis, double v) const;
-    std::optional<double> nextWholeInNewCell(const Axis& axis, int cells, double from,
-                                             double last) const;
+    std::optional<double> nextWholeInNewCell(
+        const Axis& axis, int cells, double from, double last) const;
 
     QSize logicalSize_;
     qreal dpr_ = 1.0;

@@ -23,7 +23,7 @@ GlyphInk::GlyphInk(const QRawFont& font, const QImage& like)
 QRect GlyphInk::Footprint(quint32 glyph, QPointF origin)
 {
     const double wholeX = std::floor(origin.x()), wholeY = std::floor(origin.y());
-    const QRect& footprint = lookUp({glyph, origin.x() - wholeX, origin.y() - wholeY});
+    const QRect& footprint = lookUp({ glyph, origin.x() - wholeX, origin.y() - wholeY });
     return footprint.isEmpty()
         ? QRect()
         : footprint.translated(static_cast<int>(wholeX), static_cast<int>(wholeY));
@@ -35,7 +35,7 @@ const QRect& GlyphInk::lookUp(const Key& key)
     if (key.dy == 0 && key.glyph < kDirectGlyphs && step == std::floor(step)) {
         const std::size_t at = key.glyph * kSteps + static_cast<std::size_t>(step);
         if (direct_.size() <= at)
-            direct_.resize((key.glyph + 1) * std::size_t{kSteps});
+            direct_.resize((key.glyph + 1) * std::size_t { kSteps });
         if (!direct_[at])
             direct_[at] = probe(key);
         return *direct_[at];
@@ -55,8 +55,8 @@ QRect GlyphInk::probe(const Key& key)
         painter.setPen(Qt::white);
         QGlyphRun run;
         run.setRawFont(font_);
-        run.setGlyphIndexes({key.glyph});
-        run.setPositions({QPointF(scratchOrigin_) + QPointF(key.dx, key.dy)});
+        run.setGlyphIndexes({ key.glyph });
+        run.setPositions({ QPointF(scratchOrigin_) + QPointF(key.dx, key.dy) });
         painter.drawGlyphRun(QPointF(), run);
     }
     QRect changed;

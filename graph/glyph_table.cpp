@@ -29,15 +29,14 @@ std::optional<QGlyphRun> layOut(const QString& text, const QFont& font, QPaintDe
 // Equal to the last bit: QPointF's own comparison allows for rounding.
 bool samePositions(const QList<QPointF>& a, const QList<QPointF>& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](QPointF p, QPointF q) {
-        return p.x() == q.x() && p.y() == q.y();
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+        [](QPointF p, QPointF q) { return p.x() == q.x() && p.y() == q.y(); });
 }
 
 } // namespace
 
-std::unique_ptr<GlyphTable> GlyphTable::Build(const QFont& font, QPaintDevice* device,
-                                              QStringView characters)
+std::unique_ptr<GlyphTable> GlyphTable::Build(
+    const QFont& font, QPaintDevice* device, QStringView characters)
 {
     auto table = std::unique_ptr<GlyphTable>(new GlyphTable);
     table->characters_ = characters.toString();
@@ -91,7 +90,7 @@ int GlyphTable::slotOf(QChar c) const
 }
 
 bool GlyphTable::Compose(QStringView text, double x, double baseline, QList<quint32>& glyphs,
-                         QList<QPointF>& positions) const
+    QList<QPointF>& positions) const
 {
     const std::size_t n = glyphs_.size();
     QVarLengthArray<int, 32> order(text.size());

@@ -27,14 +27,14 @@ public:
     // Nothing when the font lays the characters out in some other way
     // (substitutions, ligatures, kerning over more than a pair, a second
     // font).
-    static std::unique_ptr<GlyphTable> Build(const QFont& font, QPaintDevice* device,
-                                             QStringView characters);
+    static std::unique_ptr<GlyphTable> Build(
+        const QFont& font, QPaintDevice* device, QStringView characters);
 
     // Appends the glyphs of `text`, the first with its origin at
     // (x, baseline). False, with nothing appended, when the text holds a
     // character outside the table.
     bool Compose(QStringView text, double x, double baseline, QList<quint32>& glyphs,
-                 QList<QPointF>& positions) const;
+        QList<QPointF>& positions) const;
 
     const QRawFont& rawFont() const { return rawFont_; }
 

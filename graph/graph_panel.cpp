@@ -6,7 +6,8 @@
 
 namespace graph {
 
-GraphPanel::GraphPanel(QWidget* parent) : QFrame(parent)
+GraphPanel::GraphPanel(QWidget* parent)
+    : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -36,9 +37,15 @@ void GraphPanel::Line(double x1, double y1, double x2, double y2, QRgb colour)
     update();
 }
 
-void GraphPanel::DrawWidth(int pixels) { canvas_.DrawWidth(pixels); }
+void GraphPanel::DrawWidth(int pixels)
+{
+    canvas_.DrawWidth(pixels);
+}
 
-void GraphPanel::FontName(const QString& family) { canvas_.FontName(family); }
+void GraphPanel::FontName(const QString& family)
+{
+    canvas_.FontName(family);
+}
 
 void GraphPanel::Print(const QString& text)
 {
@@ -81,7 +88,8 @@ void GraphPanel::mouseMoveEvent(QMouseEvent* event)
 void GraphPanel::fitCanvas()
 {
     const QSize inner = contentsRect().size();
-    if (inner == canvas_.logicalSize() && qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
+    if (inner == canvas_.logicalSize()
+        && qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
         return;
     canvas_.Resize(inner, devicePixelRatioF());
 }

@@ -28,7 +28,7 @@ bool NumberPrinter::allBlack(const QImage& picture, const QRect& pixels)
 }
 
 bool NumberPrinter::Queue(QStringView text, double x, double baseline, const QImage& picture,
-                          bool black, quint64 paintCount)
+    bool black, quint64 paintCount)
 {
     Set& set = current_;
     set.glyphs.clear();

@@ -41,7 +41,7 @@ public:
     // anything but these glyphs has been drawn on the picture since the last
     // call; `black` says whether the glyphs are drawn in opaque black.
     bool Queue(QStringView text, double x, double baseline, const QImage& picture, bool black,
-               quint64 paintCount);
+        quint64 paintCount);
 
     bool hasWaiting() const { return !waitingGlyphs_.isEmpty(); }
 

@@ -6,7 +6,10 @@ namespace bad_input {
 
 namespace {
 
-QString text(double x) { return QString::fromStdString(core::NumberToText(x)); }
+QString text(double x)
+{
+    return QString::fromStdString(core::NumberToText(x));
+}
 
 } // namespace
 

@@ -15,8 +15,8 @@ constexpr qreal textMargin = 4;
 QColor mixed(const QColor& a, const QColor& b, qreal share)
 {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * share,
-                            a.greenF() + (b.greenF() - a.greenF()) * share,
-                            a.blueF() + (b.blueF() - a.blueF()) * share);
+        a.greenF() + (b.greenF() - a.greenF()) * share,
+        a.blueF() + (b.blueF() - a.blueF()) * share);
 }
 
 void drawBevel(QPainter& painter, QSize size, const QColor& face)
@@ -25,8 +25,8 @@ void drawBevel(QPainter& painter, QSize size, const QColor& face)
     const int h = size.height();
     // Outer ring first, then the inner one, each an L of light and an L of
     // dark; the dark L is drawn last so it owns the two shared corners.
-    const QColor lights[bevelWidth] = {mixed(face, Qt::white, 0.75), mixed(face, Qt::white, 0.4)};
-    const QColor darks[bevelWidth] = {mixed(face, Qt::black, 0.75), mixed(face, Qt::black, 0.4)};
+    const QColor lights[bevelWidth] = { mixed(face, Qt::white, 0.75), mixed(face, Qt::white, 0.4) };
+    const QColor darks[bevelWidth] = { mixed(face, Qt::black, 0.75), mixed(face, Qt::black, 0.4) };
     for (int i = 0; i < bevelWidth; ++i) {
         painter.fillRect(i, i, w - 2 * i, 1, lights[i]);
         painter.fillRect(i, i, 1, h - 2 * i, lights[i]);
@@ -59,8 +59,8 @@ QFont wordsFont(const QStringList& lines, QSize size, qreal letterSpacing)
 
 } // namespace
 
-QPixmap buttonPicture(const QStringList& lines, QSize size, const QColor& face,
-                      qreal letterSpacing, qreal devicePixelRatio)
+QPixmap buttonPicture(const QStringList& lines, QSize size, const QColor& face, qreal letterSpacing,
+    qreal devicePixelRatio)
 {
     QPixmap picture(size * devicePixelRatio);
     picture.setDevicePixelRatio(devicePixelRatio);

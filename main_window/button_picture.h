@@ -12,4 +12,4 @@
 // between letters. The picture is drawn at `devicePixelRatio`, so it stays
 // crisp on high-density screens.
 QPixmap buttonPicture(const QStringList& lines, QSize size, const QColor& face,
-                      qreal letterSpacing = 0, qreal devicePixelRatio = 1);
+    qreal letterSpacing = 0, qreal devicePixelRatio = 1);

@@ -20,12 +20,12 @@ struct StandIn {
 // drawn with; at 103 % the frame texts' parentheses clear the axis-crossing
 // boxes and the "Y =" of the equation headings hides under the equation
 // boxes, as the layout intends.
-constexpr std::array<StandIn, 4> standIns{{
-    {"Comic Sans MS", "Comic Neue", 103},
-    {"Tahoma", "DejaVu Sans Condensed", 100},
-    {"MS Sans Serif", "Liberation Sans", 100},
-    {"Arial Narrow", "Liberation Sans Narrow", 100},
-}};
+constexpr std::array<StandIn, 4> standIns { {
+    { "Comic Sans MS", "Comic Neue", 103 },
+    { "Tahoma", "DejaVu Sans Condensed", 100 },
+    { "MS Sans Serif", "Liberation Sans", 100 },
+    { "Arial Narrow", "Liberation Sans Narrow", 100 },
+} };
 
 } // namespace
 

@@ -14,7 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-Form1::Form1(QWidget* parent) : QWidget(parent)
+Form1::Form1(QWidget* parent)
+    : QWidget(parent)
 {
     installFontSubstitutions();
     createControls();
@@ -66,7 +67,7 @@ void Form1::centreOnScreen()
     const QRect area = screen->geometry();
     const QSize outer = frameGeometry().size();
     move(area.x() + (area.width() - outer.width()) / 2,
-         area.y() + (area.height() - outer.height()) / 2);
+        area.y() + (area.height() - outer.height()) / 2);
 }
 
 void Form1::warn(const QString& text)
@@ -76,7 +77,10 @@ void Form1::warn(const QString& text)
         QMessageBox::warning(this, windowTitle(), text);
 }
 
-void Form1::Check1_Click() { PlaceResults = Check1->checkState() != Qt::Unchecked; }
+void Form1::Check1_Click()
+{
+    PlaceResults = Check1->checkState() != Qt::Unchecked;
+}
 
 void Form1::cmd_quit_Click()
 {
@@ -84,4 +88,7 @@ void Form1::cmd_quit_Click()
     QCoreApplication::quit();
 }
 
-void Form1::lblCredits_Click() { frmSplash::Open(); }
+void Form1::lblCredits_Click()
+{
+    frmSplash::Open();
+}

@@ -55,7 +55,7 @@ public:
     QLineEdit* t4_b = nullptr;
     QLabel* lbl_l2 = nullptr;
     // Equation rows: element 0 heads line one, element 1 line two
-    std::array<QLabel*, 2> lbl_y1{};
+    std::array<QLabel*, 2> lbl_y1 {};
     QLineEdit* txt_slope1 = nullptr;
     QLabel* lbl_x1 = nullptr;
     QLineEdit* txt_yint1 = nullptr;

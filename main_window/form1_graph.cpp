@@ -1,7 +1,5 @@
 // The graph side of the main window: the plot frame, the tick marks, the
 // pointer readout and the two zoom commands.
-#include "main_window/form1.h"
-
 #include "core/checked.h"
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -9,6 +7,7 @@
 #include "graph/qb_color.h"
 #include "graph/tick_text.h"
 #include "main_window/bad_input.h"
+#include "main_window/form1.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -19,7 +18,10 @@ using graph::QBColor;
 
 namespace {
 
-double valOf(const QLineEdit* field) { return core::Val(field->text().toStdString()); }
+double valOf(const QLineEdit* field)
+{
+    return core::Val(field->text().toStdString());
+}
 
 } // namespace
 
@@ -72,19 +74,21 @@ void Form1::DrawTickMarks()
     try {
         L = valOf(txmin);
     } catch (const core::Overflow&) {
-        throw bad_input::Stop{bad_input::FieldTooLarge(QStringLiteral("The lowest value of the range"))};
+        throw bad_input::Stop { bad_input::FieldTooLarge(
+            QStringLiteral("The lowest value of the range")) };
     }
     try {
         U = valOf(txmax);
     } catch (const core::Overflow&) {
-        throw bad_input::Stop{bad_input::FieldTooLarge(QStringLiteral("The highest value of the range"))};
+        throw bad_input::Stop { bad_input::FieldTooLarge(
+            QStringLiteral("The highest value of the range")) };
     }
     try {
         p1->Scale(L, L, U, U);
     } catch (const core::ArithmeticError&) {
         if (L == U)
-            throw bad_input::Stop{bad_input::RangeEmpty(L)};
-        throw bad_input::Stop{bad_input::RangeBeyondDrawing()};
+            throw bad_input::Stop { bad_input::RangeEmpty(L) };
+        throw bad_input::Stop { bad_input::RangeBeyondDrawing() };
     }
 
     std::int16_t first = 0, last = 0;
@@ -92,7 +96,7 @@ void Form1::DrawTickMarks()
         first = core::ToInteger16(core::Int(L));
         last = core::ToInteger16(core::Int(U));
     } catch (const core::Overflow&) {
-        throw bad_input::Stop{bad_input::RangeTooWide(L, U)};
+        throw bad_input::Stop { bad_input::RangeTooWide(L, U) };
     }
 
     // Straight onto the panel's picture, shown when each axis is done.
@@ -107,8 +111,8 @@ void Form1::DrawTickMarks()
         std::optional<QLine> next;
         for (int k = first; k <= last; ++k) {
             const Stroke s = stroke(k);
-            const std::optional<QLine> pixels =
-                k == first ? canvas.SegmentPixels(s.x1, s.y1, s.x2, s.y2) : next;
+            const std::optional<QLine> pixels
+                = k == first ? canvas.SegmentPixels(s.x1, s.y1, s.x2, s.y2) : next;
             if (k < last) {
                 const Stroke t = stroke(k + 1);
                 next = canvas.SegmentPixels(t.x1, t.y1, t.x2, t.y2);
@@ -121,13 +125,19 @@ void Form1::DrawTickMarks()
         }
         p1->update();
     };
-    drawTicks([](int i) { return Stroke{double(i), 0.2, double(i), -0.2}; },
-              [](int i) { return i; });
+    drawTicks(
+        [](int i) {
+            return Stroke { double(i), 0.2, double(i), -0.2 };
+        },
+        [](int i) { return i; });
     // The 16-bit counter cannot step past its largest value.
     if (last == INT16_MAX)
-        throw bad_input::Stop{bad_input::RangeTooWide(L, U)};
-    drawTicks([](int j) { return Stroke{-0.2, double(j), 0.2, double(j)}; },
-              [](int j) { return -j; }); // panel row j is the user's y = -j
+        throw bad_input::Stop { bad_input::RangeTooWide(L, U) };
+    drawTicks(
+        [](int j) {
+            return Stroke { -0.2, double(j), 0.2, double(j) };
+        },
+        [](int j) { return -j; }); // panel row j is the user's y = -j
 }
 
 void Form1::p1_MouseMove(float X, float Y)
@@ -159,9 +169,15 @@ void Form1::p1_MouseMove(float X, float Y)
     readout(ty, -Y);
 }
 
-void Form1::Command1_Click() { zoom(1); }
+void Form1::Command1_Click()
+{
+    zoom(1);
+}
 
-void Form1::Command2_Click() { zoom(-1); }
+void Form1::Command2_Click()
+{
+    zoom(-1);
+}
 
 void Form1::zoom(double step)
 {

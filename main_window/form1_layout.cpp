@@ -1,7 +1,6 @@
-#include "main_window/form1.h"
-
 #include "graph/graph_panel.h"
 #include "main_window/fonts.h"
+#include "main_window/form1.h"
 #include "main_window/picture_button.h"
 #include "main_window/shape.h"
 
@@ -35,7 +34,7 @@ int pixels(int twips)
 
 QRect fromTwips(int left, int top, int width, int height)
 {
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+    return { pixels(left), pixels(top), pixels(width), pixels(height) };
 }
 
 QFont face(const char* family, qreal points, bool bold = false)
@@ -60,8 +59,7 @@ void paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
     widget->setPalette(colours);
 }
 
-template <typename W>
-W* place(W* widget, const char* name, const QRect& geometry)
+template <typename W> W* place(W* widget, const char* name, const QRect& geometry)
 {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
@@ -71,7 +69,7 @@ W* place(W* widget, const char* name, const QRect& geometry)
 // A label paints its background; its text starts at the top left, like the
 // captions of the classic toolkit the design was drawn in.
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-              const QFont& font, const QColor& background)
+    const QFont& font, const QColor& background)
 {
     auto* lbl = place(new QLabel(text, parent), name, geometry);
     lbl->setTextFormat(Qt::PlainText);
@@ -85,7 +83,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 
 // An input box with the usual border and the default white background.
 QLineEdit* inputBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                    const QString& accessibleName)
+    const QString& accessibleName)
 {
     auto* box = place(new QLineEdit(text, parent), name, geometry);
     box->setAccessibleName(accessibleName);
@@ -96,7 +94,7 @@ QLineEdit* inputBox(QWidget* parent, const char* name, const QString& text, cons
 // what lies around them their values read as part of the surrounding text;
 // they still take focus and stand in the Tab order.
 QLineEdit* plainBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                    const QFont& font, const QColor& background, const QString& accessibleName)
+    const QFont& font, const QColor& background, const QString& accessibleName)
 {
     auto* box = inputBox(parent, name, text, geometry, accessibleName);
     box->setFrame(false);
@@ -108,11 +106,11 @@ QLineEdit* plainBox(QWidget* parent, const char* name, const QString& text, cons
 }
 
 PictureButton* button(QWidget* parent, const char* name, const QRect& geometry,
-                      const QStringList& words, QSize pictureSize, const QColor& face,
-                      const QColor& background, const QFont& font)
+    const QStringList& words, QSize pictureSize, const QColor& face, const QColor& background,
+    const QFont& font)
 {
-    auto* btn = place(new PictureButton(words, pictureSize, face, background, parent), name,
-                      geometry);
+    auto* btn
+        = place(new PictureButton(words, pictureSize, face, background, parent), name, geometry);
     btn->setFont(font);
     return btn;
 }
@@ -124,14 +122,14 @@ QString blanks(int count)
 
 QString columnHeadings(int blanksBeforeY2)
 {
-    return QStringLiteral("X1") + blanks(13) + QStringLiteral("Y1") + blanks(20) +
-           QStringLiteral("X2") + blanks(blanksBeforeY2) + QStringLiteral("Y2");
+    return QStringLiteral("X1") + blanks(13) + QStringLiteral("Y1") + blanks(20)
+        + QStringLiteral("X2") + blanks(blanksBeforeY2) + QStringLiteral("Y2");
 }
 
 QString interceptFrame(int blanksBeforeLast)
 {
-    return QStringLiteral("X-int = (") + blanks(12) + QStringLiteral(", 0   )   Y-int = ( 0 ,") +
-           blanks(blanksBeforeLast) + QStringLiteral(")");
+    return QStringLiteral("X-int = (") + blanks(12) + QStringLiteral(", 0   )   Y-int = ( 0 ,")
+        + blanks(blanksBeforeLast) + QStringLiteral(")");
 }
 
 } // namespace
@@ -152,41 +150,42 @@ void Form1::createControls()
 
     // Labels of the right-hand area.
     lbl_y1[0] = label(this, "lbl_y1_0", QStringLiteral("Equation One:   Y ="),
-                      fromTwips(8760, 840, 2775, 375), comic(14.25), panelLilac);
+        fromTwips(8760, 840, 2775, 375), comic(14.25), panelLilac);
     lbl_x1 = label(this, "lbl_x1", QStringLiteral("X +"), fromTwips(12240, 840, 495, 375),
-                   comic(14.25), windowBlue);
+        comic(14.25), windowBlue);
     lbl_xyintline1 = label(this, "lbl_xyintline1", interceptFrame(11),
-                           fromTwips(10920, 1320, 4935, 375), comic(12), panelLilac);
+        fromTwips(10920, 1320, 4935, 375), comic(12), panelLilac);
     lbl_y1[1] = label(this, "lbl_y1_1", QStringLiteral("Equation Two:   Y ="),
-                      fromTwips(8760, 1800, 2775, 375), comic(14.25), panelLilac);
+        fromTwips(8760, 1800, 2775, 375), comic(14.25), panelLilac);
     lbl_x2 = label(this, "lbl_x2", QStringLiteral("X +"), fromTwips(12240, 1920, 495, 375),
-                   comic(14.25), windowBlue);
+        comic(14.25), windowBlue);
     lbl_xyintline2 = label(this, "lbl_xyintline2", interceptFrame(12),
-                           fromTwips(10920, 2400, 5055, 375), comic(12), panelLilac);
+        fromTwips(10920, 2400, 5055, 375), comic(12), panelLilac);
     lbl_intval = label(this, "lbl_intval", QStringLiteral("Intersection :"),
-                       fromTwips(8760, 2760, 1815, 495), comic(14.25), panelLilac);
-    lblAns = label(this, "lblAns", QString(), fromTwips(10920, 2760, 4695, 495), comic(14.25),
-                   panelLilac);
-    lbl_l1 = label(this, "lbl_l1", columnHeadings(10), fromTwips(9720, 3360, 3855, 255), comic(9),
-                   panelLilac);
-    lbl_l2 = label(this, "lbl_l2", columnHeadings(11), fromTwips(9720, 4200, 3855, 255), comic(9),
-                   panelLilac);
+        fromTwips(8760, 2760, 1815, 495), comic(14.25), panelLilac);
+    lblAns = label(
+        this, "lblAns", QString(), fromTwips(10920, 2760, 4695, 495), comic(14.25), panelLilac);
+    lbl_l1 = label(
+        this, "lbl_l1", columnHeadings(10), fromTwips(9720, 3360, 3855, 255), comic(9), panelLilac);
+    lbl_l2 = label(
+        this, "lbl_l2", columnHeadings(11), fromTwips(9720, 4200, 3855, 255), comic(9), panelLilac);
     Label1 = label(this, "Label1", QStringLiteral("Place results into the textbox below"),
-                   fromTwips(9000, 5040, 3375, 255), comic(9), panelLilac);
+        fromTwips(9000, 5040, 3375, 255), comic(9), panelLilac);
 
     // Labels of the left-hand area and the top edge. The readout headings
     // lie over the readout title, whose box reaches down into their row.
     lbl_yaxis = label(this, "lbl_yaxis", QStringLiteral("Y"), fromTwips(3840, 120, 375, 375),
-                      face("MS Sans Serif", 12, true), windowBlue);
+        face("MS Sans Serif", 12, true), windowBlue);
     lbl_yaxis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbl_mouscoord = label(this, "lbl_mouscoord", QStringLiteral(" Mouse Coordinates:"),
-                          fromTwips(120, 7560, 1935, 375), comic(9), windowBlue);
-    lbl_mouscoords = label(this, "lbl_mouscoords", QStringLiteral(" X") + blanks(9) + QStringLiteral("Y"),
-                           fromTwips(120, 7800, 1335, 255), tahoma(12), windowBlue);
+        fromTwips(120, 7560, 1935, 375), comic(9), windowBlue);
+    lbl_mouscoords
+        = label(this, "lbl_mouscoords", QStringLiteral(" X") + blanks(9) + QStringLiteral("Y"),
+            fromTwips(120, 7800, 1335, 255), tahoma(12), windowBlue);
     QFont credits = face("MS Sans Serif", 8.25, true);
     credits.setUnderline(true);
     lblCredits = label(this, "lblCredits", QStringLiteral("About ..."),
-                       fromTwips(15840, 120, 960, 225), credits, windowBlue);
+        fromTwips(15840, 120, 960, 225), credits, windowBlue);
     paint(lblCredits, QPalette::WindowText, creditsBlue);
     lblCredits->setCursor(Qt::PointingHandCursor);
 
@@ -202,84 +201,84 @@ void Form1::createControls()
     p1->setCursor(Qt::CrossCursor);
     p1->setAccessibleName(QStringLiteral("Graph"));
     txmax = plainBox(this, "txmax", QStringLiteral("10"), fromTwips(7920, 3960, 255, 285), font(),
-                     windowBlue, QStringLiteral("Highest value of the range"));
+        windowBlue, QStringLiteral("Highest value of the range"));
     txmin = plainBox(this, "txmin", QStringLiteral("-10"), fromTwips(3960, 7530, 350, 195), font(),
-                     windowBlue, QStringLiteral("Lowest value of the range"));
+        windowBlue, QStringLiteral("Lowest value of the range"));
     txmin->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    tx = inputBox(this, "tx", QString(), fromTwips(360, 7800, 550, 285), QStringLiteral("Pointer X"));
-    ty = inputBox(this, "ty", QString(), fromTwips(1200, 7800, 550, 285), QStringLiteral("Pointer Y"));
-    for (QLineEdit* readout : {tx, ty}) {
+    tx = inputBox(
+        this, "tx", QString(), fromTwips(360, 7800, 550, 285), QStringLiteral("Pointer X"));
+    ty = inputBox(
+        this, "ty", QString(), fromTwips(1200, 7800, 550, 285), QStringLiteral("Pointer Y"));
+    for (QLineEdit* readout : { tx, ty }) {
         readout->setFont(tahoma(9));
         // Longer text set by code is cut to its first four characters.
         readout->setMaxLength(4);
     }
     Command2 = button(this, "Command2", fromTwips(4560, 7680, 1455, 495),
-                      {QStringLiteral("Zoom In")}, {105, 32}, QColor(0, 101, 255), windowBlue,
-                      comic(12));
+        { QStringLiteral("Zoom In") }, { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
     Command1 = button(this, "Command1", fromTwips(6360, 7680, 1575, 495),
-                      {QStringLiteral("Zoom Out")}, {105, 32}, QColor(0, 101, 255), windowBlue,
-                      comic(12));
+        { QStringLiteral("Zoom Out") }, { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
 
     // Result boxes. Each equation box is made after the slope and intercept
     // boxes of its row, so it lies above them and covers them.
     txt_slope1 = plainBox(this, "txt_slope1", QString(), fromTwips(11520, 840, 615, 375),
-                          comic(14.25), windowBlue, QStringLiteral("Slope of line 1"));
+        comic(14.25), windowBlue, QStringLiteral("Slope of line 1"));
     txt_yint1 = plainBox(this, "txt_yint1", QString(), fromTwips(12840, 840, 735, 375),
-                         comic(14.25), windowBlue, QStringLiteral("Y-intercept of line 1"));
-    txt_eqn1 = plainBox(this, "txt_eqn1", QString(), fromTwips(10800, 840, 3735, 495),
-                        comic(14.25), panelLilac, QStringLiteral("Equation of line 1"));
+        comic(14.25), windowBlue, QStringLiteral("Y-intercept of line 1"));
+    txt_eqn1 = plainBox(this, "txt_eqn1", QString(), fromTwips(10800, 840, 3735, 495), comic(14.25),
+        panelLilac, QStringLiteral("Equation of line 1"));
     txt_l1xint = plainBox(this, "txt_l1xint", QString(), fromTwips(11880, 1320, 855, 375),
-                          comic(12), panelLilac, QStringLiteral("X-axis crossing of line 1"));
+        comic(12), panelLilac, QStringLiteral("X-axis crossing of line 1"));
     txt_l1yint = plainBox(this, "txt_l1yint", QString(), fromTwips(14880, 1320, 855, 375),
-                          comic(12), panelLilac, QStringLiteral("Y-axis crossing of line 1"));
+        comic(12), panelLilac, QStringLiteral("Y-axis crossing of line 1"));
     txt_slope2 = plainBox(this, "txt_slope2", QString(), fromTwips(11520, 1920, 615, 375),
-                          comic(14.25), windowBlue, QStringLiteral("Slope of line 2"));
+        comic(14.25), windowBlue, QStringLiteral("Slope of line 2"));
     txt_yint2 = plainBox(this, "txt_yint2", QString(), fromTwips(12840, 1920, 735, 375),
-                         comic(14.25), windowBlue, QStringLiteral("Y-intercept of line 2"));
+        comic(14.25), windowBlue, QStringLiteral("Y-intercept of line 2"));
     txt_eqn2 = plainBox(this, "txt_eqn2", QString(), fromTwips(10800, 1800, 3015, 615),
-                        comic(14.25), panelLilac, QStringLiteral("Equation of line 2"));
+        comic(14.25), panelLilac, QStringLiteral("Equation of line 2"));
     txt_l2xint = plainBox(this, "txt_l2xint", QString(), fromTwips(11880, 2400, 855, 375),
-                          comic(12), panelLilac, QStringLiteral("X-axis crossing of line 2"));
+        comic(12), panelLilac, QStringLiteral("X-axis crossing of line 2"));
     txt_l2yint = plainBox(this, "txt_l2yint", QString(), fromTwips(14880, 2400, 855, 375),
-                          comic(12), panelLilac, QStringLiteral("Y-axis crossing of line 2"));
-    for (QLineEdit* locked : {txt_slope1, txt_yint1, txt_slope2, txt_yint2})
+        comic(12), panelLilac, QStringLiteral("Y-axis crossing of line 2"));
+    for (QLineEdit* locked : { txt_slope1, txt_yint1, txt_slope2, txt_yint2 })
         locked->setReadOnly(true);
-    for (QLineEdit* slope : {txt_slope1, txt_slope2})
+    for (QLineEdit* slope : { txt_slope1, txt_slope2 })
         slope->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    for (QLineEdit* crossing : {txt_l1xint, txt_l1yint, txt_l2xint, txt_l2yint})
+    for (QLineEdit* crossing : { txt_l1xint, txt_l1yint, txt_l2xint, txt_l2yint })
         crossing->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // End points and the draw commands.
     draw_line1 = button(this, "draw_line1", fromTwips(14280, 3480, 1605, 495),
-                        {QStringLiteral("Draw Line 1")}, {105, 32}, QColor(0, 148, 255),
-                        QColor(0, 192, 0), comic(9.75));
+        { QStringLiteral("Draw Line 1") }, { 105, 32 }, QColor(0, 148, 255), QColor(0, 192, 0),
+        comic(9.75));
     cmd_bothlines = button(this, "cmd_bothlines", fromTwips(8760, 3600, 765, 1095),
-                           {QStringLiteral("Draw"), QStringLiteral("Both"), QStringLiteral("Lines")},
-                           {49, 70}, QColor(255, 110, 0), QColor(255, 128, 0), comic(9.75));
+        { QStringLiteral("Draw"), QStringLiteral("Both"), QStringLiteral("Lines") }, { 49, 70 },
+        QColor(255, 110, 0), QColor(255, 128, 0), comic(9.75));
     t1 = inputBox(this, "t1", QStringLiteral("-6"), fromTwips(9720, 3600, 735, 285),
-                  QStringLiteral("Line 1, X1"));
+        QStringLiteral("Line 1, X1"));
     t2 = inputBox(this, "t2", QStringLiteral("0"), fromTwips(10680, 3600, 735, 285),
-                  QStringLiteral("Line 1, Y1"));
+        QStringLiteral("Line 1, Y1"));
     t3 = inputBox(this, "t3", QStringLiteral("8"), fromTwips(12120, 3600, 735, 285),
-                  QStringLiteral("Line 1, X2"));
+        QStringLiteral("Line 1, X2"));
     t4 = inputBox(this, "t4", QStringLiteral("7"), fromTwips(13080, 3600, 735, 285),
-                  QStringLiteral("Line 1, Y2"));
+        QStringLiteral("Line 1, Y2"));
     draw_line2 = button(this, "draw_line2", fromTwips(14280, 4320, 1605, 495),
-                        {QStringLiteral("Draw Line 2")}, {105, 32}, QColor(0, 255, 12),
-                        QColor(0, 192, 192), comic(9.75));
+        { QStringLiteral("Draw Line 2") }, { 105, 32 }, QColor(0, 255, 12), QColor(0, 192, 192),
+        comic(9.75));
     t1_b = inputBox(this, "t1_b", QStringLiteral("-7"), fromTwips(9720, 4440, 735, 285),
-                    QStringLiteral("Line 2, X1"));
+        QStringLiteral("Line 2, X1"));
     t2_b = inputBox(this, "t2_b", QStringLiteral("-5"), fromTwips(10680, 4440, 735, 285),
-                    QStringLiteral("Line 2, Y1"));
+        QStringLiteral("Line 2, Y1"));
     t3_b = inputBox(this, "t3_b", QStringLiteral("6"), fromTwips(12120, 4440, 735, 285),
-                    QStringLiteral("Line 2, X2"));
+        QStringLiteral("Line 2, X2"));
     t4_b = inputBox(this, "t4_b", QStringLiteral("8"), fromTwips(13080, 4440, 735, 285),
-                    QStringLiteral("Line 2, Y2"));
+        QStringLiteral("Line 2, Y2"));
 
     // The report switch and the report. The box is too narrow for its own
     // caption, so only the box shows; Label1 beside it carries the text.
-    Check1 = place(new QCheckBox(QStringLiteral("Check1"), this), "Check1",
-                   fromTwips(8640, 5040, 255, 315));
+    Check1 = place(
+        new QCheckBox(QStringLiteral("Check1"), this), "Check1", fromTwips(8640, 5040, 255, 315));
     Check1->setAutoFillBackground(true);
     paint(Check1, QPalette::Window, panelLilac);
     Check1->setAccessibleName(QStringLiteral("Place results into the textbox below"));
@@ -296,18 +295,14 @@ void Form1::createControls()
     txt_results->setAccessibleName(QStringLiteral("Results"));
 
     auto* quit = button(this, "cmd_quit", fromTwips(14400, 7680, 1575, 495),
-                        {QStringLiteral("Quit")}, {105, 32}, QColor(0, 101, 255), windowBlue,
-                        comic(12));
+        { QStringLiteral("Quit") }, { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
     quit->setLetterSpacing(6);
     cmd_quit = quit;
 
-    const std::initializer_list<QWidget*> focusOrder{
-        p1,         t1,         t2,         cmd_bothlines, t3,         t4,
-        Command1,   Command2,   txmin,      txmax,         ty,         tx,
-        t1_b,       t2_b,       t3_b,       t4_b,          draw_line2, draw_line1,
-        txt_slope1, txt_slope2, txt_yint1,  txt_yint2,     txt_eqn1,   txt_eqn2,
-        cmd_quit,   txt_results, Check1,    txt_l1xint,    txt_l2xint, txt_l1yint,
-        txt_l2yint};
+    const std::initializer_list<QWidget*> focusOrder { p1, t1, t2, cmd_bothlines, t3, t4, Command1,
+        Command2, txmin, txmax, ty, tx, t1_b, t2_b, t3_b, t4_b, draw_line2, draw_line1, txt_slope1,
+        txt_slope2, txt_yint1, txt_yint2, txt_eqn1, txt_eqn2, cmd_quit, txt_results, Check1,
+        txt_l1xint, txt_l2xint, txt_l1yint, txt_l2yint };
     QWidget* previous = nullptr;
     for (QWidget* next : focusOrder) {
         if (previous)

@@ -7,8 +7,11 @@
 #include <QPen>
 
 PictureButton::PictureButton(const QStringList& words, QSize pictureSize, const QColor& face,
-                             const QColor& background, QWidget* parent)
-    : QPushButton(parent), words_(words), pictureSize_(pictureSize), face_(face)
+    const QColor& background, QWidget* parent)
+    : QPushButton(parent)
+    , words_(words)
+    , pictureSize_(pictureSize)
+    , face_(face)
 {
     setAccessibleName(words.join(QLatin1Char(' ')));
     QPalette colours = palette();
@@ -38,9 +41,9 @@ void PictureButton::paintEvent(QPaintEvent*)
 
     // Centred on the button; a pressed button shows its face moved one pixel
     // down and right, as if pushed in.
-    QRect target(QPoint((width() - pictureSize_.width()) / 2,
-                        (height() - pictureSize_.height()) / 2),
-                 pictureSize_);
+    QRect target(
+        QPoint((width() - pictureSize_.width()) / 2, (height() - pictureSize_.height()) / 2),
+        pictureSize_);
     if (isDown() || isChecked())
         target.translate(1, 1);
     painter.drawPixmap(target.topLeft(), picture(devicePixelRatioF()));

@@ -15,7 +15,7 @@ class PictureButton : public QPushButton {
 
 public:
     PictureButton(const QStringList& words, QSize pictureSize, const QColor& face,
-                  const QColor& background, QWidget* parent = nullptr);
+        const QColor& background, QWidget* parent = nullptr);
 
     // Pixels added between the letters of the words.
     void setLetterSpacing(qreal pixels);

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-Shape::Shape(QWidget* parent) : QWidget(parent)
+Shape::Shape(QWidget* parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

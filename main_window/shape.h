@@ -11,7 +11,11 @@ class Shape : public QWidget {
 public:
     explicit Shape(QWidget* parent = nullptr);
 
-    void setFill(const QColor& colour) { fill_ = colour; update(); }
+    void setFill(const QColor& colour)
+    {
+        fill_ = colour;
+        update();
+    }
     void setOutline(const QColor& colour, int width)
     {
         outline_ = colour;

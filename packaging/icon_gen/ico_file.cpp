@@ -44,8 +44,8 @@ QByteArray deviceIndependentBitmap(const QImage& image)
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out << quint32(infoHeaderSize) << qint32(width) << qint32(2 * height) << quint16(1)
-        << quint16(bits) << quint32(0) << quint32((colourStride + maskStride) * height)
-        << qint32(0) << qint32(0) << quint32(indexed ? 256 : 0) << quint32(0);
+        << quint16(bits) << quint32(0) << quint32((colourStride + maskStride) * height) << qint32(0)
+        << qint32(0) << quint32(indexed ? 256 : 0) << quint32(0);
 
     if (indexed) {
         for (int i = 0; i < 256; ++i) {
@@ -100,8 +100,8 @@ QByteArray icoFile(const QList<QImage>& images)
         const QImage& image = images[i];
         // A size of 256 is written as 0; a palette of 256 colours counts as 0.
         out << quint8(image.width() & 0xff) << quint8(image.height() & 0xff) << quint8(0)
-            << quint8(0) << quint16(1) << quint16(bitCount(image))
-            << quint32(bitmaps[i].size()) << offset;
+            << quint8(0) << quint16(1) << quint16(bitCount(image)) << quint32(bitmaps[i].size())
+            << offset;
         offset += bitmaps[i].size();
     }
     for (const QByteArray& bitmap : bitmaps)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QImage>
+#include <QList>
 
 // Writes an icon file (.ico) holding the given images in order, each as a
 // device-independent bitmap with its transparency mask. 256-colour

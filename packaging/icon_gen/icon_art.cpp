@@ -35,15 +35,15 @@ QPen outline(const QColor& colour)
 }
 
 // The board's corners: top, right, bottom, left.
-const std::array<QPointF, 4> boardCorners{
-    {{0.5, 0.02}, {0.98, 0.5}, {0.5, 0.98}, {0.02, 0.5}}};
+const std::array<QPointF, 4> boardCorners { { { 0.5, 0.02 }, { 0.98, 0.5 }, { 0.5, 0.98 },
+    { 0.02, 0.5 } } };
 
 void drawBoard(QPainter& painter)
 {
     painter.setPen(outline(boardEdge));
     painter.setBrush(boardBlue);
-    painter.drawPolygon(QPolygonF({boardCorners[0], boardCorners[1], boardCorners[2],
-                                   boardCorners[3]}));
+    painter.drawPolygon(
+        QPolygonF({ boardCorners[0], boardCorners[1], boardCorners[2], boardCorners[3] }));
 
     // Each corner is cut off by a yellow triangle reaching 30% along its edges.
     constexpr qreal reach = 0.3;
@@ -54,7 +54,7 @@ void drawBoard(QPainter& painter)
         const QPointF next = boardCorners[(i + 1) % boardCorners.size()];
         const QPointF previous = boardCorners[(i + 3) % boardCorners.size()];
         painter.drawPolygon(QPolygonF(
-            {corner, corner + (next - corner) * reach, corner + (previous - corner) * reach}));
+            { corner, corner + (next - corner) * reach, corner + (previous - corner) * reach }));
     }
 }
 
@@ -70,7 +70,7 @@ void drawSheet(QPainter& painter, int size)
     // Ruled lines only where there are pixels enough to tell them apart.
     if (size >= 32) {
         painter.setPen(outline(ruleBlue));
-        for (const qreal y : {-0.12, -0.04, 0.04, 0.12})
+        for (const qreal y : { -0.12, -0.04, 0.04, 0.12 })
             painter.drawLine(QPointF(-0.12, y), QPointF(0.12, y));
     }
     painter.restore();
@@ -88,14 +88,14 @@ void drawPencil(QPainter& painter, int size)
 
     painter.save();
     painter.translate(0.5, 0.52); // the point, on the sheet
-    painter.rotate(45);           // lying towards the lower right
+    painter.rotate(45); // lying towards the lower right
     painter.setPen(outline(pencilEdge));
 
     painter.setBrush(pencilYellow);
     painter.drawRect(QRectF(coneEnd, -halfWidth, bodyEnd - coneEnd, 2 * halfWidth));
     if (size >= 48) {
         painter.setPen(outline(pencilFacet));
-        for (const qreal y : {-halfWidth / 3, halfWidth / 3})
+        for (const qreal y : { -halfWidth / 3, halfWidth / 3 })
             painter.drawLine(QPointF(coneEnd, y), QPointF(bodyEnd, y));
         painter.setPen(outline(pencilEdge));
     }
@@ -105,13 +105,13 @@ void drawPencil(QPainter& painter, int size)
     painter.drawRect(QRectF(ferruleEnd, -halfWidth, eraserEnd - ferruleEnd, 2 * halfWidth));
 
     painter.setBrush(woodTan);
-    painter.drawPolygon(QPolygonF(
-        {QPointF(0, 0), QPointF(coneEnd, -halfWidth), QPointF(coneEnd, halfWidth)}));
+    painter.drawPolygon(
+        QPolygonF({ QPointF(0, 0), QPointF(coneEnd, -halfWidth), QPointF(coneEnd, halfWidth) }));
     const qreal leadHalfWidth = halfWidth * leadEnd / coneEnd;
     painter.setPen(Qt::NoPen);
     painter.setBrush(graphite);
     painter.drawPolygon(QPolygonF(
-        {QPointF(0, 0), QPointF(leadEnd, -leadHalfWidth), QPointF(leadEnd, leadHalfWidth)}));
+        { QPointF(0, 0), QPointF(leadEnd, -leadHalfWidth), QPointF(leadEnd, leadHalfWidth) }));
     painter.restore();
 }
 

@@ -9,7 +9,7 @@ QImage toIndexedIcon(const QImage& picture)
     constexpr int paletteSize = 256;
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
     QImage indexed(argb.size(), QImage::Format_Indexed8);
-    QList<QRgb> palette{qRgba(0, 0, 0, 0)};
+    QList<QRgb> palette { qRgba(0, 0, 0, 0) };
     QHash<QRgb, uchar> indexOf;
 
     for (int y = 0; y < argb.height(); ++y) {

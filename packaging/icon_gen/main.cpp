@@ -2,8 +2,8 @@
 // and full-colour images, and one PNG per full-colour size laid out as an
 // icon theme (<dir>/<N>x<N>/apps/<name>.png).
 
-#include "icon_art.h"
 #include "ico_file.h"
+#include "icon_art.h"
 #include "indexed_icon.h"
 
 #include <QCommandLineParser>
@@ -55,23 +55,19 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Makes the program's icon files."));
     parser.addHelpOption();
-    const QCommandLineOption icoOption(QStringLiteral("ico"), QStringLiteral("The .ico file."),
-                                       QStringLiteral("file"));
+    const QCommandLineOption icoOption(
+        QStringLiteral("ico"), QStringLiteral("The .ico file."), QStringLiteral("file"));
     const QCommandLineOption themeOption(QStringLiteral("theme-dir"),
-                                         QStringLiteral("Where the PNG icon theme goes."),
-                                         QStringLiteral("dir"));
+        QStringLiteral("Where the PNG icon theme goes."), QStringLiteral("dir"));
     const QCommandLineOption nameOption(QStringLiteral("name"),
-                                        QStringLiteral("The icon's name in the theme."),
-                                        QStringLiteral("name"));
+        QStringLiteral("The icon's name in the theme."), QStringLiteral("name"));
     const QCommandLineOption paletteOption(QStringLiteral("palette-sizes"),
-                                           QStringLiteral("Sizes of the 256-colour images."),
-                                           QStringLiteral("n,n,..."));
+        QStringLiteral("Sizes of the 256-colour images."), QStringLiteral("n,n,..."));
     const QCommandLineOption alphaOption(QStringLiteral("alpha-sizes"),
-                                         QStringLiteral("Sizes of the 32-bit images."),
-                                         QStringLiteral("n,n,..."));
-    parser.addOptions({icoOption, themeOption, nameOption, paletteOption, alphaOption});
+        QStringLiteral("Sizes of the 32-bit images."), QStringLiteral("n,n,..."));
+    parser.addOptions({ icoOption, themeOption, nameOption, paletteOption, alphaOption });
     parser.process(app);
-    for (const auto& option : {icoOption, themeOption, nameOption, alphaOption}) {
+    for (const auto& option : { icoOption, themeOption, nameOption, alphaOption }) {
         if (!parser.isSet(option))
             fail(QStringLiteral("--%1 is required").arg(option.names().constFirst()));
     }

@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class SplashLookTest : public QObject
-{
+class SplashLookTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -61,8 +60,10 @@ void SplashLookTest::texts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("title") << "lblTitle" << "Trellan";
-    QTest::newRow("description") << "lblCopyright" << "A simple program to check your results";
+    QTest::newRow("title") << "lblTitle"
+                           << "Trellan";
+    QTest::newRow("description") << "lblCopyright"
+                                 << "A simple program to check your results";
     QTest::newRow("version") << "lblVersion"
                              << "Free for good under the GNU GPL, Version 1.00 Build 65\n"
                                 "Some bugs still to be ironed out!";
@@ -119,12 +120,18 @@ void SplashLookTest::fonts_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<qreal>("points");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("lblTitle") << "lblTitle" << "MS Sans Serif" << 18.0 << true;
-    QTest::newRow("lblCopyright") << "lblCopyright" << "Comic Sans MS" << 15.0 << true;
-    QTest::newRow("lblVersion") << "lblVersion" << "Comic Sans MS" << 12.0 << false;
-    QTest::newRow("LblBy") << "LblBy" << "Comic Sans MS" << 9.75 << false;
-    QTest::newRow("cmdclose") << "cmdclose" << "MS Sans Serif" << 8.25 << false;
-    QTest::newRow("Label1") << "Label1" << "Comic Sans MS" << 12.0 << false;
+    QTest::newRow("lblTitle") << "lblTitle"
+                              << "MS Sans Serif" << 18.0 << true;
+    QTest::newRow("lblCopyright") << "lblCopyright"
+                                  << "Comic Sans MS" << 15.0 << true;
+    QTest::newRow("lblVersion") << "lblVersion"
+                                << "Comic Sans MS" << 12.0 << false;
+    QTest::newRow("LblBy") << "LblBy"
+                           << "Comic Sans MS" << 9.75 << false;
+    QTest::newRow("cmdclose") << "cmdclose"
+                              << "MS Sans Serif" << 8.25 << false;
+    QTest::newRow("Label1") << "Label1"
+                            << "Comic Sans MS" << 12.0 << false;
 }
 
 void SplashLookTest::fonts()
@@ -185,7 +192,7 @@ void SplashLookTest::alignment()
 void SplashLookTest::linesFit_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"lblTitle", "lblCopyright", "lblVersion", "LblBy", "Label1"})
+    for (const char* name : { "lblTitle", "lblCopyright", "lblVersion", "LblBy", "Label1" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -200,7 +207,7 @@ void SplashLookTest::linesFit()
     for (const QString& line : shownText(label).split(u'\n'))
         QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
     QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-             qPrintable(QStringLiteral("needs %1 px").arg(label->heightForWidth(label->width()))));
+        qPrintable(QStringLiteral("needs %1 px").arg(label->heightForWidth(label->width()))));
 }
 
 void SplashLookTest::pixels_data()
@@ -215,8 +222,8 @@ void SplashLookTest::pixels_data()
     QTest::newRow("through LblBy right of its text") << QPoint(276, 135) << background;
     QTest::newRow("through lblVersion at its top") << QPoint(20, 81) << background;
     QTest::newRow("face of cmdclose, left of caption") << QPoint(328, 144) << QColor(128, 128, 255);
-    QTest::newRow("face of cmdclose, right of caption") << QPoint(400, 144)
-                                                        << QColor(128, 128, 255);
+    QTest::newRow("face of cmdclose, right of caption")
+        << QPoint(400, 144) << QColor(128, 128, 255);
 }
 
 void SplashLookTest::pixels()
@@ -270,8 +277,8 @@ void SplashLookTest::frame()
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QCOMPARE(window->clientArea()->palette().color(QPalette::Window), QColor(192, 192, 255));
     // The one-pixel border all round, drawn in black.
-    for (const QPoint corner : {QPoint(0, 0), QPoint(430, 0), QPoint(0, 382), QPoint(430, 382),
-                                QPoint(215, 0), QPoint(0, 191), QPoint(430, 191), QPoint(215, 382)})
+    for (const QPoint corner : { QPoint(0, 0), QPoint(430, 0), QPoint(0, 382), QPoint(430, 382),
+             QPoint(215, 0), QPoint(0, 191), QPoint(430, 191), QPoint(215, 382) })
         QCOMPARE(m_shot.pixelColor(corner), QColor(Qt::black));
 }
 
@@ -294,12 +301,18 @@ void SplashLookTest::screenReaderNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("window") << "" << "About Trellan";
-    QTest::newRow("title") << "lblTitle" << "Trellan";
-    QTest::newRow("version") << "lblVersion" << "Version 1.00 Build 65";
-    QTest::newRow("credits") << "LblBy" << "Email: trellan@trellan.example.org";
-    QTest::newRow("to do") << "Label1" << "Include a screen capture facility";
-    QTest::newRow("close") << "cmdclose" << "Close";
+    QTest::newRow("window") << ""
+                            << "About Trellan";
+    QTest::newRow("title") << "lblTitle"
+                           << "Trellan";
+    QTest::newRow("version") << "lblVersion"
+                             << "Version 1.00 Build 65";
+    QTest::newRow("credits") << "LblBy"
+                             << "Email: trellan@trellan.example.org";
+    QTest::newRow("to do") << "Label1"
+                           << "Include a screen capture facility";
+    QTest::newRow("close") << "cmdclose"
+                           << "Close";
 }
 
 void SplashLookTest::screenReaderNames()
@@ -311,7 +324,7 @@ void SplashLookTest::screenReaderNames()
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
     QVERIFY2(accessible->text(QAccessible::Name).contains(spoken),
-             qPrintable(accessible->text(QAccessible::Name)));
+        qPrintable(accessible->text(QAccessible::Name)));
     QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
 }
 

@@ -35,8 +35,7 @@ QPoint screenCentre()
 
 } // namespace
 
-class SplashOpenTest : public QObject
-{
+class SplashOpenTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -82,7 +81,7 @@ void SplashOpenTest::openIsCentredOnScreen()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QPoint offset = window->frameGeometry().center() - screenCentre();
     QVERIFY2(offset.manhattanLength() <= 2,
-             qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
+        qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
 }
 
 void SplashOpenTest::openAgainKeepsPlaceAndContents()

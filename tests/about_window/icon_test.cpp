@@ -16,8 +16,7 @@ namespace {
 
 const QString icoPath = QStringLiteral(TRELLAN_ICO_FILE);
 
-struct IconEntry
-{
+struct IconEntry {
     int width = 0;
     int height = 0;
     int colourCount = 0;
@@ -27,8 +26,7 @@ struct IconEntry
     quint32 offset = 0;
 };
 
-struct BitmapHeader
-{
+struct BitmapHeader {
     quint32 size = 0;
     qint32 width = 0;
     qint32 height = 0;
@@ -61,8 +59,7 @@ QList<IconEntry> directory(const QByteArray& bytes, int* type)
         quint16 planes = 0;
         quint16 bits = 0;
         IconEntry entry;
-        in >> width >> height >> colours >> unused >> planes >> bits >> entry.bytes
-            >> entry.offset;
+        in >> width >> height >> colours >> unused >> planes >> bits >> entry.bytes >> entry.offset;
         entry.width = width == 0 ? 256 : width;
         entry.height = height == 0 ? 256 : height;
         entry.colourCount = colours;
@@ -97,8 +94,7 @@ QList<QImage> decodedImages()
 
 } // namespace
 
-class IconTest : public QObject
-{
+class IconTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -134,9 +130,9 @@ void IconTest::entries_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("bits");
     int index = 0;
-    for (const int size : {16, 24, 32, 48})
+    for (const int size : { 16, 24, 32, 48 })
         QTest::addRow("%d px, 256 colours", size) << index++ << size << 8;
-    for (const int size : {16, 24, 32, 48, 64, 72, 96, 128})
+    for (const int size : { 16, 24, 32, 48, 64, 72, 96, 128 })
         QTest::addRow("%d px, 32-bit", size) << index++ << size << 32;
 }
 
@@ -202,28 +198,27 @@ void IconTest::picture_data()
     QTest::addColumn<QPointF>("where");
     QTest::addColumn<QString>("what");
     // Spots in the unit square; images of 32 pixels and up have room for all.
-    const struct
-    {
+    const struct {
         const char* name;
         QPointF where;
         const char* what;
     } spots[] = {
-        {"top corner triangle", {0.5, 0.11}, "yellow"},
-        {"right corner triangle", {0.89, 0.5}, "yellow"},
-        {"left corner triangle", {0.11, 0.5}, "yellow"},
-        {"bottom corner triangle", {0.5, 0.89}, "yellow"},
-        {"board below the sheet", {0.5, 0.78}, "blue"},
-        {"board left of the sheet", {0.2, 0.5}, "blue"},
-        {"sheet", {0.367, 0.405}, "paper"},
-        {"pencil body", {0.712, 0.732}, "yellow"},
-        {"outside the board", {0.06, 0.06}, "transparent"},
+        { "top corner triangle", { 0.5, 0.11 }, "yellow" },
+        { "right corner triangle", { 0.89, 0.5 }, "yellow" },
+        { "left corner triangle", { 0.11, 0.5 }, "yellow" },
+        { "bottom corner triangle", { 0.5, 0.89 }, "yellow" },
+        { "board below the sheet", { 0.5, 0.78 }, "blue" },
+        { "board left of the sheet", { 0.2, 0.5 }, "blue" },
+        { "sheet", { 0.367, 0.405 }, "paper" },
+        { "pencil body", { 0.712, 0.732 }, "yellow" },
+        { "outside the board", { 0.06, 0.06 }, "transparent" },
     };
-    for (const int index : {2, 3, 6, 7, 8, 9, 10, 11}) {
+    for (const int index : { 2, 3, 6, 7, 8, 9, 10, 11 }) {
         for (const auto& spot : spots)
             QTest::addRow("image %d: %s", index, spot.name)
                 << index << spot.where << QString::fromLatin1(spot.what);
     }
-    for (const int index : {10, 11}) {
+    for (const int index : { 10, 11 }) {
         QTest::addRow("image %d: pencil point", index)
             << index << QPointF(0.514, 0.534) << QStringLiteral("graphite");
         QTest::addRow("image %d: sheet just beyond the point", index)
@@ -267,9 +262,9 @@ void IconTest::windowIcon()
     QVERIFY(!icon.isNull());
     QList<QSize> sizes = icon.availableSizes();
     std::sort(sizes.begin(), sizes.end(),
-              [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
-    const QList<QSize> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48},
-                                {64, 64}, {72, 72}, {96, 96}, {128, 128}};
+        [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
+    const QList<QSize> expected { { 16, 16 }, { 24, 24 }, { 32, 32 }, { 48, 48 }, { 64, 64 },
+        { 72, 72 }, { 96, 96 }, { 128, 128 } };
     QCOMPARE(sizes, expected);
     const QImage picture = icon.pixmap(QSize(48, 48)).toImage();
     QCOMPARE(picture.size(), QSize(48, 48));

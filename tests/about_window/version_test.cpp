@@ -5,8 +5,7 @@
 #include <QString>
 #include <QtTest>
 
-class VersionTest : public QObject
-{
+class VersionTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -22,15 +21,14 @@ void VersionTest::record_data()
     using namespace trellan::version;
     QTest::newRow("FileVersion text") << QString::fromLatin1(versionText) << "1.00.0065";
     QTest::newRow("ProductName") << QString::fromLatin1(productName) << "Trellan";
-    QTest::newRow("FileDescription") << QString::fromLatin1(fileDescription)
-                                     << "Trellan. Made to be used for free.";
+    QTest::newRow("FileDescription")
+        << QString::fromLatin1(fileDescription) << "Trellan. Made to be used for free.";
     QTest::newRow("InternalName") << QString::fromLatin1(internalName) << "Trellan 2";
-    QTest::newRow("OriginalFilename") << QString::fromLatin1(originalFilename)
-                                      << "Trellan 2.exe";
+    QTest::newRow("OriginalFilename") << QString::fromLatin1(originalFilename) << "Trellan 2.exe";
     QTest::newRow("Comments") << QString::fromLatin1(comments)
                               << "Something of a thinking exercise.";
-    QTest::newRow("LegalTrademarks") << QString::fromLatin1(legalTrademarks)
-                                     << "Enjoy some free stuff.";
+    QTest::newRow("LegalTrademarks")
+        << QString::fromLatin1(legalTrademarks) << "Enjoy some free stuff.";
     QTest::newRow("CompanyName") << QString::fromLatin1(companyName) << "Trellan developers";
 }
 

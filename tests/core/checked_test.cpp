@@ -1,10 +1,9 @@
 #include "core/checked.h"
 #include "core/errors.h"
 
-#include <gtest/gtest.h>
-
 #include <cfloat>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "core/line.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -20,7 +19,7 @@ struct CrossingRow {
     const char* caption;
 };
 
-class CrossingTest : public testing::TestWithParam<CrossingRow> {};
+class CrossingTest : public testing::TestWithParam<CrossingRow> { };
 
 TEST_P(CrossingTest, KindAndCaption)
 {
@@ -30,30 +29,29 @@ TEST_P(CrossingTest, KindAndCaption)
     EXPECT_EQ(c.caption, row.caption);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CrossingTest,
+INSTANTIATE_TEST_SUITE_P(Cases, CrossingTest,
     testing::Values(
-        CrossingRow{"default_lines", "0.5", "1", "3", "2", CrossingKind::Point, "(2,  4)"},
-        CrossingRow{"third_in_double_and_single", "1", "-2", "0", "1", CrossingKind::Point,
-                    "(0.333333333333333,  0.3333333)"},
-        CrossingRow{"equal_slopes", "1", "1", "0", "1", CrossingKind::Parallel,
-                    "Parallel lines. No Intersection."},
-        CrossingRow{"two_horizontal_lines", "0", "0", "2", "5", CrossingKind::Parallel,
-                    "Parallel lines. No Intersection."},
-        CrossingRow{"zero_and_minus_zero_slopes", "0", "-0", "2", "5", CrossingKind::Parallel,
-                    "Parallel lines. No Intersection."},
-        CrossingRow{"coinciding", "1", "1", "2", "2", CrossingKind::Same,
-                    "Same line. Infinite solutions."},
-        CrossingRow{"coinciding_horizontal", "0", "0", "-3", "-3", CrossingKind::Same,
-                    "Same line. Infinite solutions."},
-        CrossingRow{"negative_point", "2", "-1", "3", "0", CrossingKind::Point, "(-1,  1)"}),
+        CrossingRow { "default_lines", "0.5", "1", "3", "2", CrossingKind::Point, "(2,  4)" },
+        CrossingRow { "third_in_double_and_single", "1", "-2", "0", "1", CrossingKind::Point,
+            "(0.333333333333333,  0.3333333)" },
+        CrossingRow { "equal_slopes", "1", "1", "0", "1", CrossingKind::Parallel,
+            "Parallel lines. No Intersection." },
+        CrossingRow { "two_horizontal_lines", "0", "0", "2", "5", CrossingKind::Parallel,
+            "Parallel lines. No Intersection." },
+        CrossingRow { "zero_and_minus_zero_slopes", "0", "-0", "2", "5", CrossingKind::Parallel,
+            "Parallel lines. No Intersection." },
+        CrossingRow { "coinciding", "1", "1", "2", "2", CrossingKind::Same,
+            "Same line. Infinite solutions." },
+        CrossingRow { "coinciding_horizontal", "0", "0", "-3", "-3", CrossingKind::Same,
+            "Same line. Infinite solutions." },
+        CrossingRow { "negative_point", "2", "-1", "3", "0", CrossingKind::Point, "(-1,  1)" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Crossing, SlopesSharingTheirFifteenDigitTextAreParallel)
 {
     // 0.3 and 0.30000000000000004 are both written "0.3".
-    const std::string s1 = core::SlopeText({0, 0, 1, 0.3});
-    const std::string s2 = core::SlopeText({0, 0.1, 1, 0.4});
+    const std::string s1 = core::SlopeText({ 0, 0, 1, 0.3 });
+    const std::string s2 = core::SlopeText({ 0, 0.1, 1, 0.4 });
     ASSERT_EQ(s1, "0.3");
     ASSERT_EQ(s2, "0.3");
     const std::string b1 = core::InterceptText(s1, 1, 0.3);

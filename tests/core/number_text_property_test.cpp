@@ -3,13 +3,12 @@
 // doubles and singles of every kind.
 #include "core/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <random>
 #include <regex>
 #include <string>
@@ -51,7 +50,8 @@ Written fromText(std::string_view text)
         text = text.substr(0, e);
     }
     const auto point = text.find('.');
-    const int integerDigits = static_cast<int>(point == std::string_view::npos ? text.size() : point);
+    const int integerDigits
+        = static_cast<int>(point == std::string_view::npos ? text.size() : point);
     Written w;
     int leadingZeros = 0;
     for (const char c : text) {
@@ -91,10 +91,10 @@ std::vector<double> sampleDoubles()
         std::string power = "1e";
         power += std::to_string(e);
         const double p = std::strtod(power.c_str(), nullptr);
-        xs.insert(xs.end(), {p, std::nextafter(p, 0.0), std::nextafter(p, HUGE_VAL)});
+        xs.insert(xs.end(), { p, std::nextafter(p, 0.0), std::nextafter(p, HUGE_VAL) });
     }
-    for (double edge : {999999999999999.5, 99999999999999.95, 0.000099999999999999995,
-                        0.00009999999999999995, 1e15, 1e-5, 1e-4}) { // where the form switches
+    for (double edge : { 999999999999999.5, 99999999999999.95, 0.000099999999999999995,
+             0.00009999999999999995, 1e15, 1e-5, 1e-4 }) { // where the form switches
         double x = edge;
         for (int k = 0; k < 64; ++k)
             x = std::nextafter(x, 0.0);
@@ -104,7 +104,8 @@ std::vector<double> sampleDoubles()
     return xs;
 }
 
-const std::regex writtenForm(R"(-?(0|[1-9][0-9]*)(\.[0-9]*[1-9])?|-?[1-9](\.[0-9]*[1-9])?E[+-][0-9]{2,3})");
+const std::regex writtenForm(
+    R"(-?(0|[1-9][0-9]*)(\.[0-9]*[1-9])?|-?[1-9](\.[0-9]*[1-9])?E[+-][0-9]{2,3})");
 
 TEST(NumberToTextProperty, AgreesWithPrintfAndReadsBackAsTheNearestDouble)
 {

@@ -1,12 +1,11 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <cfloat>
-#include <cmath>
 #include <clocale>
+#include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 
@@ -20,7 +19,7 @@ struct ValRow {
     double value;
 };
 
-class ValTest : public testing::TestWithParam<ValRow> {};
+class ValTest : public testing::TestWithParam<ValRow> { };
 
 TEST_P(ValTest, ReadsTheLeadingNumber)
 {
@@ -28,30 +27,25 @@ TEST_P(ValTest, ReadsTheLeadingNumber)
     EXPECT_EQ(v, GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typed, ValTest,
-    testing::Values(ValRow{"empty", "", 0}, ValRow{"letters", "abc", 0},
-                    ValRow{"lone_minus", "-", 0}, ValRow{"lone_point", ".", 0},
-                    ValRow{"blanks_around", " 12 ", 12}, ValRow{"blank_inside", "1 2", 12},
-                    ValRow{"blanks_in_fraction", "  -3 .5", -3.5}, ValRow{"plus", "+7", 7},
-                    ValRow{"point_first", "-.5", -0.5}, ValRow{"two_points", "3.5.1", 3.5},
-                    ValRow{"comma_stops", "1,5", 1}, ValRow{"exponent", "1e3", 1000},
-                    ValRow{"bare_E", "2E", 2}, ValRow{"E_with_sign_only", "2E+", 2},
-                    ValRow{"negative_exponent", "25E-1", 2.5},
-                    ValRow{"blank_in_exponent", "1 E 2", 100},
-                    ValRow{"tab_and_newline", "\t4\n2", 42},
-                    ValRow{"trailing_letters", "5abc", 5},
-                    ValRow{"trailing_point", "5.", 5},
-                    ValRow{"nearest_double", "0.1", 0.1},
-                    ValRow{"seventeen_digits", "0.30000000000000004", 0.30000000000000004},
-                    ValRow{"largest_double", "1.7976931348623157E+308", DBL_MAX},
-                    ValRow{"too_small_is_zero", "1e-400", 0},
-                    ValRow{"smallest_subnormal", "4.9406564584124654E-324", 4.9406564584124654E-324},
-                    ValRow{"leading_zeros", "000123.4500", 123.45},
-                    ValRow{"zeros_before_huge_exponent", "0.0000e999999", 0},
-                    ValRow{"sign_after_blank", " - 4", -4},
-                    ValRow{"unicode_stops", "\xC2\xBD", 0},
-                    ValRow{"nan_is_letters", "nan", 0}, ValRow{"inf_is_letters", "inf", 0}),
+INSTANTIATE_TEST_SUITE_P(Typed, ValTest,
+    testing::Values(ValRow { "empty", "", 0 }, ValRow { "letters", "abc", 0 },
+        ValRow { "lone_minus", "-", 0 }, ValRow { "lone_point", ".", 0 },
+        ValRow { "blanks_around", " 12 ", 12 }, ValRow { "blank_inside", "1 2", 12 },
+        ValRow { "blanks_in_fraction", "  -3 .5", -3.5 }, ValRow { "plus", "+7", 7 },
+        ValRow { "point_first", "-.5", -0.5 }, ValRow { "two_points", "3.5.1", 3.5 },
+        ValRow { "comma_stops", "1,5", 1 }, ValRow { "exponent", "1e3", 1000 },
+        ValRow { "bare_E", "2E", 2 }, ValRow { "E_with_sign_only", "2E+", 2 },
+        ValRow { "negative_exponent", "25E-1", 2.5 }, ValRow { "blank_in_exponent", "1 E 2", 100 },
+        ValRow { "tab_and_newline", "\t4\n2", 42 }, ValRow { "trailing_letters", "5abc", 5 },
+        ValRow { "trailing_point", "5.", 5 }, ValRow { "nearest_double", "0.1", 0.1 },
+        ValRow { "seventeen_digits", "0.30000000000000004", 0.30000000000000004 },
+        ValRow { "largest_double", "1.7976931348623157E+308", DBL_MAX },
+        ValRow { "too_small_is_zero", "1e-400", 0 },
+        ValRow { "smallest_subnormal", "4.9406564584124654E-324", 4.9406564584124654E-324 },
+        ValRow { "leading_zeros", "000123.4500", 123.45 },
+        ValRow { "zeros_before_huge_exponent", "0.0000e999999", 0 },
+        ValRow { "sign_after_blank", " - 4", -4 }, ValRow { "unicode_stops", "\xC2\xBD", 0 },
+        ValRow { "nan_is_letters", "nan", 0 }, ValRow { "inf_is_letters", "inf", 0 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Val, NegativeZeroKeepsItsSignButIsWrittenAsZero)
@@ -62,8 +56,8 @@ TEST(Val, NegativeZeroKeepsItsSignButIsWrittenAsZero)
 
 TEST(Val, NumbersBeyondTheDoubleRangeOverflow)
 {
-    for (const char* text : {"1e309", "-1e309", "1.8E+308", "1e99999999999999999999",
-                             "12345678901234567890e300"})
+    for (const char* text :
+        { "1e309", "-1e309", "1.8E+308", "1e99999999999999999999", "12345678901234567890e300" })
         EXPECT_THROW(core::Val(text), core::Overflow) << text;
 }
 
@@ -80,35 +74,36 @@ struct DoubleTextRow {
     const char* text;
 };
 
-class DoubleTextTest : public testing::TestWithParam<DoubleTextRow> {};
+class DoubleTextTest : public testing::TestWithParam<DoubleTextRow> { };
 
 TEST_P(DoubleTextTest, WritesFifteenDigits)
 {
     EXPECT_EQ(NumberToText(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, DoubleTextTest,
-    testing::Values(
-        DoubleTextRow{"half", 0.5, "0.5"}, DoubleTextRow{"one_third", 1.0 / 3, "0.333333333333333"},
-        DoubleTextRow{"two_thirds", 2.0 / 3, "0.666666666666667"},
-        DoubleTextRow{"four_thirds", 4.0 / 3, "1.33333333333333"},
-        DoubleTextRow{"minus_two", -2, "-2"}, DoubleTextRow{"point_one_plus_point_two", 0.1 + 0.2, "0.3"},
-        DoubleTextRow{"fifteen_digit_integer", 123456789012345, "123456789012345"},
-        DoubleTextRow{"ten_to_fifteen", 1e15, "1E+15"}, DoubleTextRow{"ten_to_minus_four", 0.0001, "0.0001"},
-        DoubleTextRow{"ten_to_minus_five", 0.00001, "1E-05"},
-        DoubleTextRow{"largest_double", DBL_MAX, "1.79769313486232E+308"},
-        DoubleTextRow{"negative_zero", -0.0, "0"}, DoubleTextRow{"zero", 0.0, "0"},
-        DoubleTextRow{"rounds_down_below_e15", 999999999999999.4, "999999999999999"},
-        DoubleTextRow{"rounds_up_into_e15", 999999999999999.6, "1E+15"},
-        DoubleTextRow{"tiny_residue", 1.02140518265514E-14, "1.02140518265514E-14"},
-        DoubleTextRow{"negative_scientific", -7.66053886991355E-15, "-7.66053886991355E-15"},
-        DoubleTextRow{"hundred_digits_exponent", 1.5e100, "1.5E+100"},
-        DoubleTextRow{"smallest_subnormal", 4.9406564584124654E-324, "4.94065645841247E-324"},
-        DoubleTextRow{"just_below_e_minus_four", 0.000099999999999999995, "0.0001"},
-        DoubleTextRow{"fixed_with_fraction", -123.25, "-123.25"},
-        DoubleTextRow{"trailing_zeros_integer", 1200, "1200"},
-        DoubleTextRow{"one_e_fourteen", 1e14, "100000000000000"}),
+INSTANTIATE_TEST_SUITE_P(Examples, DoubleTextTest,
+    testing::Values(DoubleTextRow { "half", 0.5, "0.5" },
+        DoubleTextRow { "one_third", 1.0 / 3, "0.333333333333333" },
+        DoubleTextRow { "two_thirds", 2.0 / 3, "0.666666666666667" },
+        DoubleTextRow { "four_thirds", 4.0 / 3, "1.33333333333333" },
+        DoubleTextRow { "minus_two", -2, "-2" },
+        DoubleTextRow { "point_one_plus_point_two", 0.1 + 0.2, "0.3" },
+        DoubleTextRow { "fifteen_digit_integer", 123456789012345, "123456789012345" },
+        DoubleTextRow { "ten_to_fifteen", 1e15, "1E+15" },
+        DoubleTextRow { "ten_to_minus_four", 0.0001, "0.0001" },
+        DoubleTextRow { "ten_to_minus_five", 0.00001, "1E-05" },
+        DoubleTextRow { "largest_double", DBL_MAX, "1.79769313486232E+308" },
+        DoubleTextRow { "negative_zero", -0.0, "0" }, DoubleTextRow { "zero", 0.0, "0" },
+        DoubleTextRow { "rounds_down_below_e15", 999999999999999.4, "999999999999999" },
+        DoubleTextRow { "rounds_up_into_e15", 999999999999999.6, "1E+15" },
+        DoubleTextRow { "tiny_residue", 1.02140518265514E-14, "1.02140518265514E-14" },
+        DoubleTextRow { "negative_scientific", -7.66053886991355E-15, "-7.66053886991355E-15" },
+        DoubleTextRow { "hundred_digits_exponent", 1.5e100, "1.5E+100" },
+        DoubleTextRow { "smallest_subnormal", 4.9406564584124654E-324, "4.94065645841247E-324" },
+        DoubleTextRow { "just_below_e_minus_four", 0.000099999999999999995, "0.0001" },
+        DoubleTextRow { "fixed_with_fraction", -123.25, "-123.25" },
+        DoubleTextRow { "trailing_zeros_integer", 1200, "1200" },
+        DoubleTextRow { "one_e_fourteen", 1e14, "100000000000000" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SingleTextRow {
@@ -117,37 +112,35 @@ struct SingleTextRow {
     const char* text;
 };
 
-class SingleTextTest : public testing::TestWithParam<SingleTextRow> {};
+class SingleTextTest : public testing::TestWithParam<SingleTextRow> { };
 
 TEST_P(SingleTextTest, WritesSevenDigits)
 {
     EXPECT_EQ(NumberToText(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, SingleTextTest,
-    testing::Values(SingleTextRow{"one_third", 1.0f / 3, "0.3333333"},
-                    SingleTextRow{"pi_ish", 3.14f, "3.14"},
-                    SingleTextRow{"eight_digits", 12345678.0f, "1.234568E+07"},
-                    SingleTextRow{"seven_digits", 1234567.0f, "1234567"},
-                    SingleTextRow{"negative_zero", -0.0f, "0"},
-                    SingleTextRow{"four", 4.0f, "4"},
-                    SingleTextRow{"largest_single", FLT_MAX, "3.402823E+38"},
-                    SingleTextRow{"small", 0.00001f, "1E-05"},
-                    SingleTextRow{"minus_ten_and_a_quarter", -10.25f, "-10.25"}),
+INSTANTIATE_TEST_SUITE_P(Examples, SingleTextTest,
+    testing::Values(SingleTextRow { "one_third", 1.0f / 3, "0.3333333" },
+        SingleTextRow { "pi_ish", 3.14f, "3.14" },
+        SingleTextRow { "eight_digits", 12345678.0f, "1.234568E+07" },
+        SingleTextRow { "seven_digits", 1234567.0f, "1234567" },
+        SingleTextRow { "negative_zero", -0.0f, "0" }, SingleTextRow { "four", 4.0f, "4" },
+        SingleTextRow { "largest_single", FLT_MAX, "3.402823E+38" },
+        SingleTextRow { "small", 0.00001f, "1E-05" },
+        SingleTextRow { "minus_ten_and_a_quarter", -10.25f, "-10.25" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberToText, WritesSixteenBitIntegers)
 {
-    EXPECT_EQ(NumberToText(std::int16_t{-1}), "-1");
-    EXPECT_EQ(NumberToText(std::int16_t{0}), "0");
-    EXPECT_EQ(NumberToText(std::int16_t{32767}), "32767");
-    EXPECT_EQ(NumberToText(std::int16_t{-32768}), "-32768");
+    EXPECT_EQ(NumberToText(std::int16_t { -1 }), "-1");
+    EXPECT_EQ(NumberToText(std::int16_t { 0 }), "0");
+    EXPECT_EQ(NumberToText(std::int16_t { 32767 }), "32767");
+    EXPECT_EQ(NumberToText(std::int16_t { -32768 }), "-32768");
 }
 
 TEST(NumberToText, IgnoresTheUserLocale)
 {
-    const char* germanish[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"};
+    const char* germanish[] = { "de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8" };
     for (const char* name : germanish) {
         if (!std::setlocale(LC_ALL, name))
             continue;
@@ -177,8 +170,8 @@ TEST(TextToNumber, TheLargestDoubleReadsBackAsItself)
 
 TEST(TextToNumber, RejectsWhatNumberToTextNeverWrites)
 {
-    for (const char* text : {"", " ", "abc", "-", ".", "1.", ".5", "1E", "1E+", "1 2", "+",
-                             "0x10", "1,5", "nan", "inf", "3.5.1", " 3", "3 ", "--1", "none", "all"})
+    for (const char* text : { "", " ", "abc", "-", ".", "1.", ".5", "1E", "1E+", "1 2", "+", "0x10",
+             "1,5", "nan", "inf", "3.5.1", " 3", "3 ", "--1", "none", "all" })
         EXPECT_THROW(core::TextToNumber(text), core::TypeMismatch) << '"' << text << '"';
 }
 
@@ -194,21 +187,19 @@ struct RoundRow {
     double rounded;
 };
 
-class RoundTest : public testing::TestWithParam<RoundRow> {};
+class RoundTest : public testing::TestWithParam<RoundRow> { };
 
 TEST_P(RoundTest, HalvesGoToEven)
 {
     EXPECT_EQ(core::Round(GetParam().x, GetParam().places), GetParam().rounded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, RoundTest,
-    testing::Values(RoundRow{"two_and_a_half", 2.5, 0, 2}, RoundRow{"three_and_a_half", 3.5, 0, 4},
-                    RoundRow{"eighth_to_cents", 0.125, 2, 0.12},
-                    RoundRow{"negative_half", -0.5, 0, -0.0},
-                    RoundRow{"pi_to_cents", 3.14159, 2, 3.14},
-                    RoundRow{"product_rounded_first", -12.345, 2, -12.34},
-                    RoundRow{"minus_twelve_point_346", -12.346, 2, -12.35}),
+INSTANTIATE_TEST_SUITE_P(Examples, RoundTest,
+    testing::Values(RoundRow { "two_and_a_half", 2.5, 0, 2 },
+        RoundRow { "three_and_a_half", 3.5, 0, 4 }, RoundRow { "eighth_to_cents", 0.125, 2, 0.12 },
+        RoundRow { "negative_half", -0.5, 0, -0.0 }, RoundRow { "pi_to_cents", 3.14159, 2, 3.14 },
+        RoundRow { "product_rounded_first", -12.345, 2, -12.34 },
+        RoundRow { "minus_twelve_point_346", -12.346, 2, -12.35 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Round, SingleGivesTheNearestSingle)
@@ -246,7 +237,7 @@ TEST(ToInteger16, RoundsHalvesToEvenWithinTheRange)
 
 TEST(ToInteger16, OutsideTheRangeOverflows)
 {
-    for (double x : {32768.0, -32769.0, 40000.0, 1e300, -1e300, 32767.5})
+    for (double x : { 32768.0, -32769.0, 40000.0, 1e300, -1e300, 32767.5 })
         EXPECT_THROW(core::ToInteger16(x), core::Overflow) << x;
 }
 

@@ -2,10 +2,9 @@
 // a NaN, ignores blanks wherever they stand, reads the leading number as the
 // C library's strtod reads the same digits, and what it yields can be written
 // and read back.
-#include "fuzz_check.h"
-
 #include "core/errors.h"
 #include "core/number_text.h"
+#include "fuzz_check.h"
 
 #include <cerrno>
 #include <cmath>
@@ -17,8 +16,14 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Val's value, or nothing when it overflowed.
 std::optional<double> val(std::string_view text)
@@ -77,10 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         try {
             const double back = core::TextToNumber(written);
             FUZZ_CHECK(core::NumberToText(back) == written, "\"%s\" reads back as %.17g",
-                       written.c_str(), back);
+                written.c_str(), back);
         } catch (const core::ArithmeticError& e) {
-            FUZZ_FAIL("\"%s\" (Val %.17g) does not read back: %s", written.c_str(), *v,
-                       e.what());
+            FUZZ_FAIL("\"%s\" (Val %.17g) does not read back: %s", written.c_str(), *v, e.what());
         }
     }
 
@@ -90,8 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             compact += c;
     const std::optional<double> w = val(compact);
     FUZZ_CHECK(v.has_value() == w.has_value() && (!v || *v == *w),
-               "blanks changed the value: %.17g with them, %.17g without", v ? *v : NAN,
-               w ? *w : NAN);
+        "blanks changed the value: %.17g with them, %.17g without", v ? *v : NAN, w ? *w : NAN);
 
     const std::string number = leadingNumber(compact);
     if (number.empty()) {
@@ -102,9 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double expected = std::strtod(number.c_str(), nullptr);
     if (std::isinf(expected))
         FUZZ_CHECK(!v, "\"%s\" is beyond the double range, yet Val gave %.17g", number.c_str(),
-                   v ? *v : NAN);
+            v ? *v : NAN);
     else
         FUZZ_CHECK(v && *v == expected, "\"%s\": Val %.17g, strtod %.17g", number.c_str(),
-                   v ? *v : NAN, expected);
+            v ? *v : NAN, expected);
     return 0;
 }

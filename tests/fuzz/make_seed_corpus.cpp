@@ -25,8 +25,7 @@ void write(const fs::path& dir, const std::string& name, const std::string& byte
     std::ofstream(dir / name, std::ios::binary) << bytes;
 }
 
-template <typename T>
-std::string bytesOf(T x)
+template <typename T> std::string bytesOf(T x)
 {
     std::string b(sizeof x, '\0');
     std::memcpy(b.data(), &x, sizeof x);
@@ -34,43 +33,92 @@ std::string bytesOf(T x)
 }
 
 // Texts typed into the end-point and range fields.
-const std::vector<Named> typedTexts{
-    {"empty", ""}, {"letters", "abc"}, {"lone_minus", "-"}, {"lone_point", "."},
-    {"blanks_around", " 12 "}, {"blank_inside", "1 2"}, {"blanks_in_fraction", "  -3 .5"},
-    {"plus", "+7"}, {"point_first", "-.5"}, {"two_points", "3.5.1"}, {"comma_stops", "1,5"},
-    {"exponent", "1e3"}, {"bare_E", "2E"}, {"E_with_sign_only", "2E+"},
-    {"negative_exponent", "25E-1"}, {"blank_in_exponent", "1 E 2"},
-    {"tab_and_newline", "\t4\n2"}, {"trailing_letters", "5abc"}, {"trailing_point", "5."},
-    {"nearest_double", "0.1"}, {"seventeen_digits", "0.30000000000000004"},
-    {"largest_double", "1.7976931348623157E+308"}, {"too_small_is_zero", "1e-400"},
-    {"smallest_subnormal", "4.9406564584124654E-324"}, {"leading_zeros", "000123.4500"},
-    {"zeros_before_huge_exponent", "0.0000e999999"}, {"sign_after_blank", " - 4"},
-    {"unicode_stops", "\xC2\xBD"}, {"nan_is_letters", "nan"}, {"inf_is_letters", "inf"},
-    {"minus_zero", "-0"}, {"overflow", "1e309"}, {"overflow_negative", "-1e309"},
-    {"overflow_just", "1.8E+308"}, {"overflow_long_exponent", "1e99999999999999999999"},
-    {"overflow_many_digits", "12345678901234567890e300"},
+const std::vector<Named> typedTexts {
+    { "empty", "" },
+    { "letters", "abc" },
+    { "lone_minus", "-" },
+    { "lone_point", "." },
+    { "blanks_around", " 12 " },
+    { "blank_inside", "1 2" },
+    { "blanks_in_fraction", "  -3 .5" },
+    { "plus", "+7" },
+    { "point_first", "-.5" },
+    { "two_points", "3.5.1" },
+    { "comma_stops", "1,5" },
+    { "exponent", "1e3" },
+    { "bare_E", "2E" },
+    { "E_with_sign_only", "2E+" },
+    { "negative_exponent", "25E-1" },
+    { "blank_in_exponent", "1 E 2" },
+    { "tab_and_newline", "\t4\n2" },
+    { "trailing_letters", "5abc" },
+    { "trailing_point", "5." },
+    { "nearest_double", "0.1" },
+    { "seventeen_digits", "0.30000000000000004" },
+    { "largest_double", "1.7976931348623157E+308" },
+    { "too_small_is_zero", "1e-400" },
+    { "smallest_subnormal", "4.9406564584124654E-324" },
+    { "leading_zeros", "000123.4500" },
+    { "zeros_before_huge_exponent", "0.0000e999999" },
+    { "sign_after_blank", " - 4" },
+    { "unicode_stops", "\xC2\xBD" },
+    { "nan_is_letters", "nan" },
+    { "inf_is_letters", "inf" },
+    { "minus_zero", "-0" },
+    { "overflow", "1e309" },
+    { "overflow_negative", "-1e309" },
+    { "overflow_just", "1.8E+308" },
+    { "overflow_long_exponent", "1e99999999999999999999" },
+    { "overflow_many_digits", "12345678901234567890e300" },
 };
 
 // Texts the program writes, and texts it must refuse to read back.
-const std::vector<Named> writtenTexts{
-    {"half", "0.5"}, {"one_third", "0.333333333333333"}, {"two_thirds", "0.666666666666667"},
-    {"four_thirds", "1.33333333333333"}, {"minus_two", "-2"}, {"point_three", "0.3"},
-    {"fifteen_digit_integer", "123456789012345"}, {"ten_to_fifteen", "1E+15"},
-    {"ten_to_minus_four", "0.0001"}, {"ten_to_minus_five", "1E-05"},
-    {"largest_double", "1.79769313486232E+308"}, {"largest_double_negative", "-1.79769313486232E+308"},
-    {"past_largest_double", "1.79769313486233E+308"}, {"zero", "0"},
-    {"rounds_down_below_e15", "999999999999999"}, {"tiny_residue", "1.02140518265514E-14"},
-    {"negative_scientific", "-7.66053886991355E-15"}, {"hundred_digits_exponent", "1.5E+100"},
-    {"smallest_subnormal", "4.94065645841247E-324"}, {"fixed_with_fraction", "-123.25"},
-    {"trailing_zeros_integer", "1200"}, {"one_e_fourteen", "100000000000000"},
-    {"single_third", "0.3333333"}, {"single_eight_digits", "1.234568E+07"},
-    {"largest_single", "3.402823E+38"}, {"overflow", "1E+309"},
-    {"reject_empty", ""}, {"reject_blank", " "}, {"reject_letters", "abc"}, {"reject_minus", "-"},
-    {"reject_point", "."}, {"reject_trailing_point", "1."}, {"reject_leading_point", ".5"},
-    {"reject_bare_E", "1E"}, {"reject_E_sign", "1E+"}, {"reject_blank_inside", "1 2"},
-    {"reject_plus", "+"}, {"reject_hex", "0x10"}, {"reject_comma", "1,5"}, {"reject_nan", "nan"},
-    {"reject_inf", "inf"}, {"reject_two_points", "3.5.1"}, {"reject_leading_blank", " 3"},
-    {"reject_trailing_blank", "3 "}, {"reject_double_minus", "--1"},
+const std::vector<Named> writtenTexts {
+    { "half", "0.5" },
+    { "one_third", "0.333333333333333" },
+    { "two_thirds", "0.666666666666667" },
+    { "four_thirds", "1.33333333333333" },
+    { "minus_two", "-2" },
+    { "point_three", "0.3" },
+    { "fifteen_digit_integer", "123456789012345" },
+    { "ten_to_fifteen", "1E+15" },
+    { "ten_to_minus_four", "0.0001" },
+    { "ten_to_minus_five", "1E-05" },
+    { "largest_double", "1.79769313486232E+308" },
+    { "largest_double_negative", "-1.79769313486232E+308" },
+    { "past_largest_double", "1.79769313486233E+308" },
+    { "zero", "0" },
+    { "rounds_down_below_e15", "999999999999999" },
+    { "tiny_residue", "1.02140518265514E-14" },
+    { "negative_scientific", "-7.66053886991355E-15" },
+    { "hundred_digits_exponent", "1.5E+100" },
+    { "smallest_subnormal", "4.94065645841247E-324" },
+    { "fixed_with_fraction", "-123.25" },
+    { "trailing_zeros_integer", "1200" },
+    { "one_e_fourteen", "100000000000000" },
+    { "single_third", "0.3333333" },
+    { "single_eight_digits", "1.234568E+07" },
+    { "largest_single", "3.402823E+38" },
+    { "overflow", "1E+309" },
+    { "reject_empty", "" },
+    { "reject_blank", " " },
+    { "reject_letters", "abc" },
+    { "reject_minus", "-" },
+    { "reject_point", "." },
+    { "reject_trailing_point", "1." },
+    { "reject_leading_point", ".5" },
+    { "reject_bare_E", "1E" },
+    { "reject_E_sign", "1E+" },
+    { "reject_blank_inside", "1 2" },
+    { "reject_plus", "+" },
+    { "reject_hex", "0x10" },
+    { "reject_comma", "1,5" },
+    { "reject_nan", "nan" },
+    { "reject_inf", "inf" },
+    { "reject_two_points", "3.5.1" },
+    { "reject_leading_blank", " 3" },
+    { "reject_trailing_blank", "3 " },
+    { "reject_double_minus", "--1" },
 };
 
 struct NumberRow {
@@ -80,22 +128,29 @@ struct NumberRow {
     std::int16_t i;
 };
 
-const std::vector<NumberRow> numbers{
-    {"half", 0.5, 1.0f / 3, -1}, {"one_third", 1.0 / 3, 3.14f, 0},
-    {"two_thirds", 2.0 / 3, 12345678.0f, 32767}, {"four_thirds", 4.0 / 3, 1234567.0f, -32768},
-    {"minus_two", -2, -0.0f, 1}, {"point_three", 0.1 + 0.2, 4.0f, 7},
-    {"fifteen_digit_integer", 123456789012345, FLT_MAX, 100},
-    {"ten_to_fifteen", 1e15, 0.00001f, -100}, {"ten_to_minus_four", 0.0001, -10.25f, 12},
-    {"ten_to_minus_five", 0.00001, 1e-45f, -12}, {"largest_double", DBL_MAX, FLT_MIN, 2},
-    {"negative_zero", -0.0, 0.1f, -2}, {"rounds_down_below_e15", 999999999999999.4, 1e7f, 9999},
-    {"rounds_up_into_e15", 999999999999999.6, 9999999.5f, -9999},
-    {"tiny_residue", 1.02140518265514E-14, 0.0001f, 10},
-    {"negative_scientific", -7.66053886991355E-15, -3.402823e38f, -10},
-    {"hundred_digits_exponent", 1.5e100, 2.5f, 3},
-    {"smallest_subnormal", 4.9406564584124654E-324, 1e-40f, -3},
-    {"just_below_e_minus_four", 0.000099999999999999995, 0.000099999f, 5},
-    {"fixed_with_fraction", -123.25, 123.25f, -5}, {"trailing_zeros_integer", 1200, 1200.0f, 1200},
-    {"one_e_fourteen", 1e14, 1e6f, 32000},
+const std::vector<NumberRow> numbers {
+    { "half", 0.5, 1.0f / 3, -1 },
+    { "one_third", 1.0 / 3, 3.14f, 0 },
+    { "two_thirds", 2.0 / 3, 12345678.0f, 32767 },
+    { "four_thirds", 4.0 / 3, 1234567.0f, -32768 },
+    { "minus_two", -2, -0.0f, 1 },
+    { "point_three", 0.1 + 0.2, 4.0f, 7 },
+    { "fifteen_digit_integer", 123456789012345, FLT_MAX, 100 },
+    { "ten_to_fifteen", 1e15, 0.00001f, -100 },
+    { "ten_to_minus_four", 0.0001, -10.25f, 12 },
+    { "ten_to_minus_five", 0.00001, 1e-45f, -12 },
+    { "largest_double", DBL_MAX, FLT_MIN, 2 },
+    { "negative_zero", -0.0, 0.1f, -2 },
+    { "rounds_down_below_e15", 999999999999999.4, 1e7f, 9999 },
+    { "rounds_up_into_e15", 999999999999999.6, 9999999.5f, -9999 },
+    { "tiny_residue", 1.02140518265514E-14, 0.0001f, 10 },
+    { "negative_scientific", -7.66053886991355E-15, -3.402823e38f, -10 },
+    { "hundred_digits_exponent", 1.5e100, 2.5f, 3 },
+    { "smallest_subnormal", 4.9406564584124654E-324, 1e-40f, -3 },
+    { "just_below_e_minus_four", 0.000099999999999999995, 0.000099999f, 5 },
+    { "fixed_with_fraction", -123.25, 123.25f, -5 },
+    { "trailing_zeros_integer", 1200, 1200.0f, 1200 },
+    { "one_e_fourteen", 1e14, 1e6f, 32000 },
 };
 
 struct LineRow {
@@ -104,22 +159,22 @@ struct LineRow {
     std::string texts; // "|"-separated
 };
 
-const std::vector<LineRow> lines{
-    {"default_line_one", -6, 0, 8, 7, "0.5|3|1|2"},
-    {"default_line_two", -7, -5, 6, 8, "1|2|0.5|3"},
-    {"through_origin_minus_zero", 1, 1, 2, 2, "1|0|1|0"},
-    {"negative_intercept", 0, -3, 1, -1, "2|-3|1|2"},
-    {"four_thirds_residue", 0, 0, 3, 4, "1.33333333333333|1.02140518265514E-14|1|0"},
-    {"two_thirds_down", -5, 6.5, 2.5, 1.5, "-0.666666666666667|3.16666666666667|0.5|3"},
-    {"gentle_slope", -4, 6, 3, 5.5, "-0.0714285714285714|5.71428571428571|1|2"},
-    {"horizontal", 1, 2, 4, 2, "0|2|0|5"},
-    {"x_axis", 1, 0, 4, 0, "0|0|0|0"},
-    {"vertical", 3, 1, 3, 5, "1|1|1|1"},
-    {"single_point", 3, 1, 3, 1, "0|-0|2|5"},
-    {"slope_overflows", 0, -1e308, 1e-10, 1e308, "1E+300|0|1E+39|1"},
-    {"intercept_overflows", 0, 0, 1e300, 0, "1E+300|not a slope|1E-300|1E+300"},
-    {"crossing_third", 0, 0.3, 1, 0.3, "1|-2|0|1"},
-    {"crossing_negative", 0, 0.1, 1, 0.4, "2|-1|3|0"},
+const std::vector<LineRow> lines {
+    { "default_line_one", -6, 0, 8, 7, "0.5|3|1|2" },
+    { "default_line_two", -7, -5, 6, 8, "1|2|0.5|3" },
+    { "through_origin_minus_zero", 1, 1, 2, 2, "1|0|1|0" },
+    { "negative_intercept", 0, -3, 1, -1, "2|-3|1|2" },
+    { "four_thirds_residue", 0, 0, 3, 4, "1.33333333333333|1.02140518265514E-14|1|0" },
+    { "two_thirds_down", -5, 6.5, 2.5, 1.5, "-0.666666666666667|3.16666666666667|0.5|3" },
+    { "gentle_slope", -4, 6, 3, 5.5, "-0.0714285714285714|5.71428571428571|1|2" },
+    { "horizontal", 1, 2, 4, 2, "0|2|0|5" },
+    { "x_axis", 1, 0, 4, 0, "0|0|0|0" },
+    { "vertical", 3, 1, 3, 5, "1|1|1|1" },
+    { "single_point", 3, 1, 3, 1, "0|-0|2|5" },
+    { "slope_overflows", 0, -1e308, 1e-10, 1e308, "1E+300|0|1E+39|1" },
+    { "intercept_overflows", 0, 0, 1e300, 0, "1E+300|not a slope|1E-300|1E+300" },
+    { "crossing_third", 0, 0.3, 1, 0.3, "1|-2|0|1" },
+    { "crossing_negative", 0, 0.1, 1, 0.4, "2|-1|3|0" },
 };
 
 } // namespace
@@ -139,6 +194,6 @@ int main(int argc, char** argv)
         write(root / "fuzz_number_to_text", n.name, bytesOf(n.d) + bytesOf(n.f) + bytesOf(n.i));
     for (const LineRow& l : lines)
         write(root / "fuzz_line_texts", l.name,
-              bytesOf(l.x1) + bytesOf(l.y1) + bytesOf(l.x2) + bytesOf(l.y2) + l.texts);
+            bytesOf(l.x1) + bytesOf(l.y1) + bytesOf(l.x2) + bytesOf(l.y2) + l.texts);
     return 0;
 }

@@ -8,7 +8,10 @@ namespace fuzz {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Digits from `from` on; returns where they stop.
 std::size_t skipDigits(std::string_view text, std::size_t from)
@@ -43,8 +46,8 @@ std::optional<WrittenNumber> ReadWritten(std::string_view text)
     }
     int written = 0;
     if (i < text.size() && text[i] == 'E') {
-        if (integer.size() != 1 || integer[0] == '0' || i + 1 >= text.size() ||
-            (text[i + 1] != '+' && text[i + 1] != '-'))
+        if (integer.size() != 1 || integer[0] == '0' || i + 1 >= text.size()
+            || (text[i + 1] != '+' && text[i + 1] != '-'))
             return std::nullopt;
         const bool negativeExponent = text[i + 1] == '-';
         const std::size_t expStart = i + 2;

@@ -10,8 +10,8 @@ namespace fuzz {
 // -?(0|[1-9][0-9]*)(\.[0-9]*[1-9])? or scientific -?[1-9](\.[0-9]*[1-9])?E[+-][0-9]{2,3}.
 struct WrittenNumber {
     bool negative = false;
-    std::string digits;  // significant digits, no leading or trailing zeros; empty for zero
-    int exponent = 0;    // decimal exponent of the first significant digit
+    std::string digits; // significant digits, no leading or trailing zeros; empty for zero
+    int exponent = 0; // decimal exponent of the first significant digit
     bool scientific = false;
     int exponentWidth = 0; // digits written after "E+" or "E-"
 };

@@ -34,10 +34,10 @@ void CanvasTest::palette_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QColor>("colour");
-    const int rgb[16][3] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
-                            {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
-                            {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
-                            {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+    const int rgb[16][3] = { { 0, 0, 0 }, { 0, 0, 128 }, { 0, 128, 0 }, { 0, 128, 128 },
+        { 128, 0, 0 }, { 128, 0, 128 }, { 128, 128, 0 }, { 192, 192, 192 }, { 128, 128, 128 },
+        { 0, 0, 255 }, { 0, 255, 0 }, { 0, 255, 255 }, { 255, 0, 0 }, { 255, 0, 255 },
+        { 255, 255, 0 }, { 255, 255, 255 } };
     for (int i = 0; i < 16; ++i)
         QTest::addRow("index %d", i) << i << QColor(rgb[i][0], rgb[i][1], rgb[i][2]);
 }
@@ -66,7 +66,7 @@ void CanvasTest::cornersMapToTheEdgePixels()
     QFETCH(double, x);
     QFETCH(double, y);
     QFETCH(QPoint, pixel);
-    Canvas canvas({101, 51});
+    Canvas canvas({ 101, 51 });
     canvas.Scale(-10, -10, 10, 10);
     canvas.Line(x, y, x, y, qRgb(255, 0, 0));
     const QImage& image = canvas.image();
@@ -80,7 +80,7 @@ void CanvasTest::cornersMapToTheEdgePixels()
 
 void CanvasTest::zeroExtentIsRefusedAndTheOldScaleStays()
 {
-    Canvas canvas({101, 101});
+    Canvas canvas({ 101, 101 });
     canvas.Scale(0, 0, 100, 100);
     QVERIFY_THROWS_EXCEPTION(core::Overflow, canvas.Scale(5, 5, 5, 5));
     QVERIFY_THROWS_EXCEPTION(core::Overflow, canvas.Scale(0, 5, 10, 5));
@@ -90,7 +90,7 @@ void CanvasTest::zeroExtentIsRefusedAndTheOldScaleStays()
 
 void CanvasTest::coordinatesBeyondTheSingleRangeOverflow()
 {
-    Canvas canvas({50, 50});
+    Canvas canvas({ 50, 50 });
     QVERIFY_THROWS_EXCEPTION(core::Overflow, canvas.Line(0, 0, 1e39, 0, qRgb(0, 0, 0)));
     QVERIFY_THROWS_EXCEPTION(core::Overflow, canvas.Scale(-1e300, -1e300, 1e300, 1e300));
     // Within the single range, however far outside the picture: drawn, clipped.
@@ -101,13 +101,13 @@ void CanvasTest::coordinatesBeyondTheSingleRangeOverflow()
     // A diagonal through the centre whose ends lie astronomically far out.
     canvas.Cls();
     canvas.Line(-3e38, -3e38, 3e38, 3e38, qRgb(0, 0, 255));
-    for (const QPoint p : {QPoint(0, 0), QPoint(25, 25), QPoint(49, 49)})
+    for (const QPoint p : { QPoint(0, 0), QPoint(25, 25), QPoint(49, 49) })
         QCOMPARE(QColor(canvas.image().pixel(p)), QColor(0, 0, 255));
 }
 
 void CanvasTest::mirroredScaleFlipsTheDrawing()
 {
-    Canvas canvas({101, 101});
+    Canvas canvas({ 101, 101 });
     canvas.Scale(10, 10, -10, -10);
     canvas.Line(8, -10, 8, 10, qRgb(128, 0, 128)); // x = 8 lies near the left edge
     QCOMPARE(QColor(canvas.image().pixel(10, 50)), QColor(128, 0, 128));
@@ -116,7 +116,7 @@ void CanvasTest::mirroredScaleFlipsTheDrawing()
 
 void CanvasTest::widthTwoCoversTwoPixels()
 {
-    Canvas canvas({41, 41});
+    Canvas canvas({ 41, 41 });
     canvas.Scale(0, 0, 40, 40);
     canvas.DrawWidth(2);
     canvas.Line(20, 5, 20, 35, qRgb(255, 0, 0));
@@ -128,7 +128,7 @@ void CanvasTest::widthTwoCoversTwoPixels()
 
 void CanvasTest::clsKeepsScaleAndWidth()
 {
-    Canvas canvas({41, 41});
+    Canvas canvas({ 41, 41 });
     canvas.Scale(0, 0, 40, 40);
     canvas.DrawWidth(2);
     canvas.Line(0, 10, 40, 10, qRgb(0, 0, 0));
@@ -152,14 +152,14 @@ void CanvasTest::toWorldInvertsTheScale()
 {
     QFETCH(QPointF, logical);
     QFETCH(QPointF, world);
-    Canvas canvas({101, 51});
+    Canvas canvas({ 101, 51 });
     canvas.Scale(-10, -10, 10, 10);
     QCOMPARE(canvas.ToWorld(logical), world);
 }
 
 void CanvasTest::printDrawsOnlyGlyphs()
 {
-    Canvas canvas({60, 30});
+    Canvas canvas({ 60, 30 });
     canvas.Scale(0, 0, 59, 29);
     canvas.Line(0, 0, 59, 29, qRgb(0, 255, 0));
     canvas.Line(0, 0, 0, 0, qRgb(0, 255, 0)); // current position (0, 0)
@@ -171,13 +171,13 @@ void CanvasTest::printDrawsOnlyGlyphs()
             dark += qGray(image.pixel(c, r)) < 100;
             green += image.pixel(c, r) == qRgb(0, 255, 0);
         }
-    QVERIFY(dark > 5);   // glyphs were drawn
+    QVERIFY(dark > 5); // glyphs were drawn
     QVERIFY(green > 20); // and the line beneath still shows between them
 }
 
 void CanvasTest::deviceRatioTwoDrawsAtFullResolution()
 {
-    Canvas canvas({50, 40}, 2.0);
+    Canvas canvas({ 50, 40 }, 2.0);
     QCOMPARE(canvas.image().size(), QSize(100, 80));
     canvas.Scale(0, 0, 10, 10);
     canvas.Line(5, 0, 5, 10, qRgb(255, 0, 0)); // width 1 logical = 2 device pixels
@@ -202,7 +202,7 @@ void CanvasTest::walkVisitsEachDistinctColumnOnce()
 {
     QFETCH(double, lower);
     QFETCH(double, upper);
-    Canvas canvas({509, 467});
+    Canvas canvas({ 509, 467 });
     canvas.Scale(lower, lower, upper, upper);
     const double first = std::floor(lower), last = std::floor(upper);
 

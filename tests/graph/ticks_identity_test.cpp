@@ -54,7 +54,7 @@ core::EndPoints endPoints(
     const QLineEdit* x1, const QLineEdit* y1, const QLineEdit* x2, const QLineEdit* y2)
 {
     const auto val = [](const QLineEdit* field) { return core::Val(field->text().toStdString()); };
-    return{val(x1), val(y1), val(x2), val(y2)};
+    return { val(x1), val(y1), val(x2), val(y2) };
 }
 
 // Whether PrintNumber sets texts from the glyph table on this canvas (rather
@@ -174,9 +174,9 @@ void TicksIdentityTest::printNumberDrawsWhatPrintDraws()
     QFETCH(int, spread);
     QFont font(family);
     font.setPointSizeF(points);
-    graph::Canvas plain({160, 120}, dpr, Qt::white, foreground);
-    graph::Canvas fast({160, 120}, dpr, Qt::white, foreground);
-    for (graph::Canvas* c : {&plain, &fast}) {
+    graph::Canvas plain({ 160, 120 }, dpr, Qt::white, foreground);
+    graph::Canvas fast({ 160, 120 }, dpr, Qt::white, foreground);
+    for (graph::Canvas* c : { &plain, &fast }) {
         c->setFont(font);
         c->Scale(-10, -10, 10, 10);
         c->DrawWidth(2);
@@ -221,8 +221,8 @@ void TicksIdentityTest::everyTickTextIsSetAsTheToolkitLaysItOut()
         const QList<QPointF> laidOut = runs[0].positions();
         const auto exactly = [](QPointF p, QPointF q) { return p.x() == q.x() && p.y() == q.y(); };
         if (glyphs != runs[0].glyphIndexes()
-            || !std::equal(positions.begin(), positions.end(), laidOut.begin(), laidOut.end(),
-                           exactly))
+            || !std::equal(
+                positions.begin(), positions.end(), laidOut.begin(), laidOut.end(), exactly))
             QFAIL(qPrintable(QStringLiteral("\"%1\" is set otherwise").arg(text)));
     }
 }

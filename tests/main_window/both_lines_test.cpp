@@ -1,5 +1,4 @@
 #include "form1_fixture.h"
-
 #include "graph/graph_panel.h"
 
 #include <QCheckBox>
@@ -72,49 +71,50 @@ void BothLinesTest::fields_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("worked example")
-        << QStringList{"-6", "0", "8", "7"} << QStringList{"-7", "-5", "6", "8"}
-        << QStringList{"0.5", "3", "1", "2", "(2,  4)", " Y = 0.5 X +  3", " Y = 1 X +  2",
-                       "3", "2", "-6", "-2"};
+        << QStringList { "-6", "0", "8", "7" } << QStringList { "-7", "-5", "6", "8" }
+        << QStringList { "0.5", "3", "1", "2", "(2,  4)", " Y = 0.5 X +  3", " Y = 1 X +  2", "3",
+               "2", "-6", "-2" };
     QTest::newRow("letters read as zero")
-        << QStringList{"abc", "0", "8", "7"} << QStringList{"-7", "-5", "6", "8"}
-        << QStringList{"0.875", "0", "1", "2", "(-16,  -14)", " Y = 0.875 X +  0",
-                       " Y = 1 X +  2", "0", "2", "0", "-2"};
+        << QStringList { "abc", "0", "8", "7" } << QStringList { "-7", "-5", "6", "8" }
+        << QStringList { "0.875", "0", "1", "2", "(-16,  -14)", " Y = 0.875 X +  0",
+               " Y = 1 X +  2", "0", "2", "0", "-2" };
     QTest::newRow("negative intercept keeps its plus")
-        << QStringList{"0", "-3", "1", "-1"} << QStringList{"-7", "-5", "6", "8"}
-        << QStringList{"2", "-3", "1", "2", "(5,  7)", " Y = 2 X +  -3", " Y = 1 X +  2", "-3",
-                       "2", "1.5", "-2"};
+        << QStringList { "0", "-3", "1", "-1" } << QStringList { "-7", "-5", "6", "8" }
+        << QStringList { "2", "-3", "1", "2", "(5,  7)", " Y = 2 X +  -3", " Y = 1 X +  2", "-3",
+               "2", "1.5", "-2" };
     QTest::newRow("third in double and single")
-        << QStringList{"0", "0", "1", "1"} << QStringList{"0", "1", "1", "-1"}
-        << QStringList{"1", "0", "-2", "1", "(0.333333333333333,  0.3333333)", " Y = 1 X +  0",
-                       " Y = -2 X +  1", "0", "1", "0", "0.5"};
-    QTest::newRow("parallel")
-        << QStringList{"0", "0", "1", "1"} << QStringList{"0", "1", "1", "2"}
-        << QStringList{"1", "0", "1", "1", "Parallel lines. No Intersection.", " Y = 1 X +  0",
-                       " Y = 1 X +  1", "0", "1", "0", "-1"};
+        << QStringList { "0", "0", "1", "1" } << QStringList { "0", "1", "1", "-1" }
+        << QStringList { "1", "0", "-2", "1", "(0.333333333333333,  0.3333333)", " Y = 1 X +  0",
+               " Y = -2 X +  1", "0", "1", "0", "0.5" };
+    QTest::newRow("parallel") << QStringList { "0", "0", "1", "1" }
+                              << QStringList { "0", "1", "1", "2" }
+                              << QStringList { "1", "0", "1", "1",
+                                     "Parallel lines. No Intersection.", " Y = 1 X +  0",
+                                     " Y = 1 X +  1", "0", "1", "0", "-1" };
     QTest::newRow("same fifteen-digit slope is parallel")
-        << QStringList{"0", "0", "1", "0.3"} << QStringList{"0", "0.1", "1", "0.4"}
-        << QStringList{"0.3", "0", "0.3", "0.1", "Parallel lines. No Intersection.",
-                       " Y = 0.3 X +  0", " Y = 0.3 X +  0.1", "0", "0.1", "0", "-0.333333333333333"};
-    QTest::newRow("coinciding")
-        << QStringList{"0", "0", "1", "1"} << QStringList{"2", "2", "5", "5"}
-        << QStringList{"1", "0", "1", "0", "Same line. Infinite solutions.", " Y = 1 X +  0",
-                       " Y = 1 X +  0", "0", "0", "0", "0"};
+        << QStringList { "0", "0", "1", "0.3" } << QStringList { "0", "0.1", "1", "0.4" }
+        << QStringList { "0.3", "0", "0.3", "0.1", "Parallel lines. No Intersection.",
+               " Y = 0.3 X +  0", " Y = 0.3 X +  0.1", "0", "0.1", "0", "-0.333333333333333" };
+    QTest::newRow("coinciding") << QStringList { "0", "0", "1", "1" }
+                                << QStringList { "2", "2", "5", "5" }
+                                << QStringList { "1", "0", "1", "0",
+                                       "Same line. Infinite solutions.", " Y = 1 X +  0",
+                                       " Y = 1 X +  0", "0", "0", "0", "0" };
     QTest::newRow("horizontal line has no x-axis crossing")
-        << QStringList{"1", "2", "4", "2"} << QStringList{"-7", "-5", "6", "8"}
-        << QStringList{"0", "2", "1", "2", "(0,  2)", " Y = 0 X +  2", " Y = 1 X +  2", "2", "2",
-                       "none", "-2"};
+        << QStringList { "1", "2", "4", "2" } << QStringList { "-7", "-5", "6", "8" }
+        << QStringList { "0", "2", "1", "2", "(0,  2)", " Y = 0 X +  2", " Y = 1 X +  2", "2", "2",
+               "none", "-2" };
     QTest::newRow("the x-axis meets itself everywhere")
-        << QStringList{"-6", "0", "8", "7"} << QStringList{"-3", "0", "4", "0"}
-        << QStringList{"0.5", "3", "0", "0", "(-6,  0)", " Y = 0.5 X +  3", " Y = 0 X +  0", "3",
-                       "0", "-6", "all"};
+        << QStringList { "-6", "0", "8", "7" } << QStringList { "-3", "0", "4", "0" }
+        << QStringList { "0.5", "3", "0", "0", "(-6,  0)", " Y = 0.5 X +  3", " Y = 0 X +  0", "3",
+               "0", "-6", "all" };
     QTest::newRow("the two x-axis forms differ")
-        << QStringList{"0", "0", "3", "4"} << QStringList{"0", "0", "3", "4"}
-        << QStringList{"1.33333333333333", "1.02140518265514E-14", "1.33333333333333",
-                       "1.02140518265514E-14", "Same line. Infinite solutions.",
-                       " Y = 1.33333333333333 X +  1.02140518265514E-14",
-                       " Y = 1.33333333333333 X +  1.02140518265514E-14",
-                       "1.02140518265514E-14", "1.02140518265514E-14", "-7.66053886991355E-15",
-                       "-7.66053886991358E-15"};
+        << QStringList { "0", "0", "3", "4" } << QStringList { "0", "0", "3", "4" }
+        << QStringList { "1.33333333333333", "1.02140518265514E-14", "1.33333333333333",
+               "1.02140518265514E-14", "Same line. Infinite solutions.",
+               " Y = 1.33333333333333 X +  1.02140518265514E-14",
+               " Y = 1.33333333333333 X +  1.02140518265514E-14", "1.02140518265514E-14",
+               "1.02140518265514E-14", "-7.66053886991355E-15", "-7.66053886991358E-15" };
 }
 
 void BothLinesTest::fields()
@@ -126,10 +126,10 @@ void BothLinesTest::fields()
     f.typeLine(1, line1);
     f.typeLine(2, line2);
     LoadedForm::click(f->cmd_bothlines);
-    const QStringList got = {f->txt_slope1->text(), f->txt_yint1->text(), f->txt_slope2->text(),
-                             f->txt_yint2->text(),  f->lblAns->text(),    f->txt_eqn1->text(),
-                             f->txt_eqn2->text(),   f->txt_l1yint->text(), f->txt_l2yint->text(),
-                             f->txt_l1xint->text(), f->txt_l2xint->text()};
+    const QStringList got = { f->txt_slope1->text(), f->txt_yint1->text(), f->txt_slope2->text(),
+        f->txt_yint2->text(), f->lblAns->text(), f->txt_eqn1->text(), f->txt_eqn2->text(),
+        f->txt_l1yint->text(), f->txt_l2yint->text(), f->txt_l1xint->text(),
+        f->txt_l2xint->text() };
     QCOMPARE(got, expected);
     QCOMPARE(f.warnings, QStringList());
 }
@@ -142,27 +142,27 @@ void BothLinesTest::badInputKeepsLaterFields_data()
     QTest::addColumn<QStringList>("slopesAndIntercepts"); // slope1, yint1, slope2, yint2
 
     QTest::newRow("line 1 vertical")
-        << QStringList{"3", "1", "3", "5"} << QStringList{"-7", "-5", "6", "8"}
+        << QStringList { "3", "1", "3", "5" } << QStringList { "-7", "-5", "6", "8" }
         << "Line 1 is vertical (X1 = X2 = 3): it has no slope. Its equation is X = 3."
-        << QStringList{"0.5", "3", "1", "2"};
+        << QStringList { "0.5", "3", "1", "2" };
     QTest::newRow("line 2 a single point")
-        << QStringList{"0", "-3", "1", "-1"} << QStringList{"4", "4", "4", "4"}
+        << QStringList { "0", "-3", "1", "-1" } << QStringList { "4", "4", "4", "4" }
         << "Line 2's two end points are the same point, so they do not define a line."
-        << QStringList{"2", "-3", "1", "2"};
+        << QStringList { "2", "-3", "1", "2" };
     QTest::newRow("line 1 empty X fields")
-        << QStringList{"", "1", "", "5"} << QStringList{"-7", "-5", "6", "8"}
+        << QStringList { "", "1", "", "5" } << QStringList { "-7", "-5", "6", "8" }
         << "Line 1 is vertical (X1 = X2 = 0): it has no slope. Its equation is X = 0."
-        << QStringList{"0.5", "3", "1", "2"};
+        << QStringList { "0.5", "3", "1", "2" };
     QTest::newRow("number beyond the double range")
-        << QStringList{"-6", "0", "1e309", "7"} << QStringList{"-7", "-5", "6", "8"}
+        << QStringList { "-6", "0", "1e309", "7" } << QStringList { "-7", "-5", "6", "8" }
         << "Line 1's X2 holds a number too large to work with. Numbers from "
            "-1.79769313486232E+308 to 1.79769313486232E+308 work."
-        << QStringList{"0.5", "3", "1", "2"};
+        << QStringList { "0.5", "3", "1", "2" };
     QTest::newRow("end point beyond the drawing range")
-        << QStringList{"-6", "0", "8", "7"} << QStringList{"-7", "-5", "6", "1e39"}
+        << QStringList { "-6", "0", "8", "7" } << QStringList { "-7", "-5", "6", "1e39" }
         << "Line 2 cannot be drawn: its end points must lie between -3.402823E+38 and "
            "3.402823E+38."
-        << QStringList{"0.5", "3", "1", "2"};
+        << QStringList { "0.5", "3", "1", "2" };
 }
 
 void BothLinesTest::badInputKeepsLaterFields()
@@ -176,10 +176,10 @@ void BothLinesTest::badInputKeepsLaterFields()
     f.typeLine(1, line1);
     f.typeLine(2, line2);
     LoadedForm::click(f->cmd_bothlines);
-    QCOMPARE(f.warnings, QStringList{warning});
-    QCOMPARE((QStringList{f->txt_slope1->text(), f->txt_yint1->text(), f->txt_slope2->text(),
-                          f->txt_yint2->text()}),
-             slopesAndIntercepts);
+    QCOMPARE(f.warnings, QStringList { warning });
+    QCOMPARE((QStringList { f->txt_slope1->text(), f->txt_yint1->text(), f->txt_slope2->text(),
+                 f->txt_yint2->text() }),
+        slopesAndIntercepts);
     // The crossing point comes later than any of these steps: it stays.
     QCOMPARE(f->lblAns->text(), answerBefore);
     QVERIFY(f->isEnabled());
@@ -190,9 +190,9 @@ void BothLinesTest::labelColourAndWeight_data()
     QTest::addColumn<QStringList>("line2");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("crossing") << QStringList{"-7", "-5", "6", "8"} << QColor(0, 0, 0) << false;
-    QTest::newRow("parallel") << QStringList{"0", "0", "2", "1"} << QColor(255, 0, 0) << true;
-    QTest::newRow("coinciding") << QStringList{"0", "3", "2", "4"} << QColor(255, 0, 0) << true;
+    QTest::newRow("crossing") << QStringList { "-7", "-5", "6", "8" } << QColor(0, 0, 0) << false;
+    QTest::newRow("parallel") << QStringList { "0", "0", "2", "1" } << QColor(255, 0, 0) << true;
+    QTest::newRow("coinciding") << QStringList { "0", "3", "2", "4" } << QColor(255, 0, 0) << true;
 }
 
 void BothLinesTest::labelColourAndWeight()
@@ -206,17 +206,17 @@ void BothLinesTest::labelColourAndWeight()
     QCOMPARE(f->lblAns->palette().color(QPalette::WindowText), colour);
     QCOMPARE(f->lblAns->font().bold(), bold);
     // A crossing afterwards turns the label back to black regular type.
-    f.typeLine(2, {"-7", "-5", "6", "8"});
+    f.typeLine(2, { "-7", "-5", "6", "8" });
     LoadedForm::click(f->cmd_bothlines);
     QCOMPARE(f->lblAns->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     QVERIFY(!f->lblAns->font().bold());
 }
 
 namespace {
-const QString defaultReport =
-    " Intersection: (2,  4)\n"
-    " P1 = ( -6 , 0 ) , P2 = ( 8 , 7 )       Equation 1:   Y = 0.5 X +  3\n"
-    " P3 = ( -7 , -5 ) , P4 = ( 6 , 8 )      Equation 2:   Y = 1 X +  2\n\n";
+const QString defaultReport
+    = " Intersection: (2,  4)\n"
+      " P1 = ( -6 , 0 ) , P2 = ( 8 , 7 )       Equation 1:   Y = 0.5 X +  3\n"
+      " P3 = ( -7 , -5 ) , P4 = ( 6 , 8 )      Equation 2:   Y = 1 X +  2\n\n";
 }
 
 void BothLinesTest::reportsAppendInOrder()
@@ -226,10 +226,11 @@ void BothLinesTest::reportsAppendInOrder()
     QVERIFY(f->PlaceResults);
     LoadedForm::click(f->cmd_bothlines);
     QCOMPARE(f->txt_results->toPlainText(), defaultReport);
-    f.typeLine(1, {"abc", "0", "8", "7"});
+    f.typeLine(1, { "abc", "0", "8", "7" });
     LoadedForm::click(f->cmd_bothlines);
-    QVERIFY(f->txt_results->toPlainText().startsWith(defaultReport + " Intersection: (-16,  -14)\n"
-                                                                     " P1 = ( abc , 0 )"));
+    QVERIFY(f->txt_results->toPlainText().startsWith(defaultReport
+        + " Intersection: (-16,  -14)\n"
+          " P1 = ( abc , 0 )"));
     // Unticked: nothing more.
     LoadedForm::click(f->Check1);
     const QString before = f->txt_results->toPlainText();

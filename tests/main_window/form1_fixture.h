@@ -17,8 +17,8 @@ struct LoadedForm {
     LoadedForm()
     {
         form->showWarnings = false;
-        QObject::connect(form.get(), &Form1::warningRaised,
-                         [this](const QString& text) { warnings << text; });
+        QObject::connect(
+            form.get(), &Form1::warningRaised, [this](const QString& text) { warnings << text; });
     }
 
     Form1* operator->() const { return form.get(); }
@@ -36,8 +36,8 @@ struct LoadedForm {
 
     void typeLine(int line, const QStringList& texts) const
     {
-        QLineEdit* const one[] = {form->t1, form->t2, form->t3, form->t4};
-        QLineEdit* const two[] = {form->t1_b, form->t2_b, form->t3_b, form->t4_b};
+        QLineEdit* const one[] = { form->t1, form->t2, form->t3, form->t4 };
+        QLineEdit* const two[] = { form->t1_b, form->t2_b, form->t3_b, form->t4_b };
         for (int k = 0; k < 4; ++k)
             type(line == 1 ? one[k] : two[k], texts[k]);
     }

@@ -1,6 +1,5 @@
-#include "form1_fixture.h"
-
 #include "core/number_text.h"
+#include "form1_fixture.h"
 #include "graph/canvas.h"
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
@@ -99,10 +98,14 @@ void GraphCommandsTest::frameEdgeCases_data()
     QTest::addColumn<QString>("upper");
     QTest::addColumn<int>("magentaColumns");
     QTest::addColumn<QPoint>("axisPixel"); // a pixel the axes cover, in fractions of 1000
-    QTest::newRow("-2.5..3.5") << "-2.5" << "3.5" << 5 << QPoint(417, 417);
-    QTest::newRow("0..20: axes along the top and left edges") << "0" << "20" << 20 << QPoint(0, 500);
-    QTest::newRow("10..-10: no grid, axes still drawn") << "10" << "-10" << 0 << QPoint(500, 500);
-    QTest::newRow("letters read as 0, 5abc as 5") << "abc" << "5abc" << 5 << QPoint(0, 500);
+    QTest::newRow("-2.5..3.5") << "-2.5"
+                               << "3.5" << 5 << QPoint(417, 417);
+    QTest::newRow("0..20: axes along the top and left edges") << "0"
+                                                              << "20" << 20 << QPoint(0, 500);
+    QTest::newRow("10..-10: no grid, axes still drawn") << "10"
+                                                        << "-10" << 0 << QPoint(500, 500);
+    QTest::newRow("letters read as 0, 5abc as 5") << "abc"
+                                                  << "5abc" << 5 << QPoint(0, 500);
 }
 
 void GraphCommandsTest::frameEdgeCases()
@@ -119,7 +122,8 @@ void GraphCommandsTest::frameEdgeCases()
     const QImage image = f->p1->canvas().image();
     const int row = image.height() / 3 + 1;
     QCOMPARE(runsOf(image, magenta, row, true).size(), magentaColumns);
-    const QPoint at((image.width() - 1) * axisPixel.x() / 1000, (image.height() - 1) * axisPixel.y() / 1000);
+    const QPoint at(
+        (image.width() - 1) * axisPixel.x() / 1000, (image.height() - 1) * axisPixel.y() / 1000);
     QCOMPARE(image.pixel(at), lightRed);
 }
 
@@ -127,9 +131,9 @@ void GraphCommandsTest::frameIsPixelIdenticalToThePlainLoop_data()
 {
     QTest::addColumn<double>("lower");
     QTest::addColumn<double>("upper");
-    for (const auto& [l, u] : std::initializer_list<std::pair<double, double>>{
-             {-10, 10}, {-2.5, 3.5}, {0, 20}, {10, -10}, {0.5, 0.7}, {-100, 100}, {-1000, 1000},
-             {-32768, 32766}, {-250000, 250000}, {123456.5, 124999.25}, {-1, 1}})
+    for (const auto& [l, u] : std::initializer_list<std::pair<double, double>> { { -10, 10 },
+             { -2.5, 3.5 }, { 0, 20 }, { 10, -10 }, { 0.5, 0.7 }, { -100, 100 }, { -1000, 1000 },
+             { -32768, 32766 }, { -250000, 250000 }, { 123456.5, 124999.25 }, { -1, 1 } })
         QTest::addRow("%g..%g", l, u) << l << u;
 }
 
@@ -166,12 +170,12 @@ void GraphCommandsTest::veryWideRangesDrawNothingAndWarn()
 void GraphCommandsTest::drawLine_data()
 {
     QTest::addColumn<int>("line");
-    QTest::addColumn<QStringList>("own");   // slope, yint, eqn, yaxis, xaxis
+    QTest::addColumn<QStringList>("own"); // slope, yint, eqn, yaxis, xaxis
     QTest::addColumn<QRgb>("colour");
     QTest::addColumn<QPointF>("onSegment"); // user point
-    QTest::newRow("line 1") << 1 << QStringList{"0.5", "3", " Y = 0.5 X +  3", "3", "-6"}
+    QTest::newRow("line 1") << 1 << QStringList { "0.5", "3", " Y = 0.5 X +  3", "3", "-6" }
                             << qRgb(0, 128, 128) << QPointF(1, 3.5);
-    QTest::newRow("line 2") << 2 << QStringList{"1", "2", " Y = 1 X +  2", "2", "-2"}
+    QTest::newRow("line 2") << 2 << QStringList { "1", "2", " Y = 1 X +  2", "2", "-2" }
                             << qRgb(0, 128, 0) << QPointF(4, 6);
 }
 
@@ -184,16 +188,12 @@ void GraphCommandsTest::drawLine()
     LoadedForm f;
     LoadedForm::click(f->Check1);
     LoadedForm::click(line == 1 ? f->draw_line1 : f->draw_line2);
-    QLineEdit* const mine[] = {line == 1 ? f->txt_slope1 : f->txt_slope2,
-                               line == 1 ? f->txt_yint1 : f->txt_yint2,
-                               line == 1 ? f->txt_eqn1 : f->txt_eqn2,
-                               line == 1 ? f->txt_l1yint : f->txt_l2yint,
-                               line == 1 ? f->txt_l1xint : f->txt_l2xint};
-    QLineEdit* const others[] = {line == 1 ? f->txt_slope2 : f->txt_slope1,
-                                 line == 1 ? f->txt_yint2 : f->txt_yint1,
-                                 line == 1 ? f->txt_eqn2 : f->txt_eqn1,
-                                 line == 1 ? f->txt_l2yint : f->txt_l1yint,
-                                 line == 1 ? f->txt_l2xint : f->txt_l1xint};
+    QLineEdit* const mine[] = { line == 1 ? f->txt_slope1 : f->txt_slope2,
+        line == 1 ? f->txt_yint1 : f->txt_yint2, line == 1 ? f->txt_eqn1 : f->txt_eqn2,
+        line == 1 ? f->txt_l1yint : f->txt_l2yint, line == 1 ? f->txt_l1xint : f->txt_l2xint };
+    QLineEdit* const others[] = { line == 1 ? f->txt_slope2 : f->txt_slope1,
+        line == 1 ? f->txt_yint2 : f->txt_yint1, line == 1 ? f->txt_eqn2 : f->txt_eqn1,
+        line == 1 ? f->txt_l2yint : f->txt_l1yint, line == 1 ? f->txt_l2xint : f->txt_l1xint };
     for (int k = 0; k < 5; ++k) {
         QCOMPARE(mine[k]->text(), own[k]);
         QCOMPARE(others[k]->text(), QString());
@@ -203,8 +203,8 @@ void GraphCommandsTest::drawLine()
     const graph::Canvas& c = f->p1->canvas();
     const QImage& image = c.image();
     QCOMPARE(image.pixel(static_cast<int>(c.ColumnOf(onSegment.x())),
-                         static_cast<int>(c.RowOf(-onSegment.y()))),
-             colour);
+                 static_cast<int>(c.RowOf(-onSegment.y()))),
+        colour);
     const QRgb otherColour = line == 1 ? qRgb(0, 128, 0) : qRgb(0, 128, 128);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -216,8 +216,9 @@ void GraphCommandsTest::drawLineVerticalWarnsAndKeepsFields()
     LoadedForm f;
     LoadedForm::type(f->t3, "-6");
     LoadedForm::click(f->draw_line1);
-    QCOMPARE(f.warnings, QStringList{"Line 1 is vertical (X1 = X2 = -6): it has no slope. Its "
-                                     "equation is X = -6."});
+    QCOMPARE(f.warnings,
+        QStringList { "Line 1 is vertical (X1 = X2 = -6): it has no slope. Its "
+                      "equation is X = -6." });
     QCOMPARE(f->txt_slope1->text(), "0.5");
     QCOMPARE(f->txt_slope2->text(), "1");
     QCOMPARE(f->lblAns->text(), "(2,  4)");
@@ -229,17 +230,22 @@ void GraphCommandsTest::rangeWarnings_data()
     QTest::addColumn<QString>("upper");
     QTest::addColumn<QString>("warning");
     QTest::newRow("upper bound 40000")
-        << "-10" << "40000"
+        << "-10"
+        << "40000"
         << "The range from -10 to 40000 is too wide to number its axes. Ranges whose whole "
            "numbers lie from -32768 to 32766 work.";
     QTest::newRow("upper bound 32767: the counter cannot step past it")
-        << "0" << "32767"
+        << "0"
+        << "32767"
         << "The range from 0 to 32767 is too wide to number its axes. Ranges whose whole "
            "numbers lie from -32768 to 32766 work.";
     QTest::newRow("equal bounds")
-        << "5" << "5abc" << "The range from 5 to 5 is empty: the lowest and highest values must differ.";
+        << "5"
+        << "5abc"
+        << "The range from 5 to 5 is empty: the lowest and highest values must differ.";
     QTest::newRow("bound beyond the double range")
-        << "-1e999" << "10"
+        << "-1e999"
+        << "10"
         << "The lowest value of the range holds a number too large to work with. Numbers from "
            "-1.79769313486232E+308 to 1.79769313486232E+308 work.";
 }
@@ -253,11 +259,11 @@ void GraphCommandsTest::rangeWarnings()
     LoadedForm::type(f->txmin, lower);
     LoadedForm::type(f->txmax, upper);
     LoadedForm::click(f->cmd_bothlines);
-    QCOMPARE(f.warnings, QStringList{warning});
+    QCOMPARE(f.warnings, QStringList { warning });
     QCOMPARE(f->txt_slope1->text(), "0.5"); // later steps did not run
     f.warnings.clear();
     LoadedForm::click(f->draw_line2);
-    QCOMPARE(f.warnings, QStringList{warning});
+    QCOMPARE(f.warnings, QStringList { warning });
 }
 
 void GraphCommandsTest::readout_data()
@@ -266,11 +272,16 @@ void GraphCommandsTest::readout_data()
     QTest::addColumn<float>("Y"); // panel coordinates: the user's y is -Y
     QTest::addColumn<QString>("tx");
     QTest::addColumn<QString>("ty");
-    QTest::newRow("pi and -2.5") << 3.14159f << 2.5f << "3.14" << "-2.5";
-    QTest::newRow("cut to four characters") << -3.14159f << -12.345f << "-3.1" << "12.3";
-    QTest::newRow("-10.25 is cut after its point") << -10.25f << 0.0f << "-10." << "0";
-    QTest::newRow("minus zero shows as 0") << -0.001f << 0.001f << "0" << "0";
-    QTest::newRow("corner") << -10.0f << -10.0f << "-10" << "10";
+    QTest::newRow("pi and -2.5") << 3.14159f << 2.5f << "3.14"
+                                 << "-2.5";
+    QTest::newRow("cut to four characters") << -3.14159f << -12.345f << "-3.1"
+                                            << "12.3";
+    QTest::newRow("-10.25 is cut after its point") << -10.25f << 0.0f << "-10."
+                                                   << "0";
+    QTest::newRow("minus zero shows as 0") << -0.001f << 0.001f << "0"
+                                           << "0";
+    QTest::newRow("corner") << -10.0f << -10.0f << "-10"
+                            << "10";
 }
 
 void GraphCommandsTest::readout()
@@ -289,11 +300,16 @@ void GraphCommandsTest::readoutRewritesTheRange_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("rewritten");
-    QTest::newRow("letters") << "abc" << "0";
-    QTest::newRow("number and letters") << "12abc" << "12";
-    QTest::newRow("plain stays") << "-10" << "-10";
-    QTest::newRow("other notation") << "1e1" << "10";
-    QTest::newRow("blanks") << " - 4 " << "-4";
+    QTest::newRow("letters") << "abc"
+                             << "0";
+    QTest::newRow("number and letters") << "12abc"
+                                        << "12";
+    QTest::newRow("plain stays") << "-10"
+                                 << "-10";
+    QTest::newRow("other notation") << "1e1"
+                                    << "10";
+    QTest::newRow("blanks") << " - 4 "
+                            << "-4";
 }
 
 void GraphCommandsTest::readoutRewritesTheRange()
@@ -334,11 +350,21 @@ void GraphCommandsTest::zoom_data()
     QTest::addColumn<bool>("out");
     QTest::addColumn<QString>("newLower");
     QTest::addColumn<QString>("newUpper");
-    QTest::newRow("out from the defaults") << "-10" << "10" << true << "-11" << "11";
-    QTest::newRow("in from the defaults") << "-10" << "10" << false << "-9" << "9";
-    QTest::newRow("fractional bounds") << "-2.5" << "3.5" << true << "-3.5" << "4.5";
-    QTest::newRow("empty lower bound") << "" << "10" << true << "-1" << "11";
-    QTest::newRow("bound beyond the double range counts as 0") << "-1e400" << "1e400" << true << "-1" << "1";
+    QTest::newRow("out from the defaults") << "-10"
+                                           << "10" << true << "-11"
+                                           << "11";
+    QTest::newRow("in from the defaults") << "-10"
+                                          << "10" << false << "-9"
+                                          << "9";
+    QTest::newRow("fractional bounds") << "-2.5"
+                                       << "3.5" << true << "-3.5"
+                                       << "4.5";
+    QTest::newRow("empty lower bound") << ""
+                                       << "10" << true << "-1"
+                                       << "11";
+    QTest::newRow("bound beyond the double range counts as 0") << "-1e400"
+                                                               << "1e400" << true << "-1"
+                                                               << "1";
 }
 
 void GraphCommandsTest::zoom()
@@ -392,7 +418,7 @@ void GraphCommandsTest::zoomWithAVerticalLineEndsSilently()
     QCOMPARE(f.warnings, QStringList());
     QCOMPARE(f->txmin->text(), "-11");
     QCOMPARE(f->txt_slope1->text(), "0.5"); // written before the failing step
-    QCOMPARE(f->txt_slope2->text(), "1");   // kept from before
+    QCOMPARE(f->txt_slope2->text(), "1"); // kept from before
 }
 
 QTEST_MAIN(GraphCommandsTest)

@@ -2,10 +2,9 @@
 // their logical places, the graph picture is kept at full resolution and the
 // drawn window is crisp, on the offscreen platform.
 
-#include "main_window/form1.h"
-
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
+#include "main_window/form1.h"
 #include "window_colours.h"
 
 #include <QApplication>
@@ -34,7 +33,7 @@ QList<QPair<int, int>> runsInRow(const QImage& image, int y, QRgb colour)
         const int start = x;
         while (x < image.width() && image.pixel(x, y) == colour)
             ++x;
-        runs.append({start, x - start});
+        runs.append({ start, x - start });
     }
     return runs;
 }
@@ -89,7 +88,10 @@ void HiDpiTest::initTestCase()
     shot = form->grab().toImage();
 }
 
-void HiDpiTest::cleanupTestCase() { form.reset(); }
+void HiDpiTest::cleanupTestCase()
+{
+    form.reset();
+}
 
 void HiDpiTest::ratioIsTwo()
 {
@@ -106,54 +108,54 @@ void HiDpiTest::logicalGeometry_data()
     const auto row = [](const char* name, QRect geometry) {
         QTest::newRow(name) << QString::fromLatin1(name) << geometry;
     };
-    row("p1", {16, 32, 509, 467});
-    row("lbl_yaxis", {256, 8, 25, 25});
-    row("txmax", {528, 264, 17, 19});
-    row("txmin", {264, 502, 23, 13});
-    row("lbl_mouscoord", {8, 504, 129, 25});
-    row("lbl_mouscoords", {8, 520, 89, 17});
-    row("tx", {24, 520, 37, 19});
-    row("ty", {80, 520, 37, 19});
-    row("Command2", {304, 512, 97, 33});
-    row("Command1", {424, 512, 105, 33});
-    row("Shape1", {568, 32, 513, 465});
-    row("Shape2", {576, 40, 497, 289});
-    row("lbl_y1_0", {584, 56, 185, 25});
-    row("txt_eqn1", {720, 56, 249, 33});
-    row("txt_slope1", {768, 56, 41, 25});
-    row("lbl_x1", {816, 56, 33, 25});
-    row("txt_yint1", {856, 56, 49, 25});
-    row("lbl_xyintline1", {728, 88, 329, 25});
-    row("txt_l1xint", {792, 88, 57, 25});
-    row("txt_l1yint", {992, 88, 57, 25});
-    row("lbl_y1_1", {584, 120, 185, 25});
-    row("txt_eqn2", {720, 120, 201, 41});
-    row("txt_slope2", {768, 128, 41, 25});
-    row("lbl_x2", {816, 128, 33, 25});
-    row("txt_yint2", {856, 128, 49, 25});
-    row("lbl_xyintline2", {728, 160, 337, 25});
-    row("txt_l2xint", {792, 160, 57, 25});
-    row("txt_l2yint", {992, 160, 57, 25});
-    row("lbl_intval", {584, 184, 121, 33});
-    row("lblAns", {728, 184, 313, 33});
-    row("lbl_l1", {648, 224, 257, 17});
-    row("draw_line1", {952, 232, 107, 33});
-    row("cmd_bothlines", {584, 240, 51, 73});
-    row("t1", {648, 240, 49, 19});
-    row("t2", {712, 240, 49, 19});
-    row("t3", {808, 240, 49, 19});
-    row("t4", {872, 240, 49, 19});
-    row("lbl_l2", {648, 280, 257, 17});
-    row("draw_line2", {952, 288, 107, 33});
-    row("t1_b", {648, 296, 49, 19});
-    row("t2_b", {712, 296, 49, 19});
-    row("t3_b", {808, 296, 49, 19});
-    row("t4_b", {872, 296, 49, 19});
-    row("Check1", {576, 336, 17, 21});
-    row("Label1", {600, 336, 225, 17});
-    row("txt_results", {576, 360, 497, 129});
-    row("cmd_quit", {960, 512, 105, 33});
-    row("lblCredits", {1056, 8, 64, 15});
+    row("p1", { 16, 32, 509, 467 });
+    row("lbl_yaxis", { 256, 8, 25, 25 });
+    row("txmax", { 528, 264, 17, 19 });
+    row("txmin", { 264, 502, 23, 13 });
+    row("lbl_mouscoord", { 8, 504, 129, 25 });
+    row("lbl_mouscoords", { 8, 520, 89, 17 });
+    row("tx", { 24, 520, 37, 19 });
+    row("ty", { 80, 520, 37, 19 });
+    row("Command2", { 304, 512, 97, 33 });
+    row("Command1", { 424, 512, 105, 33 });
+    row("Shape1", { 568, 32, 513, 465 });
+    row("Shape2", { 576, 40, 497, 289 });
+    row("lbl_y1_0", { 584, 56, 185, 25 });
+    row("txt_eqn1", { 720, 56, 249, 33 });
+    row("txt_slope1", { 768, 56, 41, 25 });
+    row("lbl_x1", { 816, 56, 33, 25 });
+    row("txt_yint1", { 856, 56, 49, 25 });
+    row("lbl_xyintline1", { 728, 88, 329, 25 });
+    row("txt_l1xint", { 792, 88, 57, 25 });
+    row("txt_l1yint", { 992, 88, 57, 25 });
+    row("lbl_y1_1", { 584, 120, 185, 25 });
+    row("txt_eqn2", { 720, 120, 201, 41 });
+    row("txt_slope2", { 768, 128, 41, 25 });
+    row("lbl_x2", { 816, 128, 33, 25 });
+    row("txt_yint2", { 856, 128, 49, 25 });
+    row("lbl_xyintline2", { 728, 160, 337, 25 });
+    row("txt_l2xint", { 792, 160, 57, 25 });
+    row("txt_l2yint", { 992, 160, 57, 25 });
+    row("lbl_intval", { 584, 184, 121, 33 });
+    row("lblAns", { 728, 184, 313, 33 });
+    row("lbl_l1", { 648, 224, 257, 17 });
+    row("draw_line1", { 952, 232, 107, 33 });
+    row("cmd_bothlines", { 584, 240, 51, 73 });
+    row("t1", { 648, 240, 49, 19 });
+    row("t2", { 712, 240, 49, 19 });
+    row("t3", { 808, 240, 49, 19 });
+    row("t4", { 872, 240, 49, 19 });
+    row("lbl_l2", { 648, 280, 257, 17 });
+    row("draw_line2", { 952, 288, 107, 33 });
+    row("t1_b", { 648, 296, 49, 19 });
+    row("t2_b", { 712, 296, 49, 19 });
+    row("t3_b", { 808, 296, 49, 19 });
+    row("t4_b", { 872, 296, 49, 19 });
+    row("Check1", { 576, 336, 17, 21 });
+    row("Label1", { 600, 336, 225, 17 });
+    row("txt_results", { 576, 360, 497, 129 });
+    row("cmd_quit", { 960, 512, 105, 33 });
+    row("lblCredits", { 1056, 8, 64, 15 });
 }
 
 void HiDpiTest::logicalGeometry()
@@ -179,9 +181,10 @@ void HiDpiTest::graphPictureAtFullResolution()
 
 int HiDpiTest::gridOnlyRow(const QImage& picture) const
 {
-    const QList<QRgb> gridColours{gridMagenta.rgb(), graph::QBColor(12), qRgb(255, 255, 255)};
+    const QList<QRgb> gridColours { gridMagenta.rgb(), graph::QBColor(12), qRgb(255, 255, 255) };
     for (int y = 0; y < picture.height(); ++y)
-        if (rowHoldsOnly(picture, y, gridColours) && runsInRow(picture, y, gridMagenta.rgb()).size() > 10)
+        if (rowHoldsOnly(picture, y, gridColours)
+            && runsInRow(picture, y, gridMagenta.rgb()).size() > 10)
             return y;
     return -1;
 }
@@ -198,9 +201,9 @@ void HiDpiTest::gridLinesAreTwoDevicePixelsWide()
     for (const auto& [start, length] : runs) {
         if (start == 0 || start + length == picture.width())
             continue;
-        QVERIFY2(length == ratio, qPrintable(QStringLiteral("grid column at device x %1 is %2 wide")
-                                                 .arg(start)
-                                                 .arg(length)));
+        QVERIFY2(length == ratio,
+            qPrintable(
+                QStringLiteral("grid column at device x %1 is %2 wide").arg(start).arg(length)));
         ++whole;
     }
     QCOMPARE(whole, 18);

@@ -2,10 +2,9 @@
 // colours and accessible name, and the attributes that change how they take
 // typing, on the offscreen platform.
 
+#include "graph/graph_panel.h"
 #include "main_window/fonts.h"
 #include "main_window/form1.h"
-
-#include "graph/graph_panel.h"
 #include "window_colours.h"
 
 #include <QAccessible>
@@ -102,60 +101,73 @@ void LayoutTest::windowModel()
     const QColor teal(0, 192, 192);
     const QColor orange(255, 128, 0);
     auto row = [](const char* name, const char* className, QRect geometry, const char* family,
-                  qreal points, const QColor& background, const char* accessible = nullptr) {
+                   qreal points, const QColor& background, const char* accessible = nullptr) {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className)
                             << geometry << QString::fromLatin1(family) << points << background
                             << (accessible ? QString::fromLatin1(accessible) : QString());
     };
-    row("lbl_yaxis", "QLabel", {256, 8, 25, 25}, sans, 12, windowBlue);
-    row("p1", "graph::GraphPanel", {16, 32, 509, 467}, sans, 8.25, QColor(), "Graph");
-    row("txmax", "QLineEdit", {528, 264, 17, 19}, sans, 8.25, windowBlue, "Highest value of the range");
-    row("txmin", "QLineEdit", {264, 502, 23, 13}, sans, 8.25, windowBlue, "Lowest value of the range");
-    row("lbl_mouscoord", "QLabel", {8, 504, 129, 25}, comic, 9, windowBlue);
-    row("lbl_mouscoords", "QLabel", {8, 520, 89, 17}, tahoma, 12, windowBlue);
-    row("tx", "QLineEdit", {24, 520, 37, 19}, tahoma, 9, white, "Pointer X");
-    row("ty", "QLineEdit", {80, 520, 37, 19}, tahoma, 9, white, "Pointer Y");
-    row("Command2", "PictureButton", {304, 512, 97, 33}, comic, 12, windowBlue, "Zoom In");
-    row("Command1", "PictureButton", {424, 512, 105, 33}, comic, 12, windowBlue, "Zoom Out");
-    row("Shape1", "Shape", {568, 32, 513, 465}, sans, 8.25, QColor());
-    row("Shape2", "Shape", {576, 40, 497, 289}, sans, 8.25, QColor());
-    row("lbl_y1_0", "QLabel", {584, 56, 185, 25}, comic, 14.25, panelLilac);
-    row("txt_eqn1", "QLineEdit", {720, 56, 249, 33}, comic, 14.25, panelLilac, "Equation of line 1");
-    row("txt_slope1", "QLineEdit", {768, 56, 41, 25}, comic, 14.25, windowBlue, "Slope of line 1");
-    row("lbl_x1", "QLabel", {816, 56, 33, 25}, comic, 14.25, windowBlue);
-    row("txt_yint1", "QLineEdit", {856, 56, 49, 25}, comic, 14.25, windowBlue, "Y-intercept of line 1");
-    row("lbl_xyintline1", "QLabel", {728, 88, 329, 25}, comic, 12, panelLilac);
-    row("txt_l1xint", "QLineEdit", {792, 88, 57, 25}, comic, 12, panelLilac, "X-axis crossing of line 1");
-    row("txt_l1yint", "QLineEdit", {992, 88, 57, 25}, comic, 12, panelLilac, "Y-axis crossing of line 1");
-    row("lbl_y1_1", "QLabel", {584, 120, 185, 25}, comic, 14.25, panelLilac);
-    row("txt_eqn2", "QLineEdit", {720, 120, 201, 41}, comic, 14.25, panelLilac, "Equation of line 2");
-    row("txt_slope2", "QLineEdit", {768, 128, 41, 25}, comic, 14.25, windowBlue, "Slope of line 2");
-    row("lbl_x2", "QLabel", {816, 128, 33, 25}, comic, 14.25, windowBlue);
-    row("txt_yint2", "QLineEdit", {856, 128, 49, 25}, comic, 14.25, windowBlue, "Y-intercept of line 2");
-    row("lbl_xyintline2", "QLabel", {728, 160, 337, 25}, comic, 12, panelLilac);
-    row("txt_l2xint", "QLineEdit", {792, 160, 57, 25}, comic, 12, panelLilac, "X-axis crossing of line 2");
-    row("txt_l2yint", "QLineEdit", {992, 160, 57, 25}, comic, 12, panelLilac, "Y-axis crossing of line 2");
-    row("lbl_intval", "QLabel", {584, 184, 121, 33}, comic, 14.25, panelLilac);
-    row("lblAns", "QLabel", {728, 184, 313, 33}, comic, 14.25, panelLilac);
-    row("lbl_l1", "QLabel", {648, 224, 257, 17}, comic, 9, panelLilac);
-    row("draw_line1", "PictureButton", {952, 232, 107, 33}, comic, 9.75, green, "Draw Line 1");
-    row("cmd_bothlines", "PictureButton", {584, 240, 51, 73}, comic, 9.75, orange, "Draw Both Lines");
-    row("t1", "QLineEdit", {648, 240, 49, 19}, sans, 8.25, white, "Line 1, X1");
-    row("t2", "QLineEdit", {712, 240, 49, 19}, sans, 8.25, white, "Line 1, Y1");
-    row("t3", "QLineEdit", {808, 240, 49, 19}, sans, 8.25, white, "Line 1, X2");
-    row("t4", "QLineEdit", {872, 240, 49, 19}, sans, 8.25, white, "Line 1, Y2");
-    row("lbl_l2", "QLabel", {648, 280, 257, 17}, comic, 9, panelLilac);
-    row("draw_line2", "PictureButton", {952, 288, 107, 33}, comic, 9.75, teal, "Draw Line 2");
-    row("t1_b", "QLineEdit", {648, 296, 49, 19}, sans, 8.25, white, "Line 2, X1");
-    row("t2_b", "QLineEdit", {712, 296, 49, 19}, sans, 8.25, white, "Line 2, Y1");
-    row("t3_b", "QLineEdit", {808, 296, 49, 19}, sans, 8.25, white, "Line 2, X2");
-    row("t4_b", "QLineEdit", {872, 296, 49, 19}, sans, 8.25, white, "Line 2, Y2");
-    row("Check1", "QCheckBox", {576, 336, 17, 21}, sans, 8.25, panelLilac,
+    row("lbl_yaxis", "QLabel", { 256, 8, 25, 25 }, sans, 12, windowBlue);
+    row("p1", "graph::GraphPanel", { 16, 32, 509, 467 }, sans, 8.25, QColor(), "Graph");
+    row("txmax", "QLineEdit", { 528, 264, 17, 19 }, sans, 8.25, windowBlue,
+        "Highest value of the range");
+    row("txmin", "QLineEdit", { 264, 502, 23, 13 }, sans, 8.25, windowBlue,
+        "Lowest value of the range");
+    row("lbl_mouscoord", "QLabel", { 8, 504, 129, 25 }, comic, 9, windowBlue);
+    row("lbl_mouscoords", "QLabel", { 8, 520, 89, 17 }, tahoma, 12, windowBlue);
+    row("tx", "QLineEdit", { 24, 520, 37, 19 }, tahoma, 9, white, "Pointer X");
+    row("ty", "QLineEdit", { 80, 520, 37, 19 }, tahoma, 9, white, "Pointer Y");
+    row("Command2", "PictureButton", { 304, 512, 97, 33 }, comic, 12, windowBlue, "Zoom In");
+    row("Command1", "PictureButton", { 424, 512, 105, 33 }, comic, 12, windowBlue, "Zoom Out");
+    row("Shape1", "Shape", { 568, 32, 513, 465 }, sans, 8.25, QColor());
+    row("Shape2", "Shape", { 576, 40, 497, 289 }, sans, 8.25, QColor());
+    row("lbl_y1_0", "QLabel", { 584, 56, 185, 25 }, comic, 14.25, panelLilac);
+    row("txt_eqn1", "QLineEdit", { 720, 56, 249, 33 }, comic, 14.25, panelLilac,
+        "Equation of line 1");
+    row("txt_slope1", "QLineEdit", { 768, 56, 41, 25 }, comic, 14.25, windowBlue,
+        "Slope of line 1");
+    row("lbl_x1", "QLabel", { 816, 56, 33, 25 }, comic, 14.25, windowBlue);
+    row("txt_yint1", "QLineEdit", { 856, 56, 49, 25 }, comic, 14.25, windowBlue,
+        "Y-intercept of line 1");
+    row("lbl_xyintline1", "QLabel", { 728, 88, 329, 25 }, comic, 12, panelLilac);
+    row("txt_l1xint", "QLineEdit", { 792, 88, 57, 25 }, comic, 12, panelLilac,
+        "X-axis crossing of line 1");
+    row("txt_l1yint", "QLineEdit", { 992, 88, 57, 25 }, comic, 12, panelLilac,
+        "Y-axis crossing of line 1");
+    row("lbl_y1_1", "QLabel", { 584, 120, 185, 25 }, comic, 14.25, panelLilac);
+    row("txt_eqn2", "QLineEdit", { 720, 120, 201, 41 }, comic, 14.25, panelLilac,
+        "Equation of line 2");
+    row("txt_slope2", "QLineEdit", { 768, 128, 41, 25 }, comic, 14.25, windowBlue,
+        "Slope of line 2");
+    row("lbl_x2", "QLabel", { 816, 128, 33, 25 }, comic, 14.25, windowBlue);
+    row("txt_yint2", "QLineEdit", { 856, 128, 49, 25 }, comic, 14.25, windowBlue,
+        "Y-intercept of line 2");
+    row("lbl_xyintline2", "QLabel", { 728, 160, 337, 25 }, comic, 12, panelLilac);
+    row("txt_l2xint", "QLineEdit", { 792, 160, 57, 25 }, comic, 12, panelLilac,
+        "X-axis crossing of line 2");
+    row("txt_l2yint", "QLineEdit", { 992, 160, 57, 25 }, comic, 12, panelLilac,
+        "Y-axis crossing of line 2");
+    row("lbl_intval", "QLabel", { 584, 184, 121, 33 }, comic, 14.25, panelLilac);
+    row("lblAns", "QLabel", { 728, 184, 313, 33 }, comic, 14.25, panelLilac);
+    row("lbl_l1", "QLabel", { 648, 224, 257, 17 }, comic, 9, panelLilac);
+    row("draw_line1", "PictureButton", { 952, 232, 107, 33 }, comic, 9.75, green, "Draw Line 1");
+    row("cmd_bothlines", "PictureButton", { 584, 240, 51, 73 }, comic, 9.75, orange,
+        "Draw Both Lines");
+    row("t1", "QLineEdit", { 648, 240, 49, 19 }, sans, 8.25, white, "Line 1, X1");
+    row("t2", "QLineEdit", { 712, 240, 49, 19 }, sans, 8.25, white, "Line 1, Y1");
+    row("t3", "QLineEdit", { 808, 240, 49, 19 }, sans, 8.25, white, "Line 1, X2");
+    row("t4", "QLineEdit", { 872, 240, 49, 19 }, sans, 8.25, white, "Line 1, Y2");
+    row("lbl_l2", "QLabel", { 648, 280, 257, 17 }, comic, 9, panelLilac);
+    row("draw_line2", "PictureButton", { 952, 288, 107, 33 }, comic, 9.75, teal, "Draw Line 2");
+    row("t1_b", "QLineEdit", { 648, 296, 49, 19 }, sans, 8.25, white, "Line 2, X1");
+    row("t2_b", "QLineEdit", { 712, 296, 49, 19 }, sans, 8.25, white, "Line 2, Y1");
+    row("t3_b", "QLineEdit", { 808, 296, 49, 19 }, sans, 8.25, white, "Line 2, X2");
+    row("t4_b", "QLineEdit", { 872, 296, 49, 19 }, sans, 8.25, white, "Line 2, Y2");
+    row("Check1", "QCheckBox", { 576, 336, 17, 21 }, sans, 8.25, panelLilac,
         "Place results into the textbox below");
-    row("Label1", "QLabel", {600, 336, 225, 17}, comic, 9, panelLilac);
-    row("txt_results", "QPlainTextEdit", {576, 360, 497, 129}, tahoma, 9, white, "Results");
-    row("cmd_quit", "PictureButton", {960, 512, 105, 33}, comic, 12, windowBlue, "Quit");
-    row("lblCredits", "QLabel", {1056, 8, 64, 15}, sans, 8.25, windowBlue);
+    row("Label1", "QLabel", { 600, 336, 225, 17 }, comic, 9, panelLilac);
+    row("txt_results", "QPlainTextEdit", { 576, 360, 497, 129 }, tahoma, 9, white, "Results");
+    row("cmd_quit", "PictureButton", { 960, 512, 105, 33 }, comic, 12, windowBlue, "Quit");
+    row("lblCredits", "QLabel", { 1056, 8, 64, 15 }, sans, 8.25, windowBlue);
 }
 
 void LayoutTest::controls()
@@ -208,8 +220,8 @@ void LayoutTest::initialTexts_data()
     row("ty", "");
     row("lblCredits", "About ...");
     // The buttons carry their words in their pictures, never as a caption.
-    for (const char* name : {"draw_line1", "draw_line2", "cmd_bothlines", "Command1", "Command2",
-                             "cmd_quit"})
+    for (const char* name :
+        { "draw_line1", "draw_line2", "cmd_bothlines", "Command1", "Command2", "cmd_quit" })
         row(name, "");
 }
 
@@ -247,7 +259,8 @@ void LayoutTest::fonts()
     // lblAns's weight belongs to the crossing-point command; lbl_yaxis and
     // lblCredits are the only bold texts of the layout.
     if (name != QLatin1String("lblAns"))
-        QCOMPARE(font.bold(), name == QLatin1String("lbl_yaxis") || name == QLatin1String("lblCredits"));
+        QCOMPARE(
+            font.bold(), name == QLatin1String("lbl_yaxis") || name == QLatin1String("lblCredits"));
     QCOMPARE(font.underline(), name == QLatin1String("lblCredits"));
 }
 
@@ -280,7 +293,7 @@ void LayoutTest::boxes_data()
     auto row = [](const char* name, bool frame, bool locked, Qt::Alignment horizontal) {
         QTest::newRow(name) << QString::fromLatin1(name) << frame << locked << int(horizontal);
     };
-    for (const char* name : {"t1", "t2", "t3", "t4", "t1_b", "t2_b", "t3_b", "t4_b", "tx", "ty"})
+    for (const char* name : { "t1", "t2", "t3", "t4", "t1_b", "t2_b", "t3_b", "t4_b", "tx", "ty" })
         row(name, true, false, Qt::AlignLeft);
     row("txt_slope1", false, true, Qt::AlignRight);
     row("txt_slope2", false, true, Qt::AlignRight);
@@ -288,7 +301,7 @@ void LayoutTest::boxes_data()
     row("txt_yint2", false, true, Qt::AlignLeft);
     row("txt_eqn1", false, false, Qt::AlignLeft);
     row("txt_eqn2", false, false, Qt::AlignLeft);
-    for (const char* name : {"txt_l1xint", "txt_l1yint", "txt_l2xint", "txt_l2yint"})
+    for (const char* name : { "txt_l1xint", "txt_l1yint", "txt_l2xint", "txt_l2yint" })
         row(name, false, false, Qt::AlignHCenter);
     row("txmin", false, false, Qt::AlignRight);
     row("txmax", false, false, Qt::AlignLeft);
@@ -361,18 +374,23 @@ void LayoutTest::readoutsCutLongText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("long negative") << "-3.456" << "-3.4";
-    QTest::newRow("five characters") << "12345" << "1234";
-    QTest::newRow("exactly four") << "-0.5" << "-0.5";
-    QTest::newRow("short") << "7" << "7";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("long negative") << "-3.456"
+                                   << "-3.4";
+    QTest::newRow("five characters") << "12345"
+                                     << "1234";
+    QTest::newRow("exactly four") << "-0.5"
+                                  << "-0.5";
+    QTest::newRow("short") << "7"
+                           << "7";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void LayoutTest::readoutsCutLongText()
 {
     QFETCH(QString, text);
     QFETCH(QString, kept);
-    for (QLineEdit* readout : {form->tx, form->ty}) {
+    for (QLineEdit* readout : { form->tx, form->ty }) {
         readout->setText(text);
         QCOMPARE(readout->text(), kept);
     }

@@ -2,10 +2,9 @@
 // window, stacking of overlapping controls, the Tab order and the button
 // pictures, on the offscreen platform.
 
+#include "graph/graph_panel.h"
 #include "main_window/form1.h"
 #include "main_window/picture_button.h"
-
-#include "graph/graph_panel.h"
 #include "window_colours.h"
 
 #include <QApplication>
@@ -81,7 +80,8 @@ void LookTest::pixels_data()
     QTest::newRow("lbl_yaxis right of its letter") << QPoint(279, 30) << windowBlue;
     QTest::newRow("Command1 face left of its words") << QPoint(432, 528) << QColor(0, 101, 255);
     QTest::newRow("cmd_quit face left of its words") << QPoint(968, 528) << QColor(0, 101, 255);
-    QTest::newRow("draw_line1 background left of its picture") << QPoint(952, 249) << QColor(0, 192, 0);
+    QTest::newRow("draw_line1 background left of its picture")
+        << QPoint(952, 249) << QColor(0, 192, 0);
     QTest::newRow("draw_line1 face") << QPoint(957, 248) << QColor(0, 148, 255);
     QTest::newRow("draw_line2 face") << QPoint(957, 304) << QColor(0, 255, 12);
     QTest::newRow("cmd_bothlines background") << QPoint(584, 241) << QColor(255, 128, 0);
@@ -102,12 +102,11 @@ void LookTest::stacking_data()
     QTest::addColumn<QString>("lower");
     QTest::addColumn<QString>("upper");
     auto row = [](const char* lower, const char* upper) {
-        QTest::addRow("%s under %s", lower, upper) << QString::fromLatin1(lower)
-                                                    << QString::fromLatin1(upper);
+        QTest::addRow("%s under %s", lower, upper)
+            << QString::fromLatin1(lower) << QString::fromLatin1(upper);
     };
-    for (const char* label : {"lbl_y1_0", "lbl_x1", "lbl_xyintline1", "lbl_y1_1", "lbl_x2",
-                              "lbl_xyintline2", "lbl_intval", "lblAns", "lbl_l1", "lbl_l2",
-                              "Label1"}) {
+    for (const char* label : { "lbl_y1_0", "lbl_x1", "lbl_xyintline1", "lbl_y1_1", "lbl_x2",
+             "lbl_xyintline2", "lbl_intval", "lblAns", "lbl_l1", "lbl_l2", "Label1" }) {
         row("Shape1", label);
         row(label, "Shape2");
     }
@@ -170,13 +169,10 @@ void LookTest::labelPaintsItsBackgroundOverShape1()
 
 void LookTest::focusChain()
 {
-    const QStringList order{
-        "p1",         "t1",         "t2",        "cmd_bothlines", "t3",         "t4",
-        "Command1",   "Command2",   "txmin",     "txmax",         "ty",         "tx",
-        "t1_b",       "t2_b",       "t3_b",      "t4_b",          "draw_line2", "draw_line1",
-        "txt_slope1", "txt_slope2", "txt_yint1", "txt_yint2",     "txt_eqn1",   "txt_eqn2",
-        "cmd_quit",   "txt_results", "Check1",   "txt_l1xint",    "txt_l2xint", "txt_l1yint",
-        "txt_l2yint", "p1"};
+    const QStringList order { "p1", "t1", "t2", "cmd_bothlines", "t3", "t4", "Command1", "Command2",
+        "txmin", "txmax", "ty", "tx", "t1_b", "t2_b", "t3_b", "t4_b", "draw_line2", "draw_line1",
+        "txt_slope1", "txt_slope2", "txt_yint1", "txt_yint2", "txt_eqn1", "txt_eqn2", "cmd_quit",
+        "txt_results", "Check1", "txt_l1xint", "txt_l2xint", "txt_l1yint", "txt_l2yint", "p1" };
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     form->p1->setFocus(Qt::OtherFocusReason);
@@ -190,7 +186,7 @@ void LookTest::focusChain()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txt_l2yint"));
     form->p1->setFocus(Qt::OtherFocusReason);
 
-    for (const char* name : {"lbl_l1", "lblAns", "lblCredits", "Label1", "Shape1", "Shape2"})
+    for (const char* name : { "lbl_l1", "lblAns", "lblCredits", "Label1", "Shape1", "Shape2" })
         QCOMPARE(control(QString::fromLatin1(name))->focusPolicy(), Qt::NoFocus);
 }
 
@@ -201,14 +197,15 @@ void LookTest::buttonPictures_data()
     QTest::addColumn<QColor>("face");
     QTest::addColumn<QString>("words");
     auto row = [](const char* name, QSize size, const QColor& face, const char* words) {
-        QTest::newRow(name) << QString::fromLatin1(name) << size << face << QString::fromLatin1(words);
+        QTest::newRow(name) << QString::fromLatin1(name) << size << face
+                            << QString::fromLatin1(words);
     };
-    row("cmd_quit", {105, 32}, QColor(0, 101, 255), "Quit");
-    row("draw_line1", {105, 32}, QColor(0, 148, 255), "Draw Line 1");
-    row("draw_line2", {105, 32}, QColor(0, 255, 12), "Draw Line 2");
-    row("Command1", {105, 32}, QColor(0, 101, 255), "Zoom Out");
-    row("Command2", {105, 32}, QColor(0, 101, 255), "Zoom In");
-    row("cmd_bothlines", {49, 70}, QColor(255, 110, 0), "Draw Both Lines");
+    row("cmd_quit", { 105, 32 }, QColor(0, 101, 255), "Quit");
+    row("draw_line1", { 105, 32 }, QColor(0, 148, 255), "Draw Line 1");
+    row("draw_line2", { 105, 32 }, QColor(0, 255, 12), "Draw Line 2");
+    row("Command1", { 105, 32 }, QColor(0, 101, 255), "Zoom Out");
+    row("Command2", { 105, 32 }, QColor(0, 101, 255), "Zoom In");
+    row("cmd_bothlines", { 49, 70 }, QColor(255, 110, 0), "Draw Both Lines");
 }
 
 void LookTest::buttonPictures()
@@ -221,14 +218,13 @@ void LookTest::buttonPictures()
     QVERIFY(button);
     QCOMPARE(button->accessibleName(), words);
 
-    for (const qreal ratio : {1.0, 2.0}) {
+    for (const qreal ratio : { 1.0, 2.0 }) {
         const QPixmap picture = button->picture(ratio);
         QCOMPARE(picture.deviceIndependentSize().toSize(), size);
         QCOMPARE(picture.size(), size * ratio);
         const QImage image = picture.toImage();
-        const auto at = [&](int x, int y) {
-            return image.pixelColor(int(x * ratio), int(y * ratio));
-        };
+        const auto at
+            = [&](int x, int y) { return image.pixelColor(int(x * ratio), int(y * ratio)); };
         // Face beside the words, light bevel top left, dark bevel bottom right.
         QCOMPARE(rgb(at(3, size.height() / 2)), rgb(face));
         QVERIFY(at(0, 0).lightness() > face.lightness());
@@ -248,8 +244,9 @@ void LookTest::buttonPictures()
     // Centred on the button and cut at its edges.
     const QImage shot = button->grab().toImage();
     const QImage picture = button->picture(1).toImage();
-    const QPoint offset((button->width() - size.width()) / 2, (button->height() - size.height()) / 2);
-    for (const QPoint& p : {QPoint(0, size.height() / 2), QPoint(button->width() - 1, 10)}) {
+    const QPoint offset(
+        (button->width() - size.width()) / 2, (button->height() - size.height()) / 2);
+    for (const QPoint& p : { QPoint(0, size.height() / 2), QPoint(button->width() - 1, 10) }) {
         const QPoint inPicture = p - offset;
         if (picture.rect().contains(inPicture))
             QCOMPARE(rgb(shot.pixelColor(p)), rgb(picture.pixelColor(inPicture)));
@@ -259,7 +256,7 @@ void LookTest::buttonPictures()
 void LookTest::buttonStatesShow_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"cmd_bothlines", "Command2", "cmd_quit"})
+    for (const char* name : { "cmd_bothlines", "Command2", "cmd_quit" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -288,8 +285,12 @@ void LookTest::frameTextsFrameTheirBoxes_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("xBox");
     QTest::addColumn<QString>("yBox");
-    QTest::newRow("line 1") << "lbl_xyintline1" << "txt_l1xint" << "txt_l1yint";
-    QTest::newRow("line 2") << "lbl_xyintline2" << "txt_l2xint" << "txt_l2yint";
+    QTest::newRow("line 1") << "lbl_xyintline1"
+                            << "txt_l1xint"
+                            << "txt_l1yint";
+    QTest::newRow("line 2") << "lbl_xyintline2"
+                            << "txt_l2xint"
+                            << "txt_l2yint";
 }
 
 void LookTest::frameTextsFrameTheirBoxes()
@@ -304,10 +305,12 @@ void LookTest::frameTextsFrameTheirBoxes()
     const qreal left = frame->x();
     // Where the ink of the character at `index` starts and ends in the window.
     const auto inkStart = [&](qsizetype index) {
-        return left + metrics.horizontalAdvance(text.left(index)) + metrics.leftBearing(text.at(index));
+        return left + metrics.horizontalAdvance(text.left(index))
+            + metrics.leftBearing(text.at(index));
     };
     const auto inkEnd = [&](qsizetype index) {
-        return left + metrics.horizontalAdvance(text.left(index + 1)) - metrics.rightBearing(text.at(index));
+        return left + metrics.horizontalAdvance(text.left(index + 1))
+            - metrics.rightBearing(text.at(index));
     };
     const QRect xAt = control(xBox)->geometry();
     const QRect yAt = control(yBox)->geometry();

@@ -14,11 +14,11 @@ inline const QColor white(255, 255, 255);
 inline const QColor black(0, 0, 0);
 
 // The free face each classic name must resolve to.
-inline const QHash<QString, QString> freeFaces{
-    {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")},
-    {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")},
-    {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
-    {QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")},
+inline const QHash<QString, QString> freeFaces {
+    { QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue") },
+    { QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed") },
+    { QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans") },
+    { QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow") },
 };
 
 // Each colour channel, the way a failed comparison is easiest to read.

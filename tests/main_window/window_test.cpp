@@ -1,6 +1,5 @@
-#include "form1_fixture.h"
-
 #include "about_window/frm_splash.h"
+#include "form1_fixture.h"
 #include "graph/graph_panel.h"
 
 #include <QApplication>
