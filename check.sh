@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/setup.sh release
+tools/format.sh --check
 ctest --preset release -j2
 
 tools/fuzz.sh 20

@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 packages=(
     # build
     cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+    # the formatting check
+    clang-format
     # the faces the window names, mapped through font substitutions
     fontconfig fonts-comic-neue fonts-liberation fonts-dejavu-core
     # the narrow sans face that stands in for "Tahoma"
