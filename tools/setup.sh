@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 packages=(
     # build
     cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+    # exact arithmetic in rationals (GMP and its C++ interface), found through pkg-config
+    libgmp-dev pkg-config
     # the formatting check
     clang-format
     # the faces the window names, mapped through font substitutions

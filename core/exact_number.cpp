@@ -1,0 +1,221 @@
+#include "core/exact_number.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+
+namespace core::exact {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Walks a text with its blanks left out, as Val does.
+class BlankSkipper {
+public:
+    explicit BlankSkipper(std::string_view text)
+        : text_(text)
+    {
+        skip();
+    }
+
+    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    void advance()
+    {
+        ++pos_;
+        skip();
+    }
+
+private:
+    void skip()
+    {
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
+            ++pos_;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// A typed number as sign, significant digits and the place of the last one:
+// the value is digits x 10^lastPlace.
+struct Spelled {
+    bool negative = false;
+    std::string digits; // no leading or trailing zeros; empty for zero
+    long long lastPlace = 0;
+    bool tooLong = false; // more significant digits than the limits allow
+};
+
+Spelled scan(std::string_view text)
+{
+    // Any exponent this far out puts the number beyond the limits, however
+    // many digits stand before it; capping it keeps the count from wrapping.
+    const long long exponentCap
+        = static_cast<long long>(text.size()) + MaxIntegerDigits + MaxFractionDigits + 2;
+    // No number within the limits has more significant digits than this, so
+    // a longer paste is not kept.
+    constexpr long long mostDigits = MaxIntegerDigits + MaxFractionDigits;
+
+    Spelled s;
+    BlankSkipper in(text);
+    if (in.peek() == '+' || in.peek() == '-') {
+        s.negative = in.peek() == '-';
+        in.advance();
+    }
+    long long fractionDigits = 0;
+    long long zerosAfter = 0; // zeros after the last non-zero digit kept
+    for (bool fraction = false;; in.advance()) {
+        const char c = in.peek();
+        if (c == '.' && !fraction) {
+            fraction = true;
+            continue;
+        }
+        if (!isDigit(c))
+            break;
+        if (fraction)
+            ++fractionDigits;
+        if (c == '0') {
+            if (!s.digits.empty())
+                ++zerosAfter;
+        } else if (static_cast<long long>(s.digits.size()) + zerosAfter >= mostDigits) {
+            s.tooLong = true;
+        } else {
+            s.digits.append(static_cast<std::size_t>(zerosAfter), '0');
+            s.digits += c;
+            zerosAfter = 0;
+        }
+    }
+
+    long long exponent = 0;
+    if (in.peek() == 'E' || in.peek() == 'e') {
+        in.advance();
+        bool negativeExponent = false;
+        if (in.peek() == '+' || in.peek() == '-') {
+            negativeExponent = in.peek() == '-';
+            in.advance();
+        }
+        // An "E" without digits is not part of the number, and adds nothing.
+        while (isDigit(in.peek())) {
+            exponent = std::min(exponentCap, exponent * 10 + (in.peek() - '0'));
+            in.advance();
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    s.lastPlace = exponent - fractionDigits + zerosAfter;
+    return s;
+}
+
+} // namespace
+
+std::optional<mpq_class> Read(std::string_view text)
+{
+    const Spelled s = scan(text);
+    if (s.tooLong)
+        return std::nullopt;
+    if (s.digits.empty())
+        return mpq_class(0);
+
+    const long long integerDigits = static_cast<long long>(s.digits.size()) + s.lastPlace;
+    if (integerDigits > MaxIntegerDigits || -s.lastPlace > MaxFractionDigits)
+        return std::nullopt;
+
+    mpq_class q;
+    q.get_num().set_str(s.digits, 10);
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(std::abs(s.lastPlace)));
+    if (s.lastPlace >= 0)
+        q.get_num() *= scale;
+    else
+        q.get_den() = scale;
+    q.canonicalize();
+    if (s.negative)
+        q = -q;
+    return q;
+}
+
+std::string FractionText(const mpq_class& q)
+{
+    return q.get_str(10);
+}
+
+namespace {
+
+// How a fraction's digits after the point run: `ending` digits and then it
+// stops (period 0), or `ending` digits and then a period of `period` digits
+// repeated forever. Nothing when that takes more than MaxDecimalPlaces.
+struct Expansion {
+    long long ending = 0;
+    long long period = 0;
+};
+
+std::optional<Expansion> expansionOf(const mpz_class& denominator)
+{
+    // For a reduced fraction the digits before the repeating ones are as
+    // many as the larger power of 2 or 5 in the denominator; what remains of
+    // the denominator repeats with the order of 10 modulo it.
+    mpz_class rest;
+    const auto twos
+        = mpz_remove(rest.get_mpz_t(), denominator.get_mpz_t(), mpz_class(2).get_mpz_t());
+    const auto fives = mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), mpz_class(5).get_mpz_t());
+    const auto ending = static_cast<long long>(std::max(twos, fives));
+    if (ending > MaxDecimalPlaces)
+        return std::nullopt;
+    if (rest == 1)
+        return Expansion { ending, 0 };
+
+    // The order is looked for only as far as the digits would be written.
+    mpz_class power = 10 % rest;
+    for (long long period = 1; ending + period <= MaxDecimalPlaces; ++period) {
+        if (power == 1)
+            return Expansion { ending, period };
+        power = power * 10 % rest;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string DecimalText(const mpq_class& q)
+{
+    std::string out;
+    if (sgn(q) < 0)
+        out += '-';
+    const mpz_class numerator = abs(q.get_num());
+    const mpz_class& denominator = q.get_den();
+    mpz_class whole;
+    mpz_class remainder;
+    mpz_tdiv_qr(
+        whole.get_mpz_t(), remainder.get_mpz_t(), numerator.get_mpz_t(), denominator.get_mpz_t());
+    out += whole.get_str(10);
+    if (remainder == 0)
+        return out;
+
+    const std::optional<Expansion> e = expansionOf(denominator);
+    const long long places = e ? e->ending + e->period : MaxDecimalPlaces;
+    out += '.';
+    mpz_class digit;
+    for (long long place = 0; place < places; ++place) {
+        if (e && e->period > 0 && place == e->ending)
+            out += '(';
+        remainder *= 10;
+        mpz_tdiv_qr(digit.get_mpz_t(), remainder.get_mpz_t(), remainder.get_mpz_t(),
+            denominator.get_mpz_t());
+        out += static_cast<char>('0' + digit.get_ui());
+    }
+    if (!e)
+        out += "\xE2\x80\xA6"; // "…"
+    else if (e->period > 0)
+        out += ')';
+    return out;
+}
+
+} // namespace core::exact
