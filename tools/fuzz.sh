@@ -18,7 +18,7 @@ fi
 cd "$(dirname "$0")/.."
 root=$PWD
 build=$root/build/fuzz
-targets=(fuzz_val fuzz_text_to_number fuzz_number_to_text fuzz_line_texts)
+targets=(fuzz_val fuzz_text_to_number fuzz_number_to_text fuzz_line_texts fuzz_exact)
 
 if [[ ! -f $build/build.ninja ]]; then
     CC=clang CXX=clang++ cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -121,6 +121,28 @@ const std::vector<Named> writtenTexts {
     { "reject_double_minus", "--1" },
 };
 
+// Texts read exactly, alone or as "dividend|divisor".
+const std::vector<Named> exactTexts {
+    { "tenth", "0.1" },
+    { "exponent", "2.5E-3" },
+    { "blanks", " - 1 2 . 5 e - 1 " },
+    { "letters", "abc" },
+    { "third", "1|3" },
+    { "minus_seven_sixths", "-7|6" },
+    { "seventh", "22|7" },
+    { "period_of_96", "1|97" },
+    { "long_ending", "1|2251799813685248" },
+    { "repeats_at_fifty", "1|123145302310912" },
+    { "divide_by_zero", "5|0" },
+    { "beyond_the_double_range", "1e309|3" },
+    { "below_the_double_range", "-1e-400|7" },
+    { "most_integer_digits", "9.99e999" },
+    { "most_fraction_digits", "1e-1000|9" },
+    { "too_large", "1E+999999999" },
+    { "too_small", "1e-1001" },
+    { "past_largest_double", "1.7976931348623158e308" },
+};
+
 struct NumberRow {
     const char* name;
     double d;
@@ -190,6 +212,8 @@ int main(int argc, char** argv)
         write(root / "fuzz_val", t.name, t.text);
     for (const Named& t : writtenTexts)
         write(root / "fuzz_text_to_number", t.name, t.text);
+    for (const Named& t : exactTexts)
+        write(root / "fuzz_exact", t.name, t.text);
     for (const NumberRow& n : numbers)
         write(root / "fuzz_number_to_text", n.name, bytesOf(n.d) + bytesOf(n.f) + bytesOf(n.i));
     for (const LineRow& l : lines)
