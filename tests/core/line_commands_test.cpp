@@ -237,13 +237,6 @@ TEST(LineCommands, ReportOnlyWhenAskedFor)
     EXPECT_EQ(report->substr(0, start.size()), start);
 }
 
-TEST(LineCommands, FieldNamesAreTheWindowsOwn)
-{
-    EXPECT_EQ(FieldName(ResultField::XAxis1), "txt_l1xint");
-    EXPECT_EQ(FieldName(ResultField::YAxis2), "txt_l2yint");
-    EXPECT_EQ(FieldName(ResultField::Answer), "lblAns");
-}
-
 // Lines through random whole-number points, most of them crossing.
 class RandomLines : public testing::Test {
 protected:
