@@ -1,10 +1,12 @@
 #pragma once
 
-#include "core/line.h"
-
 #include <QString>
 
-// Plain-words warnings for input a command cannot work with. `line` is 1 or 2.
+namespace core {
+struct CommandStop;
+}
+
+// Plain-words warnings for input a command cannot work with.
 namespace bad_input {
 
 // A command that ran into one of these ends at that step; what it drew and
@@ -13,12 +15,13 @@ struct Stop {
     QString message;
 };
 
-QString VerticalLine(int line, const core::EndPoints& p);
+// Why a line command stopped, in the user's words.
+QString Warning(const core::CommandStop& stop);
+
+// The range warnings of the tick marks.
 QString FieldTooLarge(const QString& fieldDescription);
-QString PointsBeyondDrawing(int line);
 QString RangeTooWide(double lower, double upper);
 QString RangeEmpty(double bound);
 QString RangeBeyondDrawing();
-QString ResultTooLarge(const QString& what);
 
 } // namespace bad_input

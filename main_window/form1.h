@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/line.h"
-
 #include <QString>
 #include <QWidget>
 
@@ -12,6 +10,13 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace core {
+struct CommandResult;
+struct Crossing;
+struct FieldWrite;
+struct TypedFields;
+} // namespace core
 
 namespace graph {
 class GraphPanel;
@@ -124,16 +129,19 @@ private:
     void connectHandlers();
 
     void DrawTickMarks();
-    void FindIntersection();
     void centreOnScreen();
     void warn(const QString& text);
 
-    // form1_commands.cpp: the command bodies. They end at a failing step by
-    // throwing bad_input::Stop; the handlers decide whether to warn.
+    // form1_commands.cpp: the line commands. Each reads the fields once, has
+    // the core work out its chain of steps, then draws and writes what the
+    // chain reached, in its order. A command that stops throws
+    // bad_input::Stop after that; the handlers decide whether to warn.
     void runBothLines();
     void runDrawLine(int line);
     void zoom(double step);
-    core::EndPoints readEndPoints(int line) const;
-    void drawSegment(int line, const core::EndPoints& p);
-    QString xAxisCrossing(int line, const core::EndPoints& p) const;
+    core::TypedFields typedFields() const;
+    void showOutcome(const core::CommandResult& result);
+    void write(const core::FieldWrite& write, const core::CommandResult& result);
+    // Shows the crossing on lblAns: its colour, its weight, its caption.
+    void FindIntersection(const core::Crossing& crossing);
 };

@@ -7,6 +7,7 @@
 #include "graph/qb_color.h"
 #include "graph/tick_text.h"
 #include "main_window/bad_input.h"
+#include "main_window/command_step.h"
 #include "main_window/form1.h"
 
 #include <QCheckBox>
@@ -145,7 +146,7 @@ void Form1::p1_MouseMove(float X, float Y)
     // The range fields are rewritten in their plain form and set the scale
     // for the moves that follow. A bound too large to read, or a range of
     // zero extent, leaves the fields and the scale as they were.
-    try {
+    command_step::skipOnFailure([&] {
         const double L = valOf(txmin);
         const double U = valOf(txmax);
         const QString lower = QString::fromStdString(core::NumberToText(L));
@@ -155,15 +156,13 @@ void Form1::p1_MouseMove(float X, float Y)
         if (txmax->text() != upper)
             txmax->setText(upper);
         p1->Scale(L, L, U, U);
-    } catch (const core::ArithmeticError&) {
-    }
+    });
     // A single rounded to hundredths stays within the single range, but a
     // readout must never end in an error whatever the pointer reports.
     const auto readout = [](QLineEdit* field, float v) {
-        try {
+        command_step::skipOnFailure([&] {
             field->setText(QString::fromStdString(core::NumberToText(core::Round(v, 2))).left(4));
-        } catch (const core::ArithmeticError&) {
-        }
+        });
     };
     readout(tx, X);
     readout(ty, -Y);
@@ -181,24 +180,22 @@ void Form1::Command2_Click()
 
 void Form1::zoom(double step)
 {
+    // Every step of a zoom is skipped when it fails.
     double lo = 0, hi = 0; // a bound that cannot be read counts as 0
-    core::SkipOnFailure([&] { lo = valOf(txmin); });
-    core::SkipOnFailure([&] { hi = valOf(txmax); });
-    core::SkipOnFailure([&] {
+    command_step::skipOnFailure([&] { lo = valOf(txmin); });
+    command_step::skipOnFailure([&] { hi = valOf(txmax); });
+    command_step::skipOnFailure([&] {
         lo = core::Subtract(lo, step);
         txmin->setText(QString::fromStdString(core::NumberToText(lo)));
     });
-    core::SkipOnFailure([&] {
+    command_step::skipOnFailure([&] {
         hi = core::Add(hi, step);
         txmax->setText(QString::fromStdString(core::NumberToText(hi)));
     });
-    // The redraw adds no report and warns of nothing; afterwards reports are
-    // on exactly when the check box shows its tick.
+    // The redraw adds no report, and a step that stops it ends it without a
+    // word; afterwards reports are on exactly when the check box shows its
+    // tick.
     PlaceResults = false;
-    try {
-        runBothLines();
-    } catch (const bad_input::Stop&) {
-    } catch (const core::ArithmeticError&) {
-    }
+    command_step::skipOnFailure([this] { runBothLines(); });
     PlaceResults = Check1->checkState() != Qt::Unchecked;
 }

@@ -44,7 +44,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, CrossingTest,
             "Same line. Infinite solutions." },
         CrossingRow { "coinciding_horizontal", "0", "0", "-3", "-3", CrossingKind::Same,
             "Same line. Infinite solutions." },
-        CrossingRow { "negative_point", "2", "-1", "3", "0", CrossingKind::Point, "(-1,  1)" }),
+        CrossingRow { "negative_point", "2", "-1", "3", "0", CrossingKind::Point, "(-1,  1)" },
+        // (3, 4)-(6, 2) and (5, -2)-(-1, -5): X = 9 - 2^-49, where line two gives
+        // Y = 0.5 X - 4.5 = -2^-50 but line one's -0.666666666666667 X + 6 is -2^-49.
+        CrossingRow { "y_worked_on_line_one", "-0.666666666666667", "0.5", "6", "-4.5",
+            CrossingKind::Point, "(9,  -1.776357E-15)" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Crossing, SlopesSharingTheirFifteenDigitTextAreParallel)

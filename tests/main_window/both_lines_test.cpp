@@ -15,6 +15,8 @@ private slots:
     void fields();
     void badInputKeepsLaterFields_data();
     void badInputKeepsLaterFields();
+    void rangeStopsBeforeAnyField_data();
+    void rangeStopsBeforeAnyField();
     void labelColourAndWeight_data();
     void labelColourAndWeight();
     void reportsAppendInOrder();
@@ -86,6 +88,10 @@ void BothLinesTest::fields_data()
         << QStringList { "0", "0", "1", "1" } << QStringList { "0", "1", "1", "-1" }
         << QStringList { "1", "0", "-2", "1", "(0.333333333333333,  0.3333333)", " Y = 1 X +  0",
                " Y = -2 X +  1", "0", "1", "0", "0.5" };
+    QTest::newRow("crossing Y worked on line one")
+        << QStringList { "3", "4", "6", "2" } << QStringList { "5", "-2", "-1", "-5" }
+        << QStringList { "-0.666666666666667", "6", "0.5", "-4.5", "(9,  -1.776357E-15)",
+               " Y = -0.666666666666667 X +  6", " Y = 0.5 X +  -4.5", "6", "-4.5", "9", "9" };
     QTest::newRow("parallel") << QStringList { "0", "0", "1", "1" }
                               << QStringList { "0", "1", "1", "2" }
                               << QStringList { "1", "0", "1", "1",
@@ -163,6 +169,19 @@ void BothLinesTest::badInputKeepsLaterFields_data()
         << "Line 2 cannot be drawn: its end points must lie between -3.402823E+38 and "
            "3.402823E+38."
         << QStringList { "0.5", "3", "1", "2" };
+    QTest::newRow("slope beyond the double range, though X1 and X2 differ")
+        << QStringList { "0", "0", "4.9E-324", "1" } << QStringList { "-7", "-5", "6", "8" }
+        << "The slope of line 1 lies beyond the numbers Trellan can show "
+           "(-1.79769313486232E+308 to 1.79769313486232E+308; a crossing point's y from "
+           "-3.402823E+38 to 3.402823E+38)."
+        << QStringList { "0.5", "3", "1", "2" };
+    QTest::newRow("crossing beyond the single range")
+        << QStringList { "0", "0", "1", "1" }
+        << QStringList { "0", "1E+30", "1E+30", "2.00000000000001E+30" }
+        << "The crossing point lies beyond the numbers Trellan can show "
+           "(-1.79769313486232E+308 to 1.79769313486232E+308; a crossing point's y from "
+           "-3.402823E+38 to 3.402823E+38)."
+        << QStringList { "1", "0", "1.00000000000001", "1E+30" };
 }
 
 void BothLinesTest::badInputKeepsLaterFields()
@@ -183,6 +202,43 @@ void BothLinesTest::badInputKeepsLaterFields()
     // The crossing point comes later than any of these steps: it stays.
     QCOMPARE(f->lblAns->text(), answerBefore);
     QVERIFY(f->isEnabled());
+}
+
+void BothLinesTest::rangeStopsBeforeAnyField_data()
+{
+    QTest::addColumn<QString>("lower");
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("bounds that are the same single")
+        << "1"
+        << "1.00000001"
+        << "The range from 1 to 1.00000001 is too narrow to draw: the lowest and highest values "
+           "must differ within their first seven digits.";
+    QTest::newRow("upper bound 32767")
+        << "-5"
+        << "32767"
+        << "The range from -5 to 32767 is too wide to number its axes. Ranges whose whole "
+           "numbers lie from -32768 to 32766 work.";
+}
+
+void BothLinesTest::rangeStopsBeforeAnyField()
+{
+    QFETCH(QString, lower);
+    QFETCH(QString, upper);
+    QFETCH(QString, warning);
+    LoadedForm f;
+    f.typeLine(1, { "0", "0", "1", "1" });
+    LoadedForm::type(f->txmin, lower);
+    LoadedForm::type(f->txmax, upper);
+    for (QAbstractButton* command : { static_cast<QAbstractButton*>(f->cmd_bothlines),
+             static_cast<QAbstractButton*>(f->draw_line1) }) {
+        f.warnings.clear();
+        LoadedForm::click(command);
+        QCOMPARE(f.warnings, QStringList { warning });
+        QCOMPARE(f->txt_slope1->text(), "0.5");
+        QCOMPARE(f->txt_slope2->text(), "1");
+        QCOMPARE(f->lblAns->text(), "(2,  4)");
+    }
 }
 
 void BothLinesTest::labelColourAndWeight_data()

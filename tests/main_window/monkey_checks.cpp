@@ -79,21 +79,18 @@ Monkey::Before Monkey::snapshot(const Action& a) const
     b.about = frmSplash::instance();
     switch (a.kind) {
     case Kind::BothLines:
-        b.writes = bothLinesWrites(w);
+        b.expected = bothLines(w, w.PlaceResults);
+        if (b.expected->report)
+            b.report = shownReport(*b.expected->report);
         if (w.PlaceResults) {
-            b.report = expectedReport(w);
             b.box = w.txt_results->toPlainText();
             b.selectionStart = w.txt_results->textCursor().selectionStart();
             b.selectionEnd = w.txt_results->textCursor().selectionEnd();
         }
         break;
-    case Kind::ZoomOut:
-    case Kind::ZoomIn:
-        b.writes = bothLinesWrites(w);
-        break;
     case Kind::DrawLine1:
     case Kind::DrawLine2:
-        b.writes = drawLineWrites(w, a.kind == Kind::DrawLine1 ? 1 : 2);
+        b.expected = drawLine(w, a.kind == Kind::DrawLine1 ? 1 : 2);
         break;
     case Kind::Move:
         // The pointer reports the point under it in the scale of the last
@@ -135,9 +132,9 @@ QString Monkey::checkUntouched(const Action& a, const Before& b) const
             return QStringLiteral("%1 changed from %2 to %3")
                 .arg(field->objectName(), quoted(b.fields[k]), quoted(field->text()));
     }
-    if (w.lblAns->text() != b.results[Ans] && !changesResults(a.kind))
+    if (w.lblAns->text() != b.results[at(core::ResultField::Answer)] && !changesResults(a.kind))
         return QStringLiteral("lblAns changed from %1 to %2")
-            .arg(quoted(b.results[Ans]), quoted(w.lblAns->text()));
+            .arg(quoted(b.results[at(core::ResultField::Answer)]), quoted(w.lblAns->text()));
     const bool boxMayChange
         = a.kind == Kind::EditResults || a.kind == Kind::ClearResults || a.kind == Kind::BothLines;
     if (boxChanges_ != b.boxChanges && !boxMayChange)
@@ -187,13 +184,13 @@ QString Monkey::checkTyping(const Action& a, const Before& b) const
 QString Monkey::checkCommand(const Action& a, const Before& b, bool warned) const
 {
     const Form1& w = *f_.form;
-    const QString problem = checkWrites(b.results, resultTexts(w), b.writes, !warned);
+    const QString problem = checkWrites(b.results, resultTexts(w), *b.expected, true, warned);
     if (!problem.isEmpty())
         return problem;
     if (a.kind != Kind::BothLines)
         return {};
-    if (!warned) {
-        const bool point = w.lblAns->text().startsWith(u'(');
+    if (b.expected->crossing) {
+        const bool point = b.expected->crossing->kind == core::CrossingKind::Point;
         const QColor colour = w.lblAns->palette().color(QPalette::WindowText);
         if (colour != (point ? QColor(0, 0, 0) : QColor(255, 0, 0))
             || w.lblAns->font().bold() == point)
@@ -241,7 +238,9 @@ QString Monkey::checkZoom(const Action& a, const Before& b) const
     if (w.txmin->text() != lower || w.txmax->text() != upper)
         return QStringLiteral("the zoom wrote %1 and %2 where %3 and %4 were due")
             .arg(quoted(w.txmin->text()), quoted(w.txmax->text()), quoted(lower), quoted(upper));
-    return checkWrites(b.results, resultTexts(w), b.writes, false);
+    // The range fields now hold the zoomed range, and the end points are
+    // as they were: the redraw is the chain on the fields as they stand.
+    return checkWrites(b.results, resultTexts(w), bothLines(w, false), false, false);
 }
 
 QString Monkey::checkMove(const Before& b) const
@@ -294,8 +293,8 @@ QString Monkey::checkNoNumberWords(const Action& a, const Before& b)
             return QStringLiteral("%1 shows %2").arg(fields_[k]->objectName(), quoted(text));
     }
     const QString answer = f_.form->lblAns->text();
-    if (answer != b.results[Ans] && answer != QString::fromUtf8(core::SameLineCaption)
-        && isNumberWord(answer))
+    if (answer != b.results[at(core::ResultField::Answer)]
+        && answer != QString::fromUtf8(core::SameLineCaption) && isNumberWord(answer))
         return QStringLiteral("lblAns shows %1").arg(quoted(answer));
     return {};
 }

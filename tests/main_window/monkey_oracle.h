@@ -1,47 +1,39 @@
 #pragma once
 
+#include "core/line_commands.h"
+
 #include <QString>
 
 #include <array>
 #include <optional>
-#include <vector>
 
 class Form1;
 
-// What the line commands should leave in the result fields, recomputed from
-// the end-point fields with the core's own rules.
+// What the line commands should leave in the result fields: the core's
+// command chain, run on the texts the fields hold.
 namespace monkey_oracle {
 
-// The eleven result texts, in the order the both-lines command writes them.
-enum Result { Slope1, Yint1, Slope2, Yint2, Ans, Eqn1, Eqn2, L1yint, L2yint, L1xint, L2xint };
-constexpr int resultCount = 11;
-using ResultTexts = std::array<QString, resultCount>;
+// The eleven result texts, indexed by core::ResultField.
+using ResultTexts = std::array<QString, core::ResultFieldCount>;
+constexpr std::size_t at(core::ResultField field)
+{
+    return static_cast<std::size_t>(field);
+}
 
 ResultTexts resultTexts(const Form1& form);
-const char* resultName(int field);
 
-// The text the core's rules give for a field, or nothing where they fail:
-// a command must stop before writing such a field.
-using Expected = std::optional<QString>;
+// The chain's outcome for the fields as they stand.
+core::CommandResult bothLines(const Form1& form, bool report);
+core::CommandResult drawLine(const Form1& form, int line);
 
-struct Write {
-    int field;
-    Expected text;
-};
-using Writes = std::vector<Write>;
-
-// The writes of each command, in its order, for the fields as they stand.
-Writes bothLinesWrites(const Form1& form);
-Writes drawLineWrites(const Form1& form, int line);
-
-// A command that completed (no warning) wrote every field. One that stopped
-// wrote the fields up to its failing step and left every later field alone.
+// The window did what the chain says when every field the chain wrote holds
+// its text, every other field holds what it held before, and a command that
+// warns (a click, not a zoom) warned exactly when the chain stopped.
 // Returns what is wrong, or an empty text.
-QString checkWrites(
-    const ResultTexts& before, const ResultTexts& after, const Writes& writes, bool completed);
+QString checkWrites(const ResultTexts& before, const ResultTexts& after,
+    const core::CommandResult& expected, bool warns, bool warned);
 
-// The report the both-lines command adds to the results box, as the box
-// shows it, or nothing when the fields give no report.
-Expected expectedReport(const Form1& form);
+// A report as the results box shows it.
+QString shownReport(const std::string& report);
 
 } // namespace monkey_oracle

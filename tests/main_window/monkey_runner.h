@@ -70,8 +70,8 @@ private:
     struct Before {
         std::vector<QString> fields; // texts of every one-line field, in fields_ order
         monkey_oracle::ResultTexts results;
-        monkey_oracle::Writes writes;
-        monkey_oracle::Expected report;
+        std::optional<core::CommandResult> expected; // a line command's outcome
+        std::optional<QString> report;
         QString box;
         int selectionStart = 0;
         int selectionEnd = 0;

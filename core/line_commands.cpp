@@ -1,0 +1,279 @@
+#include "core/line_commands.h"
+
+#include "core/checked.h"
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "core/report.h"
+
+#include <cstdint>
+#include <span>
+
+namespace core {
+
+namespace {
+
+using enum ResultField;
+
+// The fields each command writes, in its order. A command that stops has
+// written a leading part of its list.
+constexpr std::array<ResultField, ResultFieldCount> bothLinesOrder = { Slope1, YIntercept1, Slope2,
+    YIntercept2, Answer, Equation1, Equation2, YAxis1, YAxis2, XAxis1, XAxis2 };
+// The other line is no longer drawn: its results and the crossing are
+// emptied once the line's own slope and y-intercept stand.
+constexpr std::array<ResultField, ResultFieldCount> drawLine1Order = { Slope1, YIntercept1, Slope2,
+    YIntercept2, Answer, Equation2, XAxis2, YAxis2, Equation1, YAxis1, XAxis1 };
+constexpr std::array<ResultField, ResultFieldCount> drawLine2Order = { Slope2, YIntercept2, Slope1,
+    YIntercept1, Answer, Equation1, XAxis1, YAxis1, Equation2, YAxis2, XAxis2 };
+
+// Ends the chain at a failing step.
+struct Stopped {
+    CommandStop stop;
+};
+
+CommandStop stopAt(Step step, Problem problem, int line = 0)
+{
+    CommandStop stop { step, problem };
+    stop.line = line;
+    return stop;
+}
+
+// Runs one computing step; an arithmetic failure stops the chain with what
+// `why` gives.
+template <typename Compute, typename Why> auto attempt(Compute&& compute, Why&& why)
+{
+    try {
+        return compute();
+    } catch (const ArithmeticError&) {
+        throw Stopped { why() };
+    }
+}
+
+Step lineStep(int line, Step one, Step two)
+{
+    return line == 1 ? one : two;
+}
+
+class Chain {
+public:
+    Chain(const TypedFields& typed, std::span<const ResultField> order)
+        : typed_(typed)
+        , order_(order)
+    {
+    }
+
+    // What DrawTickMarks meets: the range read, set as the scale and counted
+    // out by 16-bit counters.
+    void ticks()
+    {
+        const double L = attempt([&] { return Val(typed_.lower); },
+            [] { return stopAt(Step::Ticks, Problem::LowerBoundTooLarge); });
+        const double U = attempt([&] { return Val(typed_.upper); },
+            [] { return stopAt(Step::Ticks, Problem::UpperBoundTooLarge); });
+        const auto stop = [&](Problem problem) {
+            CommandStop s = stopAt(Step::Ticks, problem);
+            s.lower = L;
+            s.upper = U;
+            return s;
+        };
+        // The scale takes both bounds as singles and refuses a zero extent.
+        if (L == U)
+            throw Stopped { stop(Problem::RangeEmpty) };
+        if (!FitsSingle(L) || !FitsSingle(U))
+            throw Stopped { stop(Problem::RangeBeyondDrawing) };
+        if (ToSingle(L) == ToSingle(U))
+            throw Stopped { stop(Problem::RangeTooNarrow) };
+        // The tick counters are 16-bit: they run from Int(L) to Int(U), the
+        // x-axis ticks first, and then cannot step past their largest value.
+        const auto counter = [&](double bound) {
+            return attempt([&] { return ToInteger16(Int(bound)); },
+                [&] { return stop(Problem::RangeTooWide); });
+        };
+        counter(L);
+        if (counter(U) == INT16_MAX)
+            throw Stopped { stop(Problem::RangeTooWide) };
+    }
+
+    // A line's end points are read and its segment drawn: each coordinate
+    // is drawn as a single.
+    EndPoints segment(int line)
+    {
+        const std::array<std::string, 4>& texts = line == 1 ? typed_.line1 : typed_.line2;
+        const Step step = lineStep(line, Step::Line1, Step::Line2);
+        std::array<double, 4> v {};
+        for (std::size_t k = 0; k < 4; ++k)
+            v[k] = attempt([&] { return Val(texts[k]); },
+                [&] {
+                    CommandStop s = stopAt(step, Problem::EndPointTooLarge, line);
+                    s.coordinate = static_cast<Coordinate>(k);
+                    return s;
+                });
+        for (const double x : v)
+            if (!FitsSingle(x))
+                throw Stopped { stopAt(step, Problem::EndPointsBeyondDrawing, line) };
+        const EndPoints p { v[0], v[1], v[2], v[3] };
+        result_.segments.push_back({ line, p });
+        return p;
+    }
+
+    std::string slope(int line, const EndPoints& p)
+    {
+        return attempt([&] { return SlopeText(p); },
+            [&] {
+                const Step step = lineStep(line, Step::Slope1, Step::Slope2);
+                if (p.X1 != p.X2)
+                    return stopAt(step, Problem::SlopeTooLarge, line);
+                if (p.Y1 == p.Y2)
+                    return stopAt(step, Problem::SinglePoint, line);
+                CommandStop s = stopAt(step, Problem::VerticalLine, line);
+                s.x = p.X1;
+                return s;
+            });
+    }
+
+    std::string intercept(int line, const std::string& slope, const EndPoints& p)
+    {
+        return attempt([&] { return InterceptText(slope, p.X2, p.Y2); },
+            [&] {
+                return stopAt(lineStep(line, Step::YIntercept1, Step::YIntercept2),
+                    Problem::YInterceptTooLarge, line);
+            });
+    }
+
+    // Line one's crossing is worked out from its y-axis crossing text, line
+    // two's from its slope text.
+    std::string xAxis(int line, const std::string& from, const EndPoints& p)
+    {
+        try {
+            return line == 1 ? XInterceptFromIntercept(from, p) : XInterceptFromSlope(from, p);
+        } catch (const ArithmeticError&) {
+            // A horizontal line never meets the x-axis, unless it is the x-axis.
+            if (p.Y1 == p.Y2)
+                return p.Y1 == 0 ? "all" : "none";
+            throw Stopped { stopAt(
+                lineStep(line, Step::XAxis1, Step::XAxis2), Problem::XAxisCrossingTooLarge, line) };
+        }
+    }
+
+    void crossing(
+        const std::string& s1, const std::string& s2, const std::string& b1, const std::string& b2)
+    {
+        result_.crossing = attempt([&] { return FindCrossing(s1, s2, b1, b2); },
+            [] { return stopAt(Step::Crossing, Problem::CrossingTooLarge); });
+        write(Answer, result_.crossing->caption);
+    }
+
+    void write(ResultField field, std::string text)
+    {
+        result_.writes.push_back({ field, std::move(text) });
+    }
+
+    CommandResult& result() { return result_; }
+
+    // Runs the command's steps; a stop ends them where it happens.
+    template <typename Steps> CommandResult run(Steps&& steps)
+    {
+        try {
+            steps();
+        } catch (const Stopped& stopped) {
+            result_.stop = stopped.stop;
+        }
+        for (std::size_t k = result_.writes.size(); k < order_.size(); ++k)
+            result_.unreached.push_back(order_[k]);
+        return std::move(result_);
+    }
+
+private:
+    const TypedFields& typed_;
+    std::span<const ResultField> order_;
+    CommandResult result_;
+};
+
+} // namespace
+
+std::string_view FieldName(ResultField field)
+{
+    switch (field) {
+    case Slope1:
+        return "txt_slope1";
+    case YIntercept1:
+        return "txt_yint1";
+    case Equation1:
+        return "txt_eqn1";
+    case XAxis1:
+        return "txt_l1xint";
+    case YAxis1:
+        return "txt_l1yint";
+    case Slope2:
+        return "txt_slope2";
+    case YIntercept2:
+        return "txt_yint2";
+    case Equation2:
+        return "txt_eqn2";
+    case XAxis2:
+        return "txt_l2xint";
+    case YAxis2:
+        return "txt_l2yint";
+    case Answer:
+        return "lblAns";
+    }
+    return {};
+}
+
+CommandResult BothLines(const TypedFields& typed, bool report)
+{
+    Chain chain(typed, bothLinesOrder);
+    return chain.run([&] {
+        chain.ticks();
+        const EndPoints p1 = chain.segment(1);
+        const EndPoints p2 = chain.segment(2);
+        const std::string s1 = chain.slope(1, p1);
+        chain.write(Slope1, s1);
+        const std::string b1 = chain.intercept(1, s1, p1);
+        chain.write(YIntercept1, b1);
+        const std::string s2 = chain.slope(2, p2);
+        chain.write(Slope2, s2);
+        const std::string b2 = chain.intercept(2, s2, p2);
+        chain.write(YIntercept2, b2);
+        chain.crossing(s1, s2, b1, b2);
+        const std::string e1 = EquationText(s1, b1);
+        chain.write(Equation1, e1);
+        const std::string e2 = EquationText(s2, b2);
+        chain.write(Equation2, e2);
+        // The y-axis crossings are the y-intercepts worked out once more.
+        const std::string y1 = chain.intercept(1, s1, p1);
+        chain.write(YAxis1, y1);
+        chain.write(YAxis2, chain.intercept(2, s2, p2));
+        chain.write(XAxis1, chain.xAxis(1, y1, p1));
+        chain.write(XAxis2, chain.xAxis(2, s2, p2));
+        if (report) {
+            const auto& [a, b, c, d] = typed.line1;
+            const auto& [e, f, g, h] = typed.line2;
+            chain.result().report = ResultsReport(
+                { chain.result().crossing->caption, a, b, c, d, e1, e, f, g, h, e2 });
+        }
+    });
+}
+
+CommandResult DrawLine(const TypedFields& typed, int line)
+{
+    const bool first = line == 1;
+    Chain chain(typed, first ? drawLine1Order : drawLine2Order);
+    return chain.run([&] {
+        chain.ticks();
+        const EndPoints p = chain.segment(line);
+        const std::string s = chain.slope(line, p);
+        chain.write(first ? Slope1 : Slope2, s);
+        const std::string b = chain.intercept(line, s, p);
+        chain.write(first ? YIntercept1 : YIntercept2, b);
+        for (const ResultField field : first
+                ? std::array { Slope2, YIntercept2, Answer, Equation2, XAxis2, YAxis2 }
+                : std::array { Slope1, YIntercept1, Answer, Equation1, XAxis1, YAxis1 })
+            chain.write(field, "");
+        chain.write(first ? Equation1 : Equation2, EquationText(s, b));
+        const std::string y = chain.intercept(line, s, p);
+        chain.write(first ? YAxis1 : YAxis2, y);
+        chain.write(first ? XAxis1 : XAxis2, chain.xAxis(line, first ? y : s, p));
+    });
+}
+
+} // namespace core

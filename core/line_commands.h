@@ -1,0 +1,119 @@
+#pragma once
+
+#include "core/crossing.h"
+#include "core/line.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The line commands of the main window as a chain of steps on texts: what
+// the draw-line and both-lines commands write into the result fields, in
+// which order, and where and why they stop. The window shows the outcome;
+// anything else that needs the window's answers without a window asks here.
+namespace core {
+
+// The texts typed into the window's input fields.
+struct TypedFields {
+    std::array<std::string, 4> line1; // t1..t4: X1, Y1, X2, Y2
+    std::array<std::string, 4> line2; // t1_b..t4_b
+    std::string lower; // txmin
+    std::string upper; // txmax
+};
+
+// The fields the line commands write.
+enum class ResultField {
+    Slope1,
+    YIntercept1,
+    Equation1,
+    XAxis1,
+    YAxis1,
+    Slope2,
+    YIntercept2,
+    Equation2,
+    XAxis2,
+    YAxis2,
+    Answer, // the crossing label
+};
+inline constexpr int ResultFieldCount = 11;
+
+// The window's name of a field: "txt_slope1", ..., "lblAns".
+std::string_view FieldName(ResultField field);
+
+// One write into a result field; emptying a field is a write of "".
+struct FieldWrite {
+    ResultField field;
+    std::string text;
+};
+
+// The steps at which a command can stop, in the order they run.
+enum class Step {
+    Ticks, // the range is read and numbered
+    Line1, // line one's end points are read and its segment drawn
+    Line2,
+    Slope1,
+    YIntercept1,
+    Slope2,
+    YIntercept2,
+    Crossing,
+    XAxis1,
+    XAxis2,
+};
+
+enum class Coordinate { X1, Y1, X2, Y2 };
+
+// Why a command stopped.
+enum class Problem {
+    LowerBoundTooLarge, // txmin holds a number beyond the double range
+    UpperBoundTooLarge,
+    RangeEmpty, // equal bounds
+    RangeTooNarrow, // different bounds that are the same single
+    RangeBeyondDrawing, // a bound beyond the single range
+    RangeTooWide, // a whole number of the range beyond the 16-bit tick counters
+    EndPointTooLarge, // an end point beyond the double range
+    EndPointsBeyondDrawing, // an end point beyond the single range
+    SinglePoint, // both end points the same: no line
+    VerticalLine, // X1 = X2: no slope
+    SlopeTooLarge, // a slope beyond the double range
+    YInterceptTooLarge,
+    CrossingTooLarge, // X beyond the double range or Y beyond the single range
+    XAxisCrossingTooLarge,
+};
+
+struct CommandStop {
+    Step step;
+    Problem problem;
+    int line = 0; // 1 or 2 for a problem of one line, else 0
+    Coordinate coordinate = Coordinate::X1; // EndPointTooLarge: which one
+    double lower = 0, upper = 0; // the range as read, once both bounds are
+    double x = 0; // VerticalLine: the x of every point of the line
+};
+
+// A segment to draw, in the user's plane (y grows up).
+struct Segment {
+    int line;
+    EndPoints points;
+};
+
+struct CommandResult {
+    std::vector<Segment> segments; // in drawing order, those the command reached
+    std::vector<FieldWrite> writes; // in the order the steps write them
+    std::vector<ResultField> unreached; // fields it would still have written
+    std::optional<Crossing> crossing; // when the crossing step ran
+    std::optional<std::string> report; // when asked for and the command completed
+    std::optional<CommandStop> stop; // where and why it stopped, if it did
+};
+
+// The both-lines command: frame and ticks, both segments, then slope and
+// y-intercept of each line, the crossing, both equations, both y-axis and
+// both x-axis crossings; the report last when `report` is set.
+CommandResult BothLines(const TypedFields& typed, bool report);
+
+// The draw-line command of line 1 or 2: frame and ticks, its segment, its
+// slope and y-intercept, then the other line's fields and the crossing label
+// emptied, then its equation, y-axis and x-axis crossings.
+CommandResult DrawLine(const TypedFields& typed, int line);
+
+} // namespace core
