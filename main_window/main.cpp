@@ -1,11 +1,15 @@
+#include "app/command_line.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    trellan::setApplicationNames();
+    if (const std::optional<int> status = trellan::runCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Trellan"));
     Form1 window;
     window.show();
     return app.exec();

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need,
-# then configures and builds the given CMake preset. Quick when nothing is
-# missing: it asks dpkg first and calls apt only for what is not there.
+# then configures and builds the given CMake preset: all of it, or only the
+# targets given after it (tools/setup.sh release --target trellan). Quick
+# when nothing is missing: it asks dpkg first and calls apt only for what is
+# not there.
 set -euo pipefail
 
 preset=${1:-release}
@@ -22,6 +24,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     # packaging tests: Windows resource compiler, desktop entry and metainfo checkers
     binutils-mingw-w64-x86-64 cpp desktop-file-utils appstream
+    # the Debian package and its checks (tools/package.sh), the manual page check
+    dpkg-dev lintian file groff-base
     # fuzzing the core (tools/fuzz.sh): clang and its libFuzzer/sanitizer runtimes
     clang libclang-rt-14-dev
     # accessibility test: session bus, AT-SPI buses and the Python bindings that read them
@@ -47,4 +51,4 @@ fi
 if [[ ! -f build/$preset/build.ninja ]]; then
     cmake --preset "$preset"
 fi
-cmake --build --preset "$preset"
+cmake --build --preset "$preset" "${@:2}"
