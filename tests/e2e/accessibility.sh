@@ -6,7 +6,9 @@ set -euo pipefail
 
 program=$1
 here=$(dirname "$0")
-work=$(mktemp -d)
+# The scratch folder `work` and start_x; sourced first, as it sets its own
+# exit trap, which the one below replaces.
+source "$here/x_session.sh"
 
 # Ends what this script started, the program first, then the buses, each by
 # its own process id; the bus launcher's own bus goes with it.
@@ -33,7 +35,6 @@ done
 launcher_exe=/usr/libexec/at-spi-bus-launcher
 [[ -x $launcher_exe ]] || { echo "FAIL: $launcher_exe missing (at-spi2-core)"; exit 1; }
 
-source "$here/x_session.sh"
 start_x
 
 # A session bus of our own, and the accessibility bus behind it; nothing of
