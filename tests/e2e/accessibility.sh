@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Starts the real program on its own X server with its own session bus and
 # accessibility bus, then reads and drives it from outside through AT-SPI, as
-# a screen reader would (read_accessibility_tree.py does the reading).
+# a screen reader would (read_accessibility_tree.py does the reading, or the
+# Python script named second, given the arguments after it).
 set -euo pipefail
 
 program=$1
+driver=${2:-read_accessibility_tree.py}
 here=$(dirname "$0")
 # The scratch folder `work` and start_x; sourced first, as it sets its own
 # exit trap, which the one below replaces.
@@ -66,7 +68,7 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$program" >"$work/log" 2>
 app=$!
 
 status=0
-"$python" "$here/read_accessibility_tree.py" || status=$?
+"$python" "$here/$driver" "${@:3}" || status=$?
 if ! kill -0 "$app" 2>/dev/null; then
     echo "FAIL: the program ended during the test"
     status=1
