@@ -41,7 +41,8 @@ import sys
 import threading
 import time
 
-from read_accessibility_tree import (
+sys.dont_write_bytecode = True  # no cache folder left in the source tree
+from read_accessibility_tree import (  # noqa: E402
     Atspi, action_index, by_name, children, fail, failures, find_window, ok, pump, safe,
     text_of, wait_for, walk)
 
