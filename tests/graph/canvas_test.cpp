@@ -267,7 +267,7 @@ void CanvasTest::walkVisitsEachDistinctColumnOnce()
     QSet<double> plain;
     for (double i = first; i <= last; i += 1) {
         const double c = canvas.ColumnOf(i);
-        if (c >= -3 && c < canvas.deviceWidth() + 3)
+        if (c >= -3 && c < canvas.image().width() + 3)
             plain.insert(c);
     }
     QSet<double> walked;
@@ -275,7 +275,7 @@ void CanvasTest::walkVisitsEachDistinctColumnOnce()
     for (double i = first; i <= last; ++steps) {
         const double c = canvas.ColumnOf(i);
         QVERIFY2(!walked.contains(c), "a column visited twice");
-        if (c >= -3 && c < canvas.deviceWidth() + 3)
+        if (c >= -3 && c < canvas.image().width() + 3)
             walked.insert(c);
         const auto next = canvas.NextWholeInNewColumn(i, last);
         if (!next)
@@ -284,7 +284,7 @@ void CanvasTest::walkVisitsEachDistinctColumnOnce()
         i = *next;
     }
     QCOMPARE(walked, plain);
-    QVERIFY(steps <= canvas.deviceWidth() + 8);
+    QVERIFY(steps <= canvas.image().width() + 8);
 }
 
 QTEST_MAIN(CanvasTest)
