@@ -12,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace core {
+enum class ResultField;
 struct CommandResult;
 struct Crossing;
 struct FieldWrite;
@@ -136,12 +137,20 @@ private:
     // the core work out its chain of steps, then draws and writes what the
     // chain reached, in its order. A command that stops throws
     // bad_input::Stop after that; the handlers decide whether to warn.
-    void runBothLines();
+    // What a stopped command does with the result fields it had not reached:
+    // run by a button or at start-up it empties them, so that none shows an
+    // answer to earlier input; the zoom's redraw keeps them.
+    enum class Unreached { Empty, Keep };
+    void runBothLines(Unreached unreached);
     void runDrawLine(int line);
     void zoom(double step);
     core::TypedFields typedFields() const;
-    void showOutcome(const core::CommandResult& result);
+    // Marks the typed fields a command reads (line 1, line 2, or 0 for both
+    // lines) whose texts were not all read as their numbers.
+    void showHowRead(int line);
+    void showOutcome(const core::CommandResult& result, Unreached unreached);
     void write(const core::FieldWrite& write, const core::CommandResult& result);
+    void empty(core::ResultField field);
     // Shows the crossing on lblAns: its colour, its weight, its caption.
     void FindIntersection(const core::Crossing& crossing);
 };
