@@ -62,9 +62,11 @@ bool vertical(const EndPoints& p)
 
 class Chain {
 public:
-    Chain(const TypedFields& typed, std::span<const ResultField> order)
+    Chain(const TypedFields& typed, std::span<const ResultField> order,
+        Verticals verticals = Verticals::Answered)
         : typed_(typed)
         , order_(order)
+        , verticals_(verticals)
     {
     }
 
@@ -133,6 +135,8 @@ public:
         if (vertical(p)) {
             if (p.Y1 == p.Y2)
                 throw Stopped { stopAt(step, Problem::SinglePoint, line) };
+            if (verticals_ == Verticals::Stop)
+                throw Stopped { stopAt(step, Problem::VerticalLine, line) };
             return std::string(UndefinedSlope);
         }
         return attempt([&] { return SlopeText(p); },
@@ -214,6 +218,7 @@ public:
 private:
     const TypedFields& typed_;
     std::span<const ResultField> order_;
+    Verticals verticals_;
     CommandResult result_;
 };
 
@@ -248,9 +253,9 @@ std::string_view FieldName(ResultField field)
     return {};
 }
 
-CommandResult BothLines(const TypedFields& typed, bool report)
+CommandResult BothLines(const TypedFields& typed, bool report, Verticals verticals)
 {
-    Chain chain(typed, bothLinesOrder);
+    Chain chain(typed, bothLinesOrder, verticals);
     return chain.run([&] {
         chain.ticks();
         const EndPoints p1 = chain.segment(1);

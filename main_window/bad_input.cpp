@@ -86,6 +86,8 @@ QString Warning(const core::CommandStop& stop)
         return TooLargeToDraw(endPoint(line, stop.coordinate));
     case Problem::SinglePoint:
         return SinglePoint(line);
+    case Problem::VerticalLine: // met only where it is not told
+        return QStringLiteral("Line %1 is vertical, so it has no slope.").arg(line);
     case Problem::SlopeTooLarge:
         return QStringLiteral("Line %1 is too steep to work out its slope: move its X1 and X2 "
                               "further apart.")

@@ -56,13 +56,15 @@ core::TypedFields Form1::typedFields() const
 void Form1::runDrawLine(int line)
 {
     showHowRead(line);
-    showOutcome(core::DrawLine(typedFields(), line), Unreached::Empty);
+    showOutcome(core::DrawLine(typedFields(), line), RunBy::User);
 }
 
-void Form1::runBothLines(Unreached unreached)
+void Form1::runBothLines(RunBy by)
 {
     showHowRead(0);
-    showOutcome(core::BothLines(typedFields(), PlaceResults), unreached);
+    showOutcome(core::BothLines(typedFields(), PlaceResults,
+                    by == RunBy::Zoom ? core::Verticals::Stop : core::Verticals::Answered),
+        by);
 }
 
 void Form1::showHowRead(int line)
@@ -76,13 +78,13 @@ void Form1::showHowRead(int line)
         read_mark::showHowRead(field);
 }
 
-void Form1::showOutcome(const core::CommandResult& result, Unreached unreached)
+void Form1::showOutcome(const core::CommandResult& result, RunBy by)
 {
     // The warning that ends the command at `why`, the first `written` of the
-    // chain's writes done; the fields it did not write are emptied first
-    // when it is to empty them.
+    // chain's writes done; run by the user, the fields it did not write are
+    // emptied first.
     const auto warning = [&](const core::CommandStop& why, std::size_t written) {
-        if (unreached == Unreached::Empty) {
+        if (by == RunBy::User) {
             for (std::size_t k = written; k < result.writes.size(); ++k)
                 empty(result.writes[k].field);
             for (const core::ResultField field : result.unreached)
@@ -197,7 +199,7 @@ void Form1::FindIntersection(const core::Crossing& crossing)
 void Form1::cmd_bothlines_Click()
 {
     command_step::runCommand(
-        [this] { runBothLines(Unreached::Empty); }, [this](const QString& w) { warn(w); });
+        [this] { runBothLines(RunBy::User); }, [this](const QString& w) { warn(w); });
 }
 
 void Form1::draw_line1_Click()

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, BothLinesTexts,
 
 struct StopRow {
     const char* name;
-    int command; // 0 both lines, else the line drawn
+    int command; // 0 both lines, -1 as the zoom runs it, else the line drawn
     TypedFields typed;
     CommandStop stop;
     std::size_t writes, segments;
@@ -141,15 +141,16 @@ class StoppedCommand : public testing::TestWithParam<StopRow> { };
 TEST_P(StoppedCommand, StepReasonAndWhatWasReached)
 {
     const StopRow& row = GetParam();
-    const CommandResult r
-        = row.command == 0 ? BothLines(row.typed, true) : DrawLine(row.typed, row.command);
+    const CommandResult r = row.command == 0 ? BothLines(row.typed, true)
+        : row.command < 0                    ? BothLines(row.typed, true, Verticals::Stop)
+                                             : DrawLine(row.typed, row.command);
     ASSERT_TRUE(r.stop);
     EXPECT_EQ(*r.stop, row.stop);
     EXPECT_EQ(r.writes.size(), row.writes);
     EXPECT_EQ(r.segments.size(), row.segments);
     EXPECT_FALSE(r.report); // asked for, but no report after a stop
     // What it wrote and what it did not reach make up a whole run's order.
-    const CommandResult whole = row.command == 0
+    const CommandResult whole = row.command <= 0
         ? BothLines(typed(defaultOne, defaultTwo), false)
         : DrawLine(typed(defaultOne, defaultTwo), row.command);
     std::vector<ResultField> fields = fieldsOf(r);
@@ -224,6 +225,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoppedCommand,
         StopRow { "draw_line_one_ignores_line_two", 1,
             typed({ "1", "1", "1", "1" }, { "", "", "", "" }),
             { Step::Slope1, Problem::SinglePoint, 1 }, 0, 1 },
+        // The zoom's redraw: a vertical line is the failing step.
+        StopRow { "zoom_line_one_vertical", -1, typed(vertical, defaultTwo),
+            { Step::Slope1, Problem::VerticalLine, 1 }, 0, 2 },
+        StopRow { "zoom_line_two_vertical", -1, typed(defaultOne, { "-7", "-5", "-7", "8" }),
+            { Step::Slope2, Problem::VerticalLine, 2 }, 2, 2 },
         StopRow { "draw_line_one_beyond_double", 1, typed({ "1", "1", "1", "-1e999" }, defaultTwo),
             { Step::Line1, Problem::EndPointTooLarge, 1, Coordinate::Y2 }, 0, 0 }),
     [](const auto& info) { return std::string(info.param.name); });

@@ -43,9 +43,9 @@ ResultTexts resultTexts(const Form1& f)
     return texts;
 }
 
-core::CommandResult bothLines(const Form1& form, bool report)
+core::CommandResult bothLines(const Form1& form, bool report, core::Verticals verticals)
 {
-    return core::BothLines(typedFields(form), report);
+    return core::BothLines(typedFields(form), report, verticals);
 }
 
 core::CommandResult drawLine(const Form1& form, int line)

@@ -23,7 +23,8 @@ constexpr std::size_t at(core::ResultField field)
 ResultTexts resultTexts(const Form1& form);
 
 // The chain's outcome for the fields as they stand.
-core::CommandResult bothLines(const Form1& form, bool report);
+core::CommandResult bothLines(
+    const Form1& form, bool report, core::Verticals verticals = core::Verticals::Answered);
 core::CommandResult drawLine(const Form1& form, int line);
 
 // The window did what the chain says when every field the chain wrote holds
