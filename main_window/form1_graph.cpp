@@ -107,6 +107,6 @@ void Form1::zoom(double step)
     // word; afterwards reports are on exactly when the check box shows its
     // tick.
     PlaceResults = false;
-    command_step::skipOnFailure([this] { runBothLines(); });
+    command_step::skipOnFailure([this] { runBothLines(RunBy::Zoom); });
     PlaceResults = Check1->checkState() != Qt::Unchecked;
 }
