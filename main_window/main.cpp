@@ -1,3 +1,4 @@
+#include "look/fonts.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trellan"));
+    look::installFontSubstitutions();
     Form1 window;
     window.show();
     return app.exec();

@@ -1,7 +1,6 @@
-#include "main_window/fonts.h"
+#include "look/fonts.h"
 
 #include <QFontInfo>
-#include <QString>
 #include <QStringList>
 
 #include <array>
@@ -29,6 +28,8 @@ constexpr std::array<StandIn, 4> standIns { {
 
 } // namespace
 
+namespace look {
+
 void installFontSubstitutions()
 {
     for (const StandIn& standIn : standIns) {
@@ -52,3 +53,5 @@ QFont windowFont(const QString& family, qreal points, bool bold)
     }
     return font;
 }
+
+} // namespace look
