@@ -138,6 +138,7 @@ private:
     QFont font_;
     QPointF current_; // world
     mutable std::unique_ptr<QPainter> painter_;
+    mutable bool blank_ = true; // nothing drawn since made or cleared
 
     // PrintNumber's glyphs for the current font and resolution, made when
     // first needed; and a count of everything else drawn, which tells it
