@@ -263,10 +263,19 @@ void Canvas::forgetNumbers()
     drawWaitingNumbers(); // in the font they were set in
     numbers_.reset();
     numbersTried_ = false;
+    plainNumbers_ = 0;
 }
 
 void Canvas::PrintNumber(const QString& text)
 {
+    // Setting up the glyph table costs about as much as printing a few
+    // hundred numbers the plain way, so the first ones in a font are printed
+    // that way: the default range's 42 tick numbers never need the table.
+    if (plainNumbers_ < plainNumbersFirst) {
+        ++plainNumbers_;
+        Print(text);
+        return;
+    }
     if (!numbersTried_) {
         numbersTried_ = true;
         numbers_ = std::make_unique<NumberPrinter>(font_, image_);

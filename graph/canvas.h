@@ -145,6 +145,8 @@ private:
     // when the picture has changed under its glyphs.
     mutable std::unique_ptr<NumberPrinter> numbers_;
     bool numbersTried_ = false;
+    static constexpr int plainNumbersFirst = 256;
+    int plainNumbers_ = 0; // printed the plain way in this font and resolution
     int textAscent_ = 0, textHeight_ = 0;
     quint64 paintCount_ = 0;
 };
