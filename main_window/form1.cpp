@@ -3,7 +3,6 @@
 #include "about_window/app_icon.h"
 #include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
-#include "main_window/fonts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +16,6 @@
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
-    installFontSubstitutions();
     createControls();
     connectHandlers();
     setWindowIcon(trellanIcon());
