@@ -136,11 +136,11 @@ void Canvas::Scale(double x1, double y1, double x2, double y2)
 
 void Canvas::applyScale()
 {
-    // The first pixel and the last pixel of the picture hold the two corners
-    // exactly, so lines at both edges show.
+    // The first corner lies at the picture's first pixel, the second one
+    // pixel beyond its last: a line at the second corner does not show.
     const auto [x1, y1, x2, y2] = corners_;
-    xAxis_ = { x1, (image_.width() - 1) / (x2 - x1) };
-    yAxis_ = { y1, (image_.height() - 1) / (y2 - y1) };
+    xAxis_ = { x1, image_.width() / (x2 - x1) };
+    yAxis_ = { y1, image_.height() / (y2 - y1) };
 }
 
 int Canvas::devicePenWidth() const
@@ -300,8 +300,10 @@ QPointF Canvas::ToWorld(QPointF logical) const
         constexpr double largest = std::numeric_limits<float>::max();
         return static_cast<double>(static_cast<float>(std::clamp(v, -largest, largest)));
     };
-    return { single(xAxis_.origin + logical.x() * dpr_ / xAxis_.scale),
-        single(yAxis_.origin + logical.y() * dpr_ / yAxis_.scale) };
+    // Counted in logical pixels, at any device pixel ratio.
+    const auto [x1, y1, x2, y2] = corners_;
+    return { single(x1 + logical.x() * (x2 - x1) / logicalSize_.width()),
+        single(y1 + logical.y() * (y2 - y1) / logicalSize_.height()) };
 }
 
 double Canvas::cellOf(const Axis& axis, double v) const

@@ -25,7 +25,9 @@ class NumberPrinter;
 // Coordinates arrive as doubles and are narrowed to singles, as drawing
 // coordinates are; one beyond the single range is core::Overflow. World
 // points map linearly onto the picture: the scale's first corner is the
-// top-left corner of the picture, its second corner the bottom-right. All
+// top-left corner of the picture, its second corner the point just beyond the
+// bottom-right pixel, so the picture is W pixels wide for the scale's width
+// and a line at the second corner falls outside it. All
 // drawing is aliased and snapped to whole device pixels, so a segment's
 // pixels depend only on the pixel it starts and ends in.
 class Canvas {
