@@ -240,7 +240,7 @@ void PictureReportTest::saveReport()
 void PictureReportTest::saveReportFails()
 {
     LoadedForm f;
-    f->txt_results->setPlainText("a report");
+    f->txt_results->insertPlainText("a report");
     const QString path = unwritable + "/report.txt";
     QStringList told;
     f->reportFile->askFileName = [&](const QString&) { return path; };
