@@ -254,7 +254,10 @@ void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
     flushTexts();
     QPainter& p = painter();
     p.setPen(QPen(QColor(colour), devicePenWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawLine(*pixels);
+    // A thin line snapped to whole pixels covers the pixel right of and below
+    // its ends; a stroke centred there covers the same one.
+    const qreal half = device_ && devicePenWidth() % 2 ? 0.5 : 0.0;
+    p.drawLine(pixels->translated(half, half));
     ++paintCount_;
 }
 
