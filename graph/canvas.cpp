@@ -334,10 +334,19 @@ void Canvas::PrintNumber(const QString& text)
     if (device_) {
         // Numbers printed at one device point, as the tick marks of a wide
         // range print them, are written once: the last, which lies on top.
+        if (!numbersTried_) {
+            numbersTried_ = true;
+            QPainter& p = painter();
+            p.setFont(font_);
+            textHeight_ = p.fontMetrics().height();
+        }
         const double x = std::floor(xAxis_.map(current_.x()) + 0.5);
         const double y = std::floor(yAxis_.map(current_.y()) + 0.5);
-        if (printable(x, y, text))
-            texts_[{ x, y }] = text;
+        // Print's test, asking for the width only where it can matter.
+        if (x > pixelsWide() || y > pixelsHigh() || y + textHeight_ + 2 < 0
+            || (x + 2 < 0 && !printable(x, y, text)))
+            return;
+        texts_.insert_or_assign({ x, y }, text);
         return;
     }
     if (!numbersTried_) {
