@@ -1,11 +1,13 @@
 #include "app/command_line.h"
 
+#include "app/export_command.h"
 #include "trellan_version.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -17,16 +19,50 @@ namespace {
 
 // Exit statuses, as the manual page lists them.
 constexpr int exitSuccess = 0;
+constexpr int exitStopped = 1;
 constexpr int exitUnusableOptions = 2;
 
 // What a command line asks for. Commands that run without the window join
 // this list with the options that start them.
-enum class Mode { Window, Help, Version, Unusable };
+enum class Mode { Window, Help, Version, Unusable, Export };
 
 struct Request {
     Mode mode = Mode::Window;
     QString error; // one line, for Mode::Unusable
+    ExportRequest picture = {}; // for Mode::Export
 };
+
+// Options followed by several values. Their values are taken off the list
+// before the parser sees it, as they may look like options: --line1 -3 0 2 5.
+struct ValuesOption {
+    const char* name;
+    int count;
+};
+constexpr ValuesOption valuesOptions[] = { { "line1", 4 }, { "line2", 4 }, { "range", 2 } };
+
+// Takes each such option with its values out of `arguments`; an error text
+// when one lacks values.
+QString takeValues(QStringList& arguments, QHash<QString, QStringList>& values)
+{
+    for (qsizetype k = 1; k < arguments.size();) {
+        const QString& word = arguments[k];
+        if (word == u"--")
+            break;
+        const ValuesOption* found = nullptr;
+        for (const ValuesOption& option : valuesOptions)
+            if (word == QStringLiteral("--") + QLatin1String(option.name))
+                found = &option;
+        if (!found) {
+            ++k;
+            continue;
+        }
+        if (k + found->count >= arguments.size())
+            return QStringLiteral("Missing value after '%1'.").arg(word);
+        values[QLatin1String(found->name)] = arguments.mid(k + 1, found->count);
+        arguments.remove(k, found->count + 1);
+    }
+    return {};
+}
 
 // The options QGuiApplication and QApplication take for themselves. They are
 // accepted here and left in argv for the application object to read.
@@ -60,6 +96,11 @@ public:
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(exportFile);
+        parser.addOption(line1);
+        parser.addOption(line2);
+        parser.addOption(range);
+        parser.addOption(scale);
         for (const QtOption& qt : qtOptions) {
             QCommandLineOption option(QString::fromLatin1(qt.name));
             if (qt.takesValue)
@@ -69,8 +110,11 @@ public:
         }
     }
 
-    Request parse(const QStringList& arguments)
+    Request parse(QStringList arguments)
     {
+        QHash<QString, QStringList> values;
+        if (const QString error = takeValues(arguments, values); !error.isEmpty())
+            return { Mode::Unusable, error };
         if (!parser.parse(arguments))
             return { Mode::Unusable, parser.errorText() };
         if (parser.isSet(help))
@@ -81,7 +125,38 @@ public:
             return { Mode::Unusable,
                 QStringLiteral("Unexpected argument '%1'.")
                     .arg(parser.positionalArguments().constFirst()) };
+        if (parser.isSet(exportFile))
+            return exportRequest(values);
+        for (const char* name : { "line1", "line2", "range", "scale" })
+            if (values.contains(QLatin1String(name)) || parser.isSet(QLatin1String(name)))
+                return {
+                    Mode::Unusable,
+                    QStringLiteral("'--%1' is used only with '--export'.").arg(QLatin1String(name))
+                };
         return {};
+    }
+
+    Request exportRequest(const QHash<QString, QStringList>& values) const
+    {
+        Request request { Mode::Export, {},
+            { parser.value(exportFile), values.value(QStringLiteral("line1")),
+                values.value(QStringLiteral("line2")), values.value(QStringLiteral("range")), 1 } };
+        const QString suffix = QFileInfo(request.picture.file).suffix().toLower();
+        if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf")
+            return { Mode::Unusable,
+                QStringLiteral("Cannot tell the picture's format from '%1': name it .png, .svg or "
+                               ".pdf.")
+                    .arg(request.picture.file) };
+        if (parser.isSet(scale)) {
+            bool number = false;
+            request.picture.scale = parser.value(scale).toDouble(&number);
+            // Beyond 16 times the panel a PNG would take gigabytes.
+            if (!number || !(request.picture.scale > 0 && request.picture.scale <= 16))
+                return { Mode::Unusable,
+                    QStringLiteral("The scale '%1' is not a number from above 0 to 16.")
+                        .arg(parser.value(scale)) };
+        }
+        return request;
     }
 
     // The parser writes "<executable_name>" when there is no application
@@ -101,6 +176,20 @@ private:
         QStringLiteral("Show this help and exit.") };
     QCommandLineOption version { { QStringLiteral("v"), QStringLiteral("version") },
         QStringLiteral("Show the product name and version and exit.") };
+    QCommandLineOption exportFile { QStringLiteral("export"),
+        QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
+                       ".pdf), without a window."),
+        QStringLiteral("file") };
+    QCommandLineOption line1 { QStringLiteral("line1"),
+        QStringLiteral("Line one's end points for --export, as typed in the window."),
+        QStringLiteral("x1 y1 x2 y2") };
+    QCommandLineOption line2 { QStringLiteral("line2"),
+        QStringLiteral("Line two's end points for --export, as typed in the window."),
+        QStringLiteral("x1 y1 x2 y2") };
+    QCommandLineOption range { QStringLiteral("range"),
+        QStringLiteral("The texts of the two range fields."), QStringLiteral("lower upper") };
+    QCommandLineOption scale { QStringLiteral("scale"),
+        QStringLiteral("Multiply a PNG picture's size in pixels by <n>."), QStringLiteral("n") };
 };
 
 // The version record's four numbers, as the package is versioned: 1.0.0.65.
@@ -131,7 +220,7 @@ void setApplicationNames()
     QCoreApplication::setApplicationVersion(versionNumber());
 }
 
-std::optional<int> runCommandLine(int argc, char* argv[])
+std::optional<int> runCommandLine(int& argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -144,6 +233,8 @@ std::optional<int> runCommandLine(int argc, char* argv[])
     switch (request.mode) {
     case Mode::Window:
         return std::nullopt;
+    case Mode::Export:
+        return exportPicture(argc, argv, request.picture) == 0 ? exitSuccess : exitStopped;
     case Mode::Help:
         write(stdout, options.helpText(program));
         return exitSuccess;
