@@ -1,15 +1,18 @@
 #include "app/command_line.h"
 
+#include "app/answer_key.h"
 #include "trellan_version.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
+#include <utility>
 
 namespace trellan {
 
@@ -21,11 +24,30 @@ constexpr int exitUnusableOptions = 2;
 
 // What a command line asks for. Commands that run without the window join
 // this list with the options that start them.
-enum class Mode { Window, Help, Version, Unusable };
+enum class Mode { Window, Help, Version, Answers, Unusable };
 
 struct Request {
     Mode mode = Mode::Window;
     QString error; // one line, for Mode::Unusable
+    answers::AnswerKeyRequest answers; // for Mode::Answers
+};
+
+Request unusable(const QString& error)
+{
+    return { Mode::Unusable, error, {} };
+}
+
+// A field of the window holds at most this many characters.
+constexpr qsizetype fieldLength = 32767;
+
+// --range takes two values, which QCommandLineParser cannot: they are taken
+// out of the arguments before it parses them, and the option left with an
+// empty value of its own ("--range=") that only says it was given. Values
+// of other options are stepped over, so "--format --range" stays a format.
+struct RangeValues {
+    QStringList arguments; // with the range's values taken out
+    std::optional<std::pair<QString, QString>> range;
+    bool incomplete = false; // fewer than two values followed it
 };
 
 // The options QGuiApplication and QApplication take for themselves. They are
@@ -52,6 +74,36 @@ constexpr QtOption qtOptions[] = {
 
 class Options {
 public:
+    RangeValues takeRange(const QStringList& arguments) const
+    {
+        RangeValues out;
+        for (qsizetype k = 0; k < arguments.size(); ++k) {
+            const QString& a = arguments[k];
+            out.arguments << a;
+            if (k == 0)
+                continue;
+            if (a == u"--") {
+                out.arguments << arguments.mid(k + 1);
+                return out;
+            }
+            const bool longOption = a.startsWith(u'-') && !a.contains(u'=');
+            const QString name = a.mid(a.startsWith(u"--") ? 2 : 1);
+            if (longOption && name == u"range") {
+                if (k + 2 >= arguments.size()) {
+                    out.incomplete = true;
+                    out.arguments << arguments.mid(k + 1);
+                    return out;
+                }
+                out.range = std::pair { arguments[k + 1], arguments[k + 2] };
+                out.arguments.last() = QStringLiteral("--range=");
+                k += 2;
+            } else if (longOption && takesValue(name) && k + 1 < arguments.size()) {
+                out.arguments << arguments[++k];
+            }
+        }
+        return out;
+    }
+
     Options()
     {
         parser.setApplicationDescription(
@@ -60,6 +112,9 @@ public:
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(answers);
+        parser.addOption(format);
+        parser.addOption(range);
         for (const QtOption& qt : qtOptions) {
             QCommandLineOption option(QString::fromLatin1(qt.name));
             if (qt.takesValue)
@@ -71,36 +126,101 @@ public:
 
     Request parse(const QStringList& arguments)
     {
-        if (!parser.parse(arguments))
-            return { Mode::Unusable, parser.errorText() };
+        const RangeValues taken = takeRange(arguments);
+        if (!parser.parse(taken.arguments))
+            return unusable(parser.errorText());
         if (parser.isSet(help))
-            return { Mode::Help, {} };
+            return { Mode::Help, {}, {} };
         if (parser.isSet(version))
-            return { Mode::Version, {} };
+            return { Mode::Version, {}, {} };
+        if (parser.isSet(answers))
+            return answerKey(taken);
+        for (const QCommandLineOption* option : { &format, &range })
+            if (parser.isSet(*option))
+                return unusable(QStringLiteral("--%1 is used only with --answers.")
+                                    .arg(option->names().constFirst()));
         if (!parser.positionalArguments().isEmpty())
-            return { Mode::Unusable,
-                QStringLiteral("Unexpected argument '%1'.")
-                    .arg(parser.positionalArguments().constFirst()) };
+            return unusable(QStringLiteral("Unexpected argument '%1'.")
+                                .arg(parser.positionalArguments().constFirst()));
         return {};
     }
 
     // The parser writes "<executable_name>" when there is no application
-    // object yet, so the usage line is ours.
+    // object yet, so the usage lines are ours.
     QString helpText(const QString& program) const
     {
         QString text = parser.helpText();
-        text.replace(0, text.indexOf(u'\n'), QStringLiteral("Usage: %1 [options]").arg(program));
+        text.replace(0, text.indexOf(u'\n'),
+            QStringLiteral("Usage: %1 [options]\n"
+                           "       %1 --answers [file] [--format csv|jsonl] "
+                           "[--range <lower> <upper>]")
+                .arg(program));
         return text
             + QStringLiteral(
                 "\nQt's own options, such as -platform and -style, are accepted too.\n");
     }
 
 private:
+    bool takesValue(const QString& name) const
+    {
+        if (format.names().contains(name))
+            return true;
+        for (const QtOption& qt : qtOptions)
+            if (qt.takesValue && name == QLatin1StringView(qt.name))
+                return true;
+        return false;
+    }
+
+    Request answerKey(const RangeValues& taken) const
+    {
+        Request request { Mode::Answers, {}, {} };
+        const QStringList files = parser.positionalArguments();
+        if (files.size() > 1)
+            return unusable(QStringLiteral("Unexpected argument '%1': --answers reads one file.")
+                                .arg(files[1]));
+        if (!files.isEmpty())
+            request.answers.file = QFile::encodeName(files.constFirst()).toStdString();
+        if (parser.isSet(format)) {
+            const QString name = parser.value(format);
+            if (name == u"csv")
+                request.answers.format = answers::Format::Csv;
+            else if (name == u"jsonl")
+                request.answers.format = answers::Format::Jsonl;
+            else
+                return unusable(QStringLiteral("Unknown format '%1': use csv or jsonl.").arg(name));
+        }
+        if (taken.incomplete || (parser.isSet(range) && !taken.range))
+            return unusable(QStringLiteral(
+                "--range takes two values, the lowest and the highest: --range -10 10."));
+        if (taken.range) {
+            const auto& [lower, upper] = *taken.range;
+            if (lower.size() > fieldLength || upper.size() > fieldLength)
+                return unusable(QStringLiteral("The range's texts can be at most %1 characters "
+                                               "long, as in the window.")
+                                    .arg(fieldLength));
+            request.answers.lower = lower.toStdString();
+            request.answers.upper = upper.toStdString();
+        }
+        return request;
+    }
+
     QCommandLineParser parser;
     QCommandLineOption help { { QStringLiteral("h"), QStringLiteral("help") },
         QStringLiteral("Show this help and exit.") };
     QCommandLineOption version { { QStringLiteral("v"), QStringLiteral("version") },
         QStringLiteral("Show the product name and version and exit.") };
+    QCommandLineOption answers { QStringLiteral("answers"),
+        QStringLiteral("Write an answer key: read pairs of lines as CSV from the file, or from "
+                       "standard input, and write for each what the window shows after Draw "
+                       "Both Lines and the exact values.") };
+    QCommandLineOption format { QStringLiteral("format"),
+        QStringLiteral("The answer key's form: csv (the default) or jsonl."),
+        QStringLiteral("format") };
+    // Shown as "--range <lower> <upper>"; its two values are taken out
+    // before parsing (takeRange).
+    QCommandLineOption range { QStringLiteral("range"),
+        QStringLiteral("The texts of the two range fields, -10 and 10 unless given."),
+        QStringLiteral("lower> <upper") };
 };
 
 // The version record's four numbers, as the package is versioned: 1.0.0.65.
@@ -152,6 +272,8 @@ std::optional<int> runCommandLine(int argc, char* argv[])
             QStringLiteral("%1 %2\n").arg(
                 QString::fromLatin1(trellan::version::productName), versionNumber()));
         return exitSuccess;
+    case Mode::Answers:
+        return answers::RunAnswerKey(request.answers, program.toStdString());
     case Mode::Unusable:
         write(stderr,
             QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
