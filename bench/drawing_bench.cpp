@@ -1,16 +1,17 @@
-// The graph panel's drawing: the both-lines command, its plot frame and tick
-// marks alone, and the plain-way reference picture on the same ranges.
+// The graph panel's drawing: the both-lines command, the plot frame and tick
+// marks alone on a bare canvas, and the plain-way reference picture on the
+// same ranges.
 #include "bench/drawing_bench.h"
 
 #include "bench/form_bench.h"
-#include "bench/reference_renderer.h"
 #include "core/number_text.h"
 #include "graph/canvas.h"
 #include "graph/graph_panel.h"
-
-#include <QLineEdit>
+#include "graph/plot_frame.h"
+#include "tests/support/reference_renderer.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace bench {
 
@@ -21,6 +22,21 @@ double valOf(const QString& text)
     return core::Val(text.toStdString());
 }
 
+// A canvas of the panel's size, resolution and font, outside any window,
+// that has drawn the range once: as on the panel of a running program, the
+// numbers' glyphs are laid out and their footprints known before the timing.
+std::unique_ptr<graph::Canvas> bareCanvas(const Range& range)
+{
+    const graph::Canvas& panel = SharedForm().p1->canvas();
+    auto canvas = std::make_unique<graph::Canvas>(panel.logicalSize(), panel.devicePixelRatio());
+    canvas->setFont(panel.font());
+    const double L = valOf(range.lower), U = valOf(range.upper);
+    graph::drawFrame(*canvas, L, U);
+    graph::drawTickMarks(*canvas, L, U);
+    canvas->Cls();
+    return canvas;
+}
+
 void BothLines(benchmark::State& state, const Range& range)
 {
     Form1& form = SharedForm();
@@ -29,54 +45,53 @@ void BothLines(benchmark::State& state, const Range& range)
         form.cmd_bothlines_Click();
 }
 
-void DrawFN(benchmark::State& state, const Range& range)
+// The plot frame alone, on a cleared picture.
+void Frame(benchmark::State& state, const Range& range)
 {
-    Form1& form = SharedForm();
-    SetRange(form, range);
+    const auto canvas = bareCanvas(range);
+    const double L = valOf(range.lower), U = valOf(range.upper);
     for (auto _ : state) {
         state.PauseTiming();
-        form.p1->Cls();
+        canvas->Cls();
         state.ResumeTiming();
-        form.DrawFN();
+        graph::drawFrame(*canvas, L, U);
     }
 }
 
 // On the frame just drawn, as the commands call it.
-void DrawTickMarks(benchmark::State& state, const Range& range)
+void TickMarks(benchmark::State& state, const Range& range)
 {
-    Form1& form = SharedForm();
-    SetRange(form, range);
+    const auto canvas = bareCanvas(range);
+    const double L = valOf(range.lower), U = valOf(range.upper);
     for (auto _ : state) {
         state.PauseTiming();
-        form.p1->Cls();
-        form.DrawFN();
+        canvas->Cls();
+        graph::drawFrame(*canvas, L, U);
         state.ResumeTiming();
-        FormBench::DrawTickMarks(form);
+        benchmark::DoNotOptimize(graph::drawTickMarks(*canvas, L, U));
     }
 }
 
 // Cls, frame and ticks: what the reference below draws.
 void FrameAndTicks(benchmark::State& state, const Range& range)
 {
-    Form1& form = SharedForm();
-    SetRange(form, range);
+    const auto canvas = bareCanvas(range);
+    const double L = valOf(range.lower), U = valOf(range.upper);
     for (auto _ : state) {
-        form.p1->Cls();
-        form.DrawFN();
-        FormBench::DrawTickMarks(form);
+        canvas->Cls();
+        graph::drawFrame(*canvas, L, U);
+        benchmark::DoNotOptimize(graph::drawTickMarks(*canvas, L, U));
     }
 }
 
 void Reference(benchmark::State& state, const Range& range)
 {
-    const graph::Canvas& panel = SharedForm().p1->canvas();
-    graph::Canvas canvas(panel.logicalSize(), panel.devicePixelRatio());
-    canvas.setFont(panel.font());
+    const auto canvas = bareCanvas(range);
     const double L = valOf(range.lower), U = valOf(range.upper);
     for (auto _ : state) {
-        canvas.Cls();
-        reference::Frame(canvas, L, U);
-        reference::TickMarks(canvas, L, U);
+        canvas->Cls();
+        reference::Frame(*canvas, L, U);
+        reference::TickMarks(*canvas, L, U);
     }
 }
 
@@ -84,13 +99,11 @@ void Reference(benchmark::State& state, const Range& range)
 // costs the same over what it drew before, so the picture is not cleared.
 void ReferenceTicks(benchmark::State& state, const Range& range)
 {
-    const graph::Canvas& panel = SharedForm().p1->canvas();
-    graph::Canvas canvas(panel.logicalSize(), panel.devicePixelRatio());
-    canvas.setFont(panel.font());
+    const auto canvas = bareCanvas(range);
     const double L = valOf(range.lower), U = valOf(range.upper);
-    reference::Frame(canvas, L, U);
+    reference::Frame(*canvas, L, U);
     for (auto _ : state)
-        reference::TickMarks(canvas, L, U);
+        reference::TickMarks(*canvas, L, U);
 }
 
 // Showing the kept picture: one repaint of the panel.
@@ -110,8 +123,8 @@ void RegisterDrawingBenchmarks()
     using Body = void (*)(benchmark::State&, const Range&);
     const std::pair<const char*, Body> bodies[] = {
         { "BothLines", BothLines },
-        { "DrawFN", DrawFN },
-        { "DrawTickMarks", DrawTickMarks },
+        { "Frame", Frame },
+        { "TickMarks", TickMarks },
         { "FrameAndTicks", FrameAndTicks },
         { "Reference/FrameAndTicks", Reference },
         { "Reference/TickMarks", ReferenceTicks },

@@ -1,19 +1,9 @@
 #include "bench/form_bench.h"
 
-#include "main_window/bad_input.h"
-
 #include <QApplication>
 #include <QLineEdit>
 
 #include <memory>
-
-void FormBench::DrawTickMarks(Form1& form)
-{
-    try {
-        form.DrawTickMarks();
-    } catch (const bad_input::Stop&) {
-    }
-}
 
 namespace bench {
 

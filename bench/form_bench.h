@@ -6,14 +6,6 @@
 
 #include <vector>
 
-// Reaches the main window's private drawing steps for the benchmarks.
-class FormBench {
-public:
-    // DrawTickMarks, with a failing range (a counter overflow) ending it
-    // quietly as the both-lines command would end.
-    static void DrawTickMarks(Form1& form);
-};
-
 namespace bench {
 
 // A plotted range as typed into txmin and txmax, with the name the
@@ -32,7 +24,8 @@ const std::vector<Range>& Ranges();
 const std::vector<Range>& MoreRanges();
 
 // One loaded main window, shown on the offscreen platform, its warnings
-// silenced; shared by the benchmarks and set to the range they need.
+// silenced; shared by the benchmarks of whole window commands and set to the
+// range they need.
 Form1& SharedForm();
 void ReleaseSharedForm(); // before the application ends
 void SetRange(Form1& form, const Range& range);

@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QLine>
 #include <QLineF>
-#include <QList>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -94,8 +93,6 @@ public:
     // falls in; lines whose coordinates share a column are drawn the same.
     double ColumnOf(double x) const;
     double RowOf(double y) const;
-    int deviceWidth() const { return image_.width(); }
-    int deviceHeight() const { return image_.height(); }
 
     // The smallest whole number above `from`, and not above `last`, whose
     // column (or row) differs from that of `from` and can still show: for

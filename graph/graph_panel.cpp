@@ -22,7 +22,7 @@ void GraphPanel::Cls()
 {
     fitCanvas(); // a hidden panel gets no resize event: look before drawing
     canvas_.Cls();
-    update();
+    drawn();
 }
 
 void GraphPanel::Scale(double x1, double y1, double x2, double y2)
@@ -34,27 +34,36 @@ void GraphPanel::Scale(double x1, double y1, double x2, double y2)
 void GraphPanel::Line(double x1, double y1, double x2, double y2, QRgb colour)
 {
     canvas_.Line(x1, y1, x2, y2, colour);
-    update();
+    drawn();
 }
 
-void GraphPanel::DrawWidth(int pixels)
+void GraphPanel::drawFrame(double L, double U)
 {
-    canvas_.DrawWidth(pixels);
+    fitCanvas();
+    graph::drawFrame(canvas_, L, U);
+    drawn();
 }
 
-void GraphPanel::FontName(const QString& family)
+TickStop GraphPanel::drawTickMarks(double L, double U)
 {
-    canvas_.FontName(family);
+    fitCanvas();
+    const TickStop stop = graph::drawTickMarks(canvas_, L, U);
+    drawn();
+    return stop;
 }
 
-void GraphPanel::Print(const QString& text)
+void GraphPanel::drawn()
 {
-    canvas_.Print(text);
+    // One repaint shows everything drawn until it comes.
+    if (repaintAsked_)
+        return;
+    repaintAsked_ = true;
     update();
 }
 
 void GraphPanel::paintEvent(QPaintEvent* event)
 {
+    repaintAsked_ = false;
     if (!qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
         fitCanvas();
     QPainter painter(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/canvas.h"
+#include "graph/plot_frame.h"
 
 #include <QFrame>
 
@@ -8,7 +9,8 @@ namespace graph {
 
 // The graph panel p1: a bordered surface that keeps its drawing in a picture
 // of its own (at the screen's device pixel ratio), shows it whenever it is
-// uncovered, and reports pointer moves in world coordinates.
+// uncovered, and reports pointer moves in world coordinates. Drawing asks for
+// one repaint, however many steps a command draws.
 class GraphPanel : public QFrame {
     Q_OBJECT
 
@@ -19,11 +21,12 @@ public:
     void Cls();
     void Scale(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2, QRgb colour);
-    void DrawWidth(int pixels);
-    void FontName(const QString& family);
-    void Print(const QString& text);
 
-    Canvas& canvas() { return canvas_; }
+    // The plot frame and the tick marks for the range L..U (see plot_frame.h).
+    void drawFrame(double L, double U);
+    TickStop drawTickMarks(double L, double U);
+
+    // The kept picture, for looking at what was drawn.
     const Canvas& canvas() const { return canvas_; }
 
 signals:
@@ -38,8 +41,10 @@ protected:
 
 private:
     void fitCanvas();
+    void drawn();
 
     Canvas canvas_;
+    bool repaintAsked_ = false;
 };
 
 } // namespace graph

@@ -121,13 +121,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class FormBench; // the benchmarks time the private drawing steps
-
     // form1_layout.cpp: creates every control at its place with its text,
     // font, colours, stacking and focus order.
     void createControls();
     void connectHandlers();
 
+    // The tick marks and their numbers for the range fields, on the frame
+    // just drawn; a range that cannot be numbered ends the command with a
+    // warning (bad_input::Stop).
     void DrawTickMarks();
     void centreOnScreen();
     void warn(const QString& text);

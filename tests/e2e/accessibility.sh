@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Starts the real program on its own X server with its own session bus and
 # accessibility bus, then reads and drives it from outside through AT-SPI, as
-# a screen reader would (read_accessibility_tree.py does the reading).
+# a screen reader would (read_accessibility_tree.py does the reading, or the
+# Python script named second, given the arguments after it).
 set -euo pipefail
 
 program=$1
+driver=${2:-read_accessibility_tree.py}
 here=$(dirname "$0")
-work=$(mktemp -d)
+# The scratch folder `work` and start_x; sourced first, as it sets its own
+# exit trap, which the one below replaces.
+source "$here/x_session.sh"
 
 # Ends what this script started, the program first, then the buses, each by
 # its own process id; the bus launcher's own bus goes with it.
@@ -33,7 +37,6 @@ done
 launcher_exe=/usr/libexec/at-spi-bus-launcher
 [[ -x $launcher_exe ]] || { echo "FAIL: $launcher_exe missing (at-spi2-core)"; exit 1; }
 
-source "$here/x_session.sh"
 start_x
 
 # A session bus of our own, and the accessibility bus behind it; nothing of
@@ -65,7 +68,7 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$program" >"$work/log" 2>
 app=$!
 
 status=0
-"$python" "$here/read_accessibility_tree.py" || status=$?
+"$python" "$here/$driver" "${@:3}" || status=$?
 if ! kill -0 "$app" 2>/dev/null; then
     echo "FAIL: the program ended during the test"
     status=1

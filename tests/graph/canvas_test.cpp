@@ -19,6 +19,8 @@ private slots:
     void cornersMapToTheEdgePixels();
     void zeroExtentIsRefusedAndTheOldScaleStays();
     void coordinatesBeyondTheSingleRangeOverflow();
+    void clippedLineOffTheOriginCrossesTheEdgesWhereItShould_data();
+    void clippedLineOffTheOriginCrossesTheEdgesWhereItShould();
     void mirroredScaleFlipsTheDrawing();
     void widthTwoCoversTwoPixels();
     void clsKeepsScaleAndWidth();
@@ -103,6 +105,62 @@ void CanvasTest::coordinatesBeyondTheSingleRangeOverflow()
     canvas.Line(-3e38, -3e38, 3e38, 3e38, qRgb(0, 0, 255));
     for (const QPoint p : { QPoint(0, 0), QPoint(25, 25), QPoint(49, 49) })
         QCOMPARE(QColor(canvas.image().pixel(p)), QColor(0, 0, 255));
+}
+
+void CanvasTest::clippedLineOffTheOriginCrossesTheEdgesWhereItShould_data()
+{
+    QTest::addColumn<QLineF>("segment"); // world
+    QTest::addColumn<QPoint>("enters"); // pixels the line passes through, worked out by hand
+    QTest::addColumn<QPoint>("leaves");
+    // Scale (-10, -10)-(10, 10) on 201 x 201 pixels: pixel = 10 * (world + 10).
+    // y = 5 + x / 20 meets x = -10 at y = 4.5 and x = 10 at y = 5.5.
+    QTest::newRow("both ends beyond the left and right edges")
+        << QLineF(-20, 4, 20, 6) << QPoint(0, 145) << QPoint(200, 155);
+    // x = 5 + y / 20 meets y = -10 at x = 4.5 and y = 10 at x = 5.5.
+    QTest::newRow("both ends beyond the top and bottom edges")
+        << QLineF(4, -20, 6, 20) << QPoint(145, 0) << QPoint(155, 200);
+    // From (0, 5) inside; meets x = 10 at y = 5.5.
+    QTest::newRow("one end inside") << QLineF(0, 5, 40, 7) << QPoint(100, 150) << QPoint(200, 155);
+    // y = -5 - x / 20 meets x = -10 at y = -4.5 and x = 10 at y = -5.5.
+    QTest::newRow("falling, both ends outside")
+        << QLineF(-20, -4, 20, -6) << QPoint(0, 55) << QPoint(200, 45);
+}
+
+// The lines through the origin hide a wrong constant term in the clip; these
+// do not pass through it.
+void CanvasTest::clippedLineOffTheOriginCrossesTheEdgesWhereItShould()
+{
+    QFETCH(QLineF, segment);
+    QFETCH(QPoint, enters);
+    QFETCH(QPoint, leaves);
+    Canvas canvas({ 201, 201 });
+    canvas.Scale(-10, -10, 10, 10);
+    canvas.Line(segment.x1(), segment.y1(), segment.x2(), segment.y2(), qRgb(0, 0, 255));
+    const QImage& image = canvas.image();
+    // The line passes through these pixels, give or take the rounding of a
+    // drawn line to whole pixels.
+    const auto reaches = [&](QPoint p) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.valid(p + QPoint(dx, dy))
+                    && image.pixel(p + QPoint(dx, dy)) == qRgb(0, 0, 255))
+                    return true;
+        return false;
+    };
+    QVERIFY(reaches(enters));
+    QVERIFY(reaches(leaves));
+    // Every pixel drawn lies on the line, to within the rounding of its ends
+    // and of the pixels between.
+    const QLineF pixels((segment.x1() + 10) * 10, (segment.y1() + 10) * 10,
+        (segment.x2() + 10) * 10, (segment.y2() + 10) * 10);
+    const QPointF d = pixels.p2() - pixels.p1();
+    for (int r = 0; r < image.height(); ++r)
+        for (int c = 0; c < image.width(); ++c)
+            if (image.pixel(c, r) == qRgb(0, 0, 255)) {
+                const QPointF v = QPointF(c, r) - pixels.p1();
+                const double off = std::abs(v.x() * d.y() - v.y() * d.x()) / pixels.length();
+                QVERIFY2(off <= 1.5, qPrintable(QStringLiteral("(%1, %2)").arg(c).arg(r)));
+            }
 }
 
 void CanvasTest::mirroredScaleFlipsTheDrawing()
@@ -209,7 +267,7 @@ void CanvasTest::walkVisitsEachDistinctColumnOnce()
     QSet<double> plain;
     for (double i = first; i <= last; i += 1) {
         const double c = canvas.ColumnOf(i);
-        if (c >= -3 && c < canvas.deviceWidth() + 3)
+        if (c >= -3 && c < canvas.image().width() + 3)
             plain.insert(c);
     }
     QSet<double> walked;
@@ -217,7 +275,7 @@ void CanvasTest::walkVisitsEachDistinctColumnOnce()
     for (double i = first; i <= last; ++steps) {
         const double c = canvas.ColumnOf(i);
         QVERIFY2(!walked.contains(c), "a column visited twice");
-        if (c >= -3 && c < canvas.deviceWidth() + 3)
+        if (c >= -3 && c < canvas.image().width() + 3)
             walked.insert(c);
         const auto next = canvas.NextWholeInNewColumn(i, last);
         if (!next)
@@ -226,7 +284,7 @@ void CanvasTest::walkVisitsEachDistinctColumnOnce()
         i = *next;
     }
     QCOMPARE(walked, plain);
-    QVERIFY(steps <= canvas.deviceWidth() + 8);
+    QVERIFY(steps <= canvas.image().width() + 8);
 }
 
 QTEST_MAIN(CanvasTest)

@@ -2,13 +2,13 @@
 // pixel column drawn once, numbers set from glyphs laid out per character,
 // black glyphs over black pixels left out). The pictures must be exactly
 // those of the plain way: a Line and a Print for every whole number.
-#include "bench/reference_renderer.h"
 #include "core/number_text.h"
 #include "graph/canvas.h"
 #include "graph/glyph_table.h"
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
 #include "main_window/form1.h"
+#include "tests/support/reference_renderer.h"
 
 #include <QGlyphRun>
 #include <QLineEdit>
@@ -65,11 +65,6 @@ bool setsFromTable(const graph::Canvas& canvas)
     device.setDotsPerMeterX(canvas.image().dotsPerMeterX());
     device.setDotsPerMeterY(canvas.image().dotsPerMeterY());
     return graph::GlyphTable::Build(canvas.font(), &device, u" -0123456789") != nullptr;
-}
-
-QString tickText(int n)
-{
-    return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n) + QLatin1Char(' ');
 }
 
 } // namespace
@@ -184,7 +179,7 @@ void TicksIdentityTest::printNumberDrawsWhatPrintDraws()
     }
     for (int k = -1500; k <= 1500; k += spread) {
         const double x = k / 150.0 - 0.7, y = (k % 41) / 4.0;
-        const QString text = tickText(k * 7);
+        const QString text = reference::TickText(k * 7);
         plain.Line(x, y, x, y - 0.01, graph::QBColor(12));
         plain.Print(text);
         fast.Line(x, y, x, y - 0.01, graph::QBColor(12));
@@ -208,7 +203,7 @@ void TicksIdentityTest::everyTickTextIsSetAsTheToolkitLaysItOut()
     const auto table = graph::GlyphTable::Build(canvas.font(), &device, u" -0123456789");
     QVERIFY(table); // the panel's face sets these characters pair by pair
     for (int n = -32768; n <= 32768; ++n) {
-        const QString text = tickText(n);
+        const QString text = reference::TickText(n);
         QTextLayout layout(text, canvas.font(), &device);
         layout.beginLayout();
         const QTextLine line = layout.createLine();

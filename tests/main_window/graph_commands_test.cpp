@@ -248,6 +248,21 @@ void GraphCommandsTest::rangeWarnings_data()
         << "10"
         << "The lowest value of the range holds a number too large to work with. Numbers from "
            "-1.79769313486232E+308 to 1.79769313486232E+308 work.";
+    QTest::newRow("lower bound 1E+400")
+        << "1E+400"
+        << "10"
+        << "The lowest value of the range holds a number too large to work with. Numbers from "
+           "-1.79769313486232E+308 to 1.79769313486232E+308 work.";
+    QTest::newRow("upper bound 1E+400")
+        << "-10"
+        << "1E+400"
+        << "The highest value of the range holds a number too large to work with. Numbers from "
+           "-1.79769313486232E+308 to 1.79769313486232E+308 work.";
+    QTest::newRow("both bounds 1E+400: the lowest is read first")
+        << "1E+400"
+        << "1E+400"
+        << "The lowest value of the range holds a number too large to work with. Numbers from "
+           "-1.79769313486232E+308 to 1.79769313486232E+308 work.";
 }
 
 void GraphCommandsTest::rangeWarnings()

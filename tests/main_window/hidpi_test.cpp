@@ -1,6 +1,7 @@
 // The main window on a screen of device pixel ratio 2: the controls keep
-// their logical places, the graph picture is kept at full resolution and the
-// drawn window is crisp, on the offscreen platform.
+// their logical places, the graph picture is kept at full resolution, the
+// drawn window is crisp and the pointer reads where it points, on the
+// offscreen platform.
 
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include <memory>
@@ -65,6 +67,8 @@ private slots:
     void grabbedWindow();
     void panelShowsPictureDevicePixelForDevicePixel();
     void textIsDrawnAtDeviceResolution();
+    void readout_data();
+    void readout();
 
 private:
     QWidget* control(const QString& name) const
@@ -275,6 +279,34 @@ void HiDpiTest::textIsDrawnAtDeviceResolution()
                 ++splitBlocks;
         }
     QVERIFY2(splitBlocks > 20, qPrintable(QString::number(splitBlocks)));
+}
+
+void HiDpiTest::readout_data()
+{
+    QTest::addColumn<QPoint>("logical"); // from the top-left corner of the drawing area
+    QTest::addColumn<QString>("tx");
+    QTest::addColumn<QString>("ty");
+    // The default range -10..10 on 505 x 463 logical pixels, kept as 1010 x 926
+    // device pixels: 1009 / 20 = 50.45 device pixels per unit across, 925 / 20
+    // = 46.25 down. Logical (101, 185) is device (202, 370): x = -10 + 202 /
+    // 50.45 = -5.996, shown as -6; y = -10 + 370 / 46.25 = -2, shown as 2.
+    QTest::newRow("left of the centre, above it") << QPoint(101, 185) << "-6"
+                                                  << "2";
+    // Device (808, 740): x = -10 + 16.016 = 6.016; y = -10 + 16 = 6, shown as -6.
+    QTest::newRow("right of the centre, below it") << QPoint(404, 370) << "6.02"
+                                                   << "-6";
+}
+
+void HiDpiTest::readout()
+{
+    QFETCH(QPoint, logical);
+    QFETCH(QString, tx);
+    QFETCH(QString, ty);
+    // Through the window, as the platform reports a pointer.
+    QTest::mouseMove(form->windowHandle(),
+        form->p1->mapTo(form.get(), form->p1->contentsRect().topLeft() + logical));
+    QCOMPARE(form->tx->text(), tx);
+    QCOMPARE(form->ty->text(), ty);
 }
 
 // The ratio must be in place before the application starts.

@@ -1,13 +1,10 @@
-#include "bench/reference_renderer.h"
+#include "tests/support/reference_renderer.h"
 
 #include "core/checked.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "graph/canvas.h"
 #include "graph/qb_color.h"
-#include "graph/tick_text.h"
-
-#include <QString>
 
 #include <cstdint>
 #include <stdexcept>
@@ -16,9 +13,28 @@ namespace reference {
 
 using graph::QBColor;
 
+namespace {
+
+// A drawing step whose failure is skipped.
+template <typename Step> void skipping(Step&& step)
+{
+    try {
+        step();
+    } catch (const core::ArithmeticError&) {
+    }
+}
+
+} // namespace
+
+QString TickText(int n)
+{
+    const QString digits = QString::number(n < 0 ? -qint64(n) : qint64(n));
+    return (n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits + QStringLiteral(" ");
+}
+
 void Frame(graph::Canvas& canvas, double L, double U, double maxGridLines)
 {
-    core::SkipOnFailure([&] { canvas.Scale(L, L, U, U); });
+    skipping([&] { canvas.Scale(L, L, U, U); });
     canvas.DrawWidth(1);
     const double first = core::Int(L), last = core::Int(U);
     // With a bound beyond the single range every grid line overflows and is
@@ -27,12 +43,12 @@ void Frame(graph::Canvas& canvas, double L, double U, double maxGridLines)
     if (drawable && last - first + 1 > maxGridLines)
         throw std::length_error("too many grid lines for the plain loop");
     for (double i = first; drawable && i <= last; i += 1)
-        core::SkipOnFailure([&] { canvas.Line(i, L, i, U, QBColor(5)); });
+        skipping([&] { canvas.Line(i, L, i, U, QBColor(5)); });
     for (double j = first; drawable && j <= last; j += 1)
-        core::SkipOnFailure([&] { canvas.Line(L, j, U, j, QBColor(8)); });
+        skipping([&] { canvas.Line(L, j, U, j, QBColor(8)); });
     canvas.DrawWidth(2);
-    core::SkipOnFailure([&] { canvas.Line(L, 0, U, 0, QBColor(12)); });
-    core::SkipOnFailure([&] { canvas.Line(0, L, 0, U, QBColor(12)); });
+    skipping([&] { canvas.Line(L, 0, U, 0, QBColor(12)); });
+    skipping([&] { canvas.Line(0, L, 0, U, QBColor(12)); });
     canvas.FontName(QStringLiteral("Arial Narrow"));
 }
 
@@ -44,13 +60,13 @@ bool TickMarks(graph::Canvas& canvas, double L, double U)
         const std::int16_t last = core::ToInteger16(core::Int(U));
         for (int i = first; i <= last; ++i) {
             canvas.Line(i, 0.2, i, -0.2, QBColor(12));
-            canvas.Print(graph::TickText(i));
+            canvas.Print(TickText(i));
         }
         if (last == INT16_MAX)
             return false; // the counter cannot step past it
         for (int j = first; j <= last; ++j) {
             canvas.Line(-0.2, j, 0.2, j, QBColor(12));
-            canvas.Print(graph::TickText(-j));
+            canvas.Print(TickText(-j));
         }
         return true;
     } catch (const core::ArithmeticError&) {

@@ -2,7 +2,10 @@
 
 #include "core/line.h"
 
+#include <QString>
+
 #include <optional>
+#include <utility>
 
 namespace graph {
 class Canvas;
@@ -13,9 +16,14 @@ class Canvas;
 // number for every whole number on each axis, each through the canvas's
 // ordinary Line and Print. It follows the same steps, in the same order and
 // with the same failures, as the main window's plot frame, tick marks and
-// line drawing; the benchmarks time it beside them and the pixel tests
-// compare their pictures with it.
+// line drawing, but shares none of their code above the canvas; the
+// benchmarks time it beside them and the pixel tests compare their pictures
+// with it.
 namespace reference {
+
+// A whole number as the panel prints it: the place of the sign (a blank for
+// zero and above, else the minus sign), the digits, and one blank behind.
+QString TickText(int n);
 
 // The plot frame for the range L..U: scale, grid, axes, font. Failing steps
 // are skipped. A range with more than `maxGridLines` whole numbers that can

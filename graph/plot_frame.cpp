@@ -1,0 +1,121 @@
+#include "graph/plot_frame.h"
+
+#include "core/checked.h"
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "graph/canvas.h"
+#include "graph/qb_color.h"
+#include "graph/tick_text.h"
+
+#include <QLine>
+
+#include <cstdint>
+#include <optional>
+
+namespace graph {
+
+namespace {
+
+bool setScale(Canvas& canvas, double L, double U)
+{
+    try {
+        canvas.Scale(L, L, U, U);
+        return true;
+    } catch (const core::Overflow&) {
+        return false; // zero extent, or a corner beyond the single range
+    }
+}
+
+struct Stroke {
+    double x1, y1, x2, y2;
+};
+
+// The ticks k = first .. last, each followed by its number. A tick on the
+// same pixels as the next one is painted over by it, with only its own
+// number drawn in between: of such a run only the last tick needs drawing.
+// Every number is drawn, in order.
+template <typename StrokeOf, typename NumberOf>
+void drawTicks(Canvas& canvas, int first, int last, StrokeOf strokeOf, NumberOf numberOf)
+{
+    std::optional<QLine> next;
+    for (int k = first; k <= last; ++k) {
+        const Stroke s = strokeOf(k);
+        const std::optional<QLine> pixels
+            = k == first ? canvas.SegmentPixels(s.x1, s.y1, s.x2, s.y2) : next;
+        if (k < last) {
+            const Stroke t = strokeOf(k + 1);
+            next = canvas.SegmentPixels(t.x1, t.y1, t.x2, t.y2);
+        }
+        if (k < last && next == pixels)
+            canvas.SkipLine(s.x1, s.y1, s.x2, s.y2);
+        else
+            canvas.Line(s.x1, s.y1, s.x2, s.y2, QBColor(12));
+        canvas.PrintNumber(TickText(numberOf(k)));
+    }
+}
+
+} // namespace
+
+void drawFrame(Canvas& canvas, double L, double U)
+{
+    setScale(canvas, L, U); // a refused scale leaves the old one
+    canvas.DrawWidth(1);
+    // Every line of the frame has a bound among its coordinates: with one
+    // beyond the single range none can be drawn.
+    const bool drawable = core::FitsSingle(L) && core::FitsSingle(U);
+    // A grid line at every whole number from Int(L) to Int(U). Lines that
+    // fall on the same pixel column (or row) are the same pixels, so each is
+    // drawn once.
+    const double first = core::Int(L), last = core::Int(U);
+    for (double i = first; drawable && i <= last;) {
+        canvas.Line(i, L, i, U, QBColor(5));
+        const auto next = canvas.NextWholeInNewColumn(i, last);
+        if (!next)
+            break;
+        i = *next;
+    }
+    for (double j = first; drawable && j <= last;) {
+        canvas.Line(L, j, U, j, QBColor(8));
+        const auto next = canvas.NextWholeInNewRow(j, last);
+        if (!next)
+            break;
+        j = *next;
+    }
+    canvas.DrawWidth(2);
+    if (drawable) {
+        canvas.Line(L, 0, U, 0, QBColor(12));
+        canvas.Line(0, L, 0, U, QBColor(12));
+    }
+    canvas.FontName(QStringLiteral("Arial Narrow"));
+}
+
+TickStop drawTickMarks(Canvas& canvas, double L, double U)
+{
+    if (!setScale(canvas, L, U))
+        return TickStop::ScaleRefused;
+    std::int16_t first = 0, last = 0;
+    try {
+        first = core::ToInteger16(core::Int(L));
+        last = core::ToInteger16(core::Int(U));
+    } catch (const core::Overflow&) {
+        return TickStop::CounterOverflow;
+    }
+    drawTicks(
+        canvas, first, last,
+        [](int i) {
+            return Stroke { double(i), 0.2, double(i), -0.2 };
+        },
+        [](int i) { return i; });
+    // The 16-bit counter cannot step past its largest value.
+    if (last == INT16_MAX)
+        return TickStop::CounterAtLimit;
+    drawTicks(
+        canvas, first, last,
+        [](int j) {
+            return Stroke { -0.2, double(j), 0.2, double(j) };
+        },
+        [](int j) { return -j; }); // panel row j is the user's y = -j
+    return TickStop::Done;
+}
+
+} // namespace graph
