@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +18,10 @@ struct Crossing;
 struct FieldWrite;
 struct TypedFields;
 } // namespace core
+
+namespace exact_texts {
+struct Answers;
+}
 
 namespace graph {
 class GraphPanel;
@@ -100,6 +105,7 @@ public:
     QPushButton* cmd_quit = nullptr;
     // Other
     QLabel* lblCredits = nullptr;
+    QAbstractButton* exactLink = nullptr; // opens the Exact values window
     Shape* Shape1 = nullptr;
     Shape* Shape2 = nullptr;
 
@@ -115,6 +121,7 @@ public slots:
     void Check1_Click();
     void cmd_quit_Click();
     void lblCredits_Click();
+    void exactLink_Click();
     void p1_MouseMove(float X, float Y);
 
 protected:
@@ -141,8 +148,10 @@ private:
     void runDrawLine(int line);
     void zoom(double step);
     core::TypedFields typedFields() const;
-    void showOutcome(const core::CommandResult& result);
-    void write(const core::FieldWrite& write, const core::CommandResult& result);
+    void showOutcome(const core::TypedFields& typed, const core::CommandResult& result);
+    // Writes one result, from its start, with its exact value as tooltip.
+    void write(const core::FieldWrite& write, const core::CommandResult& result,
+        const exact_texts::Answers& exact);
     // Shows the crossing on lblAns: its colour, its weight, its caption.
     void FindIntersection(const core::Crossing& crossing);
 };

@@ -6,7 +6,9 @@
 #include "graph/qb_color.h"
 #include "main_window/bad_input.h"
 #include "main_window/command_step.h"
+#include "main_window/exact_texts.h"
 #include "main_window/form1.h"
+#include "main_window/result_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +43,12 @@ QString boxText(const std::string& report)
     return out;
 }
 
+// An emptied field has no value to give.
+QString exactTip(const core::FieldWrite& w, const exact_texts::Answers& exact)
+{
+    return w.text.empty() ? QString() : exact_texts::Tooltip(w.field, exact);
+}
+
 } // namespace
 
 core::TypedFields Form1::typedFields() const
@@ -51,15 +59,17 @@ core::TypedFields Form1::typedFields() const
 
 void Form1::runDrawLine(int line)
 {
-    showOutcome(core::DrawLine(typedFields(), line));
+    const core::TypedFields typed = typedFields();
+    showOutcome(typed, core::DrawLine(typed, line));
 }
 
 void Form1::runBothLines()
 {
-    showOutcome(core::BothLines(typedFields(), PlaceResults));
+    const core::TypedFields typed = typedFields();
+    showOutcome(typed, core::BothLines(typed, PlaceResults));
 }
 
-void Form1::showOutcome(const core::CommandResult& result)
+void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResult& result)
 {
     p1->Cls();
     DrawFN();
@@ -80,8 +90,9 @@ void Form1::showOutcome(const core::CommandResult& result)
                     core::Problem::EndPointsBeyondDrawing, s.line });
             });
     }
+    const exact_texts::Answers exact = exact_texts::AnswersFor(typed);
     for (const core::FieldWrite& w : result.writes)
-        write(w, result);
+        write(w, result, exact);
     if (result.report) {
         // At the insertion point, over any selection; the insertion point
         // ends just behind the report.
@@ -93,7 +104,8 @@ void Form1::showOutcome(const core::CommandResult& result)
         throw bad_input::Stop { bad_input::Warning(*result.stop) };
 }
 
-void Form1::write(const core::FieldWrite& w, const core::CommandResult& result)
+void Form1::write(
+    const core::FieldWrite& w, const core::CommandResult& result, const exact_texts::Answers& exact)
 {
     using enum core::ResultField;
     QLineEdit* field = nullptr;
@@ -135,9 +147,10 @@ void Form1::write(const core::FieldWrite& w, const core::CommandResult& result)
             FindIntersection(*result.crossing);
         else
             lblAns->setText(QString::fromStdString(w.text));
+        result_box::Describe(lblAns, exactTip(w, exact));
         return;
     }
-    field->setText(QString::fromStdString(w.text));
+    result_box::Show(field, QString::fromStdString(w.text), exactTip(w, exact));
 }
 
 void Form1::FindIntersection(const core::Crossing& crossing)

@@ -1,6 +1,7 @@
 #include "graph/graph_panel.h"
 #include "main_window/fonts.h"
 #include "main_window/form1.h"
+#include "main_window/link_button.h"
 #include "main_window/picture_button.h"
 #include "main_window/shape.h"
 #include "main_window/start_up_texts.h"
@@ -194,6 +195,17 @@ void Form1::createControls()
         fromTwips(15840, 120, 960, 225), credits, windowBlue);
     paint(lblCredits, QPalette::WindowText, creditsBlue);
     lblCredits->setCursor(Qt::PointingHandCursor);
+    // Beside it and looking like it, the way to the exact values.
+    exactLink
+        = place(new LinkButton(QStringLiteral("Exact values ..."), lblCredits->parentWidget()),
+            "exactLink", fromTwips(14400, 120, 1200, 225));
+    exactLink->setFont(credits);
+    exactLink->setAutoFillBackground(true);
+    paint(exactLink, QPalette::Window, windowBlue);
+    paint(exactLink, QPalette::WindowText, creditsBlue);
+    exactLink->setAccessibleName(QStringLiteral("Exact values"));
+    exactLink->setAccessibleDescription(
+        QStringLiteral("Opens a window with both lines and their crossing as exact fractions"));
 
     // The outline around the equations area: it draws over the labels and
     // lets the pointer through to what lies beneath.
@@ -308,7 +320,7 @@ void Form1::createControls()
     const std::initializer_list<QWidget*> focusOrder { p1, t1, t2, cmd_bothlines, t3, t4, Command1,
         Command2, txmin, txmax, ty, tx, t1_b, t2_b, t3_b, t4_b, draw_line2, draw_line1, txt_slope1,
         txt_slope2, txt_yint1, txt_yint2, txt_eqn1, txt_eqn2, cmd_quit, txt_results, Check1,
-        txt_l1xint, txt_l2xint, txt_l1yint, txt_l2yint };
+        txt_l1xint, txt_l2xint, txt_l1yint, txt_l2yint, exactLink };
     QWidget* previous = nullptr;
     for (QWidget* next : focusOrder) {
         if (previous)
