@@ -1,10 +1,14 @@
 // The answer key: 100,000 generated rows of ordinary school input, answered
 // as JSON Lines and as CSV through the whole command (CSV read by libcsv,
 // each row answered and written as it completes), and one row's parts on
-// their own. Registered as the program starts, so the benchmark's main need
-// not name them.
+// their own. Then what the Exact values window does on every keystroke:
+// its text worked out, and shown. Registered as the program starts, so the
+// benchmark's main need not name them.
 #include "app/answer_key.h"
 #include "app/answer_rows.h"
+#include "main_window/exact_texts.h"
+
+#include <QTextBrowser>
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -89,6 +93,26 @@ void csvRecord(benchmark::State& state)
         benchmark::DoNotOptimize(answers::CsvAnswer(a));
 }
 
+const core::TypedFields closeSlopes { { "0", "0", "1", "0.1" },
+    { "0", "1", "1", "1.1000000000000001" }, "-10", "10" };
+
+void exactPageText(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exact_texts::Html(closeSlopes));
+}
+
+// The text worked out and laid out in the window's text browser.
+void exactPageShown(benchmark::State& state)
+{
+    QTextBrowser page;
+    page.resize(480, 440);
+    for (auto _ : state) {
+        page.setHtml(exact_texts::Html(closeSlopes));
+        benchmark::DoNotOptimize(page.document()->size());
+    }
+}
+
 const bool registered = [] {
     benchmark::RegisterBenchmark("AnswerKey/Jsonl/100000_rows", answerKey, answers::Format::Jsonl)
         ->Unit(benchmark::kMillisecond)
@@ -100,6 +124,10 @@ const bool registered = [] {
     benchmark::RegisterBenchmark("AnswerKey/Row/window_and_exact", wholeRow);
     benchmark::RegisterBenchmark("AnswerKey/Row/json_line", jsonLine);
     benchmark::RegisterBenchmark("AnswerKey/Row/csv_record", csvRecord);
+    benchmark::RegisterBenchmark("ExactWindow/keystroke/text", exactPageText)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("ExactWindow/keystroke/text_shown", exactPageShown)
+        ->Unit(benchmark::kMicrosecond);
     return true;
 }();
 
