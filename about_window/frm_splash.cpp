@@ -1,6 +1,8 @@
 #include "about_window/frm_splash.h"
 
 #include "about_window/about_texts.h"
+#include "look/colours.h"
+#include "look/twips.h"
 
 #include <QCloseEvent>
 #include <QColor>
@@ -19,17 +21,12 @@
 
 namespace {
 
+using look::fromTwips;
+
 QPointer<frmSplash> openWindow;
 
-// Layout positions are given in twips: 15 to a pixel at 96 dots per inch.
-constexpr int twipsPerPixel = 15;
-
-constexpr QRect fromTwips(int left, int top, int width, int height)
-{
-    return { left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
-        height / twipsPerPixel };
-}
-
+// The classic face names; the program maps them onto installed faces at
+// start (look::installFontSubstitutions).
 QFont face(const char* family, qreal points, bool bold)
 {
     QFont font(QString::fromLatin1(family));
@@ -65,9 +62,6 @@ void fitLinesToHeight(QLabel* label)
                        .arg(lines.join(QStringLiteral("<br>"))));
 }
 
-const QColor background(192, 192, 255);
-const QColor buttonFace(128, 128, 255);
-
 } // namespace
 
 frmSplash::frmSplash()
@@ -80,13 +74,13 @@ frmSplash::frmSplash()
     setAccessibleDescription(tr("Title, version, credits and planned features of Trellan"));
     setFixedSize(clientWidth + 2 * borderWidth, clientHeight + 2 * borderWidth);
 
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    m_client->setGeometry(borderWidth, borderWidth, clientWidth, clientHeight);
-    QPalette palette = m_client->palette();
-    palette.setColor(QPalette::Window, background);
-    m_client->setPalette(palette);
-    m_client->setAutoFillBackground(true);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setGeometry(borderWidth, borderWidth, clientWidth, clientHeight);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, look::panelLilac);
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
 
     createLabels();
     createCloseButton();
@@ -109,7 +103,7 @@ void frmSplash::createLabels()
     } };
 
     for (const LabelLayout& layout : labels) {
-        auto* label = new QLabel(layout.text, m_client);
+        auto* label = new QLabel(layout.text, client_);
         label->setObjectName(QString::fromLatin1(layout.name));
         label->setGeometry(layout.geometry);
         label->setFont(layout.font);
@@ -130,27 +124,23 @@ void frmSplash::createLabels()
 
 void frmSplash::createCloseButton()
 {
-    m_cmdclose = new QPushButton(tr("Close"), m_client);
-    m_cmdclose->setObjectName(QStringLiteral("cmdclose"));
-    m_cmdclose->setGeometry(fromTwips(4800, 1920, 1335, 495));
-    m_cmdclose->setFont(face("MS Sans Serif", 8.25, false));
+    cmdclose_ = new QPushButton(tr("Close"), client_);
+    cmdclose_->setObjectName(QStringLiteral("cmdclose"));
+    cmdclose_->setGeometry(fromTwips(4800, 1920, 1335, 495));
+    cmdclose_->setFont(face("MS Sans Serif", 8.25, false));
     // A flat face of the button's own colour with a raised edge, the same on
     // every style.
-    m_cmdclose->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: rgb(128, 128, 255); color: black;"
-                       " border: 2px outset rgb(128, 128, 255); }"
+    cmdclose_->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %1; }"
                        "QPushButton:pressed { border-style: inset; }"
-                       "QPushButton:focus { outline: 1px dotted black; }"));
-    QPalette palette = m_cmdclose->palette();
-    palette.setColor(QPalette::Button, buttonFace);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    m_cmdclose->setPalette(palette);
-    m_cmdclose->setAccessibleDescription(tr("Closes the About window"));
-    m_cmdclose->setFocusPolicy(Qt::StrongFocus);
+                       "QPushButton:focus { outline: 1px dotted black; }")
+            .arg(look::windowBlue.name()));
+    cmdclose_->setAccessibleDescription(tr("Closes the About window"));
+    cmdclose_->setFocusPolicy(Qt::StrongFocus);
     // Enter presses the focused button, as well as the space bar.
-    m_cmdclose->setAutoDefault(true);
-    m_cmdclose->setFocus();
-    connect(m_cmdclose, &QPushButton::clicked, this, &frmSplash::cmdclose_Click);
+    cmdclose_->setAutoDefault(true);
+    cmdclose_->setFocus();
+    connect(cmdclose_, &QPushButton::clicked, this, &frmSplash::cmdclose_Click);
 }
 
 frmSplash* frmSplash::Open()

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QLabel;
 class QPushButton;
 
 // The About window: a small panel without a title bar showing the program's
@@ -30,7 +29,7 @@ public:
     static frmSplash* instance();
 
     // The area inside the border that holds the controls.
-    QWidget* clientArea() const { return m_client; }
+    QWidget* clientArea() const { return client_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +43,6 @@ private:
     void centreOnScreen();
     void cmdclose_Click();
 
-    QWidget* m_client = nullptr;
-    QPushButton* m_cmdclose = nullptr;
+    QWidget* client_ = nullptr;
+    QPushButton* cmdclose_ = nullptr;
 };

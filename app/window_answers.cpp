@@ -23,7 +23,7 @@ const Fields& startUpFields()
 {
     static const Fields fields = [] {
         Fields f;
-        applyWrites(f, core::BothLines(startUpTexts, false));
+        applyWrites(f, core::BothLines(startUpTexts, false, core::Verticals::Answered));
         return f;
     }();
     return fields;
@@ -33,11 +33,16 @@ const Fields& startUpFields()
 
 WindowTexts FreshWindowAnswer(const core::TypedFields& typed)
 {
-    const core::CommandResult result = core::BothLines(typed, true);
+    const core::CommandResult result = core::BothLines(typed, true, core::Verticals::Answered);
     WindowTexts shown { startUpFields(), std::nullopt, result.report.value_or(std::string()) };
     applyWrites(shown.fields, result);
-    if (result.stop)
+    if (result.stop) {
+        // A command run by a button empties the fields it did not reach, so
+        // that none shows an answer to earlier input.
+        for (const core::ResultField field : result.unreached)
+            shown.fields[static_cast<std::size_t>(field)].clear();
         shown.warning = bad_input::Warning(*result.stop).toStdString();
+    }
     return shown;
 }
 

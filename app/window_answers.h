@@ -21,8 +21,8 @@ struct WindowTexts {
 
 // What a freshly started window shows once its end-point and range fields
 // hold `typed`, the report box is ticked and Draw Both Lines is clicked.
-// The window's own command chain works it out; a field the command did not
-// reach keeps the text the start-up gave it.
+// The window's own command chain works it out; a command that stops
+// leaves the fields it did not reach empty.
 WindowTexts FreshWindowAnswer(const core::TypedFields& typed);
 
 } // namespace answers

@@ -4,6 +4,7 @@
 #include "bench/drawing_bench.h"
 #include "bench/form_bench.h"
 #include "bench/window_bench.h"
+#include "look/fonts.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    look::installFontSubstitutions(); // the faces as the program maps them
 
     std::vector<char*> args(argv, argv + argc);
     const auto given = [&](const char* flag) {

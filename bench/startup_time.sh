@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
-# Times the real program from its start until its main window is on screen,
-# on an X server of its own (Xvfb), several times over, and prints the median;
-# then the median resident memory once it has settled.
+# Times the real program from its start until its main window's first frame
+# is on screen, on an X server of its own (Xvfb), beside a bare Qt window of
+# the same size with as many controls and a painted picture of the graph's
+# size in the graph's place (bench/bare_window.cpp). Both are built first,
+# then started by turns, so both see the same machine; prints each one's
+# median, the ratio of the two, and the program's median resident memory
+# once it has settled.
 #
-#   bench/startup_time.sh [program] [runs]     (default: build/release/trellan 10)
+#   bench/startup_time.sh [build dir] [runs]     (default: build/release 10)
 #
-# The window is built, laid out and drawn (both lines, grid, ticks) before it
-# is shown, so it is first mapped with the whole picture ready: the time to a
-# viewable window is the time to the first frame, give or take the one
-# repaint that follows the mapping. The first run's screenshot is checked for
-# the drawn axes, so a window that shows up empty does not pass for a start.
-# The window is looked for in a tight loop: `xdotool search --sync` only looks
-# every half second.
+# bench/first_frame.cpp starts each program and watches it from outside: the
+# time to the first frame is the time until the axes' light red shows in a
+# band across the graph (the main window draws both lines, grid and ticks
+# before it is shown, so its first frame is the whole picture). The time
+# until the window was viewable is printed too.
 set -euo pipefail
 
-program=${1:-build/release/trellan}
+build=${1:-build/release}
 runs=${2:-10}
-title="Quarnby's Trellan"
-[[ -x $program ]] || { echo "no program at $program (build it first)" >&2; exit 1; }
+cmake --build "$build" --target trellan trellan_bare_window trellan_first_frame >/dev/null
+program=$build/trellan
+bare=$build/bench/trellan_bare_window
+first_frame=$build/bench/trellan_first_frame
+# Rows 80 to 119 of the graph's picture: the vertical axis crosses them in
+# both windows.
+band=16,80,509,40
 
 app=
 source "$(dirname "$0")/../tests/e2e/x_session.sh" # work, the X server, cleanup
@@ -25,44 +32,35 @@ start_x
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# Light red (the axes and ticks) in a screenshot of the window: the frame
-# has been painted.
-painted() {
-    local shot=$work/shot.png
-    import -window "$1" "$shot" 2>/dev/null || return 1
-    convert "$shot" -fill black +opaque '#ff0000' -fill white -opaque '#ff0000' \
-        -format '%[fx:int(mean * w * h)]' info: | awk '{ exit !($1 > 200) }'
+# start <name> <executable> <window title>: one start; appends the times to
+# $work/<name>.viewable and $work/<name>.painted and the resident memory to
+# $work/<name>.rss.
+start() {
+    local name=$1 executable=$2 title=$3 viewable painted
+    read -r app viewable painted < <("$first_frame" "$title" "$band" "$work/log" "$executable") \
+        || { echo "$name: no first frame" >&2; cat "$work/log" >&2; exit 1; }
+    echo "$viewable" >>"$work/$name.viewable"
+    echo "$painted" >>"$work/$name.painted"
+    sleep 0.5 # settled: caches filled
+    awk '/^VmRSS:/ { print $2 }' "/proc/$app/status" >>"$work/$name.rss"
+    kill "$app"
+    while kill -0 "$app" 2>/dev/null; do sleep 0.01; done
+    app=
 }
 
-: >"$work/ms"
-: >"$work/rss"
-for run in $(seq "$runs"); do
-    start=$(date +%s%N)
-    "$program" >"$work/log" 2>&1 &
-    app=$!
-    window=
-    until [[ -n $window ]]; do
-        window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1 || true)
-        if [[ -z $window ]]; then
-            kill -0 "$app" 2>/dev/null || { echo "the program ended:" >&2; cat "$work/log" >&2; exit 1; }
-            (($(date +%s%N) - start < 10000000000)) || { echo "no window within 10 s" >&2; exit 1; }
-            sleep 0.002
-        fi
-    done
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }' >>"$work/ms"
-    sleep 0.5 # settled: first paint done, caches filled
-    if ((run == 1)); then
-        painted "$window" || { echo "the window shows no drawn axes" >&2; exit 1; }
-    fi
-    awk '/^VmRSS:/ { print $2 }' "/proc/$app/status" >>"$work/rss"
-    kill "$app"
-    wait "$app" 2>/dev/null || true
-    app=
-    # The next start looks for a new window, not this one on its way out.
-    while xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.01; done
+for _ in $(seq "$runs"); do
+    start program "$program" "Quarnby's Trellan"
+    start bare "$bare" "Bare window"
 done
 
-echo "start to viewable window, ms (each run): $(paste -sd ' ' "$work/ms")"
-echo "start to viewable window, median: $(median <"$work/ms") ms over $runs runs"
-echo "resident memory after start-up, median: $(median <"$work/rss" | awk '{ printf "%.1f", $1 / 1024 }') MB"
+for name in program bare; do
+    echo "$name, start to first frame, ms (each run): $(paste -sd ' ' "$work/$name.painted")"
+done
+for name in program bare; do
+    echo "$name, start to viewable window, median: $(median <"$work/$name.viewable") ms"
+done
+program_ms=$(median <"$work/program.painted")
+bare_ms=$(median <"$work/bare.painted")
+echo "start to first frame, median of $runs: program $program_ms ms, bare window $bare_ms ms"
+awk -v p="$program_ms" -v b="$bare_ms" 'BEGIN { printf "ratio program / bare window: %.2fx\n", p / b }'
+echo "program's resident memory after start-up, median: $(median <"$work/program.rss" | awk '{ printf "%.1f", $1 / 1024 }') MB"

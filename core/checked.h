@@ -20,13 +20,4 @@ float ToSingle(double x);
 // Whether x narrows to a single without overflowing.
 bool FitsSingle(double x);
 
-// Runs one step of a command whose failing steps are skipped silently.
-template <typename Step> void SkipOnFailure(Step&& step)
-{
-    try {
-        step();
-    } catch (const ArithmeticError&) {
-    }
-}
-
 } // namespace core

@@ -5,6 +5,20 @@
 
 namespace core {
 
+namespace {
+
+Crossing point(double X, float Y)
+{
+    std::string caption = "(";
+    caption += NumberToText(X);
+    caption += ",  ";
+    caption += NumberToText(Y);
+    caption += ')';
+    return { CrossingKind::Point, caption };
+}
+
+} // namespace
+
 Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::string_view yint1,
     std::string_view yint2)
 {
@@ -21,12 +35,21 @@ Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::str
 
     const double X = Divide(Subtract(b2, b1), Subtract(m1, m2));
     const float Y = ToSingle(Add(Multiply(m1, X), b1));
-    std::string caption = "(";
-    caption += NumberToText(X);
-    caption += ",  ";
-    caption += NumberToText(Y);
-    caption += ')';
-    return { CrossingKind::Point, caption };
+    return point(X, Y);
+}
+
+Crossing CrossingWithVertical(double c, std::string_view slope, std::string_view yint)
+{
+    const double m = TextToNumber(slope);
+    const double b = TextToNumber(yint);
+    return point(c, ToSingle(Add(Multiply(m, c), b)));
+}
+
+Crossing CrossingOfVerticals(double c1, double c2)
+{
+    if (c1 == c2)
+        return { CrossingKind::Same, std::string(SameLineCaption) };
+    return { CrossingKind::Parallel, std::string(ParallelCaption) };
 }
 
 } // namespace core

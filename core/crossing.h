@@ -24,4 +24,15 @@ inline constexpr std::string_view SameLineCaption = "Same line. Infinite solutio
 Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::string_view yint1,
     std::string_view yint2);
 
+// Where the vertical line x = c meets y = m x + b, m and b read back from
+// the texts of that line's slope and y-intercept: X is c, and Y is m * c + b
+// worked out in double and narrowed to a single. The caption is "(X,  Y)"
+// as for any crossing point. Raises core::Overflow when Y lies beyond the
+// single range.
+Crossing CrossingWithVertical(double c, std::string_view slope, std::string_view yint);
+
+// Two vertical lines x = c1 and x = c2: the same line when c1 = c2, else
+// parallel.
+Crossing CrossingOfVerticals(double c1, double c2);
+
 } // namespace core

@@ -1,5 +1,7 @@
 #include "core/exact_number.h"
 
+#include "core/number_text.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
@@ -7,43 +9,6 @@
 namespace core::exact {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Walks a text with its blanks left out, as Val does.
-class BlankSkipper {
-public:
-    explicit BlankSkipper(std::string_view text)
-        : text_(text)
-    {
-        skip();
-    }
-
-    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
-    void advance()
-    {
-        ++pos_;
-        skip();
-    }
-
-private:
-    void skip()
-    {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
-            ++pos_;
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
 
 // A typed number as sign, significant digits and the place of the last one:
 // the value is digits x 10^lastPlace.
@@ -54,63 +19,29 @@ struct Spelled {
     bool tooLong = false; // more significant digits than the limits allow
 };
 
-Spelled scan(std::string_view text)
+// The number Val reads, as its significant digits. Its exponent is capped
+// far enough out that a capped one still puts the number beyond the limits.
+Spelled spell(std::string_view text)
 {
-    // Any exponent this far out puts the number beyond the limits, however
-    // many digits stand before it; capping it keeps the count from wrapping.
-    const long long exponentCap
-        = static_cast<long long>(text.size()) + MaxIntegerDigits + MaxFractionDigits + 2;
-    // No number within the limits has more significant digits than this, so
-    // a longer paste is not kept.
-    constexpr long long mostDigits = MaxIntegerDigits + MaxFractionDigits;
+    // No number within the limits has more significant digits than this.
+    constexpr std::size_t mostDigits = MaxIntegerDigits + MaxFractionDigits;
 
+    const TypedNumber n = ReadTypedNumber(text);
     Spelled s;
-    BlankSkipper in(text);
-    if (in.peek() == '+' || in.peek() == '-') {
-        s.negative = in.peek() == '-';
-        in.advance();
+    s.negative = n.negative;
+    const std::string all = n.whole + n.fraction;
+    const std::size_t first = all.find_first_not_of('0');
+    if (first == std::string::npos)
+        return s;
+    const std::size_t last = all.find_last_not_of('0');
+    const std::size_t significant = last - first + 1;
+    if (significant > mostDigits) {
+        s.tooLong = true;
+        return s;
     }
-    long long fractionDigits = 0;
-    long long zerosAfter = 0; // zeros after the last non-zero digit kept
-    for (bool fraction = false;; in.advance()) {
-        const char c = in.peek();
-        if (c == '.' && !fraction) {
-            fraction = true;
-            continue;
-        }
-        if (!isDigit(c))
-            break;
-        if (fraction)
-            ++fractionDigits;
-        if (c == '0') {
-            if (!s.digits.empty())
-                ++zerosAfter;
-        } else if (static_cast<long long>(s.digits.size()) + zerosAfter >= mostDigits) {
-            s.tooLong = true;
-        } else {
-            s.digits.append(static_cast<std::size_t>(zerosAfter), '0');
-            s.digits += c;
-            zerosAfter = 0;
-        }
-    }
-
-    long long exponent = 0;
-    if (in.peek() == 'E' || in.peek() == 'e') {
-        in.advance();
-        bool negativeExponent = false;
-        if (in.peek() == '+' || in.peek() == '-') {
-            negativeExponent = in.peek() == '-';
-            in.advance();
-        }
-        // An "E" without digits is not part of the number, and adds nothing.
-        while (isDigit(in.peek())) {
-            exponent = std::min(exponentCap, exponent * 10 + (in.peek() - '0'));
-            in.advance();
-        }
-        if (negativeExponent)
-            exponent = -exponent;
-    }
-    s.lastPlace = exponent - fractionDigits + zerosAfter;
+    s.digits = all.substr(first, significant);
+    const auto zerosAfter = static_cast<long long>(all.size() - 1 - last);
+    s.lastPlace = n.exponent - static_cast<long long>(n.fraction.size()) + zerosAfter;
     return s;
 }
 
@@ -118,7 +49,7 @@ Spelled scan(std::string_view text)
 
 std::optional<mpq_class> Read(std::string_view text)
 {
-    const Spelled s = scan(text);
+    const Spelled s = spell(text);
     if (s.tooLong)
         return std::nullopt;
     if (s.digits.empty())

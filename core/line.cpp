@@ -54,4 +54,14 @@ std::string XInterceptFromSlope(std::string_view S, const EndPoints& p)
     return NumberToText(Divide(n, m));
 }
 
+std::string VerticalInterceptText(double c)
+{
+    return c == 0 ? "all" : "none";
+}
+
+std::string VerticalEquationText(double c)
+{
+    return " X = " + NumberToText(c);
+}
+
 } // namespace core

@@ -33,4 +33,15 @@ std::string XInterceptFromIntercept(std::string_view YA, const EndPoints& p);
 // over the slope computed afresh from the end points.
 std::string XInterceptFromSlope(std::string_view S, const EndPoints& p);
 
+// A vertical line, X1 = X2 with end points that differ, is the line x = c
+// with c = X1. It has no slope; it meets the y-axis nowhere, or everywhere
+// when it is the y-axis itself; it meets the x-axis at c.
+inline constexpr std::string_view UndefinedSlope = "undefined";
+
+// "none", or "all" when c is 0.
+std::string VerticalInterceptText(double c);
+
+// " X = c".
+std::string VerticalEquationText(double c);
+
 } // namespace core

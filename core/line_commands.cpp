@@ -53,11 +53,20 @@ Step lineStep(int line, Step one, Step two)
     return line == 1 ? one : two;
 }
 
+// Once the slope step has let the line through, X1 = X2 means end points
+// that differ: the line x = X1.
+bool vertical(const EndPoints& p)
+{
+    return p.X1 == p.X2;
+}
+
 class Chain {
 public:
-    Chain(const TypedFields& typed, std::span<const ResultField> order)
+    Chain(const TypedFields& typed, std::span<const ResultField> order,
+        Verticals verticals = Verticals::Answered)
         : typed_(typed)
         , order_(order)
+        , verticals_(verticals)
     {
     }
 
@@ -107,31 +116,37 @@ public:
                     s.coordinate = static_cast<Coordinate>(k);
                     return s;
                 });
-        for (const double x : v)
-            if (!FitsSingle(x))
-                throw Stopped { stopAt(step, Problem::EndPointsBeyondDrawing, line) };
+        for (std::size_t k = 0; k < 4; ++k)
+            if (!FitsSingle(v[k])) {
+                CommandStop s = stopAt(step, Problem::EndPointsBeyondDrawing, line);
+                s.coordinate = static_cast<Coordinate>(k);
+                throw Stopped { s };
+            }
         const EndPoints p { v[0], v[1], v[2], v[3] };
         result_.segments.push_back({ line, p });
         return p;
     }
 
+    // A vertical line has no slope; two end points at one place make no
+    // line at all.
     std::string slope(int line, const EndPoints& p)
     {
+        const Step step = lineStep(line, Step::Slope1, Step::Slope2);
+        if (vertical(p)) {
+            if (p.Y1 == p.Y2)
+                throw Stopped { stopAt(step, Problem::SinglePoint, line) };
+            if (verticals_ == Verticals::Stop)
+                throw Stopped { stopAt(step, Problem::VerticalLine, line) };
+            return std::string(UndefinedSlope);
+        }
         return attempt([&] { return SlopeText(p); },
-            [&] {
-                const Step step = lineStep(line, Step::Slope1, Step::Slope2);
-                if (p.X1 != p.X2)
-                    return stopAt(step, Problem::SlopeTooLarge, line);
-                if (p.Y1 == p.Y2)
-                    return stopAt(step, Problem::SinglePoint, line);
-                CommandStop s = stopAt(step, Problem::VerticalLine, line);
-                s.x = p.X1;
-                return s;
-            });
+            [&] { return stopAt(step, Problem::SlopeTooLarge, line); });
     }
 
     std::string intercept(int line, const std::string& slope, const EndPoints& p)
     {
+        if (vertical(p))
+            return VerticalInterceptText(p.X1);
         return attempt([&] { return InterceptText(slope, p.X2, p.Y2); },
             [&] {
                 return stopAt(lineStep(line, Step::YIntercept1, Step::YIntercept2),
@@ -139,10 +154,17 @@ public:
             });
     }
 
+    static std::string equation(const std::string& slope, const std::string& b, const EndPoints& p)
+    {
+        return vertical(p) ? VerticalEquationText(p.X1) : EquationText(slope, b);
+    }
+
     // Line one's crossing is worked out from its y-axis crossing text, line
     // two's from its slope text.
     std::string xAxis(int line, const std::string& from, const EndPoints& p)
     {
+        if (vertical(p))
+            return NumberToText(p.X1);
         try {
             return line == 1 ? XInterceptFromIntercept(from, p) : XInterceptFromSlope(from, p);
         } catch (const ArithmeticError&) {
@@ -154,10 +176,21 @@ public:
         }
     }
 
-    void crossing(
-        const std::string& s1, const std::string& s2, const std::string& b1, const std::string& b2)
+    // A vertical line meets the other line where that line's equation,
+    // read back from its slope and y-intercept texts, gives its y.
+    void crossing(const EndPoints& p1, const EndPoints& p2, const std::string& s1,
+        const std::string& s2, const std::string& b1, const std::string& b2)
     {
-        result_.crossing = attempt([&] { return FindCrossing(s1, s2, b1, b2); },
+        result_.crossing = attempt(
+            [&] {
+                if (vertical(p1) && vertical(p2))
+                    return CrossingOfVerticals(p1.X1, p2.X1);
+                if (vertical(p1))
+                    return CrossingWithVertical(p1.X1, s2, b2);
+                if (vertical(p2))
+                    return CrossingWithVertical(p2.X1, s1, b1);
+                return FindCrossing(s1, s2, b1, b2);
+            },
             [] { return stopAt(Step::Crossing, Problem::CrossingTooLarge); });
         write(Answer, result_.crossing->caption);
     }
@@ -185,6 +218,7 @@ public:
 private:
     const TypedFields& typed_;
     std::span<const ResultField> order_;
+    Verticals verticals_;
     CommandResult result_;
 };
 
@@ -219,9 +253,9 @@ std::string_view FieldName(ResultField field)
     return {};
 }
 
-CommandResult BothLines(const TypedFields& typed, bool report)
+CommandResult BothLines(const TypedFields& typed, bool report, Verticals verticals)
 {
-    Chain chain(typed, bothLinesOrder);
+    Chain chain(typed, bothLinesOrder, verticals);
     return chain.run([&] {
         chain.ticks();
         const EndPoints p1 = chain.segment(1);
@@ -234,10 +268,10 @@ CommandResult BothLines(const TypedFields& typed, bool report)
         chain.write(Slope2, s2);
         const std::string b2 = chain.intercept(2, s2, p2);
         chain.write(YIntercept2, b2);
-        chain.crossing(s1, s2, b1, b2);
-        const std::string e1 = EquationText(s1, b1);
+        chain.crossing(p1, p2, s1, s2, b1, b2);
+        const std::string e1 = Chain::equation(s1, b1, p1);
         chain.write(Equation1, e1);
-        const std::string e2 = EquationText(s2, b2);
+        const std::string e2 = Chain::equation(s2, b2, p2);
         chain.write(Equation2, e2);
         // The y-axis crossings are the y-intercepts worked out once more.
         const std::string y1 = chain.intercept(1, s1, p1);
@@ -269,7 +303,7 @@ CommandResult DrawLine(const TypedFields& typed, int line)
                 ? std::array { Slope2, YIntercept2, Answer, Equation2, XAxis2, YAxis2 }
                 : std::array { Slope1, YIntercept1, Answer, Equation1, XAxis1, YAxis1 })
             chain.write(field, "");
-        chain.write(first ? Equation1 : Equation2, EquationText(s, b));
+        chain.write(first ? Equation1 : Equation2, Chain::equation(s, b, p));
         const std::string y = chain.intercept(line, s, p);
         chain.write(first ? YAxis1 : YAxis2, y);
         chain.write(first ? XAxis1 : XAxis2, chain.xAxis(line, first ? y : s, p));

@@ -75,7 +75,7 @@ enum class Problem {
     EndPointTooLarge, // an end point beyond the double range
     EndPointsBeyondDrawing, // an end point beyond the single range
     SinglePoint, // both end points the same: no line
-    VerticalLine, // X1 = X2: no slope
+    VerticalLine, // X1 = X2, where vertical lines are not answered: no slope
     SlopeTooLarge, // a slope beyond the double range
     YInterceptTooLarge,
     CrossingTooLarge, // X beyond the double range or Y beyond the single range
@@ -86,9 +86,9 @@ struct CommandStop {
     Step step;
     Problem problem;
     int line = 0; // 1 or 2 for a problem of one line, else 0
-    Coordinate coordinate = Coordinate::X1; // EndPointTooLarge: which one
+    // EndPointTooLarge, EndPointsBeyondDrawing: the first such end point
+    Coordinate coordinate = Coordinate::X1;
     double lower = 0, upper = 0; // the range as read, once both bounds are
-    double x = 0; // VerticalLine: the x of every point of the line
 };
 
 // A segment to draw, in the user's plane (y grows up).
@@ -100,20 +100,35 @@ struct Segment {
 struct CommandResult {
     std::vector<Segment> segments; // in drawing order, those the command reached
     std::vector<FieldWrite> writes; // in the order the steps write them
-    std::vector<ResultField> unreached; // fields it would still have written
+    // The fields a stopped command would still have written, in its order.
+    // Run by a button or at start-up, it empties them, so that no field
+    // shows an answer to earlier input; the zoom's redraw keeps them.
+    std::vector<ResultField> unreached;
     std::optional<Crossing> crossing; // when the crossing step ran
     std::optional<std::string> report; // when asked for and the command completed
     std::optional<CommandStop> stop; // where and why it stopped, if it did
 };
 
+// What a command does with a vertical line x = c (X1 = X2, end points that
+// differ). Answered, it goes through the same steps: slope "undefined",
+// y-intercept and y-axis crossing "none" ("all" when c is 0), equation
+// " X = c", x-axis crossing c. It crosses a line that is not vertical at
+// (c, y), y worked out on that other line; two vertical lines are the same
+// line or parallel. The zoom's redraw keeps the designed failing step
+// instead: the slope of a vertical line divides by zero, and the command
+// stops there.
+enum class Verticals { Answered, Stop };
+
 // The both-lines command: frame and ticks, both segments, then slope and
 // y-intercept of each line, the crossing, both equations, both y-axis and
 // both x-axis crossings; the report last when `report` is set.
-CommandResult BothLines(const TypedFields& typed, bool report);
+CommandResult BothLines(
+    const TypedFields& typed, bool report, Verticals verticals = Verticals::Answered);
 
 // The draw-line command of line 1 or 2: frame and ticks, its segment, its
 // slope and y-intercept, then the other line's fields and the crossing label
-// emptied, then its equation, y-axis and x-axis crossings.
+// emptied, then its equation, y-axis and x-axis crossings. A vertical line is
+// answered.
 CommandResult DrawLine(const TypedFields& typed, int line);
 
 } // namespace core

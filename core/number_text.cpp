@@ -3,6 +3,7 @@
 #include "core/checked.h"
 #include "core/errors.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -36,13 +37,12 @@ public:
     char peek() const { return atEnd() ? '\0' : text_[pos_]; }
     void advance()
     {
-        ++pos_;
+        lastRead_ = ++pos_;
         skip();
     }
 
-    // Where the reader stands, to come back to after a look ahead.
-    std::size_t mark() const { return pos_; }
-    void reset(std::size_t mark) { pos_ = mark; }
+    // Just behind the last character read, the blanks after it left out.
+    std::size_t lastRead() const { return lastRead_; }
 
 private:
     void skip()
@@ -53,107 +53,96 @@ private:
 
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t lastRead_ = 0;
 };
 
-// The decimal parts of a typed number, with the exponent's magnitude capped:
-// anything beyond the cap is far outside the double range either way.
-struct Decimal {
-    bool negative = false;
-    std::string digits; // mantissa digits, leading zeros dropped
-    long long pointAt = 0; // decimal exponent of the digit after the last
-    long long exponent = 0; // the written exponent
-};
+} // namespace
 
-constexpr long long exponentCap = 100000000;
-
-Decimal scan(std::string_view text)
+TypedNumber ReadTypedNumber(std::string_view text)
 {
-    Decimal d;
+    const long long cap = ExponentCap + static_cast<long long>(text.size());
+    TypedNumber n;
     BlankSkipper in(text);
     if (in.peek() == '+' || in.peek() == '-') {
-        d.negative = in.peek() == '-';
+        n.negative = in.peek() == '-';
         in.advance();
     }
-    bool anyDigit = false;
-    long long integerDigits = 0;
     while (isDigit(in.peek())) {
-        anyDigit = true;
-        if (!d.digits.empty() || in.peek() != '0') {
-            d.digits += in.peek();
-            ++integerDigits;
-        }
+        n.whole += in.peek();
         in.advance();
     }
-    long long fractionDigits = 0;
     if (in.peek() == '.') {
         in.advance();
         while (isDigit(in.peek())) {
-            anyDigit = true;
-            ++fractionDigits;
-            if (!d.digits.empty() || in.peek() != '0')
-                d.digits += in.peek();
+            n.fraction += in.peek();
             in.advance();
         }
     }
-    if (!anyDigit)
-        return Decimal { d.negative, {}, 0, 0 };
-    // Digits kept = integerDigits + (fraction digits after the leading zeros);
-    // the last kept digit sits at 10^-fractionDigits.
-    d.pointAt = -fractionDigits;
+    if (!n.hasDigits())
+        return n;
+    n.end = in.lastRead();
 
     if (in.peek() == 'E' || in.peek() == 'e') {
-        const std::size_t beforeE = in.mark();
         in.advance();
         bool negativeExponent = false;
         if (in.peek() == '+' || in.peek() == '-') {
             negativeExponent = in.peek() == '-';
             in.advance();
         }
+        // An "E" without digits is not part of the number.
         if (isDigit(in.peek())) {
             long long e = 0;
             while (isDigit(in.peek())) {
-                e = std::min(exponentCap, e * 10 + (in.peek() - '0'));
+                e = std::min(cap, e * 10 + (in.peek() - '0'));
                 in.advance();
             }
-            d.exponent = negativeExponent ? -e : e;
-        } else {
-            in.reset(beforeE); // an "E" without digits is not part of the number
+            n.exponent = negativeExponent ? -e : e;
+            n.end = in.lastRead();
         }
     }
-    return d;
+    return n;
 }
 
-} // namespace
+bool ReadsInFull(std::string_view text)
+{
+    const TypedNumber n = ReadTypedNumber(text);
+    return n.hasDigits()
+        && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(n.end), text.end(), isBlank);
+}
 
 double Val(std::string_view text)
 {
-    const Decimal d = scan(text);
-    if (d.digits.empty())
-        return d.negative ? -0.0 : 0.0;
+    const TypedNumber n = ReadTypedNumber(text);
+    std::string digits = n.whole + n.fraction;
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.empty())
+        return n.negative ? -0.0 : 0.0;
+    // The last digit stands at 10^pointAt.
+    const long long pointAt = -static_cast<long long>(n.fraction.size());
 
     // Decimal exponent of the leading digit: tells a number too large for a
     // double from one too small, and keeps from_chars away from exponents it
     // cannot hold.
-    const long long lead = d.pointAt + static_cast<long long>(d.digits.size()) - 1 + d.exponent;
+    const long long lead = pointAt + static_cast<long long>(digits.size()) - 1 + n.exponent;
     if (lead > 400)
         throw Overflow();
     if (lead < -400)
-        return d.negative ? -0.0 : 0.0;
+        return n.negative ? -0.0 : 0.0;
 
     std::string normal;
-    normal.reserve(d.digits.size() + 24);
-    if (d.negative)
+    normal.reserve(digits.size() + 24);
+    if (n.negative)
         normal += '-';
-    normal += d.digits;
+    normal += digits;
     normal += 'e';
-    normal += std::to_string(d.pointAt + d.exponent);
+    normal += std::to_string(pointAt + n.exponent);
 
     double value = 0.0;
     const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (lead > 0)
             throw Overflow();
-        return d.negative ? -0.0 : 0.0;
+        return n.negative ? -0.0 : 0.0;
     }
     if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value))
         throw Overflow();

@@ -14,6 +14,31 @@ namespace core {
 // fails, with core::Overflow; one too small to represent reads as zero.
 double Val(std::string_view text);
 
+// The leading number of a typed text, part by part, as Val reads it: the one
+// reading of typed numbers, shared by everything that reads them.
+struct TypedNumber {
+    bool negative = false; // a "-" stood first (with or without digits after it)
+    std::string whole; // the digits before the "."
+    std::string fraction; // the digits after it
+    // The written exponent, 0 without one. Its magnitude is capped at
+    // ExponentCap plus the length of the text: with an exponent that far out
+    // the number lies far beyond any range the program works in, however
+    // many digits stand before it.
+    long long exponent = 0;
+    // Just behind the number's last character in the text; 0 when the text
+    // holds no number (no digit before any "E").
+    std::size_t end = 0;
+
+    bool hasDigits() const { return !whole.empty() || !fraction.empty(); }
+};
+inline constexpr long long ExponentCap = 100000000;
+
+TypedNumber ReadTypedNumber(std::string_view text);
+
+// Whether Val reads all of a text: it holds a number and, blanks aside,
+// nothing else. "1,5", "3e", "abc" and "" are not read in full.
+bool ReadsInFull(std::string_view text);
+
 // The one way a number is written: 15 significant digits for a double, 7 for
 // a single, fixed-point for moderate exponents and "1.5E+20" style otherwise,
 // never a "-0", always "." as the separator, whatever the user's locale.

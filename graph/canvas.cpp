@@ -108,8 +108,9 @@ void Canvas::Resize(QSize logicalSize, qreal dpr)
     image_.setDotsPerMeterY(dotsPerMeter);
     image_.fill(background_);
     // What was drawn stays in view, stretched to the new size, until the
-    // next drawing command draws it anew.
-    if (!old.isNull()) {
+    // next drawing command draws it anew. A blank picture stretched is the
+    // fill already there.
+    if (!old.isNull() && !blank_) {
         QPainter p(&image_);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRectF(image_.rect()), old);
@@ -121,6 +122,7 @@ void Canvas::Cls()
 {
     endPainting();
     image_.fill(background_);
+    blank_ = true;
     ++paintCount_;
 }
 
@@ -150,6 +152,7 @@ int Canvas::devicePenWidth() const
 
 QPainter& Canvas::painter() const
 {
+    blank_ = false; // whoever asks for the painter draws
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -260,10 +263,19 @@ void Canvas::forgetNumbers()
     drawWaitingNumbers(); // in the font they were set in
     numbers_.reset();
     numbersTried_ = false;
+    plainNumbers_ = 0;
 }
 
 void Canvas::PrintNumber(const QString& text)
 {
+    // Setting up the glyph table costs about as much as printing a few
+    // hundred numbers the plain way, so the first ones in a font are printed
+    // that way: the default range's 42 tick numbers never need the table.
+    if (plainNumbers_ < plainNumbersFirst) {
+        ++plainNumbers_;
+        Print(text);
+        return;
+    }
     if (!numbersTried_) {
         numbersTried_ = true;
         numbers_ = std::make_unique<NumberPrinter>(font_, image_);

@@ -135,12 +135,15 @@ private:
     QFont font_;
     QPointF current_; // world
     mutable std::unique_ptr<QPainter> painter_;
+    mutable bool blank_ = true; // nothing drawn since made or cleared
 
     // PrintNumber's glyphs for the current font and resolution, made when
     // first needed; and a count of everything else drawn, which tells it
     // when the picture has changed under its glyphs.
     mutable std::unique_ptr<NumberPrinter> numbers_;
     bool numbersTried_ = false;
+    static constexpr int plainNumbersFirst = 256;
+    int plainNumbers_ = 0; // printed the plain way in this font and resolution
     int textAscent_ = 0, textHeight_ = 0;
     quint64 paintCount_ = 0;
 };

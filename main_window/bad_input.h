@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace core {
 struct CommandStop;
 }
@@ -23,5 +25,11 @@ QString FieldTooLarge(const QString& fieldDescription);
 QString RangeTooWide(double lower, double upper);
 QString RangeEmpty(double bound);
 QString RangeBeyondDrawing();
+
+// How a typed end point or range bound was read, when not all of it was:
+// "Read as 1: only the number at the start counts" for "1,5", "Read as 0:
+// there is no number here" for "abc" or an empty field. Nothing when the
+// whole text is a number (blanks aside), or one too large to read.
+std::optional<QString> HowRead(const QString& typed);
 
 } // namespace bad_input

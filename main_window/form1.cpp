@@ -4,7 +4,6 @@
 #include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
 #include "main_window/exact_window.h"
-#include "main_window/fonts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,7 +17,6 @@
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
-    installFontSubstitutions();
     createControls();
     connectHandlers();
     setWindowIcon(trellanIcon());

@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace core {
+enum class ResultField;
 struct CommandResult;
 struct Crossing;
 struct FieldWrite;
@@ -144,14 +145,24 @@ private:
     // the core work out its chain of steps, then draws and writes what the
     // chain reached, in its order. A command that stops throws
     // bad_input::Stop after that; the handlers decide whether to warn.
-    void runBothLines();
+    // Who runs a command. Run by a button or at start-up it answers a
+    // vertical line, and a stop empties the result fields it had not
+    // reached, so that none shows an answer to earlier input. The zoom's
+    // redraw keeps the designed rule: a vertical line is a failing step, and
+    // at a failing step the fields keep what they held.
+    enum class RunBy { User, Zoom };
+    void runBothLines(RunBy by);
     void runDrawLine(int line);
     void zoom(double step);
     core::TypedFields typedFields() const;
-    void showOutcome(const core::TypedFields& typed, const core::CommandResult& result);
+    // Marks the typed fields a command reads (line 1, line 2, or 0 for both
+    // lines) whose texts were not all read as their numbers.
+    void showHowRead(int line);
+    void showOutcome(const core::TypedFields& typed, const core::CommandResult& result, RunBy by);
     // Writes one result, from its start, with its exact value as tooltip.
     void write(const core::FieldWrite& write, const core::CommandResult& result,
         const exact_texts::Answers& exact);
+    void empty(core::ResultField field);
     // Shows the crossing on lblAns: its colour, its weight, its caption.
     void FindIntersection(const core::Crossing& crossing);
 };

@@ -1,6 +1,7 @@
 // The line commands of the main window: draw one line, draw both lines with
 // their crossing point and report. The core works out what they write; the
 // window draws and shows it.
+#include "core/checked.h"
 #include "core/line_commands.h"
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
@@ -8,12 +9,15 @@
 #include "main_window/command_step.h"
 #include "main_window/exact_texts.h"
 #include "main_window/form1.h"
+#include "main_window/read_mark.h"
 #include "main_window/result_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+
+#include <vector>
 
 namespace {
 
@@ -59,25 +63,53 @@ core::TypedFields Form1::typedFields() const
 
 void Form1::runDrawLine(int line)
 {
+    showHowRead(line);
     const core::TypedFields typed = typedFields();
-    showOutcome(typed, core::DrawLine(typed, line));
+    showOutcome(typed, core::DrawLine(typed, line), RunBy::User);
 }
 
-void Form1::runBothLines()
+void Form1::runBothLines(RunBy by)
 {
+    showHowRead(0);
     const core::TypedFields typed = typedFields();
-    showOutcome(typed, core::BothLines(typed, PlaceResults));
+    showOutcome(typed,
+        core::BothLines(typed, PlaceResults,
+            by == RunBy::Zoom ? core::Verticals::Stop : core::Verticals::Answered),
+        by);
 }
 
-void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResult& result)
+void Form1::showHowRead(int line)
 {
+    std::vector<QLineEdit*> read = { txmin, txmax };
+    if (line != 2)
+        read.insert(read.end(), { t1, t2, t3, t4 });
+    if (line != 1)
+        read.insert(read.end(), { t1_b, t2_b, t3_b, t4_b });
+    for (QLineEdit* field : read)
+        read_mark::showHowRead(field);
+}
+
+void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResult& result, RunBy by)
+{
+    // The warning that ends the command at `why`, the first `written` of the
+    // chain's writes done; run by the user, the fields it did not write are
+    // emptied first.
+    const auto warning = [&](const core::CommandStop& why, std::size_t written) {
+        if (by == RunBy::User) {
+            for (std::size_t k = written; k < result.writes.size(); ++k)
+                empty(result.writes[k].field);
+            for (const core::ResultField field : result.unreached)
+                empty(field);
+        }
+        return bad_input::Warning(why);
+    };
     p1->Cls();
     DrawFN();
     if (result.stop && result.stop->step == core::Step::Ticks) {
         // The tick marks run into the range problem the chain found, after
         // drawing what they can; it is told once, in the chain's words.
         command_step::skipOnFailure([this] { DrawTickMarks(); });
-        throw bad_input::Stop { bad_input::Warning(*result.stop) };
+        throw bad_input::Stop { warning(*result.stop, 0) };
     }
     DrawTickMarks();
     // The panel's y grows downwards: a user's point (x, y) is drawn at (x, -y).
@@ -86,8 +118,15 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
         command_step::stopOnFailure(
             [&] { p1->Line(p.X1, -p.Y1, p.X2, -p.Y2, graph::QBColor(s.line == 1 ? 3 : 2)); },
             [&] {
-                return bad_input::Warning({ s.line == 1 ? core::Step::Line1 : core::Step::Line2,
-                    core::Problem::EndPointsBeyondDrawing, s.line });
+                // The chain lets through only end points the panel can draw.
+                const double v[] = { p.X1, p.Y1, p.X2, p.Y2 };
+                int k = 0;
+                while (k < 3 && core::FitsSingle(v[k]))
+                    ++k;
+                core::CommandStop why { s.line == 1 ? core::Step::Line1 : core::Step::Line2,
+                    core::Problem::EndPointsBeyondDrawing, s.line };
+                why.coordinate = static_cast<core::Coordinate>(k);
+                return warning(why, 0);
             });
     }
     const exact_texts::Answers exact = exact_texts::AnswersFor(typed);
@@ -101,7 +140,13 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
         txt_results->setTextCursor(cursor);
     }
     if (result.stop)
-        throw bad_input::Stop { bad_input::Warning(*result.stop) };
+        throw bad_input::Stop { warning(*result.stop, result.writes.size()) };
+}
+
+void Form1::empty(core::ResultField field)
+{
+    // With no crossing to show, the label is emptied like any field.
+    write({ field, std::string() }, core::CommandResult {}, exact_texts::Answers {});
 }
 
 void Form1::write(
@@ -167,7 +212,8 @@ void Form1::FindIntersection(const core::Crossing& crossing)
 
 void Form1::cmd_bothlines_Click()
 {
-    command_step::runCommand([this] { runBothLines(); }, [this](const QString& w) { warn(w); });
+    command_step::runCommand(
+        [this] { runBothLines(RunBy::User); }, [this](const QString& w) { warn(w); });
 }
 
 void Form1::draw_line1_Click()

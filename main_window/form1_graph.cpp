@@ -23,8 +23,8 @@ double valOf(const QLineEdit* field)
 void Form1::DrawFN()
 {
     double L = 0, U = 0; // a bound that cannot be read counts as 0
-    core::SkipOnFailure([&] { L = valOf(txmin); });
-    core::SkipOnFailure([&] { U = valOf(txmax); });
+    command_step::skipOnFailure([&] { L = valOf(txmin); });
+    command_step::skipOnFailure([&] { U = valOf(txmax); });
     p1->drawFrame(L, U);
 }
 
@@ -107,6 +107,6 @@ void Form1::zoom(double step)
     // word; afterwards reports are on exactly when the check box shows its
     // tick.
     PlaceResults = false;
-    command_step::skipOnFailure([this] { runBothLines(); });
+    command_step::skipOnFailure([this] { runBothLines(RunBy::Zoom); });
     PlaceResults = Check1->checkState() != Qt::Unchecked;
 }

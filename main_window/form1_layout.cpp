@@ -1,5 +1,7 @@
 #include "graph/graph_panel.h"
-#include "main_window/fonts.h"
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/twips.h"
 #include "main_window/form1.h"
 #include "main_window/link_button.h"
 #include "main_window/picture_button.h"
@@ -13,11 +15,10 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 
-#include <cmath>
 #include <initializer_list>
 
 // The window's layout is absolute: every control sits where the design puts
-// it, measured in twips (15 to a pixel at 96 dots per inch), and keeps its
+// it, measured in twips (look/twips.h), and keeps its
 // place when the window is resized. Widgets stack in the order they are
 // created, so the creation order below is also the stacking order: the
 // filled panel first, then the labels, then the outline over them, then
@@ -25,23 +26,15 @@
 
 namespace {
 
-const QColor windowBlue(128, 128, 255);
-const QColor panelLilac(192, 192, 255);
+using look::fromTwips;
+using look::panelLilac;
+using look::windowBlue;
+
 const QColor creditsBlue(0, 0, 255);
-
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-QRect fromTwips(int left, int top, int width, int height)
-{
-    return { pixels(left), pixels(top), pixels(width), pixels(height) };
-}
 
 QFont face(const char* family, qreal points, bool bold = false)
 {
-    return windowFont(QString::fromLatin1(family), points, bold);
+    return look::windowFont(QString::fromLatin1(family), points, bold);
 }
 
 QFont comic(qreal points)

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "look/fonts.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
         return *status;
 
     QApplication app(argc, argv);
+    look::installFontSubstitutions();
     Form1 window;
     window.show();
     return app.exec();

@@ -1,17 +1,17 @@
 #include "main_window/picture_button.h"
 
-#include "main_window/button_picture.h"
+#include "main_window/button_face.h"
 
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
 
-PictureButton::PictureButton(const QStringList& words, QSize pictureSize, const QColor& face,
+PictureButton::PictureButton(const QStringList& words, QSize pictureSize, const QColor& faceColour,
     const QColor& background, QWidget* parent)
     : QPushButton(parent)
     , words_(words)
     , pictureSize_(pictureSize)
-    , face_(face)
+    , faceColour_(faceColour)
 {
     setAccessibleName(words.join(QLatin1Char(' ')));
     QPalette colours = palette();
@@ -23,15 +23,16 @@ PictureButton::PictureButton(const QStringList& words, QSize pictureSize, const 
 void PictureButton::setLetterSpacing(qreal pixels)
 {
     letterSpacing_ = pixels;
-    cached_ = QPixmap();
+    cachedPicture_ = QPixmap();
     update();
 }
 
 QPixmap PictureButton::picture(qreal devicePixelRatio) const
 {
-    if (cached_.isNull() || cached_.devicePixelRatio() != devicePixelRatio)
-        cached_ = buttonPicture(words_, pictureSize_, face_, letterSpacing_, devicePixelRatio);
-    return cached_;
+    if (cachedPicture_.isNull() || cachedPicture_.devicePixelRatio() != devicePixelRatio)
+        cachedPicture_
+            = paintButtonFace(words_, pictureSize_, faceColour_, letterSpacing_, devicePixelRatio);
+    return cachedPicture_;
 }
 
 void PictureButton::paintEvent(QPaintEvent*)

@@ -6,15 +6,15 @@
 #include <QSize>
 #include <QStringList>
 
-// A push button that shows a picture instead of a caption: it fills its
-// background colour (the palette's Button role) and draws the picture
-// centred on it, cut at its edges where the picture is larger than the
+// A push button that shows a picture of its face (see paintButtonFace)
+// instead of a caption: it fills its background colour (the palette's Button
+// role) and draws the picture centred on it, cut at its edges where the picture is larger than the
 // button. The words of the picture become the button's accessible name.
 class PictureButton : public QPushButton {
     Q_OBJECT
 
 public:
-    PictureButton(const QStringList& words, QSize pictureSize, const QColor& face,
+    PictureButton(const QStringList& words, QSize pictureSize, const QColor& faceColour,
         const QColor& background, QWidget* parent = nullptr);
 
     // Pixels added between the letters of the words.
@@ -29,7 +29,7 @@ protected:
 private:
     QStringList words_;
     QSize pictureSize_;
-    QColor face_;
+    QColor faceColour_;
     qreal letterSpacing_ = 0;
-    mutable QPixmap cached_;
+    mutable QPixmap cachedPicture_;
 };

@@ -22,9 +22,6 @@ public:
         outlineWidth_ = width;
         update();
     }
-    const QColor& fill() const { return fill_; }
-    const QColor& outline() const { return outline_; }
-    int outlineWidth() const { return outlineWidth_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

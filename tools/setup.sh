@@ -24,6 +24,8 @@ packages=(
     fonts-dejavu-extra
     # end-to-end tests: a real X server, pointer clicks, screenshots
     xvfb xauth xdotool x11-utils imagemagick
+    # the start-up benchmark's watcher of the first frame (bench/first_frame.cpp)
+    libxcb1-dev
     # packaging tests: Windows resource compiler, desktop entry and metainfo checkers
     binutils-mingw-w64-x86-64 cpp desktop-file-utils appstream
     # the Debian package and its checks (tools/package.sh), the manual page check

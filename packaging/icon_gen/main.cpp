@@ -1,6 +1,10 @@
 // Makes the program's icon at build time: the .ico file with its 256-colour
-// and full-colour images, and one PNG per full-colour size laid out as an
-// icon theme (<dir>/<N>x<N>/apps/<name>.png).
+// and full-colour images, one PNG per full-colour size laid out as an icon
+// theme (<dir>/<N>x<N>/apps/<name>.png), and the full-colour images as raw
+// pixels for the program to embed (<dir>/trellan-<N>.argb), which it shows
+// without decoding anything: width and height as 32-bit little-endian
+// numbers, then the rows top to bottom, each pixel a 32-bit little-endian
+// ARGB value (not premultiplied).
 
 #include "ico_file.h"
 #include "icon_art.h"
@@ -14,6 +18,7 @@
 #include <QList>
 #include <QSaveFile>
 #include <QStringList>
+#include <QtEndian>
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +29,22 @@ void fail(const QString& message)
 {
     std::fprintf(stderr, "trellan_icon_gen: %s\n", qPrintable(message));
     std::exit(1);
+}
+
+QByteArray rawPixels(const QImage& picture)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    QByteArray bytes(8 + 4 * pixels.width() * pixels.height(), Qt::Uninitialized);
+    char* out = bytes.data();
+    qToLittleEndian<quint32>(pixels.width(), out);
+    qToLittleEndian<quint32>(pixels.height(), out + 4);
+    out += 8;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x, out += 4)
+            qToLittleEndian<quint32>(line[x], out);
+    }
+    return bytes;
 }
 
 QList<int> sizeList(const QString& text)
@@ -65,7 +86,10 @@ int main(int argc, char* argv[])
         QStringLiteral("Sizes of the 256-colour images."), QStringLiteral("n,n,..."));
     const QCommandLineOption alphaOption(QStringLiteral("alpha-sizes"),
         QStringLiteral("Sizes of the 32-bit images."), QStringLiteral("n,n,..."));
-    parser.addOptions({ icoOption, themeOption, nameOption, paletteOption, alphaOption });
+    const QCommandLineOption rawOption(QStringLiteral("raw-dir"),
+        QStringLiteral("Where the 32-bit images go as raw pixels."), QStringLiteral("dir"));
+    parser.addOptions(
+        { icoOption, themeOption, nameOption, paletteOption, alphaOption, rawOption });
     parser.process(app);
     for (const auto& option : { icoOption, themeOption, nameOption, alphaOption }) {
         if (!parser.isSet(option))
@@ -89,6 +113,9 @@ int main(int argc, char* argv[])
         QDir().mkpath(QFileInfo(png).absolutePath());
         if (!picture.save(png, "PNG"))
             fail(QStringLiteral("cannot write %1").arg(png));
+        if (parser.isSet(rawOption))
+            writeFile(QStringLiteral("%1/trellan-%2.argb").arg(parser.value(rawOption)).arg(size),
+                rawPixels(picture));
     }
     writeFile(parser.value(icoOption), icoFile(images));
     return 0;

@@ -106,22 +106,23 @@ private slots:
     void picture_data();
     void picture();
     void windowIcon();
+    void windowIconShowsTheIcoPictures();
 
 private:
-    QByteArray m_ico;
-    QList<IconEntry> m_entries;
-    QList<QImage> m_images;
+    QByteArray ico_;
+    QList<IconEntry> entries_;
+    QList<QImage> images_;
 };
 
 void IconTest::initTestCase()
 {
-    m_ico = icoBytes();
-    QVERIFY2(!m_ico.isEmpty(), qPrintable(icoPath));
+    ico_ = icoBytes();
+    QVERIFY2(!ico_.isEmpty(), qPrintable(icoPath));
     int type = 0;
-    m_entries = directory(m_ico, &type);
+    entries_ = directory(ico_, &type);
     QCOMPARE(type, 1);
-    QCOMPARE(m_entries.size(), 12);
-    m_images = decodedImages();
+    QCOMPARE(entries_.size(), 12);
+    images_ = decodedImages();
 }
 
 void IconTest::entries_data()
@@ -143,15 +144,15 @@ void IconTest::entries()
     QFETCH(int, index);
     QFETCH(int, size);
     QFETCH(int, bits);
-    const IconEntry entry = m_entries.at(index);
+    const IconEntry entry = entries_.at(index);
     QCOMPARE(entry.width, size);
     QCOMPARE(entry.height, size);
     QCOMPARE(entry.bitCount, bits);
     QCOMPARE(entry.planes, 1);
     QCOMPARE(entry.colourCount, 0);
-    QVERIFY(qint64(entry.offset) + entry.bytes <= m_ico.size());
+    QVERIFY(qint64(entry.offset) + entry.bytes <= ico_.size());
 
-    const BitmapHeader header = bitmapHeader(m_ico, entry.offset);
+    const BitmapHeader header = bitmapHeader(ico_, entry.offset);
     QCOMPARE(header.size, quint32(40));
     QCOMPARE(header.width, size);
     QCOMPARE(header.height, 2 * size);
@@ -174,8 +175,8 @@ void IconTest::decodesToTwelveImages()
     QFETCH(int, index);
     QFETCH(int, size);
     QFETCH(int, bits);
-    QCOMPARE(m_images.size(), 12);
-    const QImage& image = m_images.at(index);
+    QCOMPARE(images_.size(), 12);
+    const QImage& image = images_.at(index);
     QCOMPARE(image.size(), QSize(size, size));
     // Transparent round the tilted board in both kinds of image.
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
@@ -231,8 +232,8 @@ void IconTest::picture()
     QFETCH(int, index);
     QFETCH(QPointF, where);
     QFETCH(QString, what);
-    QVERIFY(index < m_images.size());
-    const QImage& image = m_images.at(index);
+    QVERIFY(index < images_.size());
+    const QImage& image = images_.at(index);
     const QPoint pixel(int(where.x() * image.width()), int(where.y() * image.height()));
     const QColor colour = image.pixelColor(pixel);
     const QString seen = QStringLiteral("rgba(%1, %2, %3, %4)")
@@ -270,6 +271,20 @@ void IconTest::windowIcon()
     QCOMPARE(picture.size(), QSize(48, 48));
     QVERIFY(picture.hasAlphaChannel());
     QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+}
+
+// The pictures the program embeds are those of the icon file, pixel for
+// pixel: the file's 32-bit images, read by the toolkit's own decoder.
+void IconTest::windowIconShowsTheIcoPictures()
+{
+    const QIcon icon = trellanIcon();
+    QCOMPARE(images_.size(), 12);
+    for (const QImage& ico : images_.mid(4)) {
+        const QImage shown = icon.pixmap(ico.size()).toImage();
+        QCOMPARE(shown.size(), ico.size());
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            ico.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
 }
 
 int runIconTests(int argc, char** argv)

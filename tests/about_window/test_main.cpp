@@ -1,7 +1,5 @@
 // Runs every test class of the About window and the program's icon.
 
-#include "main_window/fonts.h"
-
 #include <QApplication>
 
 int runSplashLookTests(int argc, char** argv);
@@ -11,9 +9,10 @@ int runVersionTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
+    // The faces the window names are mapped as the program maps them, when
+    // the application starts (tests/faces_at_start.cpp), and not by the main
+    // window: none is made here.
     QApplication app(argc, argv);
-    // The faces the window names are mapped as the program maps them.
-    installFontSubstitutions();
     int failures = 0;
     failures += runSplashLookTests(argc, argv);
     failures += runSplashOpenTests(argc, argv);

@@ -2,8 +2,10 @@
 #include "core/number_text.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace core {
@@ -11,14 +13,13 @@ namespace core {
 bool operator==(const CommandStop& a, const CommandStop& b)
 {
     return a.step == b.step && a.problem == b.problem && a.line == b.line
-        && a.coordinate == b.coordinate && a.lower == b.lower && a.upper == b.upper && a.x == b.x;
+        && a.coordinate == b.coordinate && a.lower == b.lower && a.upper == b.upper;
 }
 
 void PrintTo(const CommandStop& s, std::ostream* os)
 {
     *os << "{step " << int(s.step) << ", problem " << int(s.problem) << ", line " << s.line
-        << ", coordinate " << int(s.coordinate) << ", range " << s.lower << ".." << s.upper
-        << ", x " << s.x << "}";
+        << ", coordinate " << int(s.coordinate) << ", range " << s.lower << ".." << s.upper << "}";
 }
 
 } // namespace core
@@ -124,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, BothLinesTexts,
 
 struct StopRow {
     const char* name;
-    int command; // 0 both lines, else the line drawn
+    int command; // 0 both lines, -1 as the zoom runs it, else the line drawn
     TypedFields typed;
     CommandStop stop;
     std::size_t writes, segments;
@@ -140,15 +141,16 @@ class StoppedCommand : public testing::TestWithParam<StopRow> { };
 TEST_P(StoppedCommand, StepReasonAndWhatWasReached)
 {
     const StopRow& row = GetParam();
-    const CommandResult r
-        = row.command == 0 ? BothLines(row.typed, true) : DrawLine(row.typed, row.command);
+    const CommandResult r = row.command == 0 ? BothLines(row.typed, true)
+        : row.command < 0                    ? BothLines(row.typed, true, Verticals::Stop)
+                                             : DrawLine(row.typed, row.command);
     ASSERT_TRUE(r.stop);
     EXPECT_EQ(*r.stop, row.stop);
     EXPECT_EQ(r.writes.size(), row.writes);
     EXPECT_EQ(r.segments.size(), row.segments);
     EXPECT_FALSE(r.report); // asked for, but no report after a stop
     // What it wrote and what it did not reach make up a whole run's order.
-    const CommandResult whole = row.command == 0
+    const CommandResult whole = row.command <= 0
         ? BothLines(typed(defaultOne, defaultTwo), false)
         : DrawLine(typed(defaultOne, defaultTwo), row.command);
     std::vector<ResultField> fields = fieldsOf(r);
@@ -196,26 +198,122 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoppedCommand,
         StopRow { "line_two_y1_beyond_double", 0, typed(defaultOne, { "-7", "-1e309", "6", "8" }),
             { Step::Line2, Problem::EndPointTooLarge, 2, Coordinate::Y1 }, 0, 1 },
         StopRow { "end_point_beyond_single", 0, typed(defaultOne, { "-7", "-5", "6", "1e39" }),
-            { Step::Line2, Problem::EndPointsBeyondDrawing, 2 }, 0, 1 },
-        StopRow { "line_one_vertical", 0, typed(vertical, defaultTwo),
-            { .step = Step::Slope1, .problem = Problem::VerticalLine, .line = 1, .x = 3 }, 0, 2 },
+            { Step::Line2, Problem::EndPointsBeyondDrawing, 2, Coordinate::Y2 }, 0, 1 },
+        StopRow { "line_one_a_single_point", 0, typed({ "3", "1", "3", "1" }, defaultTwo),
+            { Step::Slope1, Problem::SinglePoint, 1 }, 0, 2 },
         StopRow { "line_two_a_single_point", 0, typed(defaultOne, { "4", "4", "4", "4" }),
             { Step::Slope2, Problem::SinglePoint, 2 }, 2, 2 },
+        StopRow { "line_two_a_single_point_after_a_vertical_line_one", 0,
+            typed(vertical, { "4", "4", "4", "4" }), { Step::Slope2, Problem::SinglePoint, 2 }, 2,
+            2 },
         StopRow { "slope_beyond_double", 0, typed({ "0", "0", "4.9E-324", "1" }, defaultTwo),
             { Step::Slope1, Problem::SlopeTooLarge, 1 }, 0, 2 },
         // X is about -1E+44: a double, but no single.
         StopRow { "crossing_y_beyond_single", 0,
             typed({ "0", "0", "1", "1" }, { "0", "1E+30", "1E+30", "2.00000000000001E+30" }),
             { Step::Crossing, Problem::CrossingTooLarge }, 4, 2 },
+        // y = 1E+10 x meets x = 1E+30 at y = 1E+40: a double, but no single.
+        StopRow { "crossing_with_a_vertical_line_beyond_single", 0,
+            typed({ "1E+30", "0", "1E+30", "1" }, { "0", "0", "1", "1E+10" }),
+            { Step::Crossing, Problem::CrossingTooLarge }, 4, 2 },
         // The slope underflows to 0 though the line is not horizontal.
         StopRow { "x_axis_crossing_of_a_vanishing_slope", 0,
             typed({ "0", "0", "3E+38", "4.9E-324" }, defaultTwo),
             { Step::XAxis1, Problem::XAxisCrossingTooLarge, 1 }, 9, 2 },
-        StopRow { "draw_line_two_vertical", 2, typed(defaultOne, { "-7", "-5", "-7", "8" }),
-            { .step = Step::Slope2, .problem = Problem::VerticalLine, .line = 2, .x = -7 }, 0, 1 },
-        StopRow { "draw_line_one_ignores_line_two", 1, typed(vertical, { "", "", "", "" }),
-            { .step = Step::Slope1, .problem = Problem::VerticalLine, .line = 1, .x = 3 }, 0, 1 }),
+        StopRow { "draw_line_two_a_single_point", 2, typed(defaultOne, { "-7", "5", "-7", "5" }),
+            { Step::Slope2, Problem::SinglePoint, 2 }, 0, 1 },
+        StopRow { "draw_line_one_ignores_line_two", 1,
+            typed({ "1", "1", "1", "1" }, { "", "", "", "" }),
+            { Step::Slope1, Problem::SinglePoint, 1 }, 0, 1 },
+        // The zoom's redraw: a vertical line is the failing step.
+        StopRow { "zoom_line_one_vertical", -1, typed(vertical, defaultTwo),
+            { Step::Slope1, Problem::VerticalLine, 1 }, 0, 2 },
+        StopRow { "zoom_line_two_vertical", -1, typed(defaultOne, { "-7", "-5", "-7", "8" }),
+            { Step::Slope2, Problem::VerticalLine, 2 }, 2, 2 },
+        StopRow { "draw_line_one_beyond_double", 1, typed({ "1", "1", "1", "-1e999" }, defaultTwo),
+            { Step::Line1, Problem::EndPointTooLarge, 1, Coordinate::Y2 }, 0, 0 }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every write of a command that completes, in its order.
+struct VerticalRow {
+    const char* name;
+    int command; // 0 both lines, else the line drawn
+    Line one, two;
+    std::vector<std::string> texts;
+    std::optional<CrossingKind> kind; // the both-lines command's crossing
+};
+
+void PrintTo(const VerticalRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class VerticalLines : public testing::TestWithParam<VerticalRow> { };
+
+TEST_P(VerticalLines, AnsweredInTheSameSteps)
+{
+    const VerticalRow& row = GetParam();
+    const TypedFields t = typed(row.one, row.two);
+    const CommandResult r = row.command == 0 ? BothLines(t, false) : DrawLine(t, row.command);
+    EXPECT_FALSE(r.stop);
+    EXPECT_TRUE(r.unreached.empty());
+    EXPECT_EQ(textsOf(r), row.texts);
+    EXPECT_EQ(fieldsOf(r),
+        fieldsOf(row.command == 0 ? BothLines(typed(defaultOne, defaultTwo), false)
+                                  : DrawLine(typed(defaultOne, defaultTwo), row.command)));
+    EXPECT_EQ(r.crossing ? std::optional(r.crossing->kind) : std::nullopt, row.kind);
+    EXPECT_EQ(r.segments.size(), row.command == 0 ? 2u : 1u);
+}
+
+// Both lines: slope1, yint1, slope2, yint2, crossing, eqn1, eqn2, y-axis 1
+// and 2, x-axis 1 and 2. Line one: slope1, yint1, six emptied, eqn1, y-axis
+// 1, x-axis 1; line two alike. The window's own table has more rows.
+INSTANTIATE_TEST_SUITE_P(Rows, VerticalLines,
+    testing::Values(VerticalRow { "line_one_vertical", 0, vertical, defaultTwo,
+                        { "undefined", "none", "1", "2", "(3,  5)", " X = 3", " Y = 1 X +  2",
+                            "none", "2", "3", "-2" },
+                        CrossingKind::Point },
+        VerticalRow { "line_two_vertical", 0, defaultOne, { "-7", "-5", "-7", "8" },
+            { "0.5", "3", "undefined", "none", "(-7,  -0.5)", " Y = 0.5 X +  3", " X = -7", "3",
+                "none", "-6", "-7" },
+            CrossingKind::Point },
+        VerticalRow { "both_vertical_one_line", 0, { "2", "0", "2", "1" }, { "2", "5", "2", "-3" },
+            { "undefined", "none", "undefined", "none", "Same line. Infinite solutions.", " X = 2",
+                " X = 2", "none", "none", "2", "2" },
+            CrossingKind::Same },
+        VerticalRow { "both_vertical_apart", 0, { "2", "0", "2", "1" },
+            { "-1.5", "5", "-1.5", "-3" },
+            { "undefined", "none", "undefined", "none", "Parallel lines. No Intersection.",
+                " X = 2", " X = -1.5", "none", "none", "2", "-1.5" },
+            CrossingKind::Parallel },
+        VerticalRow { "minus_zero_is_zero", 0, { "-0", "1", "0", "5" }, { "0", "0", "1", "-1" },
+            { "undefined", "all", "-1", "0", "(0,  0)", " X = 0", " Y = -1 X +  0", "all", "0", "0",
+                "0" },
+            CrossingKind::Point },
+        // y = m c + b narrowed to a single: 0.333333333333333 * 1 + 0.
+        VerticalRow { "a_third_in_single", 0, { "3", "1", "0", "0" }, { "1", "-2", "1", "7" },
+            { "0.333333333333333", "0", "undefined", "none", "(1,  0.3333333)",
+                " Y = 0.333333333333333 X +  0", " X = 1", "0", "none", "0", "1" },
+            CrossingKind::Point },
+        VerticalRow { "draw_line_one", 1, vertical, defaultTwo,
+            { "undefined", "none", "", "", "", "", "", "", " X = 3", "none", "3" }, std::nullopt },
+        VerticalRow { "draw_line_one_ignores_line_two", 1, vertical, { "", "", "", "" },
+            { "undefined", "none", "", "", "", "", "", "", " X = 3", "none", "3" }, std::nullopt },
+        VerticalRow { "draw_line_two_at_zero", 2, defaultOne, { "0", "8", "0", "-8" },
+            { "undefined", "all", "", "", "", "", "", "", " X = 0", "all", "0" }, std::nullopt }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LineCommands, AReportWithAVerticalLine)
+{
+    EXPECT_EQ(BothLines(typed(vertical, defaultTwo), true).report,
+        " Intersection: (3,  5)\r\n"
+        " P1 = ( 3 , 1 ) , P2 = ( 3 , 5 )       Equation 1:   X = 3\r\n"
+        " P3 = ( -7 , -5 ) , P4 = ( 6 , 8 )      Equation 2:   Y = 1 X +  2\r\n\n\r\n");
+    EXPECT_EQ(BothLines(typed({ "2", "0", "2", "1" }, { "2", "5", "2", "-3" }), true).report,
+        " Intersection: Same line. Infinite solutions.\r\n"
+        " P1 = ( 2 , 0 ) , P2 = ( 2 , 1 )       Equation 1:   X = 2\r\n"
+        " P3 = ( 2 , 5 ) , P4 = ( 2 , -3 )      Equation 2:   X = 2\r\n\n\r\n");
+}
 
 TEST(LineCommands, TheWidestCountedRangeCompletes)
 {
@@ -283,7 +381,7 @@ TEST_F(RandomLines, DrawLineWritesWhatBothLinesWriteForItsLine)
 
 TEST_F(RandomLines, TheCrossingLiesOnBothLines)
 {
-    int points = 0;
+    int points = 0, upright = 0;
     for (int k = 0; k < 500; ++k) {
         const CommandResult r = BothLines(typed(line(), line()), false);
         if (r.stop || r.crossing->kind != CrossingKind::Point)
@@ -293,13 +391,21 @@ TEST_F(RandomLines, TheCrossingLiesOnBothLines)
         const std::size_t comma = c.find(',');
         const double X = TextToNumber(c.substr(1, comma - 1));
         const double Y = TextToNumber(c.substr(comma + 3, c.size() - comma - 4));
-        for (const auto& [m, b] : { std::pair { ResultField::Slope1, ResultField::YIntercept1 },
-                 std::pair { ResultField::Slope2, ResultField::YIntercept2 } }) {
+        using enum ResultField;
+        for (const auto& [m, b, x] : { std::tuple { Slope1, YIntercept1, XAxis1 },
+                 std::tuple { Slope2, YIntercept2, XAxis2 } }) {
+            if (textOf(r, m) == "undefined") {
+                // x = c, c being where it meets the x-axis.
+                ++upright;
+                EXPECT_EQ(X, TextToNumber(textOf(r, x))) << c;
+                continue;
+            }
             const double onLine = TextToNumber(textOf(r, m)) * X + TextToNumber(textOf(r, b));
             EXPECT_NEAR(Y, onLine, 1e-5 * (1 + std::abs(Y))) << c;
         }
     }
     EXPECT_GT(points, 300);
+    EXPECT_GT(upright, 10);
 }
 
 } // namespace

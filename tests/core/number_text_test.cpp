@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
+#include <random>
 #include <string>
 
 namespace {
@@ -47,6 +49,64 @@ INSTANTIATE_TEST_SUITE_P(Typed, ValTest,
         ValRow { "sign_after_blank", " - 4", -4 }, ValRow { "unicode_stops", "\xC2\xBD", 0 },
         ValRow { "nan_is_letters", "nan", 0 }, ValRow { "inf_is_letters", "inf", 0 }),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct FullRow {
+    const char* name;
+    std::string text;
+    bool full;
+};
+
+void PrintTo(const FullRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class ReadsInFullTest : public testing::TestWithParam<FullRow> { };
+
+TEST_P(ReadsInFullTest, BlanksAsideNothingButTheNumber)
+{
+    EXPECT_EQ(core::ReadsInFull(GetParam().text), GetParam().full);
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, ReadsInFullTest,
+    testing::Values(FullRow { "comma", "1,5", false }, FullRow { "fraction_bar", "1/2", false },
+        FullRow { "letters", "abc", false }, FullRow { "empty", "", false },
+        FullRow { "bare_E", "3e", false }, FullRow { "trailing_letters", "5abc", false },
+        FullRow { "blanks_only", " \t ", false }, FullRow { "lone_minus", "-", false },
+        FullRow { "lone_point", ".", false }, FullRow { "two_points", "3.5.1", false },
+        FullRow { "E_with_sign_only", "2E+", false }, FullRow { "negative", "-6", true },
+        FullRow { "blanks_around", " 2 ", true }, FullRow { "exponent", "1E+3", true },
+        FullRow { "blanks_inside", " - 1 2 . 5 e - 3\n", true },
+        FullRow { "trailing_point", "5.", true }, FullRow { "beyond_double", "1e999", true }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Random texts of number characters and others: the part ReadTypedNumber
+// calls the number holds all Val reads, and nothing after it counts.
+TEST(ReadTypedNumber, TheNumberEndsWhereValStops)
+{
+    std::mt19937 rng(5150);
+    const std::string alphabet = "0123456789..++--eEeE   \t,x/";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1), length(0, 9);
+    const auto val = [](const std::string& t) -> std::optional<double> {
+        try {
+            return core::Val(t);
+        } catch (const core::Overflow&) {
+            return std::nullopt;
+        }
+    };
+    for (int k = 0; k < 20000; ++k) {
+        std::string t;
+        for (std::size_t n = length(rng); n > 0; --n)
+            t += alphabet[pick(rng)];
+        const core::TypedNumber n = core::ReadTypedNumber(t);
+        ASSERT_LE(n.end, t.size());
+        const std::string number = t.substr(0, n.end);
+        EXPECT_EQ(val(number), val(t)) << '"' << t << '"';
+        EXPECT_EQ(val(number + "#" + t.substr(n.end)), val(t)) << '"' << t << '"';
+        EXPECT_EQ(n.hasDigits(), n.end > 0) << '"' << t << '"';
+        EXPECT_EQ(core::ReadsInFull(number), n.hasDigits()) << '"' << t << '"';
+    }
+}
 
 TEST(Val, NegativeZeroKeepsItsSignButIsWrittenAsZero)
 {

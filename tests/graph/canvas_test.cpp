@@ -24,6 +24,7 @@ private slots:
     void mirroredScaleFlipsTheDrawing();
     void widthTwoCoversTwoPixels();
     void clsKeepsScaleAndWidth();
+    void resizeStretchesWhatWasDrawn();
     void toWorldInvertsTheScale_data();
     void toWorldInvertsTheScale();
     void printDrawsOnlyGlyphs();
@@ -195,6 +196,22 @@ void CanvasTest::clsKeepsScaleAndWidth()
     QCOMPARE(canvas.drawWidth(), 2);
     canvas.Line(10, 0, 10, 40, qRgb(0, 0, 0));
     QCOMPARE(QColor(canvas.image().pixel(10, 20)), QColor(Qt::black));
+}
+
+void CanvasTest::resizeStretchesWhatWasDrawn()
+{
+    Canvas canvas({ 41, 41 });
+    canvas.Scale(0, 0, 40, 40);
+    canvas.DrawWidth(4);
+    canvas.Line(20, 0, 20, 40, qRgb(0, 0, 255)); // columns 19 to 22
+    canvas.Resize({ 82, 82 }, 1);
+    // The stripe, twice as wide, still in the middle until drawn anew.
+    QCOMPARE(QColor(canvas.image().pixel(41, 40)), QColor(0, 0, 255));
+    QCOMPARE(QColor(canvas.image().pixel(10, 40)), QColor(Qt::white));
+    // Cleared, nothing is stretched back.
+    canvas.Cls();
+    canvas.Resize({ 41, 41 }, 1);
+    QCOMPARE(QColor(canvas.image().pixel(20, 20)), QColor(Qt::white));
 }
 
 void CanvasTest::toWorldInvertsTheScale_data()

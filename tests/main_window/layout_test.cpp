@@ -3,7 +3,7 @@
 // typing, on the offscreen platform.
 
 #include "graph/graph_panel.h"
-#include "main_window/fonts.h"
+#include "look/fonts.h"
 #include "main_window/form1.h"
 #include "window_colours.h"
 
@@ -275,7 +275,7 @@ void LayoutTest::substitutionsNameFreeFaces()
 {
     QFETCH(QString, family);
     const QString face = freeFaces.value(family);
-    installFontSubstitutions(); // a second time: nothing is added twice
+    look::installFontSubstitutions(); // a second time: nothing is added twice
     QCOMPARE(QFont::substitutes(family).size(), 1);
     QFont bold(family);
     bold.setBold(true);

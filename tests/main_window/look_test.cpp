@@ -3,6 +3,7 @@
 // pictures, on the offscreen platform.
 
 #include "graph/graph_panel.h"
+#include "main_window/button_face.h"
 #include "main_window/form1.h"
 #include "main_window/picture_button.h"
 #include "window_colours.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <cstdlib>
 #include <memory>
 
 using namespace window_test;
@@ -35,6 +37,8 @@ private slots:
     void focusChain();
     void buttonPictures_data();
     void buttonPictures();
+    void quitLettersStandApart_data();
+    void quitLettersStandApart();
     void buttonStatesShow_data();
     void buttonStatesShow();
     void frameTextsFrameTheirBoxes_data();
@@ -253,6 +257,67 @@ void LookTest::buttonPictures()
         if (picture.rect().contains(inPicture))
             QCOMPARE(rgb(shot.pixelColor(p)), rgb(picture.pixelColor(inPicture)));
     }
+}
+
+namespace {
+
+// The first and last columns of each run of columns holding black ink,
+// inside the bevel: on a word's picture, one run a letter (or two where
+// letters touch).
+QList<QPair<int, int>> inkRuns(const QImage& image, int bevel)
+{
+    QList<QPair<int, int>> runs;
+    for (int x = bevel; x < image.width() - bevel; ++x) {
+        bool inked = false;
+        for (int y = bevel; y < image.height() - bevel && !inked; ++y)
+            inked = qGray(image.pixel(x, y)) < 40;
+        if (inked && (runs.isEmpty() || runs.last().second != x - 1))
+            runs.append({ x, x });
+        else if (inked)
+            runs.last().second = x;
+    }
+    return runs;
+}
+
+} // namespace
+
+void LookTest::quitLettersStandApart_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio 1") << 1.0;
+    QTest::newRow("ratio 2") << 2.0;
+}
+
+void LookTest::quitLettersStandApart()
+{
+    // "Q u i t": each letter of the Quit button stands 6 pixels further from
+    // the one before it than in the plain word, and the spaced word is still
+    // centred on the face.
+    QFETCH(qreal, ratio);
+    auto* quit = qobject_cast<PictureButton*>(control(QStringLiteral("cmd_quit")));
+    QVERIFY(quit);
+    const QImage spaced = quit->picture(ratio).toImage();
+    const QImage plain
+        = paintButtonFace({ QStringLiteral("Quit") }, { 105, 32 }, QColor(0, 101, 255), 0, ratio)
+              .toImage();
+    const int bevel = int(2 * ratio);
+    const auto letters = inkRuns(spaced, bevel);
+    const auto plainLetters = inkRuns(plain, bevel);
+    QCOMPARE(letters.size(), 4);
+    QCOMPARE(plainLetters.size(), 4);
+    for (int k = 1; k < 4; ++k) {
+        const int apart = letters[k].first - letters[0].first;
+        const int plainApart = plainLetters[k].first - plainLetters[0].first;
+        QVERIFY2(std::abs(apart - (plainApart + k * 6 * ratio)) <= ratio,
+            qPrintable(QStringLiteral("letter %1 starts %2 device pixels after the first, plain %3")
+                           .arg(k)
+                           .arg(apart)
+                           .arg(plainApart)));
+    }
+    const int leftMargin = letters.first().first;
+    const int rightMargin = spaced.width() - 1 - letters.last().second;
+    QVERIFY2(std::abs(leftMargin - rightMargin) <= ratio,
+        qPrintable(QStringLiteral("margins %1 and %2").arg(leftMargin).arg(rightMargin)));
 }
 
 void LookTest::buttonStatesShow_data()

@@ -239,8 +239,10 @@ QString Monkey::checkZoom(const Action& a, const Before& b) const
         return QStringLiteral("the zoom wrote %1 and %2 where %3 and %4 were due")
             .arg(quoted(w.txmin->text()), quoted(w.txmax->text()), quoted(lower), quoted(upper));
     // The range fields now hold the zoomed range, and the end points are
-    // as they were: the redraw is the chain on the fields as they stand.
-    return checkWrites(b.results, resultTexts(w), bothLines(w, false), false, false);
+    // as they were: the redraw is the chain on the fields as they stand,
+    // with a vertical line its failing step.
+    return checkWrites(
+        b.results, resultTexts(w), bothLines(w, false, core::Verticals::Stop), false, false);
 }
 
 QString Monkey::checkMove(const Before& b) const

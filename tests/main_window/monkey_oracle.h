@@ -23,12 +23,14 @@ constexpr std::size_t at(core::ResultField field)
 ResultTexts resultTexts(const Form1& form);
 
 // The chain's outcome for the fields as they stand.
-core::CommandResult bothLines(const Form1& form, bool report);
+core::CommandResult bothLines(
+    const Form1& form, bool report, core::Verticals verticals = core::Verticals::Answered);
 core::CommandResult drawLine(const Form1& form, int line);
 
 // The window did what the chain says when every field the chain wrote holds
-// its text, every other field holds what it held before, and a command that
-// warns (a click, not a zoom) warned exactly when the chain stopped.
+// its text, and a command that warns (a click, not a zoom) warned exactly
+// when the chain stopped. Every other field holds what it held before; a
+// click that stopped has emptied the fields it did not reach.
 // Returns what is wrong, or an empty text.
 QString checkWrites(const ResultTexts& before, const ResultTexts& after,
     const core::CommandResult& expected, bool warns, bool warned);

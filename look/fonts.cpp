@@ -1,7 +1,6 @@
-#include "main_window/fonts.h"
+#include "look/fonts.h"
 
-#include <QFontInfo>
-#include <QString>
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <array>
@@ -29,6 +28,8 @@ constexpr std::array<StandIn, 4> standIns { {
 
 } // namespace
 
+namespace look {
+
 void installFontSubstitutions()
 {
     for (const StandIn& standIn : standIns) {
@@ -44,11 +45,19 @@ QFont windowFont(const QString& family, qreal points, bool bold)
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
-    const QString resolved = QFontInfo(font).family();
+    // The stand-in shows where the face named is not installed and the
+    // stand-in is: the substitutions come before any other fallback. Asked
+    // of the list of installed families rather than by resolving the font,
+    // which would load a face at a size no text is ever drawn in.
     for (const StandIn& standIn : standIns) {
-        if (family == QLatin1String(standIn.name) && resolved == QLatin1String(standIn.face)
-            && standIn.stretch != QFont::Unstretched)
+        if (family != QLatin1String(standIn.name) || standIn.stretch == QFont::Unstretched)
+            continue;
+        const QStringList installed = QFontDatabase::families();
+        if (!installed.contains(family, Qt::CaseInsensitive)
+            && installed.contains(QLatin1String(standIn.face), Qt::CaseInsensitive))
             font.setStretch(standIn.stretch);
     }
     return font;
 }
+
+} // namespace look

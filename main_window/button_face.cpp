@@ -1,4 +1,4 @@
-#include "main_window/button_picture.h"
+#include "main_window/button_face.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -19,14 +19,16 @@ QColor mixed(const QColor& a, const QColor& b, qreal share)
         a.blueF() + (b.blueF() - a.blueF()) * share);
 }
 
-void drawBevel(QPainter& painter, QSize size, const QColor& face)
+void drawBevel(QPainter& painter, QSize size, const QColor& faceColour)
 {
     const int w = size.width();
     const int h = size.height();
     // Outer ring first, then the inner one, each an L of light and an L of
     // dark; the dark L is drawn last so it owns the two shared corners.
-    const QColor lights[bevelWidth] = { mixed(face, Qt::white, 0.75), mixed(face, Qt::white, 0.4) };
-    const QColor darks[bevelWidth] = { mixed(face, Qt::black, 0.75), mixed(face, Qt::black, 0.4) };
+    const QColor lights[bevelWidth]
+        = { mixed(faceColour, Qt::white, 0.75), mixed(faceColour, Qt::white, 0.4) };
+    const QColor darks[bevelWidth]
+        = { mixed(faceColour, Qt::black, 0.75), mixed(faceColour, Qt::black, 0.4) };
     for (int i = 0; i < bevelWidth; ++i) {
         painter.fillRect(i, i, w - 2 * i, 1, lights[i]);
         painter.fillRect(i, i, 1, h - 2 * i, lights[i]);
@@ -59,15 +61,15 @@ QFont wordsFont(const QStringList& lines, QSize size, qreal letterSpacing)
 
 } // namespace
 
-QPixmap buttonPicture(const QStringList& lines, QSize size, const QColor& face, qreal letterSpacing,
-    qreal devicePixelRatio)
+QPixmap paintButtonFace(const QStringList& lines, QSize size, const QColor& faceColour,
+    qreal letterSpacing, qreal devicePixelRatio)
 {
     QPixmap picture(size * devicePixelRatio);
     picture.setDevicePixelRatio(devicePixelRatio);
-    picture.fill(face);
+    picture.fill(faceColour);
 
     QPainter painter(&picture);
-    drawBevel(painter, size, face);
+    drawBevel(painter, size, faceColour);
 
     const QFont font = wordsFont(lines, size, letterSpacing);
     painter.setFont(font);

@@ -1,0 +1,90 @@
+#include "main_window/read_mark.h"
+
+#include "main_window/bad_input.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace read_mark {
+
+namespace {
+
+constexpr int side = 6; // the triangle's sides, in pixels
+
+// The triangle, drawn over its field's corner after the field itself.
+class Mark : public QWidget {
+public:
+    explicit Mark(QLineEdit* field)
+        : QWidget(field)
+    {
+        setObjectName(QStringLiteral("readMark"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+        connect(field, &QLineEdit::textChanged, this, [this, field] {
+            hide();
+            field->setToolTip(QString());
+        });
+    }
+
+    // In the top corner away from where the text starts.
+    void place()
+    {
+        const auto* field = static_cast<const QLineEdit*>(parentWidget());
+        right_ = !(field->alignment() & Qt::AlignRight);
+        setGeometry(right_ ? field->width() - side : 0, 0, side, side);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath corner;
+        corner.moveTo(0, 0);
+        corner.lineTo(side, 0);
+        corner.lineTo(right_ ? side : 0, side);
+        corner.closeSubpath();
+        p.fillPath(corner, QColor(230, 110, 0));
+    }
+
+private:
+    bool right_ = true;
+};
+
+Mark* markOf(const QLineEdit* field)
+{
+    // Only this file gives a child of a field that name.
+    return static_cast<Mark*>(
+        field->findChild<QWidget*>(QStringLiteral("readMark"), Qt::FindDirectChildrenOnly));
+}
+
+} // namespace
+
+void showHowRead(QLineEdit* field)
+{
+    const std::optional<QString> read = bad_input::HowRead(field->text());
+    Mark* mark = markOf(field);
+    if (!read) {
+        if (mark && mark->isVisible()) {
+            mark->hide();
+            field->setToolTip(QString());
+        }
+        return;
+    }
+    if (!mark)
+        mark = new Mark(field);
+    mark->place();
+    mark->show();
+    mark->raise();
+    field->setToolTip(*read);
+}
+
+bool isMarked(const QLineEdit* field)
+{
+    const Mark* mark = markOf(field);
+    return mark && !mark->isHidden();
+}
+
+} // namespace read_mark

@@ -1,0 +1,18 @@
+#pragma once
+
+class QLineEdit;
+
+// A quiet mark on a typed field whose text was not all read as its number
+// ("1,5" counts as 1, "abc" as 0): a small triangle in the corner away from
+// the text, and a tooltip that says how the text was read. It moves nothing
+// and takes no clicks or focus; typing into the field, or any new text in
+// it, takes the mark away.
+namespace read_mark {
+
+// Marks the field, or clears its mark, by how its text is read now.
+void showHowRead(QLineEdit* field);
+
+// Whether the field carries the mark.
+bool isMarked(const QLineEdit* field);
+
+} // namespace read_mark
