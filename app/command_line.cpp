@@ -1,17 +1,20 @@
 #include "app/command_line.h"
 
+#include "app/answer_key.h"
 #include "app/export_command.h"
 #include "trellan_version.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
+#include <utility>
 
 namespace trellan {
 
@@ -24,13 +27,27 @@ constexpr int exitUnusableOptions = 2;
 
 // What a command line asks for. Commands that run without the window join
 // this list with the options that start them.
-enum class Mode { Window, Help, Version, Unusable, Export };
+enum class Mode { Window, Help, Version, Answers, Export, Unusable };
 
 struct Request {
     Mode mode = Mode::Window;
     QString error; // one line, for Mode::Unusable
     ExportRequest picture = {}; // for Mode::Export
+    answers::AnswerKeyRequest answers = {}; // for Mode::Answers
 };
+
+Request unusable(const QString& error)
+{
+    return { Mode::Unusable, error };
+}
+
+// A field of the window holds at most this many characters.
+constexpr qsizetype fieldLength = 32767;
+
+QString rangeTakesTwo()
+{
+    return QStringLiteral("--range takes two values, the lowest and the highest: --range -10 10.");
+}
 
 // Options followed by several values. Their values are taken off the list
 // before the parser sees it, as they may look like options: --line1 -3 0 2 5.
@@ -48,6 +65,8 @@ QString takeValues(QStringList& arguments, QHash<QString, QStringList>& values)
         const QString& word = arguments[k];
         if (word == u"--")
             break;
+        if (word.startsWith(u"--range="))
+            return rangeTakesTwo();
         const ValuesOption* found = nullptr;
         for (const ValuesOption& option : valuesOptions)
             if (word == QStringLiteral("--") + QLatin1String(option.name))
@@ -57,7 +76,8 @@ QString takeValues(QStringList& arguments, QHash<QString, QStringList>& values)
             continue;
         }
         if (k + found->count >= arguments.size())
-            return QStringLiteral("Missing value after '%1'.").arg(word);
+            return found->count == 2 ? rangeTakesTwo()
+                                     : QStringLiteral("Missing value after '%1'.").arg(word);
         values[QLatin1String(found->name)] = arguments.mid(k + 1, found->count);
         arguments.remove(k, found->count + 1);
     }
@@ -96,6 +116,8 @@ public:
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(answers);
+        parser.addOption(format);
         parser.addOption(exportFile);
         parser.addOption(line1);
         parser.addOption(line2);
@@ -114,26 +136,64 @@ public:
     {
         QHash<QString, QStringList> values;
         if (const QString error = takeValues(arguments, values); !error.isEmpty())
-            return { Mode::Unusable, error };
+            return unusable(error);
         if (!parser.parse(arguments))
-            return { Mode::Unusable, parser.errorText() };
+            return unusable(parser.errorText());
         if (parser.isSet(help))
             return { Mode::Help, {} };
         if (parser.isSet(version))
             return { Mode::Version, {} };
+        if (parser.isSet(answers) && parser.isSet(exportFile))
+            return unusable(QStringLiteral("--answers and --export cannot be used together."));
+        if (parser.isSet(answers))
+            return answerKey(values);
+        if (parser.isSet(format))
+            return unusable(QStringLiteral("--format is used only with --answers."));
         if (!parser.positionalArguments().isEmpty())
-            return { Mode::Unusable,
-                QStringLiteral("Unexpected argument '%1'.")
-                    .arg(parser.positionalArguments().constFirst()) };
+            return unusable(QStringLiteral("Unexpected argument '%1'.")
+                                .arg(parser.positionalArguments().constFirst()));
         if (parser.isSet(exportFile))
             return exportRequest(values);
-        for (const char* name : { "line1", "line2", "range", "scale" })
+        if (values.contains(QStringLiteral("range")))
+            return unusable(QStringLiteral("--range is used only with --answers or --export."));
+        for (const char* name : { "line1", "line2", "scale" })
             if (values.contains(QLatin1String(name)) || parser.isSet(QLatin1String(name)))
-                return {
-                    Mode::Unusable,
-                    QStringLiteral("'--%1' is used only with '--export'.").arg(QLatin1String(name))
-                };
+                return unusable(QStringLiteral("'--%1' is used only with '--export'.")
+                                    .arg(QLatin1String(name)));
         return {};
+    }
+
+    Request answerKey(const QHash<QString, QStringList>& values) const
+    {
+        Request request { Mode::Answers, {} };
+        for (const char* name : { "line1", "line2", "scale" })
+            if (values.contains(QLatin1String(name)) || parser.isSet(QLatin1String(name)))
+                return unusable(QStringLiteral("'--%1' is used only with '--export'.")
+                                    .arg(QLatin1String(name)));
+        const QStringList files = parser.positionalArguments();
+        if (files.size() > 1)
+            return unusable(QStringLiteral("Unexpected argument '%1': --answers reads one file.")
+                                .arg(files[1]));
+        if (!files.isEmpty())
+            request.answers.file = QFile::encodeName(files.constFirst()).toStdString();
+        if (parser.isSet(format)) {
+            const QString name = parser.value(format);
+            if (name == u"csv")
+                request.answers.format = answers::Format::Csv;
+            else if (name == u"jsonl")
+                request.answers.format = answers::Format::Jsonl;
+            else
+                return unusable(QStringLiteral("Unknown format '%1': use csv or jsonl.").arg(name));
+        }
+        if (const QStringList range = values.value(QStringLiteral("range")); !range.isEmpty()) {
+            if (range[0].size() > fieldLength || range[1].size() > fieldLength)
+                return unusable(QStringLiteral("The range's texts can be at most %1 characters "
+                                               "long, as in the window.")
+                                    .arg(fieldLength));
+            request.answers.lower = range[0].toStdString();
+            request.answers.upper = range[1].toStdString();
+        }
+        return request;
     }
 
     Request exportRequest(const QHash<QString, QStringList>& values) const
@@ -164,7 +224,13 @@ public:
     QString helpText(const QString& program) const
     {
         QString text = parser.helpText();
-        text.replace(0, text.indexOf(u'\n'), QStringLiteral("Usage: %1 [options]").arg(program));
+        text.replace(0, text.indexOf(u'\n'),
+            QStringLiteral("Usage: %1 [options]\n"
+                           "       %1 --answers [file] [--format csv|jsonl] "
+                           "[--range <lower> <upper>]\n"
+                           "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
+                           "[--range <lower> <upper>] [--scale n]")
+                .arg(program));
         return text
             + QStringLiteral(
                 "\nQt's own options, such as -platform and -style, are accepted too.\n");
@@ -176,6 +242,13 @@ private:
         QStringLiteral("Show this help and exit.") };
     QCommandLineOption version { { QStringLiteral("v"), QStringLiteral("version") },
         QStringLiteral("Show the product name and version and exit.") };
+    QCommandLineOption answers { QStringLiteral("answers"),
+        QStringLiteral("Write an answer key: read pairs of lines as CSV from the file, or from "
+                       "standard input, and write for each what the window shows after Draw "
+                       "Both Lines and the exact values.") };
+    QCommandLineOption format { QStringLiteral("format"),
+        QStringLiteral("The answer key's form: csv (the default) or jsonl."),
+        QStringLiteral("format") };
     QCommandLineOption exportFile { QStringLiteral("export"),
         QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
                        ".pdf), without a window."),
@@ -187,7 +260,8 @@ private:
         QStringLiteral("Line two's end points for --export, as typed in the window."),
         QStringLiteral("x1 y1 x2 y2") };
     QCommandLineOption range { QStringLiteral("range"),
-        QStringLiteral("The texts of the two range fields."), QStringLiteral("lower upper") };
+        QStringLiteral("The texts of the two range fields, -10 and 10 unless given."),
+        QStringLiteral("lower upper") };
     QCommandLineOption scale { QStringLiteral("scale"),
         QStringLiteral("Multiply a PNG picture's size in pixels by <n>."), QStringLiteral("n") };
 };
@@ -233,6 +307,8 @@ std::optional<int> runCommandLine(int& argc, char* argv[])
     switch (request.mode) {
     case Mode::Window:
         return std::nullopt;
+    case Mode::Answers:
+        return answers::RunAnswerKey(request.answers, program.toStdString());
     case Mode::Export:
         return exportPicture(argc, argv, request.picture) == 0 ? exitSuccess : exitStopped;
     case Mode::Help:

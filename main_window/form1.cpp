@@ -3,6 +3,7 @@
 #include "about_window/app_icon.h"
 #include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
+#include "main_window/exact_window.h"
 #include "main_window/picture_actions.h"
 #include "main_window/report_file.h"
 
@@ -46,6 +47,7 @@ void Form1::connectHandlers()
     // Toggled, not clicked: a screen reader ticks the box without a click.
     connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
+    connect(exactLink, &QAbstractButton::clicked, this, &Form1::exactLink_Click);
     connect(p1, &graph::GraphPanel::MouseMove, this, &Form1::p1_MouseMove);
     lblCredits->installEventFilter(this);
 }
@@ -105,4 +107,9 @@ void Form1::cmd_quit_Click()
 void Form1::lblCredits_Click()
 {
     frmSplash::Open();
+}
+
+void Form1::exactLink_Click()
+{
+    ExactWindow::Open(this, { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b, txmin, txmax });
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -18,6 +19,10 @@ struct Crossing;
 struct FieldWrite;
 struct TypedFields;
 } // namespace core
+
+namespace exact_texts {
+struct Answers;
+}
 
 namespace graph {
 class GraphPanel;
@@ -103,6 +108,7 @@ public:
     QPushButton* cmd_quit = nullptr;
     // Other
     QLabel* lblCredits = nullptr;
+    QAbstractButton* exactLink = nullptr; // opens the Exact values window
     Shape* Shape1 = nullptr;
     Shape* Shape2 = nullptr;
     // The picture's copy, save and print; the report's save and the question
@@ -122,6 +128,7 @@ public slots:
     void Check1_Click();
     void cmd_quit_Click();
     void lblCredits_Click();
+    void exactLink_Click();
     void p1_MouseMove(float X, float Y);
 
 protected:
@@ -158,8 +165,10 @@ private:
     // Marks the typed fields a command reads (line 1, line 2, or 0 for both
     // lines) whose texts were not all read as their numbers.
     void showHowRead(int line);
-    void showOutcome(const core::CommandResult& result, RunBy by);
-    void write(const core::FieldWrite& write, const core::CommandResult& result);
+    void showOutcome(const core::TypedFields& typed, const core::CommandResult& result, RunBy by);
+    // Writes one result, from its start, with its exact value as tooltip.
+    void write(const core::FieldWrite& write, const core::CommandResult& result,
+        const exact_texts::Answers& exact);
     void empty(core::ResultField field);
     // Shows the crossing on lblAns: its colour, its weight, its caption.
     void FindIntersection(const core::Crossing& crossing);

@@ -7,8 +7,10 @@
 #include "graph/qb_color.h"
 #include "main_window/bad_input.h"
 #include "main_window/command_step.h"
+#include "main_window/exact_texts.h"
 #include "main_window/form1.h"
 #include "main_window/read_mark.h"
+#include "main_window/result_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +47,12 @@ QString boxText(const std::string& report)
     return out;
 }
 
+// An emptied field has no value to give.
+QString exactTip(const core::FieldWrite& w, const exact_texts::Answers& exact)
+{
+    return w.text.empty() ? QString() : exact_texts::Tooltip(w.field, exact);
+}
+
 } // namespace
 
 core::TypedFields Form1::typedFields() const
@@ -56,14 +64,17 @@ core::TypedFields Form1::typedFields() const
 void Form1::runDrawLine(int line)
 {
     showHowRead(line);
-    showOutcome(core::DrawLine(typedFields(), line), RunBy::User);
+    const core::TypedFields typed = typedFields();
+    showOutcome(typed, core::DrawLine(typed, line), RunBy::User);
 }
 
 void Form1::runBothLines(RunBy by)
 {
     showHowRead(0);
-    showOutcome(core::BothLines(typedFields(), PlaceResults,
-                    by == RunBy::Zoom ? core::Verticals::Stop : core::Verticals::Answered),
+    const core::TypedFields typed = typedFields();
+    showOutcome(typed,
+        core::BothLines(typed, PlaceResults,
+            by == RunBy::Zoom ? core::Verticals::Stop : core::Verticals::Answered),
         by);
 }
 
@@ -78,7 +89,7 @@ void Form1::showHowRead(int line)
         read_mark::showHowRead(field);
 }
 
-void Form1::showOutcome(const core::CommandResult& result, RunBy by)
+void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResult& result, RunBy by)
 {
     // The warning that ends the command at `why`, the first `written` of the
     // chain's writes done; run by the user, the fields it did not write are
@@ -118,8 +129,9 @@ void Form1::showOutcome(const core::CommandResult& result, RunBy by)
                 return warning(why, 0);
             });
     }
+    const exact_texts::Answers exact = exact_texts::AnswersFor(typed);
     for (const core::FieldWrite& w : result.writes)
-        write(w, result);
+        write(w, result, exact);
     if (result.report) {
         // At the insertion point, over any selection; the insertion point
         // ends just behind the report.
@@ -134,10 +146,11 @@ void Form1::showOutcome(const core::CommandResult& result, RunBy by)
 void Form1::empty(core::ResultField field)
 {
     // With no crossing to show, the label is emptied like any field.
-    write({ field, std::string() }, core::CommandResult {});
+    write({ field, std::string() }, core::CommandResult {}, exact_texts::Answers {});
 }
 
-void Form1::write(const core::FieldWrite& w, const core::CommandResult& result)
+void Form1::write(
+    const core::FieldWrite& w, const core::CommandResult& result, const exact_texts::Answers& exact)
 {
     using enum core::ResultField;
     QLineEdit* field = nullptr;
@@ -179,9 +192,10 @@ void Form1::write(const core::FieldWrite& w, const core::CommandResult& result)
             FindIntersection(*result.crossing);
         else
             lblAns->setText(QString::fromStdString(w.text));
+        result_box::Describe(lblAns, exactTip(w, exact));
         return;
     }
-    field->setText(QString::fromStdString(w.text));
+    result_box::Show(field, QString::fromStdString(w.text), exactTip(w, exact));
 }
 
 void Form1::FindIntersection(const core::Crossing& crossing)

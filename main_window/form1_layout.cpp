@@ -3,8 +3,10 @@
 #include "look/fonts.h"
 #include "look/twips.h"
 #include "main_window/form1.h"
+#include "main_window/link_button.h"
 #include "main_window/picture_button.h"
 #include "main_window/shape.h"
+#include "main_window/start_up_texts.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -135,6 +137,11 @@ void endTextBefore(QLabel* heading, const QWidget* box)
     heading->setContentsMargins(0, 0, heading->width() - shown, 0);
 }
 
+QString typed(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 QString blanks(int count)
 {
     return QString(count, QLatin1Char(' '));
@@ -207,6 +214,17 @@ void Form1::createControls()
     lblCredits = label(this, "lblCredits", QStringLiteral("About ..."),
         fromTwips(15840, 120, 960, 225), credits, windowBlue);
     paint(lblCredits, QPalette::WindowText, creditsBlue);
+    // Beside it and looking like it, the way to the exact values.
+    exactLink
+        = place(new LinkButton(QStringLiteral("Exact values ..."), lblCredits->parentWidget()),
+            "exactLink", fromTwips(14400, 120, 1200, 225));
+    exactLink->setFont(credits);
+    exactLink->setAutoFillBackground(true);
+    paint(exactLink, QPalette::Window, windowBlue);
+    paint(exactLink, QPalette::WindowText, creditsBlue);
+    exactLink->setAccessibleName(QStringLiteral("Exact values"));
+    exactLink->setAccessibleDescription(
+        QStringLiteral("Opens a window with both lines and their crossing as exact fractions"));
 
     // The outline around the equations area: it draws over the labels and
     // lets the pointer through to what lies beneath.
@@ -219,10 +237,10 @@ void Form1::createControls()
     p1->setFocusPolicy(Qt::StrongFocus);
     p1->setCursor(Qt::CrossCursor);
     p1->setAccessibleName(QStringLiteral("Graph"));
-    txmax = plainBox(this, "txmax", QStringLiteral("10"), fromTwips(7920, 3960, 255, 285), font(),
-        windowBlue, QStringLiteral("Highest value of the range"));
-    txmin = plainBox(this, "txmin", QStringLiteral("-10"), fromTwips(3960, 7530, 350, 195), font(),
-        windowBlue, QStringLiteral("Lowest value of the range"));
+    txmax = plainBox(this, "txmax", typed(startUpTexts.upper), fromTwips(7920, 3960, 255, 285),
+        font(), windowBlue, QStringLiteral("Highest value of the range"));
+    txmin = plainBox(this, "txmin", typed(startUpTexts.lower), fromTwips(3960, 7530, 350, 195),
+        font(), windowBlue, QStringLiteral("Lowest value of the range"));
     txmin->setAlignment(Qt::AlignRight | Qt::AlignTop);
     tx = inputBox(
         this, "tx", QString(), fromTwips(360, 7800, 550, 285), QStringLiteral("Pointer X"));
@@ -276,24 +294,24 @@ void Form1::createControls()
     cmd_bothlines = button(this, "cmd_bothlines", fromTwips(8760, 3600, 765, 1095),
         { QStringLiteral("Draw"), QStringLiteral("Both"), QStringLiteral("Lines") }, { 49, 70 },
         QColor(255, 110, 0), QColor(255, 128, 0), comic(9.75));
-    t1 = inputBox(this, "t1", QStringLiteral("-6"), fromTwips(9720, 3600, 735, 285),
+    t1 = inputBox(this, "t1", typed(startUpTexts.line1[0]), fromTwips(9720, 3600, 735, 285),
         QStringLiteral("Line 1, X1"));
-    t2 = inputBox(this, "t2", QStringLiteral("0"), fromTwips(10680, 3600, 735, 285),
+    t2 = inputBox(this, "t2", typed(startUpTexts.line1[1]), fromTwips(10680, 3600, 735, 285),
         QStringLiteral("Line 1, Y1"));
-    t3 = inputBox(this, "t3", QStringLiteral("8"), fromTwips(12120, 3600, 735, 285),
+    t3 = inputBox(this, "t3", typed(startUpTexts.line1[2]), fromTwips(12120, 3600, 735, 285),
         QStringLiteral("Line 1, X2"));
-    t4 = inputBox(this, "t4", QStringLiteral("7"), fromTwips(13080, 3600, 735, 285),
+    t4 = inputBox(this, "t4", typed(startUpTexts.line1[3]), fromTwips(13080, 3600, 735, 285),
         QStringLiteral("Line 1, Y2"));
     draw_line2 = button(this, "draw_line2", fromTwips(14280, 4320, 1605, 495),
         { QStringLiteral("Draw Line 2") }, { 105, 32 }, QColor(0, 255, 12), QColor(0, 192, 192),
         comic(9.75));
-    t1_b = inputBox(this, "t1_b", QStringLiteral("-7"), fromTwips(9720, 4440, 735, 285),
+    t1_b = inputBox(this, "t1_b", typed(startUpTexts.line2[0]), fromTwips(9720, 4440, 735, 285),
         QStringLiteral("Line 2, X1"));
-    t2_b = inputBox(this, "t2_b", QStringLiteral("-5"), fromTwips(10680, 4440, 735, 285),
+    t2_b = inputBox(this, "t2_b", typed(startUpTexts.line2[1]), fromTwips(10680, 4440, 735, 285),
         QStringLiteral("Line 2, Y1"));
-    t3_b = inputBox(this, "t3_b", QStringLiteral("6"), fromTwips(12120, 4440, 735, 285),
+    t3_b = inputBox(this, "t3_b", typed(startUpTexts.line2[2]), fromTwips(12120, 4440, 735, 285),
         QStringLiteral("Line 2, X2"));
-    t4_b = inputBox(this, "t4_b", QStringLiteral("8"), fromTwips(13080, 4440, 735, 285),
+    t4_b = inputBox(this, "t4_b", typed(startUpTexts.line2[3]), fromTwips(13080, 4440, 735, 285),
         QStringLiteral("Line 2, Y2"));
 
     // The report switch and the report. The box is too narrow for its own
@@ -323,7 +341,7 @@ void Form1::createControls()
     const std::initializer_list<QWidget*> focusOrder { p1, t1, t2, cmd_bothlines, t3, t4, Command1,
         Command2, txmin, txmax, ty, tx, t1_b, t2_b, t3_b, t4_b, draw_line2, draw_line1, txt_slope1,
         txt_slope2, txt_yint1, txt_yint2, txt_eqn1, txt_eqn2, cmd_quit, txt_results, Check1,
-        txt_l1xint, txt_l2xint, txt_l1yint, txt_l2yint };
+        txt_l1xint, txt_l2xint, txt_l1yint, txt_l2yint, exactLink };
     QWidget* previous = nullptr;
     for (QWidget* next : focusOrder) {
         if (previous)

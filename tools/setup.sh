@@ -14,6 +14,8 @@ packages=(
     cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
     # exact arithmetic in rationals (GMP and its C++ interface), found through pkg-config
     libgmp-dev pkg-config
+    # reading and writing CSV (the answer key)
+    libcsv-dev
     # the formatting check
     clang-format
     # the faces the window names, mapped through font substitutions

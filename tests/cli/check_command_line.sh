@@ -83,7 +83,7 @@ done
 # The manual page documents every option --help lists, and --help lists
 # every option the page documents. The page already describes the answer
 # key and export options; each leaves this list when the program gains it.
-documented_ahead=(--answers --format)
+documented_ahead=()
 long_options() { grep -oE -- '--[a-z0-9][a-z0-9-]*' | sort -u; }
 long_options <<<"$out" >"$work/help_options"
 sed 's/\\-/-/g' "$page" | long_options >"$work/page_options"

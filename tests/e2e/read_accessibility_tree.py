@@ -263,6 +263,64 @@ def report_into_results(nodes):
             fail(f"the Results box does not quote {quoted!r}: {report!r}")
 
 
+# --- the Exact values window --------------------------------------------------
+
+EXACT_WINDOW = "Exact values"
+
+
+def exact_values_window(app, nodes):
+    """Opens the Exact values window through the link's press action and
+    reads its text as a reader does; typing an end point changes it."""
+    link = by_name(nodes, "Exact values", "push button")
+    press = action_index(link, "press") if link else None
+    if press is None or not Atspi.Action.do_action(link, press):
+        fail("the 'Exact values' link cannot be pressed through its action")
+        return
+    ok("pressed the 'Exact values' link through its action")
+
+    def window():
+        for w in children(app):
+            if safe(w.get_name, "") == EXACT_WINDOW:
+                return w
+        return None
+
+    exact = wait_for(window, 5)
+    if exact is None:
+        fail(f"no window named {EXACT_WINDOW!r} after the press")
+        return
+    ok(f"a window named {EXACT_WINDOW!r} opened")
+
+    def page():
+        found = []
+        walk(exact, found)
+        texts = [n for n in found if safe(n.get_name, "") == EXACT_WINDOW and has(n, "Text")]
+        return texts[0] if texts else None
+
+    text = wait_for(page, 5)
+    if text is None:
+        fail("no text named 'Exact values' in the window")
+        return
+    # Line one was typed as y = 2x - 3 above; it meets y = x + 2 at (5, 7).
+    read = wait_for(lambda: text_of(text) if "y = 2 x - 3" in (text_of(text) or "") else None, 5) or ""
+    for words in ["Equation: y = 2 x - 3", "Slope: 2", "x-intercept: 3/2 (1 1/2) = 1.5", "(5, 7)",
+                  "every answer the window gives is exact"]:
+        if words in read:
+            ok(f"the Exact values text reads {words!r}")
+        else:
+            fail(f"the Exact values text does not read {words!r}: {read!r}")
+
+    # It follows the typing: line one through (0, -3) and (3, -2).
+    end = by_name(nodes, "Line 1, X2", "text")
+    Atspi.EditableText.set_text_contents(end, "3")
+    Atspi.EditableText.set_text_contents(by_name(nodes, "Line 1, Y2", "text"), "-2")
+    wanted = "1/3 = 0.(3)"
+    read = wait_for(lambda: text_of(text) if wanted in (text_of(text) or "") else None, 5)
+    if read:
+        ok(f"typed end points show at once in the Exact values text: {wanted!r}")
+    else:
+        fail(f"the Exact values text did not follow the typing: {text_of(text)!r}")
+
+
 def main():
     Atspi.init()
     found = wait_for(find_window, 10)
@@ -284,6 +342,7 @@ def main():
         ok(f"a label speaks the start-up answer {START_ANSWER!r}")
     press_both_lines(nodes)
     report_into_results(nodes)
+    exact_values_window(app, nodes)
 
     if failures:
         print(f"{len(failures)} check(s) failed", flush=True)

@@ -1,0 +1,327 @@
+#include "app/answer_key.h"
+
+#include "app/answer_rows.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <csv.h>
+#include <vector>
+
+namespace answers {
+
+namespace {
+
+// Input is read in pieces of this size; nothing else grows with the rows.
+constexpr std::size_t pieceSize = 64 * 1024;
+
+// A window field holds at most this many characters (UTF-16 units); no
+// longer text can be typed into it.
+constexpr qsizetype windowFieldLength = 32767;
+
+// Spreadsheets that save "CSV UTF-8" start the file with a byte order mark.
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+// Fields are taken as typed: libcsv would otherwise drop the blanks around
+// an unquoted field.
+int noBlanks(unsigned char)
+{
+    return 0;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// The names of an optional first row, in any case, blanks around them aside.
+bool isHeader(const TypedRow& fields)
+{
+    static constexpr std::array<std::string_view, 8> names
+        = { "x1", "y1", "x2", "y2", "x1", "y1", "x2", "y2" };
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        std::string_view f = fields[k];
+        while (!f.empty() && isBlank(f.front()))
+            f.remove_prefix(1);
+        while (!f.empty() && isBlank(f.back()))
+            f.remove_suffix(1);
+        if (f.size() != 2 || (f[0] | 0x20) != names[k][0] || f[1] != names[k][1])
+            return false;
+    }
+    return true;
+}
+
+// Rows are answered in batches, on every core, and written in their order
+// once the batch is done. A batch ends at this many rows or this many bytes
+// typed, so memory stays bounded however many rows follow.
+constexpr std::size_t batchRows = 1024;
+constexpr std::size_t batchBytes = 4 << 20;
+
+struct Pending {
+    long long row = 0;
+    TypedRow typed;
+    std::string error; // why the row cannot be answered, with its number
+    std::string output; // the row as written
+};
+
+class KeyWriter {
+public:
+    KeyWriter(
+        std::FILE* out, std::FILE* err, const AnswerKeyRequest& request, std::string_view program)
+        : out_(out)
+        , err_(err)
+        , request_(request)
+        , program_(program)
+    {
+        batch_.reserve(batchRows);
+    }
+
+    // libcsv's callbacks: the end of a field, the end of a row.
+    static void onField(void* text, std::size_t size, void* self)
+    {
+        static_cast<KeyWriter*>(self)->field(static_cast<const char*>(text), size);
+    }
+    static void onRow(int, void* self) { static_cast<KeyWriter*>(self)->endRow(); }
+
+    // The current row cannot be read as CSV.
+    void failRow(std::string_view why)
+    {
+        ++row_;
+        fail(why);
+        startRow();
+    }
+
+    // Answers and writes the rows still waiting.
+    void finish()
+    {
+        QtConcurrent::blockingMap(batch_, [this](Pending& p) { answer(p); });
+        for (const Pending& p : batch_) {
+            if (!p.error.empty())
+                std::fprintf(err_, "%.*s: %s\n", static_cast<int>(program_.size()), program_.data(),
+                    p.error.c_str());
+            put(p.output);
+        }
+        batch_.clear();
+        batchSize_ = 0;
+    }
+
+    // The key's start, once the input has begun to arrive: a file that
+    // cannot be read at all gets no key.
+    void begin()
+    {
+        if (begun_)
+            return;
+        begun_ = true;
+        if (request_.format == Format::Csv)
+            put(CsvHeader());
+    }
+
+    bool anyFailed() const { return failed_; }
+
+private:
+    void field(const char* text, std::size_t size)
+    {
+        const std::size_t k = count_++;
+        if (k >= fields_.size() || !problem_.empty())
+            return;
+        const QByteArrayView bytes(text, static_cast<qsizetype>(size));
+        if (!bytes.isValidUtf8()) {
+            problem_ = "field " + std::to_string(k + 1)
+                + " is not UTF-8 text; save the file as CSV UTF-8";
+            return;
+        }
+        if (bytes.size() > windowFieldLength
+            && QString::fromUtf8(bytes).size() > windowFieldLength) {
+            problem_ = "field " + std::to_string(k + 1) + " is longer than the "
+                + std::to_string(windowFieldLength) + " characters a field of the window holds";
+            return;
+        }
+        fields_[k].assign(text, size);
+    }
+
+    void endRow()
+    {
+        ++row_;
+        if (count_ != fields_.size())
+            fail(std::to_string(count_) + (count_ == 1 ? " field" : " fields")
+                + "; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two");
+        else if (!problem_.empty())
+            fail(problem_);
+        else if (row_ != 1 || !isHeader(fields_)) {
+            for (const std::string& f : fields_)
+                batchSize_ += f.size();
+            add({ row_, fields_, {}, {} });
+        }
+        startRow();
+    }
+
+    void startRow()
+    {
+        count_ = 0;
+        problem_.clear();
+    }
+
+    void fail(std::string_view why)
+    {
+        failed_ = true;
+        add({ row_, {}, "row " + std::to_string(row_) + ": " + std::string(why), {} });
+    }
+
+    void add(Pending p)
+    {
+        batch_.push_back(std::move(p));
+        if (batch_.size() == batchRows || batchSize_ >= batchBytes)
+            finish();
+    }
+
+    // Runs on any thread: the command chain and the exact engine keep no
+    // state between calls.
+    void answer(Pending& p) const
+    {
+        const bool csv = request_.format == Format::Csv;
+        if (!p.error.empty()) {
+            p.output = csv ? CsvError(p.row, p.error) : JsonError(p.row, p.error);
+            return;
+        }
+        const Answer a = AnswerRow(p.row, p.typed, request_.lower, request_.upper);
+        p.output = csv ? CsvAnswer(a) : JsonAnswer(a);
+    }
+
+    void put(const std::string& text)
+    {
+        begin();
+        std::fwrite(text.data(), 1, text.size(), out_);
+    }
+
+    std::FILE* out_;
+    std::FILE* err_;
+    const AnswerKeyRequest& request_;
+    std::string_view program_;
+    long long row_ = 0; // rows ended so far
+    TypedRow fields_;
+    std::size_t count_ = 0; // fields of the current row so far
+    std::string problem_; // the first field of the current row that cannot be used
+    bool failed_ = false;
+    bool begun_ = false;
+    std::vector<Pending> batch_;
+    std::size_t batchSize_ = 0; // bytes typed in the batch
+};
+
+// Where a strict parse stops, the rest of the line is skipped: its start
+// cannot be told from the middle of a quoted field, and the next line most
+// likely holds the next row.
+std::size_t lineEnd(const char* text, std::size_t size)
+{
+    for (std::size_t k = 0; k < size; ++k)
+        if (text[k] == '\r' || text[k] == '\n')
+            return k + 1;
+    return size;
+}
+
+void report(std::FILE* err, std::string_view program, const std::string& message)
+{
+    std::fprintf(
+        err, "%.*s: %s\n", static_cast<int>(program.size()), program.data(), message.c_str());
+}
+
+std::string inputName(const AnswerKeyRequest& request)
+{
+    if (!request.file || *request.file == "-")
+        return "standard input";
+    return "'" + *request.file + "'";
+}
+
+} // namespace
+
+int WriteAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
+    std::string_view program)
+{
+    csv_parser parser {};
+    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    csv_set_space_func(&parser, noBlanks);
+    // A long field grows the parser's buffer in steps of this many bytes.
+    csv_set_blk_size(&parser, pieceSize);
+
+    KeyWriter writer(out, err, request, program);
+    std::vector<char> piece(pieceSize);
+    bool first = true;
+    bool skipping = false; // the rest of a line that could not be read
+    std::string readProblem;
+    for (;;) {
+        std::size_t left = std::fread(piece.data(), 1, piece.size(), in);
+        if (left == 0) {
+            if (std::ferror(in))
+                readProblem = "cannot read " + inputName(request) + ": " + std::strerror(errno);
+            break;
+        }
+        const char* text = piece.data();
+        if (first && std::string_view(text, left).starts_with(byteOrderMark)) {
+            text += byteOrderMark.size();
+            left -= byteOrderMark.size();
+        }
+        first = false;
+        while (left > 0) {
+            if (skipping) {
+                const std::size_t skipped = lineEnd(text, left);
+                skipping = text[skipped - 1] != '\r' && text[skipped - 1] != '\n';
+                text += skipped;
+                left -= skipped;
+                continue;
+            }
+            const std::size_t done
+                = csv_parse(&parser, text, left, KeyWriter::onField, KeyWriter::onRow, &writer);
+            if (done == left)
+                break;
+            if (csv_error(&parser) != CSV_EPARSE) {
+                readProblem = "cannot read " + inputName(request) + ": a field is too large";
+                break;
+            }
+            writer.failRow("not valid CSV: a quote stands inside a field that does not start "
+                           "with one, or after the quote that ends one; the rest of the line "
+                           "was skipped");
+            csv_fini(&parser, nullptr, nullptr, nullptr); // back at the start of a row
+            text += done;
+            left -= done;
+            skipping = true;
+        }
+        if (!readProblem.empty())
+            break;
+    }
+    if (readProblem.empty() && !skipping
+        && csv_fini(&parser, KeyWriter::onField, KeyWriter::onRow, &writer) != 0)
+        writer.failRow("not valid CSV: a quoted field has no closing quote");
+    csv_free(&parser);
+    writer.finish();
+    if (readProblem.empty())
+        writer.begin();
+
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        report(err, program, std::string("cannot write the answers: ") + std::strerror(errno));
+        return CannotRead;
+    }
+    if (!readProblem.empty()) {
+        report(err, program, readProblem);
+        return CannotRead;
+    }
+    return writer.anyFailed() ? SomeRowsFailed : AllAnswered;
+}
+
+int RunAnswerKey(const AnswerKeyRequest& request, std::string_view program)
+{
+    if (!request.file || *request.file == "-")
+        return WriteAnswerKey(stdin, stdout, stderr, request, program);
+    std::FILE* in = std::fopen(request.file->c_str(), "rb");
+    if (!in) {
+        report(stderr, program, "cannot read " + inputName(request) + ": " + std::strerror(errno));
+        return CannotRead;
+    }
+    const int status = WriteAnswerKey(in, stdout, stderr, request, program);
+    std::fclose(in);
+    return status;
+}
+
+} // namespace answers

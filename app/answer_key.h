@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The answer key: pairs of lines read as CSV, each answered with the texts
+// the window shows and the exact values, written row by row as CSV or JSON
+// Lines. Nothing here needs a display or an application object.
+namespace answers {
+
+enum class Format { Csv, Jsonl };
+
+struct AnswerKeyRequest {
+    std::optional<std::string> file; // standard input when none, or "-"
+    Format format = Format::Csv;
+    std::string lower = "-10"; // the range fields' texts
+    std::string upper = "10";
+};
+
+// The exit statuses.
+inline constexpr int AllAnswered = 0;
+inline constexpr int SomeRowsFailed = 1;
+inline constexpr int CannotRead = 2; // the input (or the output) failed
+
+// Reads `in` to its end and writes the key to `out` as each row completes,
+// so memory does not grow with the number of rows. A row that cannot be
+// answered is named, with the reason, on `err` (after "program: ") and in
+// its own output row; the rows after it are still answered.
+int WriteAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
+    std::string_view program);
+
+// The same on the request's file or standard input, to standard output.
+int RunAnswerKey(const AnswerKeyRequest& request, std::string_view program);
+
+} // namespace answers

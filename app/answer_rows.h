@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/window_answers.h"
+#include "core/exact_line.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// One row of an answer key and the two forms it is written in.
+namespace answers {
+
+// A pair of lines as typed: X1, Y1, X2, Y2 of line one, then of line two.
+using TypedRow = std::array<std::string, 8>;
+
+struct Answer {
+    long long row = 0; // the row's number in the input, counted from 1
+    TypedRow typed;
+    WindowTexts window; // what the window shows
+    core::exact::Line line1, line2; // what the typed numbers mean, exactly
+    core::exact::Crossing crossing;
+};
+
+// Answers one row on a fresh window whose range fields hold `lower` and
+// `upper`.
+Answer AnswerRow(
+    long long row, const TypedRow& typed, const std::string& lower, const std::string& upper);
+
+// CSV: a header row, then one row per input row; each record ends in CR LF,
+// every field quoted.
+std::string CsvHeader();
+std::string CsvAnswer(const Answer& answer);
+std::string CsvError(long long row, std::string_view message);
+
+// JSON Lines: one object a line, ended by LF.
+std::string JsonAnswer(const Answer& answer);
+std::string JsonError(long long row, std::string_view message);
+
+} // namespace answers

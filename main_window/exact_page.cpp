@@ -1,0 +1,304 @@
+// The Exact values window's text: both lines and their crossing worked out
+// exactly from the typed end points, then what the window's decimal answers
+// for the same texts leave out.
+#include "main_window/bad_input.h"
+#include "main_window/exact_texts.h"
+
+#include <QStringList>
+
+#include <map>
+#include <optional>
+
+namespace exact_texts {
+
+namespace {
+
+using core::ResultField;
+using core::exact::CrossingKind;
+using core::exact::Intercept;
+using core::exact::InterceptKind;
+using core::exact::Line;
+using core::exact::LineKind;
+
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QString fraction(const mpq_class& q)
+{
+    return text(core::exact::FractionText(q));
+}
+
+bool isInteger(const mpq_class& q)
+{
+    return q.get_den() == 1;
+}
+
+// "2 1/3" beside 7/3: the whole part, then the proper fraction.
+QString mixedNumber(const mpq_class& q)
+{
+    mpz_class whole, rest;
+    const mpz_class numerator = abs(q.get_num());
+    mpz_tdiv_qr(whole.get_mpz_t(), rest.get_mpz_t(), numerator.get_mpz_t(), q.get_den_mpz_t());
+    return QStringLiteral("%1%2 %3/%4")
+        .arg(sgn(q) < 0 ? QStringLiteral("-") : QString(), text(whole.get_str()),
+            text(rest.get_str()), text(q.get_den().get_str()));
+}
+
+// The repeating digits get a line over them for the eye; the parentheses
+// stay, so that a screen reader and a copy keep them.
+QString decimalHtml(const mpq_class& q)
+{
+    QString d = text(core::exact::DecimalText(q)).toHtmlEscaped();
+    const qsizetype open = d.indexOf(u'(');
+    const qsizetype close = d.lastIndexOf(u')');
+    if (open >= 0 && close > open)
+        d = d.left(open + 1) + QStringLiteral("<span style=\"text-decoration: overline\">")
+            + d.mid(open + 1, close - open - 1) + QStringLiteral("</span>") + d.mid(close);
+    return d;
+}
+
+// "7/3 (2 1/3) = 2.(3)": the fraction, the mixed number beside an improper
+// one, and the decimal.
+QString valueHtml(const mpq_class& q)
+{
+    QString out = fraction(q);
+    if (isInteger(q))
+        return out;
+    if (abs(q) > 1)
+        out += QStringLiteral(" (") + mixedNumber(q) + u')';
+    return out + QStringLiteral(" = ") + decimalHtml(q);
+}
+
+QString point(const mpq_class& x, const mpq_class& y)
+{
+    return u'(' + fraction(x) + QStringLiteral(", ") + fraction(y) + u')';
+}
+
+QString paragraph(const QString& html)
+{
+    return QStringLiteral("<p>") + html + QStringLiteral("</p>");
+}
+
+QString tooLarge()
+{
+    return QStringLiteral("a number too large to work with exactly (more than %1 digits before "
+                          "or after the point)")
+        .arg(core::exact::MaxIntegerDigits);
+}
+
+QString interceptHtml(const Intercept& at, const QString& axis)
+{
+    switch (at.kind) {
+    case InterceptKind::At:
+        return valueHtml(at.at);
+    case InterceptKind::None:
+        return QStringLiteral("none: the line never meets the %1").arg(axis);
+    case InterceptKind::All:
+        return QStringLiteral("all: the line is the %1").arg(axis);
+    }
+    return {};
+}
+
+QString lineSection(int number, const std::array<std::string, 4>& typed, const Line& line)
+{
+    QString html = QStringLiteral("<h3>Line %1</h3>").arg(number);
+    std::array<std::optional<mpq_class>, 4> p;
+    for (std::size_t k = 0; k < 4; ++k)
+        p[k] = core::exact::Read(typed[k]);
+    if (line.kind == LineKind::TooLarge)
+        return html + paragraph(QStringLiteral("Its end points hold ") + tooLarge() + u'.');
+    html += paragraph(
+        QStringLiteral("Through %1 and %2").arg(point(*p[0], *p[1]), point(*p[2], *p[3])));
+    if (line.kind == LineKind::Point)
+        return html
+            + paragraph(
+                QStringLiteral("Both end points are the same point, so they make no line."));
+    html += paragraph(QStringLiteral("Equation: ") + text(*core::exact::EquationText(line)));
+    html += paragraph(QStringLiteral("Slope: ")
+        + (line.kind == LineKind::Line ? valueHtml(line.slope)
+                                       : QStringLiteral("none: a vertical line has no slope")));
+    html += paragraph(
+        QStringLiteral("y-intercept: ") + interceptHtml(line.yIntercept, QStringLiteral("y-axis")));
+    html += paragraph(
+        QStringLiteral("x-intercept: ") + interceptHtml(line.xIntercept, QStringLiteral("x-axis")));
+    return html;
+}
+
+QString crossingSection(const Answers& exact)
+{
+    QString html = QStringLiteral("<h3>Crossing</h3>");
+    const auto& c = exact.crossing;
+    switch (c.kind) {
+    case CrossingKind::Point:
+        html += paragraph(point(c.x, c.y));
+        if (!isInteger(c.x) || !isInteger(c.y))
+            html += paragraph(QStringLiteral("x = %1, y = %2").arg(valueHtml(c.x), valueHtml(c.y)));
+        return html;
+    case CrossingKind::Parallel:
+        return html + paragraph(QStringLiteral("The lines are parallel: they never meet."));
+    case CrossingKind::Same:
+        return html
+            + paragraph(QStringLiteral("The lines are the same line: they meet everywhere."));
+    case CrossingKind::None:
+        break;
+    }
+    return html + paragraph(QStringLiteral("None: it takes two lines to cross."));
+}
+
+// Whether a field's text is a number rather than a word such as "none".
+bool isNumberText(const std::string& s)
+{
+    const auto first = s.find_first_not_of(" \t\n");
+    return first != std::string::npos && QByteArrayView("+-.0123456789").contains(s[first]);
+}
+
+// Where the window's decimal answers for the same texts differ from the exact ones.
+class Comparison {
+public:
+    Comparison(const core::CommandResult& window, const Answers& exact)
+        : exact_(exact)
+    {
+        for (const core::FieldWrite& w : window.writes)
+            shown_[w.field] = w.text;
+        for (int line : { 1, 2 })
+            compareLine(line);
+        if (window.crossing)
+            compareCrossing(*window.crossing);
+        if (window.stop)
+            remarks_ << QStringLiteral("The window stops with a warning here: %1")
+                            .arg(bad_input::Warning(*window.stop).toHtmlEscaped());
+    }
+
+    QString html() const
+    {
+        QString html = QStringLiteral("<h3>The window's decimal answers</h3>");
+        if (remarks_.isEmpty())
+            return html
+                + paragraph(
+                    QStringLiteral("For these end points every answer the window gives is exact."));
+        for (const QString& remark : remarks_)
+            html += paragraph(remark);
+        return html;
+    }
+
+private:
+    void compareLine(int number)
+    {
+        const Line& line = number == 1 ? exact_.line1 : exact_.line2;
+        if (!(line.kind == LineKind::Line || line.kind == LineKind::Vertical))
+            return;
+        const bool one = number == 1;
+        const QString name = QStringLiteral("Line %1's ").arg(number);
+        if (const auto s = shown(one ? ResultField::Slope1 : ResultField::Slope2);
+            s && line.kind == LineKind::Line)
+            compareNumber(name + QStringLiteral("slope"), *s, line.slope);
+        if (const auto b = shown(one ? ResultField::YIntercept1 : ResultField::YIntercept2))
+            compareIntercept(name + QStringLiteral("y-intercept"), *b, line.yIntercept,
+                QStringLiteral("y-axis"));
+        if (const auto x = shown(one ? ResultField::XAxis1 : ResultField::XAxis2))
+            compareIntercept(name + QStringLiteral("x-axis crossing"), *x, line.xIntercept,
+                QStringLiteral("x-axis"));
+    }
+
+    std::optional<std::string> shown(ResultField field) const
+    {
+        const auto it = shown_.find(field);
+        if (it == shown_.end())
+            return std::nullopt;
+        return it->second;
+    }
+
+    void compareNumber(const QString& what, const std::string& window, const mpq_class& q)
+    {
+        const QString w = text(window).toHtmlEscaped();
+        if (!isNumberText(window)) {
+            remarks_ << QStringLiteral("%1: the window shows “%2”; exactly, it is %3.")
+                            .arg(what, w, valueHtml(q));
+            return;
+        }
+        if (const auto read = core::exact::Read(window); read && *read == q)
+            return;
+        remarks_ << QStringLiteral("%1: the window shows %2, rounded; exactly, it is %3.")
+                        .arg(what, w, valueHtml(q));
+    }
+
+    void compareIntercept(
+        const QString& what, const std::string& window, const Intercept& at, const QString& axis)
+    {
+        switch (at.kind) {
+        case InterceptKind::At:
+            compareNumber(what, window, at.at);
+            return;
+        case InterceptKind::None:
+            if (window != "none")
+                remarks_ << QStringLiteral(
+                    "%1: the window shows “%2”; exactly, the line never meets the %3.")
+                                .arg(what, text(window).toHtmlEscaped(), axis);
+            return;
+        case InterceptKind::All:
+            if (window != "all")
+                remarks_ << QStringLiteral(
+                    "%1: the window shows “%2”; exactly, the line is the %3.")
+                                .arg(what, text(window).toHtmlEscaped(), axis);
+            return;
+        }
+    }
+
+    void compareCrossing(const core::Crossing& window)
+    {
+        const auto& c = exact_.crossing;
+        if (c.kind == CrossingKind::None)
+            return;
+        const QString exactly = c.kind == CrossingKind::Point
+            ? QStringLiteral("they cross at ") + point(c.x, c.y)
+            : c.kind == CrossingKind::Parallel ? QStringLiteral("they are parallel")
+                                               : QStringLiteral("they are the same line");
+        switch (window.kind) {
+        case core::CrossingKind::Parallel:
+            if (c.kind != CrossingKind::Parallel)
+                remarks_ << QStringLiteral("The window calls these lines parallel; exactly, %1.")
+                                .arg(exactly);
+            return;
+        case core::CrossingKind::Same:
+            if (c.kind != CrossingKind::Same)
+                remarks_ << QStringLiteral(
+                    "The window calls these lines the same line; exactly, %1.")
+                                .arg(exactly);
+            return;
+        case core::CrossingKind::Point:
+            break;
+        }
+        const QString caption = text(window.caption).toHtmlEscaped();
+        if (c.kind != CrossingKind::Point) {
+            remarks_ << QStringLiteral("The window gives the crossing %1; exactly, %2.")
+                            .arg(caption, exactly);
+            return;
+        }
+        // The caption is "(X,  Y)".
+        const std::string& s = window.caption;
+        const std::size_t comma = s.find(',');
+        const auto x = core::exact::Read(s.substr(1, comma - 1));
+        const auto y = core::exact::Read(s.substr(comma + 1, s.size() - comma - 2));
+        if (x && y && *x == c.x && *y == c.y)
+            return;
+        remarks_ << QStringLiteral("The crossing: the window shows %1, rounded; exactly, it is %2.")
+                        .arg(caption, point(c.x, c.y));
+    }
+
+    const Answers& exact_;
+    std::map<ResultField, std::string> shown_;
+    QStringList remarks_;
+};
+
+} // namespace
+
+QString Html(const core::TypedFields& typed)
+{
+    const Answers exact = AnswersFor(typed);
+    return lineSection(1, typed.line1, exact.line1) + lineSection(2, typed.line2, exact.line2)
+        + crossingSection(exact) + Comparison(core::BothLines(typed, false), exact).html();
+}
+
+} // namespace exact_texts

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/exact_line.h"
+#include "core/line_commands.h"
+
+#include <QString>
+
+// The exact values beside the window's decimal answers, in words: the
+// tooltips of the result fields and the contents of the Exact values window.
+namespace exact_texts {
+
+// What the typed end points mean, exactly.
+struct Answers {
+    core::exact::Line line1, line2;
+    core::exact::Crossing crossing;
+};
+
+Answers AnswersFor(const core::TypedFields& typed);
+
+// A number as its fraction and its decimal: "1/3 = 0.(3)", "1/2 = 0.5", or
+// the integer alone, "-6".
+QString Value(const mpq_class& q);
+
+// The tooltip of a result field that a command has just filled in from the
+// end points `exact` was worked out from: "Exactly 1/3 = 0.(3)" on a number,
+// "Exactly y = 1/3 x + 7/3" on an equation, "Exactly (1/3, 7/3)" on the
+// crossing. Empty when there is no exact value to give.
+QString Tooltip(core::ResultField field, const Answers& exact);
+
+// The Exact values window's text, as HTML: both lines through the typed end
+// points, their equations, slopes and intercepts as fractions, the crossing,
+// and where the window's decimal answers for the same texts are rounded or
+// differ in kind.
+QString Html(const core::TypedFields& typed);
+
+} // namespace exact_texts

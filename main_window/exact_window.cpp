@@ -1,0 +1,107 @@
+#include "main_window/exact_window.h"
+
+#include "main_window/exact_texts.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QPointer<ExactWindow> openWindow;
+
+std::string textOf(const QLineEdit* field)
+{
+    return field ? field->text().toStdString() : std::string();
+}
+
+} // namespace
+
+ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
+    : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("ExactWindow"));
+    setWindowTitle(QStringLiteral("Exact values"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(500, 500);
+
+    // Read-only text that the keyboard and the mouse can select and copy,
+    // and that a screen reader reads as a document.
+    m_page = new QTextBrowser(this);
+    m_page->setObjectName(QStringLiteral("exactPage"));
+    m_page->setOpenLinks(false);
+    m_page->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_page->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_page->setAccessibleName(QStringLiteral("Exact values"));
+    m_page->setAccessibleDescription(
+        QStringLiteral("Both lines and their crossing as fractions, and where the main window's "
+                       "decimal answers are rounded"));
+    QFont font = m_page->font();
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    m_page->setFont(font);
+
+    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close->setObjectName(QStringLiteral("exactClose"));
+    m_close->setAccessibleDescription(QStringLiteral("Closes the Exact values window"));
+    m_close->setAutoDefault(true);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_page);
+    layout->addWidget(m_close, 0, Qt::AlignRight);
+
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        m_fields[k] = fields[k];
+        connect(fields[k], &QLineEdit::textChanged, this, &ExactWindow::refresh);
+    }
+    refresh();
+    m_page->setFocus();
+}
+
+ExactWindow* ExactWindow::Open(QWidget* owner, const Fields& fields)
+{
+    if (!openWindow) {
+        openWindow = new ExactWindow(owner, fields);
+        // Over the graph, leaving the end-point fields in sight for typing.
+        const QRect main = owner->frameGeometry();
+        openWindow->move(main.left() + 16, main.top() + (main.height() - openWindow->height()) / 2);
+    }
+    ExactWindow* window = openWindow;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+ExactWindow* ExactWindow::instance()
+{
+    return openWindow;
+}
+
+void ExactWindow::refresh()
+{
+    // Typing rewrites the text; where the reader was stays in view.
+    const int scrolled = m_page->verticalScrollBar()->value();
+    core::TypedFields typed;
+    for (std::size_t k = 0; k < 4; ++k) {
+        typed.line1[k] = textOf(m_fields[k]);
+        typed.line2[k] = textOf(m_fields[k + 4]);
+    }
+    typed.lower = textOf(m_fields[8]);
+    typed.upper = textOf(m_fields[9]);
+    m_page->setHtml(exact_texts::Html(typed));
+    m_page->verticalScrollBar()->setValue(scrolled);
+}
+
+void ExactWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // Closed means gone: the next Open creates a new window even before this
+    // one has been deleted.
+    if (event->isAccepted() && openWindow == this)
+        openWindow = nullptr;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QTextBrowser;
+
+// The Exact values window: both lines typed into the main window, with their
+// equations, slopes and intercepts as fractions, the crossing, and where the
+// main window's decimal answers are rounded or differ in kind. It follows
+// the typing: every edit of an end-point or range field shows at once. At
+// most one is open; it lives beside the main window without blocking it and
+// closes with it.
+class ExactWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The fields it follows: X1, Y1, X2, Y2 of line one and of line two,
+    // then the lowest and highest values of the range.
+    using Fields = std::array<QLineEdit*, 10>;
+
+    // Shows the window for `fields`, which belong to `owner`, and makes it
+    // the active window. The first call, and the first after a close,
+    // creates it; while it is open the same window is shown again.
+    static ExactWindow* Open(QWidget* owner, const Fields& fields);
+
+    // The open window, or nullptr when none is open.
+    static ExactWindow* instance();
+
+    QTextBrowser* page() const { return m_page; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ExactWindow(QWidget* owner, const Fields& fields);
+
+    void refresh();
+
+    std::array<QPointer<QLineEdit>, 10> m_fields;
+    QTextBrowser* m_page = nullptr;
+    QPushButton* m_close = nullptr;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+class QLabel;
+class QLineEdit;
+class QString;
+
+// How a command shows a result: the box shows the start of its text, as a
+// box that has just been given a text does, however long the text; the
+// whole text stays selectable. The tooltip gives the whole text when it does
+// not fit the box, then the result's exact value.
+namespace result_box {
+
+void Show(QLineEdit* box, const QString& text, const QString& exact);
+
+// The crossing label: its caption is set elsewhere, with its colour and
+// weight; this gives it the same tooltip.
+void Describe(QLabel* label, const QString& exact);
+
+// Whether `text` fits the width a box shows its text in.
+bool Fits(const QLineEdit* box, const QString& text);
+
+} // namespace result_box

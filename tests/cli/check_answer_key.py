@@ -1,0 +1,281 @@
+#!/usr/bin/env python3
+"""The answer key, run as a teacher runs it and with no display at all.
+
+    tests/cli/check_answer_key.py <program>
+
+Checks the JSON Lines shape, CSV read and written with quotes, commas and a
+header, every error case with its exit status, and that memory stays flat as
+the rows grow. The window's own texts are compared with the key's by the Qt
+test beside this script; here each answer is checked against what it means.
+"""
+import csv
+import io
+import json
+import os
+import random
+import resource
+import subprocess
+import sys
+import tempfile
+from fractions import Fraction
+
+PROGRAM = sys.argv[1]
+HEADER = "X1,Y1,X2,Y2,X1,Y1,X2,Y2\n"
+DEFAULT_ROW = "-6,0,8,7,-7,-5,6,8\n"
+failures = []
+
+
+def run(args, stdin=b""):
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    env["QT_QPA_PLATFORM"] = ""
+    if isinstance(stdin, str):
+        stdin = stdin.encode()
+    p = subprocess.run([PROGRAM, *args], input=stdin, capture_output=True, env=env)
+    return p.returncode, p.stdout.decode("utf-8"), p.stderr.decode("utf-8")
+
+
+def check(name, condition, detail=""):
+    print(("ok: " if condition else "FAIL: ") + name + ("" if condition else f"\n  {detail}"))
+    if not condition:
+        failures.append(name)
+
+
+def jsonl(text):
+    return [json.loads(line) for line in text.splitlines()]
+
+
+def fraction(text):
+    return Fraction(text)
+
+
+def typed_number(text):
+    """The leading number of a typed text, as the window reads it; the rows
+    here hold plain decimals."""
+    return Fraction(text.replace(" ", "")) if text.strip() else Fraction(0)
+
+
+# --- the JSON Lines shape -------------------------------------------------
+status, out, err = run(["--answers", "--format", "jsonl"], HEADER + DEFAULT_ROW)
+check("jsonl: status 0 and nothing on standard error", (status, err) == (0, ""), (status, err))
+lines = out.splitlines()
+check("jsonl: one line for the row, none for the header", len(lines) == 1, lines)
+row = json.loads(lines[0])
+window_keys = {"txt_slope1", "txt_yint1", "txt_eqn1", "txt_l1xint", "txt_l1yint", "txt_slope2",
+               "txt_yint2", "txt_eqn2", "txt_l2xint", "txt_l2yint", "lblAns", "warning", "report"}
+line_keys = {"kind", "slope", "y_intercept", "x_intercept", "equation"}
+check("jsonl: the row's keys", set(row) == {"row", "typed", "window", "exact"}, set(row))
+check("jsonl: the window's keys", set(row["window"]) == window_keys, set(row["window"]))
+check("jsonl: the exact keys", set(row["exact"]) == {"line1", "line2", "crossing"})
+for line in ("line1", "line2"):
+    check(f"jsonl: {line}'s keys", set(row["exact"][line]) == line_keys, row["exact"][line])
+check("jsonl: the crossing's keys", set(row["exact"]["crossing"]) == {"kind", "x", "y"})
+check("jsonl: the row counts the header row", row["row"] == 2, row["row"])
+check("jsonl: typed as given", row["typed"] == ["-6", "0", "8", "7", "-7", "-5", "6", "8"])
+w = row["window"]
+check("jsonl: the default lines' window texts",
+      (w["txt_slope1"], w["txt_yint1"], w["txt_eqn1"], w["txt_eqn2"], w["lblAns"], w["warning"])
+      == ("0.5", "3", " Y = 0.5 X +  3", " Y = 1 X +  2", "(2,  4)", None), w)
+check("jsonl: the report as the core writes it, CR LF included",
+      w["report"].startswith(" Intersection: (2,  4)\r\n P1 = ( -6 , 0 )") and w["report"].endswith("\r\n\n\r\n"),
+      repr(w["report"]))
+check("jsonl: the exact lines and crossing",
+      row["exact"] == {"line1": {"kind": "line", "slope": "1/2", "y_intercept": "3", "x_intercept": "-6",
+                                 "equation": "y = 1/2 x + 3"},
+                       "line2": {"kind": "line", "slope": "1", "y_intercept": "2", "x_intercept": "-2",
+                                 "equation": "y = x + 2"},
+                       "crossing": {"kind": "point", "x": "2", "y": "4"}}, row["exact"])
+
+# Lines of every kind: the exact answers mean what they say.
+kinds = {
+    "vertical and sloping": "3,0,3,7,1,1,2,2",
+    "the y-axis itself": "0,-1,0,1,1,1,2,3",
+    "the x-axis itself": "-1,0,1,0,1,1,2,3",
+    "a single point": "1,1,1,1,0,0,1,1",
+    "two verticals": "2,0,2,1,5,0,5,1",
+    "the same line": "0,0,1,1,2,2,3,3",
+    "too large": "1E+5000,0,1,1,0,0,1,1",
+    "close slopes": "0,0,1,0.1,0,1,1,1.1000000000000001",
+}
+status, out, err = run(["--answers", "--format", "jsonl"], "\n".join(kinds.values()) + "\n")
+got = dict(zip(kinds, jsonl(out)))
+check("jsonl: every kind answered", status == 0 and len(got) == len(kinds), (status, err))
+ex = {name: r["exact"] for name, r in got.items()}
+check("vertical: no slope, x = 3, crossing on both lines",
+      ex["vertical and sloping"]["line1"] == {"kind": "vertical", "slope": None, "y_intercept": "none",
+                                              "x_intercept": "3", "equation": "x = 3"}
+      and ex["vertical and sloping"]["crossing"] == {"kind": "point", "x": "3", "y": "3"})
+check("the y-axis meets it all along", ex["the y-axis itself"]["line1"]["y_intercept"] == "all")
+check("the x-axis meets it all along", ex["the x-axis itself"]["line1"]["x_intercept"] == "all")
+check("a single point is no line", ex["a single point"]["line1"]["kind"] == "point"
+      and ex["a single point"]["line1"]["equation"] is None and ex["a single point"]["crossing"]["kind"] == "none")
+check("two verticals are parallel", ex["two verticals"]["crossing"] == {"kind": "parallel", "x": None, "y": None})
+check("the same line", ex["the same line"]["crossing"]["kind"] == "same")
+check("too large: its kind, null values, no crossing",
+      ex["too large"]["line1"] == {"kind": "too_large", "slope": None, "y_intercept": None, "x_intercept": None,
+                                   "equation": None} and ex["too large"]["crossing"]["kind"] == "none")
+check("close slopes: the window calls them parallel, exactly they cross",
+      got["close slopes"]["window"]["lblAns"] == "Parallel lines. No Intersection."
+      and ex["close slopes"]["crossing"] == {"kind": "point", "x": "-10000000000000000", "y": "-1000000000000000"})
+
+# Random rows of decimals: the slope times the run is the rise, and the
+# crossing lies on both lines, exactly.
+rng = random.Random(12)
+rows = []
+for _ in range(300):
+    rows.append([f"{rng.randint(-40, 40) / rng.choice((1, 4, 10, 100)):g}" for _ in range(8)])
+    if rng.random() < 0.2:
+        rows[-1][2] = rows[-1][0]  # vertical
+    if rng.random() < 0.2:
+        rows[-1][7] = rows[-1][5]  # horizontal
+status, out, err = run(["--answers", "--format", "jsonl"], "".join(",".join(r) + "\n" for r in rows))
+answers = jsonl(out)
+check("random rows: all answered", status == 0 and len(answers) == len(rows), (status, err[:200]))
+bad = []
+for r, a in zip(rows, answers):
+    p = [typed_number(t) for t in r]
+    lines = []
+    for k, line in ((0, a["exact"]["line1"]), (4, a["exact"]["line2"])):
+        x1, y1, x2, y2 = p[k:k + 4]
+        if line["kind"] == "line":
+            m, b = fraction(line["slope"]), fraction(line["y_intercept"])
+            if m * (x2 - x1) != y2 - y1 or m * x1 + b != y1:
+                bad.append((r, line))
+            lines.append(lambda x, y, m=m, b=b: y == m * x + b)
+        elif line["kind"] == "vertical":
+            lines.append(lambda x, y, c=fraction(line["x_intercept"]): x == c)
+    c = a["exact"]["crossing"]
+    if c["kind"] == "point" and not all(on(fraction(c["x"]), fraction(c["y"])) for on in lines):
+        bad.append((r, c))
+check("random rows: slopes, intercepts and crossings hold exactly", not bad, bad[:3])
+
+# --- CSV: quotes, commas inside fields, a header row ---------------------
+source = ('x1, y1 ,X2,Y2,X1,Y1,X2,Y2\r\n'
+          '"1,5",0,"8",7,-7,-5,6,8\r\n'
+          '"say ""2""", 1 ,3,4,"a\nb",0,1,1\r\n')
+status, out, err = run(["--answers"], source)
+records = list(csv.reader(io.StringIO(out, newline="")))
+check("csv: status 0", (status, err) == (0, ""), (status, err))
+check("csv: a header row, then one row per input row, the header skipped", len(records) == 3, records)
+head = records[0]
+check("csv: the header names", head[:3] == ["row", "line1_X1", "line1_Y1"] and head[9:21] == [
+    "txt_slope1", "txt_yint1", "txt_eqn1", "txt_l1xint", "txt_l1yint", "txt_slope2", "txt_yint2",
+    "txt_eqn2", "txt_l2xint", "txt_l2yint", "lblAns", "warning"] and head[-1] == "error", head)
+check("csv: every row as wide as the header", all(len(r) == len(head) for r in records))
+one, two = (dict(zip(head, r)) for r in records[1:])
+check("csv: a comma inside a quoted field is kept, and read as the window reads it",
+      one["line1_X1"] == "1,5" and one["exact_line1_slope"] == "1" and one["row"] == "2", one)
+check("csv: doubled quotes, blanks and a line feed kept as typed",
+      (two["line1_X1"], two["line1_Y1"], two["line2_X1"]) == ('say "2"', " 1 ", "a\nb"), two)
+check("csv: the report keeps its CR LF", one["report"].startswith(" Intersection: ") and "\r\n" in one["report"])
+check("csv: no warning and no error", one["warning"] == "" and one["error"] == "")
+
+status, out, _ = run(["--answers", "--format", "csv"], "\ufeff" + HEADER + DEFAULT_ROW)
+check("csv: a spreadsheet's byte order mark does not hide the header",
+      status == 0 and len(list(csv.reader(io.StringIO(out, newline="")))) == 2, out[:200])
+
+# --- the range --------------------------------------------------------------
+status, out, err = run(["--answers", "--format", "jsonl", "--range", "0", "0"], DEFAULT_ROW)
+check("--range: an empty range warns as the window does",
+      status == 0 and json.loads(out)["window"]["warning"].startswith("The range from 0 to 0 is empty"),
+      (status, out[:300], err))
+status, out, err = run(["--range", "-20", "-5", "--answers", "--format=jsonl"], DEFAULT_ROW)
+check("--range: negative values, before --answers", status == 0 and json.loads(out)["window"]["warning"] is None,
+      (status, err))
+
+# --- files and standard input ------------------------------------------------
+with tempfile.TemporaryDirectory() as d:
+    path = os.path.join(d, "pupils.csv")
+    with open(path, "w") as f:
+        f.write(HEADER + DEFAULT_ROW)
+    status, from_file, _ = run(["--answers", path])
+    _, from_input, _ = run(["--answers"], HEADER + DEFAULT_ROW)
+    _, from_dash, _ = run(["--answers", "-"], HEADER + DEFAULT_ROW)
+    check("a file, standard input and '-' give the same key",
+          status == 0 and from_file == from_input == from_dash, (status, from_file[:100]))
+
+    # Unusable options and unreadable files: status 2, one line on standard error.
+    missing = os.path.join(d, "missing.csv")
+    unusable = [
+        (["--answers", missing], f"cannot read '{missing}': No such file or directory"),
+        (["--answers", d], f"cannot read '{d}': Is a directory"),
+        (["--answers", "--format", "xml"], "Unknown format 'xml': use csv or jsonl."),
+        (["--answers", "--format"], "Missing value after '--format'."),
+        (["--answers", "--range", "5"], "--range takes two values"),
+        (["--answers", "--range=5", "6"], "--range takes two values"),
+        (["--answers", path, path], "Unexpected argument"),
+        (["--format", "jsonl"], "--format is used only with --answers."),
+        (["--range", "0", "1"], "--range is used only with --answers or --export."),
+    ]
+    for args, words in unusable:
+        status, out, err = run(args, HEADER + DEFAULT_ROW)
+        check(f"unusable: {' '.join(args[1:]) or args[0]}: status 2, said on standard error",
+              status == 2 and err.startswith("trellan: ") and words in err and out == "",
+              (status, err, out[:100]))
+
+# --- bad rows: named on standard error and in their own row; the rest answered
+bad_rows = {
+    "too few fields": ("1,2,3,4,5,6,7\n", "row 1: 7 fields; each row needs 8"),
+    "too many fields": ("1,2,3,4,5,6,7,8,9\n", "row 1: 9 fields; each row needs 8"),
+    "a stray quote": ('1,2"x,3,4,5,6,7,8\n', "row 1: not valid CSV: a quote stands inside a field"),
+    "text after a closing quote": ('"1"x,2,3,4,5,6,7,8\n', "row 1: not valid CSV"),
+    "not UTF-8": (b"1,\xff,3,4,5,6,7,8\n", "row 1: field 2 is not UTF-8 text"),
+    "longer than a window field": ("1," + "2" * 32768 + ",3,4,5,6,7,8\n",
+                                   "row 1: field 2 is longer than the 32767 characters"),
+    "no closing quote": ('1,2,3,4,5,6,7,"8\n', "row 1: not valid CSV: a quoted field has no closing quote"),
+}
+for name, (row_text, words) in bad_rows.items():
+    data = (row_text if isinstance(row_text, bytes) else row_text.encode())
+    after = b"" if name == "no closing quote" else DEFAULT_ROW.encode()
+    for form in ("jsonl", "csv"):
+        status, out, err = run(["--answers", "--format", form], data + after)
+        if form == "jsonl":
+            got = jsonl(out)
+            first = got[0]
+            in_row = first == {"row": 1, "error": first.get("error", "")} and first["error"].startswith(words)
+            rest = [r["row"] for r in got[1:]] == ([] if not after else [2])
+        else:
+            recs = list(csv.reader(io.StringIO(out, newline="")))
+            in_row = recs[1][0] == "1" and recs[1][-1].startswith(words) and all(f == "" for f in recs[1][1:-1])
+            rest = [r[0] for r in recs[2:]] == ([] if not after else ["2"])
+        check(f"bad row, {name} ({form}): status 1, named on standard error and in its row, the next row answered",
+              status == 1 and err.startswith("trellan: " + words) and err.count("\n") == 1 and in_row and rest,
+              (status, err[:200], out[:300]))
+
+status, out, err = run(["--answers", "--format", "jsonl"], DEFAULT_ROW + "1,2\n" + DEFAULT_ROW + "3\n" + DEFAULT_ROW)
+check("several bad rows: each named, in order",
+      status == 1 and err == ("trellan: row 2: 2 fields; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two\n"
+                              "trellan: row 4: 1 field; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two\n")
+      and [r["row"] for r in jsonl(out)] == [1, 2, 3, 4, 5], (status, err))
+status, out, err = run(["--answers"], "")
+check("no rows: the header alone, status 0", (status, err) == (0, "") and out.count("\r\n") == 1, (status, out, err))
+status, out, err = run(["--answers", "--format", "jsonl"], DEFAULT_ROW + "1,1,1,1,2,2,3,3\n")
+check("a row the window warns about is answered, not failed",
+      status == 0 and jsonl(out)[1]["window"]["warning"].startswith("Line 1's two end points are the same point"),
+      (status, err))
+
+
+# --- memory stays flat as the rows grow --------------------------------------
+def peak_kib(rows):
+    with tempfile.NamedTemporaryFile("w", suffix=".csv", delete=False) as f:
+        for k in range(rows):
+            f.write(f"{k % 17 - 8},{k % 5},{k % 11},{k % 7 - 3},-7,-5,6,{k % 13}\n")
+        name = f.name
+    pid = os.fork()
+    if pid == 0:
+        fd = os.open(os.devnull, os.O_WRONLY)
+        os.dup2(fd, 1)
+        os.execv(PROGRAM, [PROGRAM, "--answers", name, "--format", "jsonl"])
+    _, status, usage = os.wait4(pid, 0)
+    os.unlink(name)
+    return os.waitstatus_to_exitcode(status), usage.ru_maxrss
+
+
+small_status, small = peak_kib(2_000)
+large_status, large = peak_kib(60_000)
+check("memory: thirty times the rows, the same peak within 4 MiB",
+      small_status == large_status == 0 and large - small < 4096, (small, large))
+
+if failures:
+    print(f"{len(failures)} check(s) failed")
+    sys.exit(1)
+print("answer key as expected")
