@@ -5,8 +5,10 @@
 
 int main(int argc, char* argv[])
 {
+    look::FontConfigurationLoader fontConfiguration; // beside the display connection
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trellan"));
+    fontConfiguration.wait();
     look::installFontSubstitutions();
     Form1 window;
     window.show();

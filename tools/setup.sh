@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 packages=(
     # build
     cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+    # loading the font configuration beside the display connection at start
+    libfontconfig-dev
     # the formatting check
     clang-format
     # the faces the window names, mapped through font substitutions
