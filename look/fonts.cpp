@@ -5,6 +5,10 @@
 
 #include <array>
 
+#ifdef TRELLAN_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace {
 
 struct StandIn {
@@ -29,6 +33,25 @@ constexpr std::array<StandIn, 4> standIns { {
 } // namespace
 
 namespace look {
+
+FontConfigurationLoader::FontConfigurationLoader()
+{
+#ifdef TRELLAN_HAVE_FONTCONFIG
+    // Loading it once makes every later use by the toolkit find it ready.
+    thread_ = std::thread([] { FcInit(); });
+#endif
+}
+
+FontConfigurationLoader::~FontConfigurationLoader()
+{
+    wait();
+}
+
+void FontConfigurationLoader::wait()
+{
+    if (thread_.joinable())
+        thread_.join();
+}
 
 void installFontSubstitutions()
 {

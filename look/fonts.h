@@ -3,7 +3,28 @@
 #include <QFont>
 #include <QString>
 
+#include <thread>
+
 namespace look {
+
+// Loads the system's font configuration on a thread of its own, from when
+// it is made until wait() or its end: made at the start of main(), the work
+// overlaps the connection to the display instead of coming before the first
+// text is laid out. Where the toolkit finds its faces some other way, it
+// does nothing.
+class FontConfigurationLoader {
+public:
+    FontConfigurationLoader();
+    ~FontConfigurationLoader();
+    FontConfigurationLoader(const FontConfigurationLoader&) = delete;
+    FontConfigurationLoader& operator=(const FontConfigurationLoader&) = delete;
+
+    // Returns once the configuration is loaded.
+    void wait();
+
+private:
+    std::thread thread_;
+};
 
 // Both windows ask for their faces by their classic names ("Comic Sans MS",
 // "Tahoma", "MS Sans Serif", "Arial Narrow"). Where those faces are not

@@ -10,7 +10,9 @@ int main(int argc, char* argv[])
     if (const std::optional<int> status = trellan::runCommandLine(argc, argv))
         return *status;
 
+    look::FontConfigurationLoader fontConfiguration; // beside the display connection
     QApplication app(argc, argv);
+    fontConfiguration.wait();
     look::installFontSubstitutions();
     Form1 window;
     window.show();

@@ -1,6 +1,7 @@
 #include "main_window/picture_button.h"
 
 #include "main_window/button_face.h"
+#include "main_window/stored_faces.h"
 
 #include <QPainter>
 #include <QPalette>
@@ -29,10 +30,32 @@ void PictureButton::setLetterSpacing(qreal pixels)
 
 QPixmap PictureButton::picture(qreal devicePixelRatio) const
 {
-    if (cachedPicture_.isNull() || cachedPicture_.devicePixelRatio() != devicePixelRatio)
-        cachedPicture_
-            = paintButtonFace(words_, pictureSize_, faceColour_, letterSpacing_, devicePixelRatio);
+    if (!cachedPicture_.isNull() && cachedPicture_.devicePixelRatio() == devicePixelRatio)
+        return cachedPicture_;
+    const QImage stored = storedFace(faceKey(devicePixelRatio));
+    if (stored.isNull()) {
+        cachedPicture_ = paintedPicture(devicePixelRatio);
+    } else {
+        cachedPicture_ = QPixmap::fromImage(stored);
+        cachedPicture_.setDevicePixelRatio(devicePixelRatio);
+    }
     return cachedPicture_;
+}
+
+QPixmap PictureButton::paintedPicture(qreal devicePixelRatio) const
+{
+    return paintButtonFace(words_, pictureSize_, faceColour_, letterSpacing_, devicePixelRatio);
+}
+
+QString PictureButton::faceKey(qreal devicePixelRatio) const
+{
+    return QStringLiteral("%1|%2x%3|%4|%5|%6")
+        .arg(words_.join(QLatin1Char('/')))
+        .arg(pictureSize_.width())
+        .arg(pictureSize_.height())
+        .arg(faceColour_.name(QColor::HexArgb))
+        .arg(letterSpacing_)
+        .arg(devicePixelRatio);
 }
 
 void PictureButton::paintEvent(QPaintEvent*)

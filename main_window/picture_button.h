@@ -20,8 +20,13 @@ public:
     // Pixels added between the letters of the words.
     void setLetterSpacing(qreal pixels);
 
-    // The picture at the given device pixel ratio.
+    // The picture at the given device pixel ratio: the one stored at build
+    // time when there is one (main_window/stored_faces.h), else painted.
     QPixmap picture(qreal devicePixelRatio = 1) const;
+
+    // The picture painted now, and the key it is stored under.
+    QPixmap paintedPicture(qreal devicePixelRatio = 1) const;
+    QString faceKey(qreal devicePixelRatio) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

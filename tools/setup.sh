@@ -16,6 +16,8 @@ packages=(
     libgmp-dev pkg-config
     # reading and writing CSV (the answer key)
     libcsv-dev
+    # loading the font configuration beside the display connection at start
+    libfontconfig-dev
     # the formatting check
     clang-format
     # the faces the window names, mapped through font substitutions

@@ -1,14 +1,13 @@
 // Makes the program's icon at build time: the .ico file with its 256-colour
 // and full-colour images, one PNG per full-colour size laid out as an icon
 // theme (<dir>/<N>x<N>/apps/<name>.png), and the full-colour images as raw
-// pixels for the program to embed (<dir>/trellan-<N>.argb), which it shows
-// without decoding anything: width and height as 32-bit little-endian
-// numbers, then the rows top to bottom, each pixel a 32-bit little-endian
-// ARGB value (not premultiplied).
+// pixels (look/raw_picture.h) for the program to embed
+// (<dir>/trellan-<N>.argb).
 
 #include "ico_file.h"
 #include "icon_art.h"
 #include "indexed_icon.h"
+#include "look/raw_picture.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,7 +17,6 @@
 #include <QList>
 #include <QSaveFile>
 #include <QStringList>
-#include <QtEndian>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,22 +27,6 @@ void fail(const QString& message)
 {
     std::fprintf(stderr, "trellan_icon_gen: %s\n", qPrintable(message));
     std::exit(1);
-}
-
-QByteArray rawPixels(const QImage& picture)
-{
-    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
-    QByteArray bytes(8 + 4 * pixels.width() * pixels.height(), Qt::Uninitialized);
-    char* out = bytes.data();
-    qToLittleEndian<quint32>(pixels.width(), out);
-    qToLittleEndian<quint32>(pixels.height(), out + 4);
-    out += 8;
-    for (int y = 0; y < pixels.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-        for (int x = 0; x < pixels.width(); ++x, out += 4)
-            qToLittleEndian<quint32>(line[x], out);
-    }
-    return bytes;
 }
 
 QList<int> sizeList(const QString& text)
@@ -115,7 +97,7 @@ int main(int argc, char* argv[])
             fail(QStringLiteral("cannot write %1").arg(png));
         if (parser.isSet(rawOption))
             writeFile(QStringLiteral("%1/trellan-%2.argb").arg(parser.value(rawOption)).arg(size),
-                rawPixels(picture));
+                look::rawPicture(picture));
     }
     writeFile(parser.value(icoOption), icoFile(images));
     return 0;

@@ -6,6 +6,7 @@
 #include "main_window/button_face.h"
 #include "main_window/form1.h"
 #include "main_window/picture_button.h"
+#include "main_window/stored_faces.h"
 #include "window_colours.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ private slots:
     void focusChain();
     void buttonPictures_data();
     void buttonPictures();
+    void storedFacesAreThePaintedOnes_data();
+    void storedFacesAreThePaintedOnes();
     void quitLettersStandApart_data();
     void quitLettersStandApart();
     void buttonStatesShow_data();
@@ -280,6 +283,36 @@ QList<QPair<int, int>> inkRuns(const QImage& image, int bevel)
 }
 
 } // namespace
+
+void LookTest::storedFacesAreThePaintedOnes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("ratio");
+    for (const char* name :
+        { "cmd_quit", "draw_line1", "draw_line2", "Command1", "Command2", "cmd_bothlines" }) {
+        for (const qreal ratio : { 1.0, 2.0 })
+            QTest::addRow("%s, ratio %g", name, ratio) << QString::fromLatin1(name) << ratio;
+    }
+}
+
+void LookTest::storedFacesAreThePaintedOnes()
+{
+    // The faces embedded at build time are there, and are pixel for pixel
+    // what the buttons paint now.
+    QFETCH(QString, name);
+    QFETCH(qreal, ratio);
+    auto* button = qobject_cast<PictureButton*>(control(name));
+    QVERIFY(button);
+    QImage stored = storedFace(button->faceKey(ratio));
+    QVERIFY2(!stored.isNull(), qPrintable(button->faceKey(ratio)));
+    stored.setDevicePixelRatio(ratio); // raw pictures carry pixels only
+    const QImage painted = button->paintedPicture(ratio).toImage();
+    QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32),
+        painted.convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(button->picture(ratio).devicePixelRatio(), ratio);
+    QCOMPARE(button->picture(ratio).toImage().convertToFormat(QImage::Format_ARGB32),
+        painted.convertToFormat(QImage::Format_ARGB32));
+}
 
 void LookTest::quitLettersStandApart_data()
 {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QImage>
+
+namespace look {
+
+// Pictures made at build time travel as raw pixels, so that the program
+// shows them without looking for an image decoder: width and height as
+// 32-bit little-endian numbers, then the rows top to bottom, each pixel a
+// 32-bit little-endian ARGB value (not premultiplied).
+QByteArray rawPicture(const QImage& picture);
+
+// The picture at the start of `bytes`; sets `used` to the number of bytes it
+// takes. A null image, and 0, when they do not start with a whole picture.
+QImage readRawPicture(QByteArrayView bytes, qsizetype* used = nullptr);
+
+} // namespace look

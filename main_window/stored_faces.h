@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// The faces of the main window's picture buttons, painted at build time by
+// the buttons themselves (trellan_face_gen) and embedded in the program, so
+// that its first frame does not wait for them to be painted.
+//
+// The file holds one entry a face: its key as a 32-bit little-endian length
+// and UTF-8 text, then the picture (look/raw_picture.h). A key names
+// everything the face is painted from, so a face painted from anything else
+// is not found and is painted at run time.
+
+// One entry of the file.
+QByteArray storedFaceEntry(const QString& key, const QImage& face);
+
+// The face stored under `key`; a null image when none is.
+QImage storedFace(const QString& key);
