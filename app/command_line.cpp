@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/answer_key.h"
+#include "app/export_command.h"
 #include "trellan_version.h"
 
 #include <QCommandLineOption>
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -20,35 +22,67 @@ namespace {
 
 // Exit statuses, as the manual page lists them.
 constexpr int exitSuccess = 0;
+constexpr int exitStopped = 1;
 constexpr int exitUnusableOptions = 2;
 
 // What a command line asks for. Commands that run without the window join
 // this list with the options that start them.
-enum class Mode { Window, Help, Version, Answers, Unusable };
+enum class Mode { Window, Help, Version, Answers, Export, Unusable };
 
 struct Request {
     Mode mode = Mode::Window;
     QString error; // one line, for Mode::Unusable
-    answers::AnswerKeyRequest answers; // for Mode::Answers
+    ExportRequest picture = {}; // for Mode::Export
+    answers::AnswerKeyRequest answers = {}; // for Mode::Answers
 };
 
 Request unusable(const QString& error)
 {
-    return { Mode::Unusable, error, {} };
+    return { Mode::Unusable, error };
 }
 
 // A field of the window holds at most this many characters.
 constexpr qsizetype fieldLength = 32767;
 
-// --range takes two values, which QCommandLineParser cannot: they are taken
-// out of the arguments before it parses them, and the option left with an
-// empty value of its own ("--range=") that only says it was given. Values
-// of other options are stepped over, so "--format --range" stays a format.
-struct RangeValues {
-    QStringList arguments; // with the range's values taken out
-    std::optional<std::pair<QString, QString>> range;
-    bool incomplete = false; // fewer than two values followed it
+QString rangeTakesTwo()
+{
+    return QStringLiteral("--range takes two values, the lowest and the highest: --range -10 10.");
+}
+
+// Options followed by several values. Their values are taken off the list
+// before the parser sees it, as they may look like options: --line1 -3 0 2 5.
+struct ValuesOption {
+    const char* name;
+    int count;
 };
+constexpr ValuesOption valuesOptions[] = { { "line1", 4 }, { "line2", 4 }, { "range", 2 } };
+
+// Takes each such option with its values out of `arguments`; an error text
+// when one lacks values.
+QString takeValues(QStringList& arguments, QHash<QString, QStringList>& values)
+{
+    for (qsizetype k = 1; k < arguments.size();) {
+        const QString& word = arguments[k];
+        if (word == u"--")
+            break;
+        if (word.startsWith(u"--range="))
+            return rangeTakesTwo();
+        const ValuesOption* found = nullptr;
+        for (const ValuesOption& option : valuesOptions)
+            if (word == QStringLiteral("--") + QLatin1String(option.name))
+                found = &option;
+        if (!found) {
+            ++k;
+            continue;
+        }
+        if (k + found->count >= arguments.size())
+            return found->count == 2 ? rangeTakesTwo()
+                                     : QStringLiteral("Missing value after '%1'.").arg(word);
+        values[QLatin1String(found->name)] = arguments.mid(k + 1, found->count);
+        arguments.remove(k, found->count + 1);
+    }
+    return {};
+}
 
 // The options QGuiApplication and QApplication take for themselves. They are
 // accepted here and left in argv for the application object to read.
@@ -74,36 +108,6 @@ constexpr QtOption qtOptions[] = {
 
 class Options {
 public:
-    RangeValues takeRange(const QStringList& arguments) const
-    {
-        RangeValues out;
-        for (qsizetype k = 0; k < arguments.size(); ++k) {
-            const QString& a = arguments[k];
-            out.arguments << a;
-            if (k == 0)
-                continue;
-            if (a == u"--") {
-                out.arguments << arguments.mid(k + 1);
-                return out;
-            }
-            const bool longOption = a.startsWith(u'-') && !a.contains(u'=');
-            const QString name = a.mid(a.startsWith(u"--") ? 2 : 1);
-            if (longOption && name == u"range") {
-                if (k + 2 >= arguments.size()) {
-                    out.incomplete = true;
-                    out.arguments << arguments.mid(k + 1);
-                    return out;
-                }
-                out.range = std::pair { arguments[k + 1], arguments[k + 2] };
-                out.arguments.last() = QStringLiteral("--range=");
-                k += 2;
-            } else if (longOption && takesValue(name) && k + 1 < arguments.size()) {
-                out.arguments << arguments[++k];
-            }
-        }
-        return out;
-    }
-
     Options()
     {
         parser.setApplicationDescription(
@@ -114,7 +118,11 @@ public:
         parser.addOption(version);
         parser.addOption(answers);
         parser.addOption(format);
+        parser.addOption(exportFile);
+        parser.addOption(line1);
+        parser.addOption(line2);
         parser.addOption(range);
+        parser.addOption(scale);
         for (const QtOption& qt : qtOptions) {
             QCommandLineOption option(QString::fromLatin1(qt.name));
             if (qt.takesValue)
@@ -124,56 +132,44 @@ public:
         }
     }
 
-    Request parse(const QStringList& arguments)
+    Request parse(QStringList arguments)
     {
-        const RangeValues taken = takeRange(arguments);
-        if (!parser.parse(taken.arguments))
+        QHash<QString, QStringList> values;
+        if (const QString error = takeValues(arguments, values); !error.isEmpty())
+            return unusable(error);
+        if (!parser.parse(arguments))
             return unusable(parser.errorText());
         if (parser.isSet(help))
-            return { Mode::Help, {}, {} };
+            return { Mode::Help, {} };
         if (parser.isSet(version))
-            return { Mode::Version, {}, {} };
+            return { Mode::Version, {} };
+        if (parser.isSet(answers) && parser.isSet(exportFile))
+            return unusable(QStringLiteral("--answers and --export cannot be used together."));
         if (parser.isSet(answers))
-            return answerKey(taken);
-        for (const QCommandLineOption* option : { &format, &range })
-            if (parser.isSet(*option))
-                return unusable(QStringLiteral("--%1 is used only with --answers.")
-                                    .arg(option->names().constFirst()));
+            return answerKey(values);
+        if (parser.isSet(format))
+            return unusable(QStringLiteral("--format is used only with --answers."));
         if (!parser.positionalArguments().isEmpty())
             return unusable(QStringLiteral("Unexpected argument '%1'.")
                                 .arg(parser.positionalArguments().constFirst()));
+        if (parser.isSet(exportFile))
+            return exportRequest(values);
+        if (values.contains(QStringLiteral("range")))
+            return unusable(QStringLiteral("--range is used only with --answers or --export."));
+        for (const char* name : { "line1", "line2", "scale" })
+            if (values.contains(QLatin1String(name)) || parser.isSet(QLatin1String(name)))
+                return unusable(QStringLiteral("'--%1' is used only with '--export'.")
+                                    .arg(QLatin1String(name)));
         return {};
     }
 
-    // The parser writes "<executable_name>" when there is no application
-    // object yet, so the usage lines are ours.
-    QString helpText(const QString& program) const
+    Request answerKey(const QHash<QString, QStringList>& values) const
     {
-        QString text = parser.helpText();
-        text.replace(0, text.indexOf(u'\n'),
-            QStringLiteral("Usage: %1 [options]\n"
-                           "       %1 --answers [file] [--format csv|jsonl] "
-                           "[--range <lower> <upper>]")
-                .arg(program));
-        return text
-            + QStringLiteral(
-                "\nQt's own options, such as -platform and -style, are accepted too.\n");
-    }
-
-private:
-    bool takesValue(const QString& name) const
-    {
-        if (format.names().contains(name))
-            return true;
-        for (const QtOption& qt : qtOptions)
-            if (qt.takesValue && name == QLatin1StringView(qt.name))
-                return true;
-        return false;
-    }
-
-    Request answerKey(const RangeValues& taken) const
-    {
-        Request request { Mode::Answers, {}, {} };
+        Request request { Mode::Answers, {} };
+        for (const char* name : { "line1", "line2", "scale" })
+            if (values.contains(QLatin1String(name)) || parser.isSet(QLatin1String(name)))
+                return unusable(QStringLiteral("'--%1' is used only with '--export'.")
+                                    .arg(QLatin1String(name)));
         const QStringList files = parser.positionalArguments();
         if (files.size() > 1)
             return unusable(QStringLiteral("Unexpected argument '%1': --answers reads one file.")
@@ -189,21 +185,58 @@ private:
             else
                 return unusable(QStringLiteral("Unknown format '%1': use csv or jsonl.").arg(name));
         }
-        if (taken.incomplete || (parser.isSet(range) && !taken.range))
-            return unusable(QStringLiteral(
-                "--range takes two values, the lowest and the highest: --range -10 10."));
-        if (taken.range) {
-            const auto& [lower, upper] = *taken.range;
-            if (lower.size() > fieldLength || upper.size() > fieldLength)
+        if (const QStringList range = values.value(QStringLiteral("range")); !range.isEmpty()) {
+            if (range[0].size() > fieldLength || range[1].size() > fieldLength)
                 return unusable(QStringLiteral("The range's texts can be at most %1 characters "
                                                "long, as in the window.")
                                     .arg(fieldLength));
-            request.answers.lower = lower.toStdString();
-            request.answers.upper = upper.toStdString();
+            request.answers.lower = range[0].toStdString();
+            request.answers.upper = range[1].toStdString();
         }
         return request;
     }
 
+    Request exportRequest(const QHash<QString, QStringList>& values) const
+    {
+        Request request { Mode::Export, {},
+            { parser.value(exportFile), values.value(QStringLiteral("line1")),
+                values.value(QStringLiteral("line2")), values.value(QStringLiteral("range")), 1 } };
+        const QString suffix = QFileInfo(request.picture.file).suffix().toLower();
+        if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf")
+            return { Mode::Unusable,
+                QStringLiteral("Cannot tell the picture's format from '%1': name it .png, .svg or "
+                               ".pdf.")
+                    .arg(request.picture.file) };
+        if (parser.isSet(scale)) {
+            bool number = false;
+            request.picture.scale = parser.value(scale).toDouble(&number);
+            // Beyond 16 times the panel a PNG would take gigabytes.
+            if (!number || !(request.picture.scale > 0 && request.picture.scale <= 16))
+                return { Mode::Unusable,
+                    QStringLiteral("The scale '%1' is not a number from above 0 to 16.")
+                        .arg(parser.value(scale)) };
+        }
+        return request;
+    }
+
+    // The parser writes "<executable_name>" when there is no application
+    // object yet, so the usage line is ours.
+    QString helpText(const QString& program) const
+    {
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf(u'\n'),
+            QStringLiteral("Usage: %1 [options]\n"
+                           "       %1 --answers [file] [--format csv|jsonl] "
+                           "[--range <lower> <upper>]\n"
+                           "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
+                           "[--range <lower> <upper>] [--scale n]")
+                .arg(program));
+        return text
+            + QStringLiteral(
+                "\nQt's own options, such as -platform and -style, are accepted too.\n");
+    }
+
+private:
     QCommandLineParser parser;
     QCommandLineOption help { { QStringLiteral("h"), QStringLiteral("help") },
         QStringLiteral("Show this help and exit.") };
@@ -216,11 +249,21 @@ private:
     QCommandLineOption format { QStringLiteral("format"),
         QStringLiteral("The answer key's form: csv (the default) or jsonl."),
         QStringLiteral("format") };
-    // Shown as "--range <lower> <upper>"; its two values are taken out
-    // before parsing (takeRange).
+    QCommandLineOption exportFile { QStringLiteral("export"),
+        QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
+                       ".pdf), without a window."),
+        QStringLiteral("file") };
+    QCommandLineOption line1 { QStringLiteral("line1"),
+        QStringLiteral("Line one's end points for --export, as typed in the window."),
+        QStringLiteral("x1 y1 x2 y2") };
+    QCommandLineOption line2 { QStringLiteral("line2"),
+        QStringLiteral("Line two's end points for --export, as typed in the window."),
+        QStringLiteral("x1 y1 x2 y2") };
     QCommandLineOption range { QStringLiteral("range"),
         QStringLiteral("The texts of the two range fields, -10 and 10 unless given."),
-        QStringLiteral("lower> <upper") };
+        QStringLiteral("lower upper") };
+    QCommandLineOption scale { QStringLiteral("scale"),
+        QStringLiteral("Multiply a PNG picture's size in pixels by <n>."), QStringLiteral("n") };
 };
 
 // The version record's four numbers, as the package is versioned: 1.0.0.65.
@@ -251,7 +294,7 @@ void setApplicationNames()
     QCoreApplication::setApplicationVersion(versionNumber());
 }
 
-std::optional<int> runCommandLine(int argc, char* argv[])
+std::optional<int> runCommandLine(int& argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -264,6 +307,10 @@ std::optional<int> runCommandLine(int argc, char* argv[])
     switch (request.mode) {
     case Mode::Window:
         return std::nullopt;
+    case Mode::Answers:
+        return answers::RunAnswerKey(request.answers, program.toStdString());
+    case Mode::Export:
+        return exportPicture(argc, argv, request.picture) == 0 ? exitSuccess : exitStopped;
     case Mode::Help:
         write(stdout, options.helpText(program));
         return exitSuccess;
@@ -272,8 +319,6 @@ std::optional<int> runCommandLine(int argc, char* argv[])
             QStringLiteral("%1 %2\n").arg(
                 QString::fromLatin1(trellan::version::productName), versionNumber()));
         return exitSuccess;
-    case Mode::Answers:
-        return answers::RunAnswerKey(request.answers, program.toStdString());
     case Mode::Unusable:
         write(stderr,
             QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")

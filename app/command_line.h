@@ -13,6 +13,6 @@ void setApplicationNames();
 // nothing here needs a display. Answers --help and --version on standard
 // output and unusable options on standard error. Returns the exit status
 // when the program has finished, or nothing when the window should open.
-std::optional<int> runCommandLine(int argc, char* argv[]);
+std::optional<int> runCommandLine(int& argc, char* argv[]);
 
 } // namespace trellan

@@ -3,6 +3,7 @@
 // repetitions of each benchmark.
 #include "bench/drawing_bench.h"
 #include "bench/form_bench.h"
+#include "bench/picture_bench.h"
 #include "bench/window_bench.h"
 #include "look/fonts.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char* argv[])
 
     bench::RegisterDrawingBenchmarks();
     bench::RegisterWindowBenchmarks();
+    bench::RegisterPictureBenchmarks();
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
         return 1;

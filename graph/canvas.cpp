@@ -85,7 +85,49 @@ Canvas::Canvas(QSize logicalSize, qreal dpr, QColor background, QColor foregroun
     Resize(logicalSize, dpr);
 }
 
-Canvas::~Canvas() = default;
+Canvas::Canvas(
+    QPainter& painter, QSize logicalSize, qreal unitsPerPixel, QColor background, QColor foreground)
+    : logicalSize_(logicalSize.expandedTo({ 2, 2 }))
+    , dpr_(unitsPerPixel > 0 ? unitsPerPixel : 1.0)
+    , background_(background)
+    , foreground_(foreground)
+    , font_(QStringLiteral("MS Sans Serif"))
+{
+    device_ = &painter;
+    font_.setPointSizeF(8.25);
+    deviceSize_ = (QSizeF(logicalSize_) * dpr_).toSize();
+    painter.setClipRect(QRect(QPoint(0, 0), deviceSize_));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    applyScale();
+}
+
+Canvas::~Canvas()
+{
+    endPainting();
+}
+
+int Canvas::pixelsWide() const
+{
+    return device_ ? deviceSize_.width() : image_.width();
+}
+
+int Canvas::pixelsHigh() const
+{
+    return device_ ? deviceSize_.height() : image_.height();
+}
+
+Canvas::State Canvas::state() const
+{
+    return { corners_.x1, corners_.y1, corners_.x2, corners_.y2, width_, font_ };
+}
+
+void Canvas::restore(const State& state)
+{
+    corners_ = { state.x1, state.y1, state.x2, state.y2 };
+    applyScale();
+    width_ = state.width;
+    setFont(state.font);
+}
 
 const QImage& Canvas::image() const
 {
@@ -121,8 +163,13 @@ void Canvas::Resize(QSize logicalSize, qreal dpr)
 void Canvas::Cls()
 {
     endPainting();
-    image_.fill(background_);
-    blank_ = true;
+    texts_.clear();
+    if (device_) {
+        device_->fillRect(QRect(QPoint(0, 0), deviceSize_), background_);
+    } else {
+        image_.fill(background_);
+        blank_ = true;
+    }
     ++paintCount_;
 }
 
@@ -138,11 +185,11 @@ void Canvas::Scale(double x1, double y1, double x2, double y2)
 
 void Canvas::applyScale()
 {
-    // The first pixel and the last pixel of the picture hold the two corners
-    // exactly, so lines at both edges show.
+    // The first corner lies at the picture's first pixel, the second one
+    // pixel beyond its last: a line at the second corner does not show.
     const auto [x1, y1, x2, y2] = corners_;
-    xAxis_ = { x1, (image_.width() - 1) / (x2 - x1) };
-    yAxis_ = { y1, (image_.height() - 1) / (y2 - y1) };
+    xAxis_ = { x1, pixelsWide() / (x2 - x1) };
+    yAxis_ = { y1, pixelsHigh() / (y2 - y1) };
 }
 
 int Canvas::devicePenWidth() const
@@ -152,7 +199,9 @@ int Canvas::devicePenWidth() const
 
 QPainter& Canvas::painter() const
 {
-    blank_ = false; // whoever asks for the painter draws
+    if (device_)
+        return *device_;
+    blank_ = false; // whoever asks for the picture's painter draws
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -163,7 +212,21 @@ QPainter& Canvas::painter() const
 void Canvas::endPainting() const
 {
     drawWaitingNumbers();
+    flushTexts();
     painter_.reset();
+}
+
+void Canvas::flushTexts() const
+{
+    if (texts_.empty())
+        return;
+    QPainter& p = painter();
+    p.setFont(font_);
+    p.setPen(foreground_);
+    const int ascent = p.fontMetrics().ascent();
+    for (const auto& [at, text] : texts_)
+        p.drawText(QPointF(at.first, at.second + ascent), text);
+    texts_.clear();
 }
 
 std::optional<QLineF> Canvas::snapped(double x1, double y1, double x2, double y2) const
@@ -175,8 +238,8 @@ std::optional<QLineF> Canvas::snapped(double x1, double y1, double x2, double y2
         const double b = axis.origin + (cells - 1 + margin) / axis.scale;
         return std::pair { std::min(a, b), std::max(a, b) };
     };
-    const auto [xLo, xHi] = worldEdges(xAxis_, image_.width());
-    const auto [yLo, yHi] = worldEdges(yAxis_, image_.height());
+    const auto [xLo, xHi] = worldEdges(xAxis_, pixelsWide());
+    const auto [yLo, yHi] = worldEdges(yAxis_, pixelsHigh());
     if (!clip(x1, y1, x2, y2, { xLo, xHi, yLo, yHi }))
         return std::nullopt;
     return QLineF(std::floor(xAxis_.map(x1) + 0.5), std::floor(yAxis_.map(y1) + 0.5),
@@ -192,9 +255,13 @@ void Canvas::Line(double x1, double y1, double x2, double y2, QRgb colour)
     if (!pixels)
         return;
     drawWaitingNumbers(); // they lie under the segment
+    flushTexts();
     QPainter& p = painter();
     p.setPen(QPen(QColor(colour), devicePenWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawLine(*pixels);
+    // A thin line snapped to whole pixels covers the pixel right of and below
+    // its ends; a stroke centred there covers the same one.
+    const qreal half = device_ && devicePenWidth() % 2 ? 0.5 : 0.0;
+    p.drawLine(pixels->translated(half, half));
     ++paintCount_;
 }
 
@@ -241,8 +308,8 @@ bool Canvas::printable(double x, double y, const QString& text) const
     p.setFont(font_);
     const QFontMetrics metrics = p.fontMetrics();
     // Text wholly outside the picture would draw nothing.
-    return !(x > image_.width() || y > image_.height()
-        || x + metrics.horizontalAdvance(text) + 2 < 0 || y + metrics.height() + 2 < 0);
+    return !(x > pixelsWide() || y > pixelsHigh() || x + metrics.horizontalAdvance(text) + 2 < 0
+        || y + metrics.height() + 2 < 0);
 }
 
 void Canvas::Print(const QString& text)
@@ -250,6 +317,7 @@ void Canvas::Print(const QString& text)
     const double x = std::floor(xAxis_.map(current_.x()) + 0.5);
     const double y = std::floor(yAxis_.map(current_.y()) + 0.5);
     drawWaitingNumbers(); // the text goes over them
+    flushTexts();
     if (!printable(x, y, text))
         return;
     QPainter& p = painter();
@@ -268,6 +336,24 @@ void Canvas::forgetNumbers()
 
 void Canvas::PrintNumber(const QString& text)
 {
+    if (device_) {
+        // Numbers printed at one device point, as the tick marks of a wide
+        // range print them, are written once: the last, which lies on top.
+        if (!numbersTried_) {
+            numbersTried_ = true;
+            QPainter& p = painter();
+            p.setFont(font_);
+            textHeight_ = p.fontMetrics().height();
+        }
+        const double x = std::floor(xAxis_.map(current_.x()) + 0.5);
+        const double y = std::floor(yAxis_.map(current_.y()) + 0.5);
+        // Print's test, asking for the width only where it can matter.
+        if (x > pixelsWide() || y > pixelsHigh() || y + textHeight_ + 2 < 0
+            || (x + 2 < 0 && !printable(x, y, text)))
+            return;
+        texts_.insert_or_assign({ x, y }, text);
+        return;
+    }
     // Setting up the glyph table costs about as much as printing a few
     // hundred numbers the plain way, so the first ones in a font are printed
     // that way: the default range's 42 tick numbers never need the table.
@@ -312,8 +398,10 @@ QPointF Canvas::ToWorld(QPointF logical) const
         constexpr double largest = std::numeric_limits<float>::max();
         return static_cast<double>(static_cast<float>(std::clamp(v, -largest, largest)));
     };
-    return { single(xAxis_.origin + logical.x() * dpr_ / xAxis_.scale),
-        single(yAxis_.origin + logical.y() * dpr_ / yAxis_.scale) };
+    // Counted in logical pixels, at any device pixel ratio.
+    const auto [x1, y1, x2, y2] = corners_;
+    return { single(x1 + logical.x() * (x2 - x1) / logicalSize_.width()),
+        single(y1 + logical.y() * (y2 - y1) / logicalSize_.height()) };
 }
 
 double Canvas::cellOf(const Axis& axis, double v) const
@@ -333,12 +421,12 @@ double Canvas::RowOf(double y) const
 
 std::optional<double> Canvas::NextWholeInNewColumn(double from, double last) const
 {
-    return nextWholeInNewCell(xAxis_, image_.width(), from, last);
+    return nextWholeInNewCell(xAxis_, pixelsWide(), from, last);
 }
 
 std::optional<double> Canvas::NextWholeInNewRow(double from, double last) const
 {
-    return nextWholeInNewCell(yAxis_, image_.height(), from, last);
+    return nextWholeInNewCell(yAxis_, pixelsHigh(), from, last);
 }
 
 std::optional<double> Canvas::nextWholeInNewCell(

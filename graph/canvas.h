@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -25,7 +26,9 @@ class NumberPrinter;
 // Coordinates arrive as doubles and are narrowed to singles, as drawing
 // coordinates are; one beyond the single range is core::Overflow. World
 // points map linearly onto the picture: the scale's first corner is the
-// top-left corner of the picture, its second corner the bottom-right. All
+// top-left corner of the picture, its second corner the point just beyond the
+// bottom-right pixel, so the picture is W pixels wide for the scale's width
+// and a line at the second corner falls outside it. All
 // drawing is aliased and snapped to whole device pixels, so a segment's
 // pixels depend only on the pixel it starts and ends in.
 class Canvas {
@@ -33,6 +36,12 @@ public:
     // A picture of the given size in logical pixels, kept at the given device
     // pixel ratio (each logical pixel is dpr x dpr image pixels).
     explicit Canvas(QSize logicalSize = { 1, 1 }, qreal dpr = 1.0, QColor background = Qt::white,
+        QColor foreground = Qt::black);
+    // A canvas that draws through an open painter onto its device (an SVG, a
+    // PDF page, a printer) in a box of logicalSize times unitsPerPixel device
+    // units at the painter's origin. Lines are strokes and every printed text
+    // is text; of numbers printed at one device point only the last is kept.
+    Canvas(QPainter& painter, QSize logicalSize, qreal unitsPerPixel, QColor background = Qt::white,
         QColor foreground = Qt::black);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -49,6 +58,20 @@ public:
 
     // Erases everything drawn; scale, line width and font stay.
     void Cls();
+
+    // Draws everything still waiting onto the device.
+    void finish() { endPainting(); }
+
+    // The settings later drawing follows, to start another canvas from.
+    struct State {
+        double x1 = 0, y1 = 0, x2 = 1, y2 = 1;
+        int width = 1;
+        QFont font;
+    };
+    State state() const;
+    void restore(const State& state);
+    QColor background() const { return background_; }
+    QColor foreground() const { return foreground_; }
 
     // (x1, y1) becomes the top-left corner, (x2, y2) the bottom-right. A
     // corner with the larger value first mirrors that direction. A scale of
@@ -120,8 +143,17 @@ private:
     std::optional<double> nextWholeInNewCell(
         const Axis& axis, int cells, double from, double last) const;
 
+    int pixelsWide() const;
+    int pixelsHigh() const;
+    void flushTexts() const;
+
     QSize logicalSize_;
     qreal dpr_ = 1.0;
+    // Set when drawing onto another device through a painter of the caller.
+    QPainter* device_ = nullptr;
+    QSize deviceSize_;
+    // Numbers waiting to be written onto such a device, by device point.
+    mutable std::map<std::pair<double, double>, QString> texts_;
     QColor background_;
     QColor foreground_;
     mutable QImage image_; // glyphs waiting to be drawn belong to it already

@@ -22,6 +22,7 @@ void GraphPanel::Cls()
 {
     fitCanvas(); // a hidden panel gets no resize event: look before drawing
     canvas_.Cls();
+    record_.Cls(canvas_);
     drawn();
 }
 
@@ -29,11 +30,13 @@ void GraphPanel::Scale(double x1, double y1, double x2, double y2)
 {
     fitCanvas();
     canvas_.Scale(x1, y1, x2, y2);
+    record_.Scale(x1, y1, x2, y2);
 }
 
 void GraphPanel::Line(double x1, double y1, double x2, double y2, QRgb colour)
 {
     canvas_.Line(x1, y1, x2, y2, colour);
+    record_.Line(x1, y1, x2, y2, colour);
     drawn();
 }
 
@@ -41,6 +44,7 @@ void GraphPanel::drawFrame(double L, double U)
 {
     fitCanvas();
     graph::drawFrame(canvas_, L, U);
+    record_.drawFrame(L, U);
     drawn();
 }
 
@@ -48,6 +52,7 @@ TickStop GraphPanel::drawTickMarks(double L, double U)
 {
     fitCanvas();
     const TickStop stop = graph::drawTickMarks(canvas_, L, U);
+    record_.drawTickMarks(L, U);
     drawn();
     return stop;
 }
@@ -83,8 +88,10 @@ void GraphPanel::resizeEvent(QResizeEvent* event)
 void GraphPanel::changeEvent(QEvent* event)
 {
     QFrame::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         canvas_.setFont(font());
+        record_.setFont(font());
+    }
 }
 
 void GraphPanel::mouseMoveEvent(QMouseEvent* event)
@@ -94,6 +101,15 @@ void GraphPanel::mouseMoveEvent(QMouseEvent* event)
     QFrame::mouseMoveEvent(event);
 }
 
+void GraphPanel::mousePressEvent(QMouseEvent* event)
+{
+    // A press reads the pointer as a move does, so the right button that
+    // opens the menu still updates the readout.
+    const QPointF world = canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
+    emit MouseMove(static_cast<float>(world.x()), static_cast<float>(world.y()));
+    QFrame::mousePressEvent(event);
+}
+
 void GraphPanel::fitCanvas()
 {
     const QSize inner = contentsRect().size();
@@ -101,6 +117,7 @@ void GraphPanel::fitCanvas()
         && qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
         return;
     canvas_.Resize(inner, devicePixelRatioF());
+    record_.setLogicalSize(canvas_.logicalSize());
 }
 
 } // namespace graph

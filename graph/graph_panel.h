@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/canvas.h"
+#include "graph/drawing_record.h"
 #include "graph/plot_frame.h"
 
 #include <QFrame>
@@ -29,6 +30,9 @@ public:
     // The kept picture, for looking at what was drawn.
     const Canvas& canvas() const { return canvas_; }
 
+    // Everything drawn since the last Cls, to draw again onto other devices.
+    const DrawingRecord& record() const { return record_; }
+
 signals:
     // The pointer moved over the panel, at world point (X, Y).
     void MouseMove(float X, float Y);
@@ -37,6 +41,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -44,6 +49,7 @@ private:
     void drawn();
 
     Canvas canvas_;
+    DrawingRecord record_;
     bool repaintAsked_ = false;
 };
 

@@ -4,9 +4,12 @@
 #include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
 #include "main_window/exact_window.h"
+#include "main_window/picture_actions.h"
+#include "main_window/report_file.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -19,6 +22,8 @@ Form1::Form1(QWidget* parent)
 {
     createControls();
     connectHandlers();
+    pictureActions = new PictureActions(this);
+    reportFile = new ReportFile(txt_results);
     setWindowIcon(trellanIcon());
 
     // Loading the window: place it, then draw both lines once, so the first
@@ -82,8 +87,19 @@ void Form1::Check1_Click()
     PlaceResults = Check1->checkState() != Qt::Unchecked;
 }
 
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // A report never saved is asked about first; Cancel keeps the window.
+    if (reportFile && !reportFile->mayClose())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}
+
 void Form1::cmd_quit_Click()
 {
+    if (!close())
+        return; // the user kept the report's window open
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

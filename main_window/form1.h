@@ -28,6 +28,8 @@ namespace graph {
 class GraphPanel;
 }
 
+class PictureActions;
+class ReportFile;
 class Shape;
 
 // The main window. Its controls are the data: every command reads the fields
@@ -109,6 +111,10 @@ public:
     QAbstractButton* exactLink = nullptr; // opens the Exact values window
     Shape* Shape1 = nullptr;
     Shape* Shape2 = nullptr;
+    // The picture's copy, save and print; the report's save and the question
+    // before it is lost.
+    PictureActions* pictureActions = nullptr;
+    ReportFile* reportFile = nullptr;
 
 signals:
     void warningRaised(const QString& text);
@@ -127,6 +133,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // form1_layout.cpp: creates every control at its place with its text,

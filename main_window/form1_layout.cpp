@@ -10,11 +10,13 @@
 
 #include <QCheckBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <initializer_list>
 
 // The window's layout is absolute: every control sits where the design puts
@@ -110,6 +112,31 @@ PictureButton* button(QWidget* parent, const char* name, const QRect& geometry,
     return btn;
 }
 
+// A heading runs on under the box that follows it. Its text is cut after
+// the last whole word that ends before the box, so no stroke of a hidden
+// letter shows beside the box; the label still paints its background up to
+// the box.
+void endTextBefore(QLabel* heading, const QWidget* box)
+{
+    const int room = box->x() - heading->x();
+    const QFontMetrics metrics(heading->font());
+    const QString text = heading->text();
+    int shown = 0;
+    for (qsizetype end = 1; end <= text.size(); ++end) {
+        const bool wordEnds = end == text.size() || text.at(end) == QLatin1Char(' ');
+        if (!wordEnds || text.at(end - 1) == QLatin1Char(' '))
+            continue;
+        const QString words = text.left(end);
+        const int right
+            = std::max(metrics.horizontalAdvance(words), metrics.boundingRect(words).right() + 1);
+        if (right >= room)
+            break;
+        shown = right;
+    }
+    // QLabel clips its text to the contents rectangle.
+    heading->setContentsMargins(0, 0, heading->width() - shown, 0);
+}
+
 QString typed(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -187,7 +214,6 @@ void Form1::createControls()
     lblCredits = label(this, "lblCredits", QStringLiteral("About ..."),
         fromTwips(15840, 120, 960, 225), credits, windowBlue);
     paint(lblCredits, QPalette::WindowText, creditsBlue);
-    lblCredits->setCursor(Qt::PointingHandCursor);
     // Beside it and looking like it, the way to the exact values.
     exactLink
         = place(new LinkButton(QStringLiteral("Exact values ..."), lblCredits->parentWidget()),
@@ -252,6 +278,8 @@ void Form1::createControls()
         comic(12), panelLilac, QStringLiteral("X-axis crossing of line 2"));
     txt_l2yint = plainBox(this, "txt_l2yint", QString(), fromTwips(14880, 2400, 855, 375),
         comic(12), panelLilac, QStringLiteral("Y-axis crossing of line 2"));
+    endTextBefore(lbl_y1[0], txt_eqn1);
+    endTextBefore(lbl_y1[1], txt_eqn2);
     for (QLineEdit* locked : { txt_slope1, txt_yint1, txt_slope2, txt_yint2 })
         locked->setReadOnly(true);
     for (QLineEdit* slope : { txt_slope1, txt_slope2 })

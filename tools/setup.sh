@@ -34,6 +34,8 @@ packages=(
     clang libclang-rt-14-dev
     # accessibility test: session bus, AT-SPI buses and the Python bindings that read them
     dbus dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
+    # the picture as SVG; the PDF's text and the clipboard, read back by the tests
+    qt6-svg-dev poppler-utils xclip
 )
 
 missing=()

@@ -204,7 +204,7 @@ with tempfile.TemporaryDirectory() as d:
         (["--answers", "--range=5", "6"], "--range takes two values"),
         (["--answers", path, path], "Unexpected argument"),
         (["--format", "jsonl"], "--format is used only with --answers."),
-        (["--range", "0", "1"], "--range is used only with --answers."),
+        (["--range", "0", "1"], "--range is used only with --answers or --export."),
     ]
     for args, words in unusable:
         status, out, err = run(args, HEADER + DEFAULT_ROW)

@@ -64,6 +64,8 @@ private slots:
     void readoutRewritesTheRange_data();
     void readoutRewritesTheRange();
     void readoutFromTheRealPointer();
+    void readoutAtThePanelsPixels_data();
+    void readoutAtThePanelsPixels();
     void zoom_data();
     void zoom();
     void zoomInPastAnEmptyRange();
@@ -78,18 +80,20 @@ void GraphCommandsTest::defaultFrame()
     f->DrawFN();
     const QImage image = f->p1->canvas().image();
     const graph::Canvas& c = f->p1->canvas();
-    // Between two grid rows: 20 magenta columns, the one at 0 under the axis.
+    // Between two grid rows: 19 magenta columns, -10 .. 9 but the one at 0
+    // under the axis; the one at 10 falls just beyond the last column.
     const int row = static_cast<int>(c.RowOf(0.5));
-    QCOMPARE(runsOf(image, magenta, row, true).size(), 20);
+    QCOMPARE(runsOf(image, magenta, row, true).size(), 19);
     QCOMPARE(runsOf(image, lightRed, row, true).size(), 2); // y axis, 2 pixels wide
     const int column = static_cast<int>(c.ColumnOf(0.5));
-    QCOMPARE(runsOf(image, grey, column, false).size(), 20);
+    QCOMPARE(runsOf(image, grey, column, false).size(), 19);
     QCOMPARE(runsOf(image, lightRed, column, false).size(), 2);
     // The axes cross at the centre.
     QCOMPARE(image.pixel(image.width() / 2, image.height() / 2), lightRed);
-    // The edge lines at -10 and 10 show.
+    // The edge line at -10 shows, the one at 10 does not.
     QCOMPARE(image.pixel(0, row), magenta);
-    QCOMPARE(image.pixel(image.width() - 1, row), magenta);
+    QCOMPARE(image.pixel(image.width() - 1, row), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(column, image.height() - 1), qRgb(255, 255, 255));
 }
 
 void GraphCommandsTest::frameEdgeCases_data()
@@ -101,11 +105,11 @@ void GraphCommandsTest::frameEdgeCases_data()
     QTest::newRow("-2.5..3.5") << "-2.5"
                                << "3.5" << 5 << QPoint(417, 417);
     QTest::newRow("0..20: axes along the top and left edges") << "0"
-                                                              << "20" << 20 << QPoint(0, 500);
+                                                              << "20" << 19 << QPoint(0, 500);
     QTest::newRow("10..-10: no grid, axes still drawn") << "10"
                                                         << "-10" << 0 << QPoint(500, 500);
     QTest::newRow("letters read as 0, 5abc as 5") << "abc"
-                                                  << "5abc" << 5 << QPoint(0, 500);
+                                                  << "5abc" << 4 << QPoint(0, 500);
 }
 
 void GraphCommandsTest::frameEdgeCases()
@@ -177,7 +181,7 @@ void GraphCommandsTest::drawLine_data()
     QTest::newRow("line 1") << 1 << QStringList { "0.5", "3", " Y = 0.5 X +  3", "3", "-6" }
                             << qRgb(0, 128, 128) << QPointF(1, 3.5);
     QTest::newRow("line 2") << 2 << QStringList { "1", "2", " Y = 1 X +  2", "2", "-2" }
-                            << qRgb(0, 128, 0) << QPointF(4, 6);
+                            << qRgb(0, 128, 0) << QPointF(6, 8);
 }
 
 void GraphCommandsTest::drawLine()
@@ -346,16 +350,69 @@ void GraphCommandsTest::readoutFromTheRealPointer()
     QTest::mouseMove(f->p1, inner.topLeft());
     QCOMPARE(f->tx->text(), "-10");
     QCOMPARE(f->ty->text(), "10");
+    // The last column of 505 reads -10 + 504 * 20 / 505 = 9.96.
     QTest::mouseMove(f->p1, inner.bottomRight());
-    QCOMPARE(f->tx->text(), "10");
-    QCOMPARE(f->ty->text(), "-10");
+    QCOMPARE(f->tx->text(), "9.96");
+    QCOMPARE(f->ty->text(), "-9.9");
     // After editing the range without drawing, the first move still reads with
-    // the drawn scale; the next one with the edited range.
+    // the drawn scale; the next one with the edited range: -10 + 504 * 40 /
+    // 505 = 29.92.
     LoadedForm::type(f->txmax, "30");
     QTest::mouseMove(f->p1, inner.bottomRight() - QPoint(0, 1));
-    QCOMPARE(f->tx->text(), "10");
+    QCOMPARE(f->tx->text(), "9.96");
     QTest::mouseMove(f->p1, inner.bottomRight() - QPoint(0, 2));
-    QCOMPARE(f->tx->text(), "30");
+    QCOMPARE(f->tx->text(), "29.9");
+}
+
+void GraphCommandsTest::readoutAtThePanelsPixels_data()
+{
+    QTest::addColumn<QPoint>("pixel"); // from the top-left corner of the drawing area
+    QTest::addColumn<QString>("tx");
+    QTest::addColumn<QString>("ty");
+    QTest::addColumn<bool>("onAxis");
+    // The default range -10..10 on the 505 x 463 drawing area: column c reads
+    // X = -10 + c * 20 / 505, row r reads Y = -10 + r * 20 / 463, and the
+    // readout shows X and -Y at two places, cut to four characters.
+    QTest::newRow("top-left") << QPoint(0, 0) << "-10"
+                              << "10" << false;
+    // -10 + 504 * 20 / 505 = 9.960396
+    QTest::newRow("top-right") << QPoint(504, 0) << "9.96"
+                               << "10" << false;
+    // -10 + 462 * 20 / 463 = 9.956803, shown as -9.96 cut to four characters
+    QTest::newRow("bottom-left") << QPoint(0, 462) << "-10"
+                                 << "-9.9" << false;
+    QTest::newRow("bottom-right") << QPoint(504, 462) << "9.96"
+                                  << "-9.9" << false;
+    // -10 + 252 * 20 / 505 = -0.019802; -10 + 231 * 20 / 463 = -0.021598
+    QTest::newRow("centre, where the axes cross") << QPoint(252, 231) << "-0.0"
+                                                  << "0.02" << true;
+    // The y-axis at 0 is drawn from column 10 * 505 / 20 = 252.5, rounded to
+    // 253: -10 + 253 * 20 / 505 = 0.019802; -10 + 100 * 20 / 463 = -5.680346
+    QTest::newRow("on the y-axis") << QPoint(253, 100) << "0.02"
+                                   << "5.68" << true;
+    // The x-axis at row 10 * 23.15 = 231.49999..., rounded to 231, two pixels
+    // wide: rows 230 and 231. -10 + 100 * 20 / 505 = -6.039604; -10 + 230 *
+    // 20 / 463 = -0.064795
+    QTest::newRow("on the x-axis") << QPoint(100, 230) << "-6.0"
+                                   << "0.06" << true;
+}
+
+void GraphCommandsTest::readoutAtThePanelsPixels()
+{
+    QFETCH(QPoint, pixel);
+    QFETCH(QString, tx);
+    QFETCH(QString, ty);
+    QFETCH(bool, onAxis);
+    LoadedForm f;
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    QCOMPARE(f->p1->contentsRect().size(), QSize(505, 463));
+    QCOMPARE(f->p1->canvas().image().pixel(pixel) == lightRed, onAxis);
+    // Away first, so that the move to the pixel is a move.
+    QTest::mouseMove(f->p1, f->p1->contentsRect().topLeft() + QPoint(300, 300));
+    QTest::mouseMove(f->p1, f->p1->contentsRect().topLeft() + pixel);
+    QCOMPARE(f->tx->text(), tx);
+    QCOMPARE(f->ty->text(), ty);
 }
 
 void GraphCommandsTest::zoom_data()

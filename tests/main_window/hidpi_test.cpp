@@ -287,14 +287,15 @@ void HiDpiTest::readout_data()
     QTest::addColumn<QString>("tx");
     QTest::addColumn<QString>("ty");
     // The default range -10..10 on 505 x 463 logical pixels, kept as 1010 x 926
-    // device pixels: 1009 / 20 = 50.45 device pixels per unit across, 925 / 20
-    // = 46.25 down. Logical (101, 185) is device (202, 370): x = -10 + 202 /
-    // 50.45 = -5.996, shown as -6; y = -10 + 370 / 46.25 = -2, shown as 2.
+    // device pixels. The readout counts logical pixels: x = -10 + c * 20 /
+    // 505, y = -10 + r * 20 / 463. At (101, 185): x = -10 + 4 = -6; y = -10 +
+    // 7.99136 = -2.00864, shown as 2.01.
     QTest::newRow("left of the centre, above it") << QPoint(101, 185) << "-6"
-                                                  << "2";
-    // Device (808, 740): x = -10 + 16.016 = 6.016; y = -10 + 16 = 6, shown as -6.
-    QTest::newRow("right of the centre, below it") << QPoint(404, 370) << "6.02"
-                                                   << "-6";
+                                                  << "2.01";
+    // At (404, 370): x = -10 + 16 = 6; y = -10 + 15.98272 = 5.98, shown as -5.98
+    // cut to four characters.
+    QTest::newRow("right of the centre, below it") << QPoint(404, 370) << "6"
+                                                   << "-5.9";
 }
 
 void HiDpiTest::readout()

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace trellan {
+
+// What `--export` asks for: the file, and the texts to type into the
+// window's fields (an empty list keeps the start-up texts).
+struct ExportRequest {
+    QString file;
+    QStringList line1; // X1 Y1 X2 Y2
+    QStringList line2;
+    QStringList range; // lower upper
+    double scale = 1;
+};
+
+// Draws both lines as the window's Draw Both Lines would, without showing a
+// window, and writes the picture. 0 when written; 1 when the command stopped
+// with a warning or the file could not be written (said on standard error,
+// and nothing is written).
+int exportPicture(int& argc, char** argv, const ExportRequest& request);
+
+} // namespace trellan

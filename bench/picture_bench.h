@@ -1,0 +1,8 @@
+#pragma once
+
+namespace bench {
+
+// The picture leaving the window: copy, SVG, PDF page.
+void RegisterPictureBenchmarks();
+
+} // namespace bench

@@ -1,0 +1,86 @@
+#include "main_window/report_file.h"
+
+#include "main_window/saved_folder.h"
+
+#include <QFileDialog>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+
+ReportFile::ReportFile(QPlainTextEdit* box)
+    : QObject(box)
+    , box_(box)
+{
+    QWidget* window = box->window();
+    askFileName = [window](const QString& folder) {
+        return QFileDialog::getSaveFileName(
+            window, tr("Save report as"), folder, tr("Text files (*.txt);;All files (*)"));
+    };
+    askBeforeQuitting = [window] {
+        return QMessageBox::question(window, window->windowTitle(),
+            tr("Save the report before quitting?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    };
+    tell = [window](const QString& message) {
+        QMessageBox::warning(window, window->windowTitle(), message);
+    };
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, &ReportFile::showMenu);
+}
+
+void ReportFile::showMenu(const QPoint& at)
+{
+    std::unique_ptr<QMenu> menu(box_->createStandardContextMenu(at));
+    menu->addSeparator();
+    menu->addAction(tr("Save report as…"), this, &ReportFile::saveAs);
+    menu->exec(box_->viewport()->mapToGlobal(at));
+}
+
+bool ReportFile::save(const QString& fileName, QString* reason)
+{
+    QSaveFile file(fileName);
+    // Text mode writes each line break as the platform's line end.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        *reason = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = box_->toPlainText().toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        *reason = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *reason = file.errorString();
+        return false;
+    }
+    box_->document()->setModified(false);
+    return true;
+}
+
+bool ReportFile::saveAs()
+{
+    const QString fileName = askFileName(savedFolder::last(savedFolder::Kind::Report));
+    if (fileName.isEmpty())
+        return false;
+    savedFolder::remember(savedFolder::Kind::Report, fileName);
+    QString reason;
+    if (save(fileName, &reason))
+        return true;
+    tell(tr("The report could not be saved to “%1”: %2").arg(fileName, reason));
+    return false;
+}
+
+bool ReportFile::mayClose()
+{
+    if (box_->document()->isEmpty() || !box_->document()->isModified())
+        return true;
+    switch (askBeforeQuitting()) {
+    case QMessageBox::Save:
+        return saveAs();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,31 @@
+#include "main_window/saved_folder.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace savedFolder {
+
+namespace {
+
+QString key(Kind kind)
+{
+    return kind == Kind::Picture ? QStringLiteral("folders/picture")
+                                 : QStringLiteral("folders/report");
+}
+
+} // namespace
+
+QString last(Kind kind)
+{
+    return QSettings()
+        .value(key(kind), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .toString();
+}
+
+void remember(Kind kind, const QString& fileName)
+{
+    QSettings().setValue(key(kind), QFileInfo(fileName).absolutePath());
+}
+
+} // namespace savedFolder

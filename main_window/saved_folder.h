@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The folder a picture or a report was last saved in, kept in the settings
+// between runs so that the next save dialog opens there.
+namespace savedFolder {
+
+enum class Kind { Picture, Report };
+
+// The remembered folder, or the user's documents folder at first.
+QString last(Kind kind);
+
+// Remembers the folder of a file just chosen.
+void remember(Kind kind, const QString& fileName);
+
+} // namespace savedFolder
