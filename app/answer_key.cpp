@@ -3,6 +3,7 @@
 #include "app/answer_rows.h"
 
 #include <QByteArrayView>
+#include <QFuture>
 #include <QString>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -55,9 +56,10 @@ bool isHeader(const TypedRow& fields)
     return true;
 }
 
-// Rows are answered in batches, on every core, and written in their order
-// once the batch is done. A batch ends at this many rows or this many bytes
-// typed, so memory stays bounded however many rows follow.
+// Rows are answered in batches, on every core, while the next batch is read,
+// and written in their order once their batch is done. A batch ends at this
+// many rows or this many bytes typed, so memory stays bounded (two batches)
+// however many rows follow.
 constexpr std::size_t batchRows = 1024;
 constexpr std::size_t batchBytes = 4 << 20;
 
@@ -98,15 +100,10 @@ public:
     // Answers and writes the rows still waiting.
     void finish()
     {
+        writeAnswered();
         QtConcurrent::blockingMap(batch_, [this](Pending& p) { answer(p); });
-        for (const Pending& p : batch_) {
-            if (!p.error.empty())
-                std::fprintf(err_, "%.*s: %s\n", static_cast<int>(program_.size()), program_.data(),
-                    p.error.c_str());
-            put(p.output);
-        }
-        batch_.clear();
-        batchSize_ = 0;
+        std::swap(batch_, answering_);
+        writeAnswered();
     }
 
     // The key's start, once the input has begun to arrive: a file that
@@ -174,8 +171,26 @@ private:
     void add(Pending p)
     {
         batch_.push_back(std::move(p));
-        if (batch_.size() == batchRows || batchSize_ >= batchBytes)
-            finish();
+        if (batch_.size() == batchRows || batchSize_ >= batchBytes) {
+            // The batch before is answered while this one is read.
+            writeAnswered();
+            std::swap(batch_, answering_);
+            batchSize_ = 0;
+            answered_ = QtConcurrent::map(answering_, [this](Pending& p) { answer(p); });
+        }
+    }
+
+    // Waits for the batch being answered and writes it.
+    void writeAnswered()
+    {
+        answered_.waitForFinished();
+        for (const Pending& p : answering_) {
+            if (!p.error.empty())
+                std::fprintf(err_, "%.*s: %s\n", static_cast<int>(program_.size()), program_.data(),
+                    p.error.c_str());
+            put(p.output);
+        }
+        answering_.clear();
     }
 
     // Runs on any thread: the command chain and the exact engine keep no
@@ -207,8 +222,10 @@ private:
     std::string problem_; // the first field of the current row that cannot be used
     bool failed_ = false;
     bool begun_ = false;
-    std::vector<Pending> batch_;
+    std::vector<Pending> batch_; // rows read, waiting for their batch to fill
     std::size_t batchSize_ = 0; // bytes typed in the batch
+    std::vector<Pending> answering_; // the batch being answered
+    QFuture<void> answered_;
 };
 
 // Where a strict parse stops, the rest of the line is skipped: its start
