@@ -19,6 +19,11 @@ void DrawingRecord::Cls(const Canvas& canvas)
 
 void DrawingRecord::Scale(double x1, double y1, double x2, double y2)
 {
+    // The pointer readout sets the scale on every move; a scale that nothing
+    // was drawn in replaces the one before it, so the record does not grow
+    // with the pointer's travel.
+    if (!ops_.empty() && ops_.back().kind == Kind::Scale)
+        ops_.pop_back();
     ops_.push_back({ Kind::Scale, x1, y1, x2, y2, 0, {} });
 }
 
