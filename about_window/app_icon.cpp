@@ -2,7 +2,6 @@
 
 #include "look/raw_picture.h"
 
-#include <QDirIterator>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
@@ -17,14 +16,15 @@ static void initIconResources()
 QIcon trellanIcon()
 {
     initIconResources();
+    // The full-colour pictures, made at build time as raw pixels one after
+    // another (look/raw_picture.h) and embedded uncompressed: no image decoder
+    // is looked for and nothing is unpacked before the window's first frame.
+    const QByteArray file = QResource(QStringLiteral(":/icons/trellan.argb")).uncompressedData();
     QIcon icon;
-    // The pictures are made at build time as raw pixels (look/raw_picture.h):
-    // no image decoder is looked for before the window's first frame.
-    QDirIterator pictures(QStringLiteral(":/icons"), { QStringLiteral("*.argb") }, QDir::Files);
-    while (pictures.hasNext()) {
-        const QImage picture = look::readRawPicture(QResource(pictures.next()).uncompressedData());
-        if (!picture.isNull())
-            icon.addPixmap(QPixmap::fromImage(picture));
+    QByteArrayView rest(file);
+    while (const qsizetype length = look::rawPictureLength(rest)) {
+        icon.addPixmap(QPixmap::fromImage(look::readRawPicture(rest)));
+        rest = rest.sliced(length);
     }
     return icon;
 }

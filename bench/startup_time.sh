@@ -7,7 +7,7 @@
 # median, the ratio of the two, and the program's median resident memory
 # once it has settled.
 #
-#   bench/startup_time.sh [build dir] [runs]     (default: build/release 10)
+#   bench/startup_time.sh [build dir] [runs]     (default: build/release 25)
 #
 # bench/first_frame.cpp starts each program and watches it from outside: the
 # time to the first frame is the time until the axes' light red shows in a
@@ -17,7 +17,7 @@
 set -euo pipefail
 
 build=${1:-build/release}
-runs=${2:-10}
+runs=${2:-25}
 cmake --build "$build" --target trellan trellan_bare_window trellan_first_frame >/dev/null
 program=$build/trellan
 bare=$build/bench/trellan_bare_window
@@ -48,9 +48,16 @@ start() {
     app=
 }
 
-for _ in $(seq "$runs"); do
-    start program "$program" "Quarnby's Trellan"
-    start bare "$bare" "Bare window"
+# By turns, each first every other round, so that neither always follows the
+# other's exit.
+for run in $(seq "$runs"); do
+    if ((run % 2)); then
+        start program "$program" "Quarnby's Trellan"
+        start bare "$bare" "Bare window"
+    else
+        start bare "$bare" "Bare window"
+        start program "$program" "Quarnby's Trellan"
+    fi
 done
 
 for name in program bare; do

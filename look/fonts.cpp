@@ -65,20 +65,26 @@ void installFontSubstitutions()
 
 QFont windowFont(const QString& family, qreal points, bool bold)
 {
+    // A stand-in shows where the face named is not installed and the
+    // stand-in is: the substitutions come before any other fallback. Asked
+    // once of the list of installed families rather than by resolving each
+    // font, which would load a face at a size no text is ever drawn in.
+    static const std::array<bool, standIns.size()> standInShows = [] {
+        const QStringList installed = QFontDatabase::families();
+        std::array<bool, standIns.size()> shows {};
+        for (std::size_t i = 0; i < standIns.size(); ++i)
+            shows[i] = !installed.contains(QLatin1String(standIns[i].name), Qt::CaseInsensitive)
+                && installed.contains(QLatin1String(standIns[i].face), Qt::CaseInsensitive);
+        return shows;
+    }();
+
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
-    // The stand-in shows where the face named is not installed and the
-    // stand-in is: the substitutions come before any other fallback. Asked
-    // of the list of installed families rather than by resolving the font,
-    // which would load a face at a size no text is ever drawn in.
-    for (const StandIn& standIn : standIns) {
-        if (family != QLatin1String(standIn.name) || standIn.stretch == QFont::Unstretched)
-            continue;
-        const QStringList installed = QFontDatabase::families();
-        if (!installed.contains(family, Qt::CaseInsensitive)
-            && installed.contains(QLatin1String(standIn.face), Qt::CaseInsensitive))
-            font.setStretch(standIn.stretch);
+    for (std::size_t i = 0; i < standIns.size(); ++i) {
+        if (family == QLatin1String(standIns[i].name) && standInShows[i]
+            && standIns[i].stretch != QFont::Unstretched)
+            font.setStretch(standIns[i].stretch);
     }
     return font;
 }

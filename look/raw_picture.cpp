@@ -28,28 +28,32 @@ QByteArray rawPicture(const QImage& picture)
     return bytes;
 }
 
-QImage readRawPicture(QByteArrayView bytes, qsizetype* used)
+qsizetype rawPictureLength(QByteArrayView bytes)
 {
-    if (used)
-        *used = 0;
     if (bytes.size() < 8)
-        return {};
+        return 0;
     const auto* data = reinterpret_cast<const uchar*>(bytes.data());
     const quint32 width = qFromLittleEndian<quint32>(data);
     const quint32 height = qFromLittleEndian<quint32>(data + 4);
-    const qsizetype size = 8 + 4 * qsizetype(width) * qsizetype(height);
-    if (width == 0 || height == 0 || width > largestSide || height > largestSide
-        || bytes.size() < size)
+    if (width == 0 || height == 0 || width > largestSide || height > largestSide)
+        return 0;
+    const qsizetype length = 8 + 4 * qsizetype(width) * qsizetype(height);
+    return length <= bytes.size() ? length : 0;
+}
+
+QImage readRawPicture(QByteArrayView bytes)
+{
+    if (rawPictureLength(bytes) == 0)
         return {};
-    QImage picture(int(width), int(height), QImage::Format_ARGB32);
+    const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+    QImage picture(int(qFromLittleEndian<quint32>(data)), int(qFromLittleEndian<quint32>(data + 4)),
+        QImage::Format_ARGB32);
     const uchar* pixel = data + 8;
     for (int y = 0; y < picture.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < picture.width(); ++x, pixel += 4)
             line[x] = qFromLittleEndian<quint32>(pixel);
     }
-    if (used)
-        *used = size;
     return picture;
 }
 

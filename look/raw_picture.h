@@ -12,8 +12,12 @@ namespace look {
 // 32-bit little-endian ARGB value (not premultiplied).
 QByteArray rawPicture(const QImage& picture);
 
-// The picture at the start of `bytes`; sets `used` to the number of bytes it
-// takes. A null image, and 0, when they do not start with a whole picture.
-QImage readRawPicture(QByteArrayView bytes, qsizetype* used = nullptr);
+// The number of bytes of the picture at the start of `bytes`, read from its
+// size alone; 0 when they do not start with a whole picture.
+qsizetype rawPictureLength(QByteArrayView bytes);
+
+// The picture at the start of `bytes`; a null image when they do not start
+// with a whole picture.
+QImage readRawPicture(QByteArrayView bytes);
 
 } // namespace look

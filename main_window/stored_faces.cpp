@@ -14,15 +14,12 @@ QHash<QString, QByteArrayView> indexFaces(QByteArrayView bytes)
     QHash<QString, QByteArrayView> faces;
     while (bytes.size() >= 4) {
         const quint32 keyLength = qFromLittleEndian<quint32>(bytes.data());
-        if (keyLength > quint32(bytes.size() - 4) || bytes.size() - 4 - keyLength < 8)
+        if (keyLength > quint32(bytes.size() - 4))
             break; // the rest cannot be trusted
         const QString key = QString::fromUtf8(bytes.sliced(4, keyLength));
         bytes = bytes.sliced(4 + keyLength);
-        const auto* size = reinterpret_cast<const uchar*>(bytes.data());
-        const qsizetype length = 8
-            + 4 * qsizetype(qFromLittleEndian<quint32>(size))
-                * qsizetype(qFromLittleEndian<quint32>(size + 4));
-        if (length > bytes.size())
+        const qsizetype length = look::rawPictureLength(bytes);
+        if (length == 0)
             break;
         faces.insert(key, bytes.first(length));
         bytes = bytes.sliced(length);

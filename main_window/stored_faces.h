@@ -9,9 +9,11 @@
 // that its first frame does not wait for them to be painted.
 //
 // The file holds one entry a face: its key as a 32-bit little-endian length
-// and UTF-8 text, then the picture (look/raw_picture.h). A key names
-// everything the face is painted from, so a face painted from anything else
-// is not found and is painted at run time.
+// and UTF-8 text, then the picture (look/raw_picture.h). A key names all a
+// button paints its face from (words, size, colour, spacing, device pixel
+// ratio), so a face given anything else is not found and is painted at run
+// time. The letters' face is the one the program depends on (DejaVu Sans),
+// the same at build time and at run time.
 
 // One entry of the file.
 QByteArray storedFaceEntry(const QString& key, const QImage& face);

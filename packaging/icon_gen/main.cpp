@@ -1,8 +1,8 @@
 // Makes the program's icon at build time: the .ico file with its 256-colour
 // and full-colour images, one PNG per full-colour size laid out as an icon
-// theme (<dir>/<N>x<N>/apps/<name>.png), and the full-colour images as raw
-// pixels (look/raw_picture.h) for the program to embed
-// (<dir>/trellan-<N>.argb).
+// theme (<dir>/<N>x<N>/apps/<name>.png), and the full-colour images one
+// after another as raw pixels (look/raw_picture.h) in one file, for the
+// program to embed.
 
 #include "ico_file.h"
 #include "icon_art.h"
@@ -68,8 +68,8 @@ int main(int argc, char* argv[])
         QStringLiteral("Sizes of the 256-colour images."), QStringLiteral("n,n,..."));
     const QCommandLineOption alphaOption(QStringLiteral("alpha-sizes"),
         QStringLiteral("Sizes of the 32-bit images."), QStringLiteral("n,n,..."));
-    const QCommandLineOption rawOption(QStringLiteral("raw-dir"),
-        QStringLiteral("Where the 32-bit images go as raw pixels."), QStringLiteral("dir"));
+    const QCommandLineOption rawOption(QStringLiteral("raw"),
+        QStringLiteral("The 32-bit images as raw pixels, in one file."), QStringLiteral("file"));
     parser.addOptions(
         { icoOption, themeOption, nameOption, paletteOption, alphaOption, rawOption });
     parser.process(app);
@@ -85,6 +85,7 @@ int main(int argc, char* argv[])
             fail(QStringLiteral("the %1 px picture has more than 255 colours").arg(size));
         images << indexed;
     }
+    QByteArray raw;
     for (const int size : sizeList(parser.value(alphaOption))) {
         const QImage picture = paintTrellanIcon(size, true);
         images << picture;
@@ -95,10 +96,10 @@ int main(int argc, char* argv[])
         QDir().mkpath(QFileInfo(png).absolutePath());
         if (!picture.save(png, "PNG"))
             fail(QStringLiteral("cannot write %1").arg(png));
-        if (parser.isSet(rawOption))
-            writeFile(QStringLiteral("%1/trellan-%2.argb").arg(parser.value(rawOption)).arg(size),
-                look::rawPicture(picture));
+        raw += look::rawPicture(picture);
     }
     writeFile(parser.value(icoOption), icoFile(images));
+    if (parser.isSet(rawOption))
+        writeFile(parser.value(rawOption), raw);
     return 0;
 }

@@ -41,14 +41,14 @@ private slots:
     void screenReaderNames();
 
 private:
-    QImage m_shot;
+    QImage shot_;
 };
 
 void SplashLookTest::init()
 {
     frmSplash* window = frmSplash::Open();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    m_shot = window->grab().toImage();
+    shot_ = window->grab().toImage();
 }
 
 void SplashLookTest::cleanup()
@@ -238,7 +238,7 @@ void SplashLookTest::pixels()
     QFETCH(QPoint, point);
     QFETCH(QColor, colour);
     const QPoint inWindow = point + QPoint(frmSplash::borderWidth, frmSplash::borderWidth);
-    QCOMPARE(m_shot.pixelColor(inWindow), colour);
+    QCOMPARE(shot_.pixelColor(inWindow), colour);
 }
 
 void SplashLookTest::textDrawnInItsColour_data()
@@ -263,11 +263,11 @@ void SplashLookTest::textDrawnInItsColour()
     QRect area = control->geometry().translated(frmSplash::borderWidth, frmSplash::borderWidth);
     if (name == QLatin1String("cmdclose"))
         area = area.adjusted(4, 4, -4, -4); // inside the button's edge
-    area &= m_shot.rect();
+    area &= shot_.rect();
     int matching = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
-            matching += nearColour(m_shot.pixelColor(x, y), colour, 24) ? 1 : 0;
+            matching += nearColour(shot_.pixelColor(x, y), colour, 24) ? 1 : 0;
     }
     QVERIFY2(matching >= 10, qPrintable(QStringLiteral("%1 pixels").arg(matching)));
 }
@@ -286,7 +286,7 @@ void SplashLookTest::frame()
     // The one-pixel border all round, drawn in black.
     for (const QPoint corner : { QPoint(0, 0), QPoint(430, 0), QPoint(0, 382), QPoint(430, 382),
              QPoint(215, 0), QPoint(0, 191), QPoint(430, 191), QPoint(215, 382) })
-        QCOMPARE(m_shot.pixelColor(corner), QColor(Qt::black));
+        QCOMPARE(shot_.pixelColor(corner), QColor(Qt::black));
 }
 
 void SplashLookTest::onlyCloseTakesFocus()

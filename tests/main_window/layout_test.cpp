@@ -61,25 +61,25 @@ private:
     static void windowModel();
     QWidget* control(const QString& name) const;
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1> form_;
 };
 
 void LayoutTest::initTestCase()
 {
-    form = std::make_unique<Form1>();
-    form->showWarnings = false;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form_ = std::make_unique<Form1>();
+    form_->showWarnings = false;
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
 void LayoutTest::cleanupTestCase()
 {
-    form.reset();
+    form_.reset();
 }
 
 QWidget* LayoutTest::control(const QString& name) const
 {
-    return form->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    return form_->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }
 
 // The window model: one row a control, with its class, place in pixels,
@@ -176,7 +176,7 @@ void LayoutTest::controls()
     QFETCH(QString, className);
     QFETCH(QRect, geometry);
 
-    const QList<QWidget*> named = form->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    const QList<QWidget*> named = form_->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly);
     QCOMPARE(named.size(), 1);
     QWidget* widget = named.front();
     QVERIFY2(widget->inherits(className.toLatin1()), widget->metaObject()->className());
@@ -243,8 +243,8 @@ void LayoutTest::initialTexts()
     else
         QFAIL("no text to read");
     QCOMPARE(shown, text);
-    QCOMPARE(form->windowTitle(), QStringLiteral("Quarnby's Trellan"));
-    QVERIFY(!form->Check1->isChecked());
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Quarnby's Trellan"));
+    QVERIFY(!form_->Check1->isChecked());
 }
 
 void LayoutTest::fonts()
@@ -320,9 +320,9 @@ void LayoutTest::boxes()
     QCOMPARE(int(box->alignment() & Qt::AlignHorizontal_Mask), horizontal);
     QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
 
-    QCOMPARE(form->lbl_yaxis->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(form->txt_results->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QVERIFY(form->txt_results->verticalScrollBar()->isVisible());
+    QCOMPARE(form_->lbl_yaxis->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(form_->txt_results->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(form_->txt_results->verticalScrollBar()->isVisible());
 }
 
 void LayoutTest::colours()
@@ -344,7 +344,7 @@ void LayoutTest::colours()
         QCOMPARE(colours.color(QPalette::Window), background);
         QCOMPARE(colours.color(QPalette::WindowText), text);
     }
-    QCOMPARE(form->palette().color(QPalette::Window), windowBlue);
+    QCOMPARE(form_->palette().color(QPalette::Window), windowBlue);
 }
 
 void LayoutTest::accessibleNames()
@@ -362,12 +362,12 @@ void LayoutTest::accessibleNames()
 
 void LayoutTest::resultLabelReadsItsCurrentText()
 {
-    const QString before = form->lblAns->text();
-    form->lblAns->setText(QStringLiteral("(2,  4)"));
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form->lblAns);
+    const QString before = form_->lblAns->text();
+    form_->lblAns->setText(QStringLiteral("(2,  4)"));
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form_->lblAns);
     QVERIFY(face);
     QCOMPARE(face->text(QAccessible::Name), QStringLiteral("(2,  4)"));
-    form->lblAns->setText(before);
+    form_->lblAns->setText(before);
 }
 
 void LayoutTest::readoutsCutLongText_data()
@@ -390,7 +390,7 @@ void LayoutTest::readoutsCutLongText()
 {
     QFETCH(QString, text);
     QFETCH(QString, kept);
-    for (QLineEdit* readout : { form->tx, form->ty }) {
+    for (QLineEdit* readout : { form_->tx, form_->ty }) {
         readout->setText(text);
         QCOMPARE(readout->text(), kept);
     }

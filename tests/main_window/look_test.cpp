@@ -52,25 +52,25 @@ private:
     QWidget* control(const QString& name) const;
     static QImage grabbed(QWidget& window) { return window.grab().toImage(); }
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1> form_;
 };
 
 void LookTest::initTestCase()
 {
-    form = std::make_unique<Form1>();
-    form->showWarnings = false;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form_ = std::make_unique<Form1>();
+    form_->showWarnings = false;
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
 void LookTest::cleanupTestCase()
 {
-    form.reset();
+    form_.reset();
 }
 
 QWidget* LookTest::control(const QString& name) const
 {
-    return form->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    return form_->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }
 
 void LookTest::pixels_data()
@@ -100,7 +100,7 @@ void LookTest::pixels()
 {
     QFETCH(QPoint, at);
     QFETCH(QColor, colour);
-    const QImage shot = grabbed(*form);
+    const QImage shot = grabbed(*form_);
     QCOMPARE(rgb(shot.pixelColor(at)), rgb(colour));
 }
 
@@ -142,7 +142,7 @@ void LookTest::stacking()
     QFETCH(QString, lower);
     QFETCH(QString, upper);
     // Siblings paint in the order of their parent's child list.
-    const QObjectList& order = form->children();
+    const QObjectList& order = form_->children();
     const auto lowerAt = order.indexOf(control(lower));
     const auto upperAt = order.indexOf(control(upper));
     QVERIFY(lowerAt >= 0 && upperAt >= 0);
@@ -182,10 +182,10 @@ void LookTest::focusChain()
         "txt_results", "Check1", "txt_l1xint", "txt_l2xint", "txt_l1yint", "txt_l2yint",
         // The way to the exact values, added last so the designed order stands.
         "exactLink", "p1" };
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    form->p1->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(QApplication::focusWidget(), form->p1);
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    form_->p1->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(QApplication::focusWidget(), form_->p1);
     for (qsizetype i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(QApplication::focusWidget());
@@ -193,7 +193,7 @@ void LookTest::focusChain()
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("exactLink"));
-    form->p1->setFocus(Qt::OtherFocusReason);
+    form_->p1->setFocus(Qt::OtherFocusReason);
 
     for (const char* name : { "lbl_l1", "lblAns", "lblCredits", "Label1", "Shape1", "Shape2" })
         QCOMPARE(control(QString::fromLatin1(name))->focusPolicy(), Qt::NoFocus);
@@ -365,7 +365,7 @@ void LookTest::buttonStatesShow()
     QFETCH(QString, name);
     auto* button = qobject_cast<QPushButton*>(control(name));
     QVERIFY(button);
-    form->p1->setFocus(Qt::OtherFocusReason);
+    form_->p1->setFocus(Qt::OtherFocusReason);
     const QImage plain = button->grab().toImage();
     button->setDown(true);
     const QImage pressed = button->grab().toImage();
@@ -373,7 +373,7 @@ void LookTest::buttonStatesShow()
     button->setFocus(Qt::TabFocusReason);
     QVERIFY(button->hasFocus());
     const QImage focused = button->grab().toImage();
-    form->p1->setFocus(Qt::OtherFocusReason);
+    form_->p1->setFocus(Qt::OtherFocusReason);
     QCOMPARE(button->grab().toImage(), plain);
     QVERIFY(pressed != plain);
     QVERIFY(focused != plain);
