@@ -112,10 +112,13 @@ void PointDrag::drawLatest()
     if (outcome.stop)
         return;
 
+    // The outcome just worked out is the command's: shown as it would show
+    // it, without working it out again.
     fx->setText(xText);
     fy->setText(yText);
     moved_ = true;
-    runQuietly(picked_->command);
+    form_->showHowRead(picked_->command);
+    command_step::skipOnFailure([&] { form_->showOutcome(typed, outcome, Form1::RunBy::User); });
     emit stepDrawn();
 }
 
