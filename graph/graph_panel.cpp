@@ -1,8 +1,11 @@
 #include "graph/graph_panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace graph {
 
@@ -22,6 +25,7 @@ void GraphPanel::Cls()
 {
     fitCanvas(); // a hidden panel gets no resize event: look before drawing
     canvas_.Cls();
+    marks_.clear();
     record_.Cls(canvas_);
     drawn();
 }
@@ -55,6 +59,40 @@ TickStop GraphPanel::drawTickMarks(double L, double U)
     record_.drawTickMarks(L, U);
     drawn();
     return stop;
+}
+
+void GraphPanel::markEndPoints(int line, double x1, double y1, double x2, double y2)
+{
+    std::erase_if(marks_, [line](const Mark& m) { return m.line == line; });
+    // Where the segment's ends were drawn, in logical pixels.
+    const qreal dpr = canvas_.devicePixelRatio();
+    const auto at = [&](double x, double y) {
+        return QPointF(canvas_.ColumnOf(x) / dpr, canvas_.RowOf(y) / dpr);
+    };
+    marks_.push_back({ line, 1, at(x1, y1) });
+    marks_.push_back({ line, 2, at(x2, y2) });
+}
+
+bool GraphPanel::hasEndPoints(int line) const
+{
+    return std::any_of(
+        marks_.begin(), marks_.end(), [line](const Mark& m) { return m.line == line; });
+}
+
+const GraphPanel::Mark* GraphPanel::markNear(QPointF at) const
+{
+    // The nearest within reach; of equally near ones, line one's.
+    const Mark* nearest = nullptr;
+    double best = PickDistance * PickDistance;
+    for (const Mark& m : marks_) {
+        const QPointF d = m.at - at;
+        const double squared = d.x() * d.x() + d.y() * d.y();
+        if (squared <= best && !(nearest && squared == best)) {
+            nearest = &m;
+            best = squared;
+        }
+    }
+    return nearest;
 }
 
 void GraphPanel::drawn()
@@ -94,10 +132,30 @@ void GraphPanel::changeEvent(QEvent* event)
     }
 }
 
+QPointF GraphPanel::worldAt(const QMouseEvent* event) const
+{
+    return canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
+}
+
+void GraphPanel::showPointer(const QMouseEvent* event)
+{
+    Qt::CursorShape shape = Qt::CrossCursor;
+    if (dragging_)
+        shape = Qt::ClosedHandCursor;
+    else if (markNear(event->position() - QPointF(contentsRect().topLeft())))
+        shape = Qt::OpenHandCursor;
+    if (cursor().shape() != shape)
+        setCursor(shape);
+}
+
 void GraphPanel::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF world = canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
+    // The readout goes on during a drag: it reads the scale the drag draws.
+    const QPointF world = worldAt(event);
     emit MouseMove(static_cast<float>(world.x()), static_cast<float>(world.y()));
+    if (dragging_)
+        emit pointDragged(worldAt(event), event->modifiers().testFlag(Qt::ShiftModifier));
+    showPointer(event);
     QFrame::mouseMoveEvent(event);
 }
 
@@ -105,18 +163,60 @@ void GraphPanel::mousePressEvent(QMouseEvent* event)
 {
     // A press reads the pointer as a move does, so the right button that
     // opens the menu still updates the readout.
-    const QPointF world = canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
+    const QPointF world = worldAt(event);
     emit MouseMove(static_cast<float>(world.x()), static_cast<float>(world.y()));
+    if (event->button() == Qt::LeftButton && !dragging_) {
+        if (const Mark* m = markNear(event->position() - QPointF(contentsRect().topLeft()))) {
+            dragging_ = true;
+            showPointer(event);
+            emit pointPicked(m->line, m->end);
+            event->accept();
+            return;
+        }
+    }
     QFrame::mousePressEvent(event);
+}
+
+void GraphPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        emit pointReleased();
+        showPointer(event);
+        event->accept();
+        return;
+    }
+    QFrame::mouseReleaseEvent(event);
+}
+
+void GraphPanel::keyPressEvent(QKeyEvent* event)
+{
+    if (dragging_ && event->key() == Qt::Key_Escape) {
+        dragging_ = false;
+        setCursor(Qt::CrossCursor);
+        emit dragCancelled();
+        return;
+    }
+    if (!dragging_ && event->matches(QKeySequence::Undo)) {
+        emit undoAsked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void GraphPanel::fitCanvas()
 {
     const QSize inner = contentsRect().size();
-    if (inner == canvas_.logicalSize()
-        && qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
+    const QSize old = canvas_.logicalSize();
+    if (inner == old && qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
         return;
     canvas_.Resize(inner, devicePixelRatioF());
+    // The picture is stretched to the new size, and its end points with it.
+    const QSize now = canvas_.logicalSize();
+    if (!old.isEmpty())
+        for (Mark& m : marks_)
+            m.at = QPointF(
+                m.at.x() * now.width() / old.width(), m.at.y() * now.height() / old.height());
     record_.setLogicalSize(canvas_.logicalSize());
 }
 

@@ -5,6 +5,9 @@
 #include "graph/plot_frame.h"
 
 #include <QFrame>
+#include <QPointF>
+
+#include <vector>
 
 namespace graph {
 
@@ -12,6 +15,10 @@ namespace graph {
 // of its own (at the screen's device pixel ratio), shows it whenever it is
 // uncovered, and reports pointer moves in world coordinates. Drawing asks for
 // one repaint, however many steps a command draws.
+//
+// The end points of the lines a command drew can be picked up with the left
+// button and dragged: the panel shows which can be picked and reports the
+// drag in world coordinates; what a drag changes is the window's business.
 class GraphPanel : public QFrame {
     Q_OBJECT
 
@@ -33,24 +40,56 @@ public:
     // Everything drawn since the last Cls, to draw again onto other devices.
     const DrawingRecord& record() const { return record_; }
 
+    // Lets the end points (x1, y1) and (x2, y2) of line `line` (1 or 2),
+    // just drawn, be picked up, until the next Cls.
+    void markEndPoints(int line, double x1, double y1, double x2, double y2);
+    bool hasEndPoints(int line) const;
+
+    // How near a press must come to an end point to pick it, in pixels.
+    static constexpr double PickDistance = 6;
+
 signals:
     // The pointer moved over the panel, at world point (X, Y).
     void MouseMove(float X, float Y);
+
+    // A press picked end point `end` (1 or 2) of line `line`.
+    void pointPicked(int line, int end);
+    // The picked point is pulled to the world point `to`; `fine` while Shift
+    // is held.
+    void pointDragged(QPointF to, bool fine);
+    void pointReleased();
+    // Esc during a drag: the point goes back; the drag is over.
+    void dragCancelled();
+    // Undo (Ctrl+Z) while the panel has the focus and nothing is dragged.
+    void undoAsked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    struct Mark {
+        int line;
+        int end;
+        QPointF at; // logical pixels inside the border, where it was drawn
+    };
+
     void fitCanvas();
     void drawn();
+    QPointF worldAt(const QMouseEvent* event) const;
+    const Mark* markNear(QPointF at) const;
+    void showPointer(const QMouseEvent* event);
 
     Canvas canvas_;
     DrawingRecord record_;
     bool repaintAsked_ = false;
+    std::vector<Mark> marks_;
+    bool dragging_ = false;
 };
 
 } // namespace graph

@@ -5,6 +5,7 @@
 #include "graph/graph_panel.h"
 #include "main_window/exact_window.h"
 #include "main_window/picture_actions.h"
+#include "main_window/point_drag.h"
 #include "main_window/report_file.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ Form1::Form1(QWidget* parent)
     connectHandlers();
     pictureActions = new PictureActions(this);
     reportFile = new ReportFile(txt_results);
+    pointDrag = new PointDrag(this);
     setWindowIcon(trellanIcon());
 
     // Loading the window: place it, then draw both lines once, so the first
