@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QAbstractButton;
 class QCheckBox;
@@ -134,6 +136,7 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // form1_layout.cpp: creates every control at its place with its text,
@@ -146,6 +149,9 @@ private:
     // warning (bad_input::Stop).
     void DrawTickMarks();
     void centreOnScreen();
+    // Where centreOnScreen put the frame's top-left corner, while the window
+    // still waits for its frame; empty once it was centred by the frame.
+    std::optional<QPoint> centredBeforeFrame_;
     void warn(const QString& text);
 
     // form1_commands.cpp: the line commands. Each reads the fields once, has
