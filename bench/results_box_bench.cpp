@@ -1,0 +1,83 @@
+// A megabyte pasted into the report box, timed until the event loop is free
+// again: the text laid out and the box painted. Without a blank, as ordinary
+// words, and as words just short of the longest the box still breaks
+// between. Registered as the program starts, so the benchmark's main need not
+// name them.
+#include "bench/form_bench.h"
+#include "main_window/word_wrap.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTextOption>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr qsizetype Megabyte = 1 << 20;
+
+QString noBlank()
+{
+    return QString(Megabyte, u'x');
+}
+
+// Words of a report's length, ten to a line.
+QString ordinaryWords()
+{
+    const QString words[] = { QStringLiteral("Intersection:"), QStringLiteral("(2,"),
+        QStringLiteral("4)"), QStringLiteral("Equation"), QStringLiteral("Y"), QStringLiteral("="),
+        QStringLiteral("0.5"), QStringLiteral("X"), QStringLiteral("+"), QStringLiteral("3") };
+    QString text;
+    text.reserve(Megabyte + 16);
+    for (int k = 0; text.size() < Megabyte; ++k)
+        text += words[k % 10] + (k % 10 == 9 ? u'\n' : u' ');
+    return text;
+}
+
+// One paragraph of the longest words the box still breaks between, each
+// with its blank.
+QString longestWords()
+{
+    QString text;
+    text.reserve(Megabyte + word_wrap::LongestWord + 1);
+    while (text.size() < Megabyte)
+        text += QString(word_wrap::LongestWord - 1, u'y') + u' ';
+    return text;
+}
+
+void paste(benchmark::State& state, QString (*make)(), QTextOption::WrapMode expected)
+{
+    Form1& form = bench::SharedForm();
+    QPlainTextEdit* box = form.txt_results;
+    const QString text = make();
+    for (auto _ : state) {
+        state.PauseTiming();
+        box->clear();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        box->insertPlainText(text);
+        QApplication::processEvents();
+    }
+    if (box->wordWrapMode() != expected)
+        state.SkipWithError("the box did not wrap as this text should");
+    box->clear();
+    QApplication::processEvents();
+}
+
+const bool registered = [] {
+    benchmark::RegisterBenchmark(
+        "ResultsBox/paste/megabyte_without_blank", paste, noBlank, QTextOption::WrapAnywhere)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("ResultsBox/paste/megabyte_of_ordinary_words", paste,
+        ordinaryWords, QTextOption::WrapAtWordBoundaryOrAnywhere)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("ResultsBox/paste/megabyte_of_longest_words", paste, longestWords,
+        QTextOption::WrapAtWordBoundaryOrAnywhere)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    return true;
+}();
+
+} // namespace
