@@ -4,13 +4,17 @@
 // between. Registered as the program starts, so the benchmark's main need not
 // name them.
 #include "bench/form_bench.h"
+#include "main_window/exact_window.h"
 #include "main_window/word_wrap.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBrowser>
 #include <QTextOption>
 
 #include <benchmark/benchmark.h>
+#include <random>
 
 namespace {
 
@@ -64,7 +68,50 @@ void paste(benchmark::State& state, QString (*make)(), QTextOption::WrapMode exp
     QApplication::processEvents();
 }
 
+// A keystroke in an end point while the Exact values window is open, with
+// the widest numbers it works with: a thousand digits either side of the
+// point in every end point, so that its fractions run to thousands of digits
+// without a blank.
+void exactWidest(benchmark::State& state)
+{
+    std::mt19937 rng(12);
+    std::uniform_int_distribution<int> digit(1, 9);
+    const auto widest = [&] {
+        QString s;
+        for (int k = 0; k < 2001; ++k)
+            s += k == 1000 ? u'.' : QChar(u'0' + digit(rng));
+        return s;
+    };
+    Form1& form = bench::SharedForm();
+    QLineEdit* const fields[]
+        = { form.t1, form.t2, form.t3, form.t4, form.t1_b, form.t2_b, form.t3_b, form.t4_b };
+    QStringList before;
+    for (QLineEdit* field : fields) {
+        before << field->text();
+        field->setText(widest());
+    }
+    const QString typed[] = { widest(), widest() };
+    ExactWindow* window = ExactWindow::Open(&form,
+        { form.t1, form.t2, form.t3, form.t4, form.t1_b, form.t2_b, form.t3_b, form.t4_b,
+            form.txmin, form.txmax });
+    QApplication::processEvents();
+    int k = 0;
+    for (auto _ : state) {
+        form.t1->setText(typed[++k % 2]);
+        QApplication::processEvents();
+    }
+    const auto* page = window->findChild<QTextBrowser*>(QStringLiteral("exactPage"));
+    state.counters["longest_word"]
+        = static_cast<double>(word_wrap::longestWord(page->toPlainText()));
+    window->close();
+    for (int f = 0; f < 8; ++f)
+        fields[f]->setText(before[f]);
+    QApplication::processEvents();
+}
+
 const bool registered = [] {
+    benchmark::RegisterBenchmark("ExactWindow/keystroke/widest_shown", exactWidest)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(
         "ResultsBox/paste/megabyte_without_blank", paste, noBlank, QTextOption::WrapAnywhere)
         ->Unit(benchmark::kMillisecond)
