@@ -58,11 +58,15 @@ private:
         const QTextBlock last = text->findBlock(from + added);
         bool longWord = false;
         for (QTextBlock block = text->findBlock(from); block.isValid(); block = block.next()) {
-            block.setUserState(longestWord(block.text()) > LongestWord ? HasLongWord : NoLongWord);
+            // Most blocks are shorter than the longest word and answered
+            // without looking at their letters.
+            const bool longBlock = block.length() > LongestWord;
+            block.setUserState(
+                longBlock && longestWord(block.text()) > LongestWord ? HasLongWord : NoLongWord);
             // The toolkit drops a block's laid-out glyphs once it is laid out
             // and shapes the whole block again for every move of the
             // insertion point; a long block keeps them.
-            if (block.length() > LongestWord)
+            if (longBlock)
                 block.layout()->setCacheEnabled(true);
             longWord = longWord || hasLongWord(block);
             if (block == last)
@@ -85,10 +89,6 @@ private:
 
 qsizetype longestWord(const QString& text)
 {
-    // A text no longer than LongestWord cannot hold a longer word; most
-    // blocks are answered without looking at their letters.
-    if (text.size() <= LongestWord)
-        return text.size();
     QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
     qsizetype longest = 0;
     qsizetype previous = 0;

@@ -110,7 +110,7 @@ private slots:
             "Y = 1.4142135623731 X + -2.71828182845905    Y = 0.5 X + 3    X = 3    "
             "Intersection: (3,  4.5)    Y = -12.0000000000001 X +  123456.789012346");
         QTest::newRow("a word wider than the box among short ones")
-            << QStringLiteral("short words before it ") + QString(300, u'w')
+            << QStringLiteral("short words before it ") + QString(200, u'w')
                 + QStringLiteral(" and short words after it, enough of them to need a line "
                                  "of their own and then one more");
     }
@@ -170,6 +170,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qsizetype>("longest");
         QTest::newRow("empty") << QString() << qsizetype(0);
+        QTest::newRow("one word") << QStringLiteral("Intersection:") << qsizetype(13);
+        QTest::newRow("the longest word with its blank")
+            << QStringLiteral("Y =  0.5 X") << qsizetype(4);
         const QString word999 = QString(999, u'a') + u' ';
         QTest::newRow("words of 999 letters, each with its blank")
             << word999 + word999 + word999 << qsizetype(1000);
