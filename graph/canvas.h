@@ -18,6 +18,7 @@ class QPainter;
 namespace graph {
 
 class NumberPrinter;
+struct PointMark;
 
 // The drawing engine behind the graph panel: a picture in world coordinates
 // that is not a widget, so tests and benchmarks can draw into it and read its
@@ -108,6 +109,10 @@ public:
     // The same pixels as Print, for many numbers printed over one another
     // (see NumberPrinter); other texts are handed to Print.
     void PrintNumber(const QString& text);
+
+    // A dot and its label on a point of the picture, over everything drawn
+    // (see point_marks.h).
+    void Mark(const PointMark& mark);
 
     // The world point under a logical pixel position, in singles.
     QPointF ToWorld(QPointF logical) const;

@@ -3,6 +3,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
+
+#include <tuple>
 
 namespace graph {
 
@@ -21,6 +24,8 @@ GraphPanel::GraphPanel(QWidget* parent)
 void GraphPanel::Cls()
 {
     fitCanvas(); // a hidden panel gets no resize event: look before drawing
+    marks_.clear();
+    marksDrawn_ = false;
     canvas_.Cls();
     record_.Cls(canvas_);
     drawn();
@@ -55,6 +60,58 @@ TickStop GraphPanel::drawTickMarks(double L, double U)
     record_.drawTickMarks(L, U);
     drawn();
     return stop;
+}
+
+void GraphPanel::setPointMarks(std::vector<PointMark> marks)
+{
+    eraseMarks();
+    marks_ = std::move(marks);
+    marksScale_ = canvas_.state();
+    if (marksShown_)
+        drawMarks();
+}
+
+void GraphPanel::showPointMarks(bool shown)
+{
+    if (shown == marksShown_)
+        return;
+    marksShown_ = shown;
+    if (shown)
+        drawMarks();
+    else
+        eraseMarks();
+}
+
+void GraphPanel::drawMarks()
+{
+    if (marks_.empty() || marksDrawn_)
+        return;
+    // The pointer readout may have set another scale since the marks were
+    // given; they belong to the picture's scale, and the readout's comes back.
+    const Canvas::State now = canvas_.state();
+    const auto corners = [](const Canvas::State& s) { return std::tie(s.x1, s.y1, s.x2, s.y2); };
+    const bool moved = corners(now) != corners(marksScale_);
+    if (moved)
+        Scale(marksScale_.x1, marksScale_.y1, marksScale_.x2, marksScale_.y2);
+    for (const PointMark& mark : marks_) {
+        canvas_.Mark(mark);
+        record_.Mark(mark);
+    }
+    if (moved)
+        Scale(now.x1, now.y1, now.x2, now.y2);
+    marksDrawn_ = true;
+    drawn();
+}
+
+void GraphPanel::eraseMarks()
+{
+    if (!marksDrawn_)
+        return;
+    // The picture without them is the record without them.
+    record_.eraseMarks();
+    record_.replay(canvas_);
+    marksDrawn_ = false;
+    drawn();
 }
 
 void GraphPanel::drawn()
@@ -108,6 +165,18 @@ void GraphPanel::mousePressEvent(QMouseEvent* event)
     const QPointF world = canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
     emit MouseMove(static_cast<float>(world.x()), static_cast<float>(world.y()));
     QFrame::mousePressEvent(event);
+}
+
+void GraphPanel::wheelEvent(QWheelEvent* event)
+{
+    // A notch is 120 eighths of a degree; fine wheels and touchpads send
+    // parts of one, which add up until they make whole notches.
+    wheelTurn_ += event->angleDelta().y();
+    const qint64 notches = wheelTurn_ / 120;
+    wheelTurn_ -= notches * 120;
+    event->accept();
+    if (notches != 0)
+        emit WheelTurned(static_cast<int>(notches));
 }
 
 void GraphPanel::fitCanvas()

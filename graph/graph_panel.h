@@ -3,8 +3,11 @@
 #include "graph/canvas.h"
 #include "graph/drawing_record.h"
 #include "graph/plot_frame.h"
+#include "graph/point_marks.h"
 
 #include <QFrame>
+
+#include <vector>
 
 namespace graph {
 
@@ -27,6 +30,15 @@ public:
     void drawFrame(double L, double U);
     TickStop drawTickMarks(double L, double U);
 
+    // Labelled points over the picture, such as the ends of the lines just
+    // drawn. While shown they are its last layer, drawn at the scale they
+    // were given at; showing or hiding them redraws at once, and a Cls
+    // forgets them.
+    void setPointMarks(std::vector<PointMark> marks);
+    const std::vector<PointMark>& pointMarks() const { return marks_; }
+    void showPointMarks(bool shown);
+    bool pointMarksShown() const { return marksShown_; }
+
     // The kept picture, for looking at what was drawn.
     const Canvas& canvas() const { return canvas_; }
 
@@ -36,6 +48,9 @@ public:
 signals:
     // The pointer moved over the panel, at world point (X, Y).
     void MouseMove(float X, float Y);
+    // The wheel turned by whole notches over the panel: positive away from
+    // the user, negative towards.
+    void WheelTurned(int notches);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,14 +58,22 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void fitCanvas();
     void drawn();
+    void drawMarks();
+    void eraseMarks();
 
     Canvas canvas_;
     DrawingRecord record_;
     bool repaintAsked_ = false;
+    std::vector<PointMark> marks_;
+    Canvas::State marksScale_; // the scale the marks were given at
+    bool marksShown_ = false;
+    bool marksDrawn_ = false; // in the picture and the record now
+    qint64 wheelTurn_ = 0; // eighths of a degree not yet a whole notch
 };
 
 } // namespace graph

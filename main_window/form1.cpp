@@ -49,6 +49,7 @@ void Form1::connectHandlers()
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
     connect(exactLink, &QAbstractButton::clicked, this, &Form1::exactLink_Click);
     connect(p1, &graph::GraphPanel::MouseMove, this, &Form1::p1_MouseMove);
+    connect(p1, &graph::GraphPanel::WheelTurned, this, &Form1::p1_WheelTurned);
     lblCredits->installEventFilter(this);
 }
 

@@ -3,6 +3,7 @@
 // window draws and shows it.
 #include "core/checked.h"
 #include "core/line_commands.h"
+#include "core/number_text.h"
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
 #include "main_window/bad_input.h"
@@ -51,6 +52,32 @@ QString boxText(const std::string& report)
 QString exactTip(const core::FieldWrite& w, const exact_texts::Answers& exact)
 {
     return w.text.empty() ? QString() : exact_texts::Tooltip(w.field, exact);
+}
+
+QString pointLabel(const std::string& x, const std::string& y)
+{
+    return QString::fromStdString("(" + x + ", " + y + ")");
+}
+
+// The end points of the segments drawn, in their lines' colours, and a
+// crossing point in black, as the panel's marks.
+std::vector<graph::PointMark> pointMarks(const core::CommandResult& result)
+{
+    std::vector<graph::PointMark> marks;
+    for (const core::Segment& s : result.segments) {
+        const QRgb colour = graph::QBColor(s.line == 1 ? 3 : 2);
+        const core::EndPoints& p = s.points;
+        marks.push_back({ p.X1, -p.Y1, colour,
+            pointLabel(core::NumberToText(p.X1), core::NumberToText(p.Y1)) });
+        marks.push_back({ p.X2, -p.Y2, colour,
+            pointLabel(core::NumberToText(p.X2), core::NumberToText(p.Y2)) });
+    }
+    if (result.crossing && result.crossing->kind == core::CrossingKind::Point) {
+        const core::Crossing& c = *result.crossing;
+        marks.push_back({ c.x, -static_cast<double>(c.y), qRgb(0, 0, 0),
+            pointLabel(core::NumberToText(c.x), core::NumberToText(c.y)) });
+    }
+    return marks;
 }
 
 } // namespace
@@ -129,6 +156,7 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
                 return warning(why, 0);
             });
     }
+    p1->setPointMarks(pointMarks(result));
     const exact_texts::Answers exact = exact_texts::AnswersFor(typed);
     for (const core::FieldWrite& w : result.writes)
         write(w, result, exact);
