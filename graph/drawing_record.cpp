@@ -49,7 +49,8 @@ void DrawingRecord::drawTickMarks(double L, double U)
 
 void DrawingRecord::Mark(const PointMark& mark)
 {
-    ops_.push_back({ Kind::Mark, mark.x, mark.y, 0, 0, mark.colour, {}, mark.text });
+    ops_.push_back(
+        { Kind::Mark, mark.x, mark.y, mark.leanX, mark.leanY, mark.colour, {}, mark.text });
 }
 
 void DrawingRecord::eraseMarks()
@@ -81,7 +82,7 @@ void DrawingRecord::replay(Canvas& canvas) const
             graph::drawTickMarks(canvas, op.a, op.b);
             break;
         case Kind::Mark:
-            canvas.Mark({ op.a, op.b, op.colour, op.text });
+            canvas.Mark({ op.a, op.b, op.colour, op.text, op.c, op.d });
             break;
         }
     }

@@ -14,6 +14,30 @@
 
 namespace graph {
 
+namespace {
+
+// Which way a label goes from its dot: -1, 0 or 1 across (left to right) and
+// down (up to down).
+struct Lean {
+    int across = 1, down = -1;
+};
+
+Lean leanOf(double x, double y)
+{
+    const double length = std::hypot(x, y);
+    if (!(length > 0) || !std::isfinite(length))
+        return {}; // up and to the right
+    // Within 22.5 degrees of level the label stands level with the dot;
+    // within 22.5 degrees of upright, straight above or below it.
+    constexpr double slant = 0.38; // about the sine of 22.5 degrees
+    const auto part = [&](double v) {
+        return v > slant * length ? 1 : v < -slant * length ? -1 : 0;
+    };
+    return { part(x), part(y) };
+}
+
+} // namespace
+
 void Canvas::Mark(const PointMark& mark)
 {
     // Both edges of the box count as inside: the scale's second corner lies
@@ -68,17 +92,32 @@ void Canvas::Mark(const PointMark& mark)
         }
         const double h = metrics.height();
         const double gap = radius + std::max(1, qRound(2 * dpr_));
-        double left = px + 1 + gap;
-        if (left + w > wide)
-            left = px - gap - w;
-        double top = py - gap - h;
-        if (top < 0)
-            top = py + 1 + gap;
-        // A label larger than the room on either side keeps its start in view.
-        left = std::max(0.0, std::min(left, wide - w));
-        top = std::max(0.0, std::min(top, high - h));
-        // Whole pixels, so a label looks the same wherever it stands.
-        const QPointF baseline(std::round(left), top + metrics.ascent());
+        const double rightOf = px + 1 + gap, leftOf = px - gap - w;
+        const double below = py + 1 + gap, above = py - gap - h;
+        // The lean on the picture, by eighths of a turn: beside, above or
+        // below the dot; or on a slant, beside it and above or below.
+        const Lean lean = leanOf(mark.leanX * xAxis_.scale, mark.leanY * yAxis_.scale);
+        double left = px + 0.5 - w / 2;
+        if (lean.across != 0) {
+            const bool right = lean.across > 0;
+            left = right ? rightOf : leftOf;
+            if (right ? left + w > wide : left < 0)
+                left = right ? leftOf : rightOf;
+        }
+        double top = py + 0.5 - h / 2;
+        if (lean.down != 0) {
+            const bool up = lean.down < 0;
+            top = up ? above : below;
+            if (up ? top < 0 : top + h > high)
+                top = up ? below : above;
+        }
+        // A label larger than the room on either side keeps its start in
+        // view; on whole pixels, it looks the same wherever it stands.
+        left = std::round(std::max(0.0, std::min(left, wide - w)));
+        top = std::round(std::max(0.0, std::min(top, high - h)));
+        const double pad = std::max(1, qRound(dpr_));
+        p.fillRect(QRectF(left - pad, top, w + 2 * pad, h), background_);
+        const QPointF baseline(left, top + metrics.ascent());
         p.setPen(colour);
         if (glyphs)
             p.drawGlyphRun(baseline, run);

@@ -71,6 +71,7 @@ class PointMarksTest : public QObject {
 private slots:
     void labelBesideTheDot_data();
     void labelBesideTheDot();
+    void gridDoesNotRunThroughTheLabel();
     void outsideThePictureNothingIsMarked_data();
     void outsideThePictureNothingIsMarked();
     void recordKeepsAndErasesTheMarks();
@@ -84,21 +85,28 @@ void PointMarksTest::labelBesideTheDot_data()
     QTest::addColumn<double>("dpr");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
-    QTest::addColumn<bool>("right");
-    QTest::addColumn<bool>("above");
+    QTest::addColumn<QPointF>("lean");
+    QTest::addColumn<int>("across"); // where the label shows: -1 left, 0 both sides, 1 right
+    QTest::addColumn<int>("down"); // -1 above, 0 both, 1 below
     // The panel's world y grows downwards: y = -10 is the top edge.
+    const QPointF upRight(1, -1);
     for (const double dpr : { 1.0, 2.0 }) {
         const auto row = [dpr](const char* name) -> QTestData& {
             return QTest::addRow("%s at %gx", name, dpr) << dpr;
         };
-        row("middle") << 0.0 << 0.0 << true << true;
-        row("left edge") << -10.0 << 0.0 << true << true;
-        row("right edge") << 10.0 << 0.0 << false << true;
-        row("near the right edge") << 9.0 << 3.0 << false << true;
-        row("top edge") << 0.0 << -10.0 << true << false;
-        row("top right corner") << 10.0 << -10.0 << false << false;
-        row("bottom left corner") << -10.0 << 10.0 << true << true;
-        row("bottom right corner") << 10.0 << 10.0 << false << true;
+        row("middle") << 0.0 << 0.0 << upRight << 1 << -1;
+        row("middle, leaning down and left") << 0.0 << 0.0 << QPointF(-3, 2) << -1 << 1;
+        row("middle, leaning nearly level") << 0.0 << 0.0 << QPointF(5, 1) << 1 << 0;
+        row("middle, leaning nearly upright") << 0.0 << 0.0 << QPointF(-1, -5) << 0 << -1;
+        row("left edge") << -10.0 << 0.0 << upRight << 1 << -1;
+        row("left edge, leaning left") << -10.0 << 0.0 << QPointF(-1, -1) << 1 << -1;
+        row("right edge") << 10.0 << 0.0 << upRight << -1 << -1;
+        row("near the right edge") << 9.0 << 3.0 << upRight << -1 << -1;
+        row("top edge") << 0.0 << -10.0 << upRight << 1 << 1;
+        row("bottom edge, leaning down") << 0.0 << 10.0 << QPointF(1, 1) << 1 << -1;
+        row("top right corner") << 10.0 << -10.0 << upRight << -1 << 1;
+        row("bottom left corner") << -10.0 << 10.0 << upRight << 1 << -1;
+        row("bottom right corner") << 10.0 << 10.0 << upRight << -1 << -1;
     }
 }
 
@@ -107,15 +115,19 @@ void PointMarksTest::labelBesideTheDot()
     QFETCH(double, dpr);
     QFETCH(double, x);
     QFETCH(double, y);
-    QFETCH(bool, right);
-    QFETCH(bool, above);
-    const auto marked = [dpr](double x, double y) {
+    QFETCH(QPointF, lean);
+    QFETCH(int, across);
+    QFETCH(int, down);
+    const auto marked = [dpr](double x, double y, QPointF lean) {
         auto canvas = std::make_unique<graph::Canvas>(QSize(200, 160), dpr);
         canvas->Scale(-10, -10, 10, 10);
-        canvas->Mark(mark(x, y));
+        graph::PointMark m = mark(x, y);
+        m.leanX = lean.x();
+        m.leanY = lean.y();
+        canvas->Mark(m);
         return canvas;
     };
-    const auto canvas = marked(x, y);
+    const auto canvas = marked(x, y, lean);
     const QImage& image = canvas->image();
     const QPoint at = endPixel(*canvas, x, y);
     const int d = qRound(dpr);
@@ -128,14 +140,36 @@ void PointMarksTest::labelBesideTheDot()
     const int dot = 3 * d;
     const Ink ink = inkAround(image, at.x(), at.y(), dot, cyan);
     QVERIFY2(ink.total > 20 * d * d, qPrintable(QString::number(ink.total)));
-    QCOMPARE(ink.right > 0, right);
-    QCOMPARE(ink.left > 0, !right);
-    QCOMPARE(ink.above > 0, above);
-    QCOMPARE(ink.below > 0, !above);
+    QCOMPARE(ink.right > 0, across >= 0);
+    QCOMPARE(ink.left > 0, across <= 0);
+    QCOMPARE(ink.above > 0, down <= 0);
+    QCOMPARE(ink.below > 0, down >= 0);
     // The whole label shows: as much ink as in the middle of the picture.
-    const auto middle = marked(0, 0);
+    const auto middle = marked(0, 0, QPointF(1, -1));
     const QPoint centre = endPixel(*middle, 0, 0);
     QCOMPARE(ink.total, inkAround(middle->image(), centre.x(), centre.y(), dot, cyan).total);
+}
+
+void PointMarksTest::gridDoesNotRunThroughTheLabel()
+{
+    graph::Canvas canvas(QSize(200, 160));
+    canvas.Scale(-10, -10, 10, 10);
+    const QRgb grey = graph::QBColor(8);
+    for (double y = -10; y < 10; y += 0.25)
+        canvas.Line(-10, y, 10, y, grey);
+    canvas.Mark(mark(0, 0));
+    const QImage& image = canvas.image();
+    const QPoint at = endPixel(canvas, 0, 0);
+    // Well inside the label, which stands up and to the right of the dot.
+    int greyInside = 0, greyBeside = 0;
+    for (int y = at.y() - 14; y <= at.y() - 6; ++y)
+        for (int x = at.x() + 8; x <= at.x() + 35; ++x) {
+            greyInside += image.pixel(x, y) == (grey | 0xff000000u);
+            greyBeside += image.pixel(x - 50, y) == (grey | 0xff000000u);
+        }
+    QCOMPARE(greyInside, 0);
+    QVERIFY(greyBeside > 50);
+    QVERIFY(inkAround(image, at.x(), at.y(), 3, cyan).total > 20);
 }
 
 void PointMarksTest::outsideThePictureNothingIsMarked_data()

@@ -121,18 +121,27 @@ void MarksWheelTest::everyPointLabelledAtOnce()
         texts << mark.text;
     QCOMPARE(texts, QStringList({ "(-6, 0)", "(8, 7)", "(-7, -5)", "(6, 8)", "(2, 4)" }));
     const QImage& after = f->p1->canvas().image();
+    // Each label leans away from the lines through its point: beyond the end
+    // of its segment, and into the wider angle at the crossing.
     struct Point {
         double x, y;
         QRgb colour;
+        int across, down; // the label's side: 1 right or below, -1 left or above
     };
-    for (const Point& p : { Point { -6, 0, line1Colour }, Point { 8, 7, line1Colour },
-             Point { -7, -5, line2Colour }, Point { 6, 8, line2Colour }, Point { 2, 4, black } }) {
+    for (const Point& p : { Point { -6, 0, line1Colour, -1, 1 }, Point { 8, 7, line1Colour, 1, -1 },
+             Point { -7, -5, line2Colour, -1, 1 }, Point { 6, 8, line2Colour, 1, -1 },
+             Point { 2, 4, black, 1, 1 } }) {
+        const QString name = QString("(%1, %2)").arg(p.x).arg(p.y);
         const QPoint at = endPixel(f.form.get(), p.x, p.y);
-        QVERIFY2(dotAt(after, at, p.colour), qPrintable(QString("(%1, %2)").arg(p.x).arg(p.y)));
-        // The label's ink, above and to the right of the dot.
-        const QRect label(at.x() + 3, at.y() - 24, 60, 22);
-        QVERIFY2(inkIn(after, label, p.colour) >= inkIn(before, label, p.colour) + 20,
-            qPrintable(QString("(%1, %2)").arg(p.x).arg(p.y)));
+        QVERIFY2(dotAt(after, at, p.colour), qPrintable(name));
+        const auto box = [at](int across, int down) {
+            return QRect(
+                across > 0 ? at.x() + 3 : at.x() - 63, down > 0 ? at.y() + 3 : at.y() - 24, 60, 21);
+        };
+        const QRect label = box(p.across, p.down), other = box(-p.across, p.down);
+        QVERIFY2(
+            inkIn(after, label, p.colour) >= inkIn(before, label, p.colour) + 20, qPrintable(name));
+        QVERIFY2(inkIn(after, other, p.colour) <= inkIn(before, other, p.colour), qPrintable(name));
     }
     // Off again, the picture is the one from before, pixel for pixel.
     f->pictureActions->marksAction->trigger();
