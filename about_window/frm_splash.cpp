@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
@@ -183,6 +184,15 @@ void frmSplash::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(QPen(Qt::black, borderWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -borderWidth, -borderWidth));
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        cmdclose_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmSplash::closeEvent(QCloseEvent* event)

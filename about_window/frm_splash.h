@@ -34,6 +34,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Esc closes the window as its Close button does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     frmSplash();

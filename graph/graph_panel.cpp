@@ -1,10 +1,12 @@
 #include "graph/graph_panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <tuple>
 
 namespace graph {
@@ -24,9 +26,10 @@ GraphPanel::GraphPanel(QWidget* parent)
 void GraphPanel::Cls()
 {
     fitCanvas(); // a hidden panel gets no resize event: look before drawing
-    marks_.clear();
-    marksDrawn_ = false;
     canvas_.Cls();
+    marks_.clear();
+    pointMarks_.clear();
+    pointMarksDrawn_ = false;
     record_.Cls(canvas_);
     drawn();
 }
@@ -62,55 +65,90 @@ TickStop GraphPanel::drawTickMarks(double L, double U)
     return stop;
 }
 
+void GraphPanel::markEndPoints(int line, double x1, double y1, double x2, double y2)
+{
+    std::erase_if(marks_, [line](const Mark& m) { return m.line == line; });
+    // Where the segment's ends were drawn, in logical pixels.
+    const qreal dpr = canvas_.devicePixelRatio();
+    const auto at = [&](double x, double y) {
+        return QPointF(canvas_.ColumnOf(x) / dpr, canvas_.RowOf(y) / dpr);
+    };
+    marks_.push_back({ line, 1, at(x1, y1) });
+    marks_.push_back({ line, 2, at(x2, y2) });
+}
+
+bool GraphPanel::hasEndPoints(int line) const
+{
+    return std::any_of(
+        marks_.begin(), marks_.end(), [line](const Mark& m) { return m.line == line; });
+}
+
+const GraphPanel::Mark* GraphPanel::markNear(QPointF at) const
+{
+    // The nearest within reach; of equally near ones, line one's.
+    const Mark* nearest = nullptr;
+    double best = PickDistance * PickDistance;
+    for (const Mark& m : marks_) {
+        const QPointF d = m.at - at;
+        const double squared = d.x() * d.x() + d.y() * d.y();
+        if (squared <= best && !(nearest && squared == best)) {
+            nearest = &m;
+            best = squared;
+        }
+    }
+    return nearest;
+}
+
 void GraphPanel::setPointMarks(std::vector<PointMark> marks)
 {
-    eraseMarks();
-    marks_ = std::move(marks);
-    marksScale_ = canvas_.state();
-    if (marksShown_)
-        drawMarks();
+    erasePointMarks();
+    pointMarks_ = std::move(marks);
+    pointMarksScale_ = canvas_.state();
+    if (pointMarksShown_)
+        drawPointMarks();
 }
 
 void GraphPanel::showPointMarks(bool shown)
 {
-    if (shown == marksShown_)
+    if (shown == pointMarksShown_)
         return;
-    marksShown_ = shown;
+    pointMarksShown_ = shown;
     if (shown)
-        drawMarks();
+        drawPointMarks();
     else
-        eraseMarks();
+        erasePointMarks();
 }
 
-void GraphPanel::drawMarks()
+void GraphPanel::drawPointMarks()
 {
-    if (marks_.empty() || marksDrawn_)
+    if (pointMarks_.empty() || pointMarksDrawn_)
         return;
     // The pointer readout may have set another scale since the marks were
     // given; they belong to the picture's scale, and the readout's comes back.
     const Canvas::State now = canvas_.state();
+    const Canvas::State& given = pointMarksScale_;
     const auto corners = [](const Canvas::State& s) { return std::tie(s.x1, s.y1, s.x2, s.y2); };
-    const bool moved = corners(now) != corners(marksScale_);
+    const bool moved = corners(now) != corners(given);
     if (moved)
-        Scale(marksScale_.x1, marksScale_.y1, marksScale_.x2, marksScale_.y2);
-    for (const PointMark& mark : marks_) {
+        Scale(given.x1, given.y1, given.x2, given.y2);
+    for (const PointMark& mark : pointMarks_) {
         canvas_.Mark(mark);
         record_.Mark(mark);
     }
     if (moved)
         Scale(now.x1, now.y1, now.x2, now.y2);
-    marksDrawn_ = true;
+    pointMarksDrawn_ = true;
     drawn();
 }
 
-void GraphPanel::eraseMarks()
+void GraphPanel::erasePointMarks()
 {
-    if (!marksDrawn_)
+    if (!pointMarksDrawn_)
         return;
     // The picture without them is the record without them.
     record_.eraseMarks();
     record_.replay(canvas_);
-    marksDrawn_ = false;
+    pointMarksDrawn_ = false;
     drawn();
 }
 
@@ -151,10 +189,30 @@ void GraphPanel::changeEvent(QEvent* event)
     }
 }
 
+QPointF GraphPanel::worldAt(const QMouseEvent* event) const
+{
+    return canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
+}
+
+void GraphPanel::showPointer(const QMouseEvent* event)
+{
+    Qt::CursorShape shape = Qt::CrossCursor;
+    if (dragging_)
+        shape = Qt::ClosedHandCursor;
+    else if (markNear(event->position() - QPointF(contentsRect().topLeft())))
+        shape = Qt::OpenHandCursor;
+    if (cursor().shape() != shape)
+        setCursor(shape);
+}
+
 void GraphPanel::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF world = canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
+    // The readout goes on during a drag: it reads the scale the drag draws.
+    const QPointF world = worldAt(event);
     emit MouseMove(static_cast<float>(world.x()), static_cast<float>(world.y()));
+    if (dragging_)
+        emit pointDragged(worldAt(event), event->modifiers().testFlag(Qt::ShiftModifier));
+    showPointer(event);
     QFrame::mouseMoveEvent(event);
 }
 
@@ -162,19 +220,58 @@ void GraphPanel::mousePressEvent(QMouseEvent* event)
 {
     // A press reads the pointer as a move does, so the right button that
     // opens the menu still updates the readout.
-    const QPointF world = canvas_.ToWorld(event->position() - QPointF(contentsRect().topLeft()));
+    const QPointF world = worldAt(event);
     emit MouseMove(static_cast<float>(world.x()), static_cast<float>(world.y()));
+    if (event->button() == Qt::LeftButton && !dragging_) {
+        if (const Mark* m = markNear(event->position() - QPointF(contentsRect().topLeft()))) {
+            dragging_ = true;
+            showPointer(event);
+            emit pointPicked(m->line, m->end);
+            event->accept();
+            return;
+        }
+    }
     QFrame::mousePressEvent(event);
+}
+
+void GraphPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        emit pointReleased();
+        showPointer(event);
+        event->accept();
+        return;
+    }
+    QFrame::mouseReleaseEvent(event);
+}
+
+void GraphPanel::keyPressEvent(QKeyEvent* event)
+{
+    if (dragging_ && event->key() == Qt::Key_Escape) {
+        dragging_ = false;
+        setCursor(Qt::CrossCursor);
+        emit dragCancelled();
+        return;
+    }
+    if (!dragging_ && event->matches(QKeySequence::Undo)) {
+        emit undoAsked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void GraphPanel::wheelEvent(QWheelEvent* event)
 {
+    event->accept();
+    // A zoom redraws the range a drag snaps to: not while one goes on.
+    if (dragging_)
+        return;
     // A notch is 120 eighths of a degree; fine wheels and touchpads send
     // parts of one, which add up until they make whole notches.
     wheelTurn_ += event->angleDelta().y();
     const qint64 notches = wheelTurn_ / 120;
     wheelTurn_ -= notches * 120;
-    event->accept();
     if (notches != 0)
         emit WheelTurned(static_cast<int>(notches));
 }
@@ -182,10 +279,16 @@ void GraphPanel::wheelEvent(QWheelEvent* event)
 void GraphPanel::fitCanvas()
 {
     const QSize inner = contentsRect().size();
-    if (inner == canvas_.logicalSize()
-        && qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
+    const QSize old = canvas_.logicalSize();
+    if (inner == old && qFuzzyCompare(devicePixelRatioF(), canvas_.devicePixelRatio()))
         return;
     canvas_.Resize(inner, devicePixelRatioF());
+    // The picture is stretched to the new size, and its end points with it.
+    const QSize now = canvas_.logicalSize();
+    if (!old.isEmpty())
+        for (Mark& m : marks_)
+            m.at = QPointF(
+                m.at.x() * now.width() / old.width(), m.at.y() * now.height() / old.height());
     record_.setLogicalSize(canvas_.logicalSize());
 }
 

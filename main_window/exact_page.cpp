@@ -3,6 +3,7 @@
 // for the same texts leave out.
 #include "main_window/bad_input.h"
 #include "main_window/exact_texts.h"
+#include "main_window/exact_words.h"
 
 #include <QStringList>
 
@@ -13,27 +14,7 @@ namespace exact_texts {
 
 namespace {
 
-using core::ResultField;
-using core::exact::CrossingKind;
-using core::exact::Intercept;
-using core::exact::InterceptKind;
-using core::exact::Line;
-using core::exact::LineKind;
-
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-QString fraction(const mpq_class& q)
-{
-    return text(core::exact::FractionText(q));
-}
-
-bool isInteger(const mpq_class& q)
-{
-    return q.get_den() == 1;
-}
+using namespace words;
 
 // "2 1/3" beside 7/3: the whole part, then the proper fraction.
 QString mixedNumber(const mpq_class& q)

@@ -1,5 +1,7 @@
 #include "main_window/exact_texts.h"
 
+#include "main_window/exact_words.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -8,33 +10,13 @@ namespace exact_texts {
 
 namespace {
 
-using core::ResultField;
-using core::exact::CrossingKind;
-using core::exact::Intercept;
-using core::exact::InterceptKind;
-using core::exact::Line;
-using core::exact::LineKind;
-
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-QString fraction(const mpq_class& q)
-{
-    return text(core::exact::FractionText(q));
-}
-
-bool isInteger(const mpq_class& q)
-{
-    return q.get_den() == 1;
-}
+using namespace words;
 
 QString tooLarge()
 {
-    QString words = QString::fromUtf8(core::exact::TooLargeText);
-    words[0] = words[0].toUpper();
-    return words;
+    QString sentence = QString::fromUtf8(core::exact::TooLargeText);
+    sentence[0] = sentence[0].toUpper();
+    return sentence;
 }
 
 bool isLine(const Line& line)

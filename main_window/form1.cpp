@@ -5,17 +5,21 @@
 #include "graph/graph_panel.h"
 #include "main_window/exact_window.h"
 #include "main_window/picture_actions.h"
+#include "main_window/point_drag.h"
 #include "main_window/report_file.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
@@ -24,6 +28,7 @@ Form1::Form1(QWidget* parent)
     connectHandlers();
     pictureActions = new PictureActions(this);
     reportFile = new ReportFile(txt_results);
+    pointDrag = new PointDrag(this);
     setWindowIcon(trellanIcon());
 
     // Loading the window: place it, then draw both lines once, so the first
@@ -51,14 +56,53 @@ void Form1::connectHandlers()
     connect(p1, &graph::GraphPanel::MouseMove, this, &Form1::p1_MouseMove);
     connect(p1, &graph::GraphPanel::WheelTurned, this, &Form1::p1_WheelTurned);
     lblCredits->installEventFilter(this);
+    Label1->installEventFilter(this);
+    for (QLineEdit* field : { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b, txmin, txmax })
+        field->installEventFilter(this);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+        &Form1::lblCredits_Click);
 }
+
+namespace {
+
+bool isLeftClickInside(const QWidget* widget, const QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton
+        && widget->rect().contains(mouse->position().toPoint());
+}
+
+bool isEnterPress(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lblCredits && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
-        && lblCredits->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+    if (watched == lblCredits && isLeftClickInside(lblCredits, event)) {
         lblCredits_Click();
+        return true;
+    }
+    // The check box is too narrow for its caption, which Label1 shows
+    // instead; a click on it works as one on the box's own caption would.
+    if (watched == Label1 && isLeftClickInside(Label1, event)) {
+        Check1->setFocus(Qt::MouseFocusReason);
+        Check1->click();
+        return true;
+    }
+    // Enter in an end-point or range field (the only boxes watched here)
+    // draws both lines. A held key repeats; one press is one run, as one
+    // click of the button is, so a held key adds one report, not a stream.
+    if (isEnterPress(event) && qobject_cast<QLineEdit*>(watched)) {
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            cmd_bothlines->click();
         return true;
     }
     return QWidget::eventFilter(watched, event);

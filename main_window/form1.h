@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class QAbstractButton;
 class QCheckBox;
@@ -29,6 +30,7 @@ class GraphPanel;
 }
 
 class PictureActions;
+class PointDrag;
 class ReportFile;
 class Shape;
 
@@ -115,6 +117,8 @@ public:
     // before it is lost.
     PictureActions* pictureActions = nullptr;
     ReportFile* reportFile = nullptr;
+    // Dragging an end point on the graph runs the line's command again.
+    PointDrag* pointDrag = nullptr;
 
 signals:
     void warningRaised(const QString& text);
@@ -139,6 +143,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class PointDrag;
+
     // form1_layout.cpp: creates every control at its place with its text,
     // font, colours, stacking and focus order.
     void createControls();
@@ -169,6 +175,8 @@ private:
     // lines) whose texts were not all read as their numbers.
     void showHowRead(int line);
     void showOutcome(const core::TypedFields& typed, const core::CommandResult& result, RunBy by);
+    // Adds a report to txt_results at its insertion point.
+    void placeReport(const std::string& report);
     // Writes one result, from its start, with its exact value as tooltip.
     void write(const core::FieldWrite& write, const core::CommandResult& result,
         const exact_texts::Answers& exact);

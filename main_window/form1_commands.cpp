@@ -158,7 +158,10 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
     for (const core::Segment& s : result.segments) {
         const core::EndPoints& p = s.points;
         command_step::stopOnFailure(
-            [&] { p1->Line(p.X1, -p.Y1, p.X2, -p.Y2, graph::QBColor(s.line == 1 ? 3 : 2)); },
+            [&] {
+                p1->Line(p.X1, -p.Y1, p.X2, -p.Y2, graph::QBColor(s.line == 1 ? 3 : 2));
+                p1->markEndPoints(s.line, p.X1, -p.Y1, p.X2, -p.Y2);
+            },
             [&] {
                 // The chain lets through only end points the panel can draw.
                 const double v[] = { p.X1, p.Y1, p.X2, p.Y2 };
@@ -175,15 +178,19 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
     const exact_texts::Answers exact = exact_texts::AnswersFor(typed);
     for (const core::FieldWrite& w : result.writes)
         write(w, result, exact);
-    if (result.report) {
-        // At the insertion point, over any selection; the insertion point
-        // ends just behind the report.
-        QTextCursor cursor = txt_results->textCursor();
-        cursor.insertText(boxText(*result.report));
-        txt_results->setTextCursor(cursor);
-    }
+    if (result.report)
+        placeReport(*result.report);
     if (result.stop)
         throw bad_input::Stop { warning(*result.stop, result.writes.size()) };
+}
+
+void Form1::placeReport(const std::string& report)
+{
+    // At the insertion point, over any selection; the insertion point ends
+    // just behind the report.
+    QTextCursor cursor = txt_results->textCursor();
+    cursor.insertText(boxText(report));
+    txt_results->setTextCursor(cursor);
 }
 
 void Form1::empty(core::ResultField field)

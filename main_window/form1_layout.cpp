@@ -2,6 +2,7 @@
 #include "look/colours.h"
 #include "look/fonts.h"
 #include "look/twips.h"
+#include "main_window/focus_mark.h"
 #include "main_window/form1.h"
 #include "main_window/link_button.h"
 #include "main_window/picture_button.h"
@@ -89,11 +90,12 @@ QLineEdit* inputBox(QWidget* parent, const char* name, const QString& text, cons
 
 // A result or range box. These have no border, so that on the colour of
 // what lies around them their values read as part of the surrounding text;
-// they still take focus and stand in the Tab order.
+// they still take focus and stand in the Tab order, with a mark to show it.
 QLineEdit* plainBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
     const QFont& font, const QColor& background, const QString& accessibleName)
 {
     auto* box = inputBox(parent, name, text, geometry, accessibleName);
+    FocusMark::attach(box);
     box->setFrame(false);
     box->setFont(font);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -237,6 +239,8 @@ void Form1::createControls()
     p1->setFocusPolicy(Qt::StrongFocus);
     p1->setCursor(Qt::CrossCursor);
     p1->setAccessibleName(QStringLiteral("Graph"));
+    // Inside the sunken border, so the border itself still reads as one.
+    FocusMark::attach(p1, p1->contentsMargins());
     txmax = plainBox(this, "txmax", typed(startUpTexts.upper), fromTwips(7920, 3960, 255, 285),
         font(), windowBlue, QStringLiteral("Highest value of the range"));
     txmin = plainBox(this, "txmin", typed(startUpTexts.lower), fromTwips(3960, 7530, 350, 195),
@@ -280,8 +284,12 @@ void Form1::createControls()
         comic(12), panelLilac, QStringLiteral("Y-axis crossing of line 2"));
     endTextBefore(lbl_y1[0], txt_eqn1);
     endTextBefore(lbl_y1[1], txt_eqn2);
-    for (QLineEdit* locked : { txt_slope1, txt_yint1, txt_slope2, txt_yint2 })
+    for (QLineEdit* locked : { txt_slope1, txt_yint1, txt_slope2, txt_yint2 }) {
         locked->setReadOnly(true);
+        // Covered by the equation box, it can show neither focus nor a
+        // caret: no Tab stop. A screen reader still reads its text.
+        locked->setFocusPolicy(Qt::NoFocus);
+    }
     for (QLineEdit* slope : { txt_slope1, txt_slope2 })
         slope->setAlignment(Qt::AlignRight | Qt::AlignTop);
     for (QLineEdit* crossing : { txt_l1xint, txt_l1yint, txt_l2xint, txt_l2yint })
@@ -338,10 +346,14 @@ void Form1::createControls()
     quit->setLetterSpacing(6);
     cmd_quit = quit;
 
+    // The report's border does not change with the focus, and a caret blinks
+    // off half the time: it is marked as the boxes without a border are.
+    FocusMark::attach(txt_results, txt_results->contentsMargins());
+
     const std::initializer_list<QWidget*> focusOrder { p1, t1, t2, cmd_bothlines, t3, t4, Command1,
-        Command2, txmin, txmax, ty, tx, t1_b, t2_b, t3_b, t4_b, draw_line2, draw_line1, txt_slope1,
-        txt_slope2, txt_yint1, txt_yint2, txt_eqn1, txt_eqn2, cmd_quit, txt_results, Check1,
-        txt_l1xint, txt_l2xint, txt_l1yint, txt_l2yint, exactLink };
+        Command2, txmin, txmax, ty, tx, t1_b, t2_b, t3_b, t4_b, draw_line2, draw_line1, txt_eqn1,
+        txt_eqn2, cmd_quit, txt_results, Check1, txt_l1xint, txt_l2xint, txt_l1yint, txt_l2yint,
+        exactLink };
     QWidget* previous = nullptr;
     for (QWidget* next : focusOrder) {
         if (previous)

@@ -3,6 +3,7 @@
 #include "main_window/button_face.h"
 #include "main_window/stored_faces.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
@@ -83,4 +84,42 @@ void PictureButton::paintEvent(QPaintEvent*)
         painter.setPen(dots);
         painter.drawRect(target.intersected(rect()).adjusted(3, 3, -4, -4));
     }
+}
+
+namespace {
+
+bool isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// The same key event as if the space bar had been used.
+QKeyEvent asSpace(const QKeyEvent* event)
+{
+    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+        event->isAutoRepeat(), static_cast<quint16>(event->count()));
+}
+
+} // namespace
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!isEnter(event)) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent space = asSpace(event);
+    QPushButton::keyPressEvent(&space);
+    event->setAccepted(space.isAccepted());
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!isEnter(event)) {
+        QPushButton::keyReleaseEvent(event);
+        return;
+    }
+    QKeyEvent space = asSpace(event);
+    QPushButton::keyReleaseEvent(&space);
+    event->setAccepted(space.isAccepted());
 }

@@ -30,6 +30,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter and Return press the button as the space bar does: down while
+    // held, one click on release, however long the key repeats.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     QStringList words_;

@@ -105,6 +105,9 @@ void SplashOpenTest::closing_data()
     QTest::newRow("click on Close") << "click";
     QTest::newRow("space bar on Close") << "space";
     QTest::newRow("Enter on Close") << "enter";
+    QTest::newRow("keypad Enter on Close") << "keypad enter";
+    QTest::newRow("Esc with Close focused") << "esc";
+    QTest::newRow("Esc on the window") << "esc on window";
 }
 
 void SplashOpenTest::closing()
@@ -118,6 +121,12 @@ void SplashOpenTest::closing()
         QTest::mouseClick(close, Qt::LeftButton);
     else if (how == QLatin1String("space"))
         QTest::keyClick(close, Qt::Key_Space);
+    else if (how == QLatin1String("keypad enter"))
+        QTest::keyClick(close, Qt::Key_Enter, Qt::KeypadModifier);
+    else if (how == QLatin1String("esc"))
+        QTest::keyClick(close, Qt::Key_Escape);
+    else if (how == QLatin1String("esc on window"))
+        QTest::keyClick(window, Qt::Key_Escape);
     else
         QTest::keyClick(close, Qt::Key_Return);
 

@@ -78,6 +78,7 @@ private slots:
     void marksKeepTheScaleTheyWereGivenAt();
     void wheelCountsWholeNotches_data();
     void wheelCountsWholeNotches();
+    void wheelWaitsForTheDrag();
 };
 
 void PointMarksTest::labelBesideTheDot_data()
@@ -277,6 +278,33 @@ void PointMarksTest::wheelCountsWholeNotches()
     for (const QList<QVariant>& signal : spy)
         got << signal.at(0).toInt();
     QCOMPARE(got, notches);
+}
+
+void PointMarksTest::wheelWaitsForTheDrag()
+{
+    graph::GraphPanel panel;
+    panel.resize(200, 200);
+    panel.Cls();
+    panel.Scale(-10, -10, 10, 10);
+    panel.markEndPoints(1, 0, 0, 5, 5);
+    QSignalSpy picked(&panel, &graph::GraphPanel::pointPicked);
+    QSignalSpy turned(&panel, &graph::GraphPanel::WheelTurned);
+    const graph::Canvas& canvas = panel.canvas();
+    const QPoint at = panel.contentsRect().topLeft()
+        + QPoint(int(canvas.ColumnOf(0) / canvas.devicePixelRatio()),
+            int(canvas.RowOf(0) / canvas.devicePixelRatio()));
+    QTest::mousePress(&panel, Qt::LeftButton, {}, at);
+    QCOMPARE(picked.size(), 1);
+    // Turned during the drag, the wheel neither zooms nor keeps its part-notch.
+    sendWheel(panel, QPoint(0, 120));
+    sendWheel(panel, QPoint(0, 60));
+    QCOMPARE(turned.size(), 0);
+    QTest::mouseRelease(&panel, Qt::LeftButton, {}, at);
+    sendWheel(panel, QPoint(0, 60));
+    QCOMPARE(turned.size(), 0);
+    sendWheel(panel, QPoint(0, 120));
+    QCOMPARE(turned.size(), 1);
+    QCOMPARE(turned.at(0).at(0).toInt(), 1);
 }
 
 QTEST_MAIN(PointMarksTest)

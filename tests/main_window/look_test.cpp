@@ -178,8 +178,9 @@ void LookTest::focusChain()
 {
     const QStringList order { "p1", "t1", "t2", "cmd_bothlines", "t3", "t4", "Command1", "Command2",
         "txmin", "txmax", "ty", "tx", "t1_b", "t2_b", "t3_b", "t4_b", "draw_line2", "draw_line1",
-        "txt_slope1", "txt_slope2", "txt_yint1", "txt_yint2", "txt_eqn1", "txt_eqn2", "cmd_quit",
-        "txt_results", "Check1", "txt_l1xint", "txt_l2xint", "txt_l1yint", "txt_l2yint",
+        // The slope and intercept boxes under the equation boxes are no stops.
+        "txt_eqn1", "txt_eqn2", "cmd_quit", "txt_results", "Check1", "txt_l1xint", "txt_l2xint",
+        "txt_l1yint", "txt_l2yint",
         // The way to the exact values, added last so the designed order stands.
         "exactLink", "p1" };
     form_->activateWindow();

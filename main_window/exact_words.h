@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/exact_line.h"
+#include "core/exact_number.h"
+#include "core/line_commands.h"
+
+#include <QString>
+
+#include <string>
+
+// The names and small words shared by the exact values' tooltips and window.
+namespace exact_texts::words {
+
+using core::ResultField;
+using core::exact::CrossingKind;
+using core::exact::Intercept;
+using core::exact::InterceptKind;
+using core::exact::Line;
+using core::exact::LineKind;
+
+inline QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+inline QString fraction(const mpq_class& q)
+{
+    return text(core::exact::FractionText(q));
+}
+
+inline bool isInteger(const mpq_class& q)
+{
+    return q.get_den() == 1;
+}
+
+} // namespace exact_texts::words

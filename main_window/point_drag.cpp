@@ -1,0 +1,198 @@
+#include "main_window/point_drag.h"
+
+#include "core/line_commands.h"
+#include "core/number_text.h"
+#include "graph/graph_panel.h"
+#include "main_window/command_step.h"
+#include "main_window/form1.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <cmath>
+
+PointDrag::PointDrag(Form1* form)
+    : QObject(form)
+    , form_(form)
+{
+    graph::GraphPanel* panel = form->p1;
+    connect(panel, &graph::GraphPanel::pointPicked, this, &PointDrag::pick);
+    connect(panel, &graph::GraphPanel::pointDragged, this, &PointDrag::pull);
+    connect(panel, &graph::GraphPanel::pointReleased, this, &PointDrag::release);
+    connect(panel, &graph::GraphPanel::dragCancelled, this, &PointDrag::cancel);
+    connect(panel, &graph::GraphPanel::undoAsked, this, &PointDrag::undo);
+}
+
+double PointDrag::Snap(double v, double lower, double upper, double step)
+{
+    const double lo = std::min(lower, upper), hi = std::max(lower, upper);
+    // Counted in steps, so that a tenth is written from a whole count of
+    // tenths and shows as "0.3", not as the sum of three tenths.
+    const double per = step == 1 ? 1 : std::round(1 / step);
+    const double first = std::ceil(lo * per), last = std::floor(hi * per);
+    if (!(first <= last))
+        return std::clamp(v, lo, hi);
+    return std::clamp(std::round(v * per), first, last) / per;
+}
+
+QLineEdit* PointDrag::fieldX(int line, int end) const
+{
+    if (line == 1)
+        return end == 1 ? form_->t1 : form_->t3;
+    return end == 1 ? form_->t1_b : form_->t3_b;
+}
+
+QLineEdit* PointDrag::fieldY(int line, int end) const
+{
+    if (line == 1)
+        return end == 1 ? form_->t2 : form_->t4;
+    return end == 1 ? form_->t2_b : form_->t4_b;
+}
+
+void PointDrag::pick(int line, int end)
+{
+    if (picked_)
+        return;
+    // The command that drew the line: both-lines when both lines show.
+    const graph::GraphPanel* panel = form_->p1;
+    const int command = panel->hasEndPoints(1) && panel->hasEndPoints(2) ? 0 : line;
+    picked_ = Picked { line, end, command, fieldX(line, end)->text(), fieldY(line, end)->text() };
+    resultsBefore_ = form_->txt_results->toPlainText();
+    moved_ = false;
+    latest_.reset();
+}
+
+void PointDrag::pull(QPointF world, bool fine)
+{
+    if (!picked_)
+        return;
+    // However many moves arrive before the picture is drawn, it is drawn once,
+    // for the latest: the drawing waits behind the moves already queued.
+    const bool waiting = latest_.has_value();
+    latest_ = { world, fine };
+    if (!waiting)
+        QMetaObject::invokeMethod(this, &PointDrag::drawLatest, Qt::QueuedConnection);
+}
+
+void PointDrag::drawLatest()
+{
+    if (!picked_ || !latest_)
+        return;
+    const auto [world, fine] = *latest_;
+    latest_.reset();
+    double L = 0, U = 0;
+    if (!command_step::skipOnFailure([&] {
+            L = core::Val(form_->txmin->text().toStdString());
+            U = core::Val(form_->txmax->text().toStdString());
+        }))
+        return;
+    // The panel's y grows downwards: the user's y is its negation.
+    const double step = fine ? 0.1 : 1;
+    const double x = Snap(world.x(), L, U, step);
+    const double y = -Snap(world.y(), L, U, step);
+    const QString xText = QString::fromStdString(core::NumberToText(x));
+    const QString yText = QString::fromStdString(core::NumberToText(y));
+    QLineEdit* const fx = fieldX(picked_->line, picked_->end);
+    QLineEdit* const fy = fieldY(picked_->line, picked_->end);
+    if (fx->text() == xText && fy->text() == yText)
+        return;
+
+    // A position where the command would stop is skipped before anything is
+    // written or drawn: among them the other end point of the same line,
+    // where there is no line.
+    core::TypedFields typed = form_->typedFields();
+    auto& texts = picked_->line == 1 ? typed.line1 : typed.line2;
+    const std::size_t k = picked_->end == 1 ? 0 : 2;
+    texts[k] = xText.toStdString();
+    texts[k + 1] = yText.toStdString();
+    const core::CommandResult outcome = picked_->command == 0
+        ? core::BothLines(typed, false)
+        : core::DrawLine(typed, picked_->command);
+    if (outcome.stop)
+        return;
+
+    // The outcome just worked out is the command's: shown as it would show
+    // it, without working it out again.
+    fx->setText(xText);
+    fy->setText(yText);
+    moved_ = true;
+    form_->showHowRead(picked_->command);
+    command_step::skipOnFailure([&] { form_->showOutcome(typed, outcome, Form1::RunBy::User); });
+    emit stepDrawn();
+}
+
+void PointDrag::release()
+{
+    if (!picked_)
+        return;
+    drawLatest(); // the position the pointer was let go at
+    if (moved_) {
+        // One report for the whole drag, as one click of Draw Both Lines
+        // would add it; none when that command would stop.
+        if (form_->PlaceResults) {
+            const core::CommandResult outcome = core::BothLines(form_->typedFields(), true);
+            if (outcome.report && !outcome.stop)
+                form_->placeReport(*outcome.report);
+        }
+        undo_.push_back({ *picked_, fieldX(picked_->line, picked_->end)->text(),
+            fieldY(picked_->line, picked_->end)->text(), resultsBefore_,
+            form_->txt_results->toPlainText() });
+    }
+    picked_.reset();
+}
+
+void PointDrag::cancel()
+{
+    if (!picked_)
+        return;
+    latest_.reset();
+    if (moved_)
+        putBack(*picked_, picked_->x, picked_->y);
+    picked_.reset();
+}
+
+void PointDrag::undo()
+{
+    if (picked_ || undo_.empty())
+        return;
+    const Done done = undo_.back();
+    undo_.pop_back();
+    // What the user typed into the point's fields since the drag is theirs:
+    // the older drags no longer apply to it.
+    if (fieldX(done.before.line, done.before.end)->text() != done.x
+        || fieldY(done.before.line, done.before.end)->text() != done.y) {
+        undo_.clear();
+        return;
+    }
+    putBack(done.before, done.before.x, done.before.y);
+    // The drag's report goes too, unless the box was changed since.
+    QPlainTextEdit* results = form_->txt_results;
+    if (done.resultsAfter != done.resultsBefore && results->toPlainText() == done.resultsAfter) {
+        results->undo();
+        if (results->toPlainText() != done.resultsBefore)
+            results->setPlainText(done.resultsBefore);
+    }
+}
+
+void PointDrag::putBack(const Picked& picked, const QString& x, const QString& y)
+{
+    fieldX(picked.line, picked.end)->setText(x);
+    fieldY(picked.line, picked.end)->setText(y);
+    runQuietly(picked.command);
+}
+
+void PointDrag::runQuietly(int command)
+{
+    // Reports are the release's business; a stop leaves what the command
+    // reached, as a click would, without its warning.
+    const bool place = form_->PlaceResults;
+    form_->PlaceResults = false;
+    command_step::skipOnFailure([&] {
+        if (command == 0)
+            form_->runBothLines(Form1::RunBy::User);
+        else
+            form_->runDrawLine(command);
+    });
+    form_->PlaceResults = place;
+}

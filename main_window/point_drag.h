@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class Form1;
+class QLineEdit;
+
+// Dragging an end point of a drawn line: the point snaps to the range's
+// whole numbers (tenths with Shift), its two fields follow, and the command
+// that drew the line runs again, quietly, for every position drawn. Pointer
+// moves that come faster than the picture is drawn are merged: only the
+// latest is drawn. Esc during the drag, or Undo on the graph afterwards,
+// puts the point back.
+class PointDrag : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PointDrag(Form1* form);
+
+    // The nearest multiple of `step` (1, or 0.1) to v that lies within
+    // lower..upper (either way round); v itself, held within the range, when
+    // no multiple does.
+    static double Snap(double v, double lower, double upper, double step);
+
+    bool dragging() const { return picked_.has_value(); }
+
+    // Drags that can still be undone, the latest last.
+    qsizetype undoDepth() const { return static_cast<qsizetype>(undo_.size()); }
+
+signals:
+    // The picture was drawn again for a new position of the point.
+    void stepDrawn();
+
+private:
+    // Which command runs again: both-lines (0), or line 1's or 2's draw-line.
+    struct Picked {
+        int line;
+        int end;
+        int command;
+        QString x, y; // the point's fields before the drag
+    };
+    // A finished drag, to undo.
+    struct Done {
+        Picked before;
+        QString x, y; // the point's fields after it
+        QString resultsBefore, resultsAfter;
+    };
+
+    void pick(int line, int end);
+    void pull(QPointF world, bool fine);
+    void drawLatest();
+    void release();
+    void cancel();
+    void undo();
+
+    QLineEdit* fieldX(int line, int end) const;
+    QLineEdit* fieldY(int line, int end) const;
+    // Puts the texts into the point's fields and runs the command again,
+    // adding no report and warning of nothing.
+    void putBack(const Picked& picked, const QString& x, const QString& y);
+    void runQuietly(int command);
+
+    Form1* form_;
+    std::optional<Picked> picked_;
+    QString resultsBefore_;
+    bool moved_ = false;
+    // The latest pointer position not yet drawn.
+    std::optional<std::pair<QPointF, bool>> latest_;
+    std::vector<Done> undo_;
+};
