@@ -30,7 +30,9 @@ TEST_P(CrossingTest, KindAndCaption)
     EXPECT_EQ(c.caption, row.caption);
     if (c.kind == CrossingKind::Point) {
         // The point kept beside the caption is the one it names, and lies on line one.
-        EXPECT_EQ("(" + core::NumberToText(c.x) + ",  " + core::NumberToText(c.y) + ")", c.caption);
+        std::string named = "(";
+        named.append(core::NumberToText(c.x)).append(",  ").append(core::NumberToText(c.y));
+        EXPECT_EQ(named + ")", c.caption);
         const double m1 = core::Val(row.slope1), b1 = core::Val(row.yint1);
         EXPECT_EQ(c.y, static_cast<float>(m1 * c.x + b1));
     }
