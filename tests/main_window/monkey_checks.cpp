@@ -92,14 +92,23 @@ Monkey::Before Monkey::snapshot(const Action& a) const
     case Kind::DrawLine2:
         b.expected = drawLine(w, a.kind == Kind::DrawLine1 ? 1 : 2);
         break;
+    case Kind::DragRelease:
+    case Kind::Undo:
+        b.box = w.txt_results->toPlainText();
+        b.selectionStart = w.txt_results->textCursor().selectionStart();
+        b.selectionEnd = w.txt_results->textCursor().selectionEnd();
+        break;
     case Kind::Move:
+    case Kind::DragPress:
+    case Kind::DragMove:
         // The pointer reports the point under it in the scale of the last
-        // drawing.
-        if (w.childAt(w.p1->mapTo(&w, a.point)) == w.p1) {
+        // drawing; a press or a drag reports it wherever it is.
+        if (a.kind != Kind::Move || w.childAt(w.p1->mapTo(&w, a.point)) == w.p1) {
             const QPointF world = w.p1->canvas().ToWorld(
                 QPointF(a.point) - QPointF(w.p1->contentsRect().topLeft()));
             b.tx = readout(static_cast<float>(world.x()), w.tx->text());
             b.ty = readout(-static_cast<float>(world.y()), w.ty->text());
+            b.world = world;
         }
         break;
     default:
@@ -111,7 +120,8 @@ Monkey::Before Monkey::snapshot(const Action& a) const
 bool Monkey::changesResults(Kind kind) const
 {
     return kind == Kind::BothLines || kind == Kind::DrawLine1 || kind == Kind::DrawLine2
-        || kind == Kind::ZoomOut || kind == Kind::ZoomIn;
+        || kind == Kind::ZoomOut || kind == Kind::ZoomIn || kind == Kind::DragMove
+        || kind == Kind::DragEscape || kind == Kind::Undo;
 }
 
 QString Monkey::checkUntouched(const Action& a, const Before& b) const
@@ -127,7 +137,7 @@ QString Monkey::checkUntouched(const Action& a, const Before& b) const
         const bool allowed = (a.kind == Kind::Type && field == a.field)
             || (isResult && changesResults(a.kind))
             || (isRange && (a.kind == Kind::ZoomOut || a.kind == Kind::ZoomIn))
-            || ((isRange || isReadout) && a.kind == Kind::Move);
+            || ((isRange || isReadout) && a.kind == Kind::Move) || dragMayChange(a, k);
         if (!allowed)
             return QStringLiteral("%1 changed from %2 to %3")
                 .arg(field->objectName(), quoted(b.fields[k]), quoted(field->text()));
@@ -135,8 +145,8 @@ QString Monkey::checkUntouched(const Action& a, const Before& b) const
     if (w.lblAns->text() != b.results[at(core::ResultField::Answer)] && !changesResults(a.kind))
         return QStringLiteral("lblAns changed from %1 to %2")
             .arg(quoted(b.results[at(core::ResultField::Answer)]), quoted(w.lblAns->text()));
-    const bool boxMayChange
-        = a.kind == Kind::EditResults || a.kind == Kind::ClearResults || a.kind == Kind::BothLines;
+    const bool boxMayChange = a.kind == Kind::EditResults || a.kind == Kind::ClearResults
+        || a.kind == Kind::BothLines || a.kind == Kind::DragRelease || a.kind == Kind::Undo;
     if (boxChanges_ != b.boxChanges && !boxMayChange)
         return QStringLiteral("the results box changed");
     return {};
@@ -290,7 +300,9 @@ QString Monkey::checkNoNumberWords(const Action& a, const Before& b)
         const QString text = fields_[k]->text();
         if (text == b.fields[k])
             continue;
-        typedByUser_[k] = a.kind == Kind::Type && fields_[k] == a.field;
+        // A point put back holds what the user typed there.
+        const bool putBack = (a.kind == Kind::DragEscape || a.kind == Kind::Undo) && k < lowerBound;
+        typedByUser_[k] = (a.kind == Kind::Type && fields_[k] == a.field) || putBack;
         if (!typedByUser_[k] && isNumberWord(text))
             return QStringLiteral("%1 shows %2").arg(fields_[k]->objectName(), quoted(text));
     }
@@ -338,6 +350,12 @@ QString Monkey::check(const Action& a, const Before& b)
     case Kind::OpenAbout:
     case Kind::CloseAbout:
         return checkAbout(a, b);
+    case Kind::DragPress:
+    case Kind::DragMove:
+    case Kind::DragRelease:
+    case Kind::DragEscape:
+    case Kind::Undo:
+        return checkDrag(a, b);
     default:
         return {};
     }

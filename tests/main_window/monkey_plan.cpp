@@ -195,8 +195,10 @@ void Monkey::plan()
             return planZoom();
         else if (pick < 74)
             a.kind = Kind::Check;
-        else if (pick < 84)
+        else if (pick < 80)
             return planMoves();
+        else if (pick < 84)
+            return planDrag();
         else if (pick < 87)
             return planAbout();
         else if (pick < 91)
