@@ -1,12 +1,14 @@
 #include "main_window/exact_window.h"
 
 #include "main_window/exact_texts.h"
+#include "main_window/word_wrap.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
 namespace {
@@ -93,7 +95,17 @@ void ExactWindow::refresh()
     }
     typed.lower = textOf(m_fields[8]);
     typed.upper = textOf(m_fields[9]);
-    m_page->setHtml(exact_texts::Html(typed));
+    const QString html = exact_texts::Html(typed);
+    // The widest numbers make fractions of thousands of digits. Breaking
+    // them between words makes every line look for the end of the number
+    // first, four times the work of breaking them anywhere.
+    const bool longWord
+        = word_wrap::longestWord(QTextDocumentFragment::fromHtml(html).toPlainText())
+        > word_wrap::LongestWord;
+    m_page->clear(); // the old text is not laid out again in the new mode
+    m_page->setWordWrapMode(
+        longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_page->setHtml(html);
     m_page->verticalScrollBar()->setValue(scrolled);
 }
 

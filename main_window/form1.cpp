@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -115,8 +116,29 @@ void Form1::centreOnScreen()
     // Centred on the whole screen, even when the window is larger than it.
     const QRect area = screen->geometry();
     const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2,
+    const QPoint corner(area.x() + (area.width() - outer.width()) / 2,
         area.y() + (area.height() - outer.height()) / 2);
+    move(corner);
+    // Before the window manager frames the window its outer size is its inner
+    // size; it is centred again, once, when the frame is known.
+    if (!isVisible())
+        centredBeforeFrame_ = corner;
+}
+
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // The window manager moves the window into its frame after mapping it.
+    // Until then the frame is not known, and a window without a frame is
+    // centred already. Once it is known the window is centred by it, unless
+    // the frame no longer stands where it was put: then the window manager
+    // or the user placed it, and they are not fought.
+    if (!centredBeforeFrame_ || !isVisible() || frameGeometry().size() == size())
+        return;
+    const QPoint putAt = *centredBeforeFrame_;
+    centredBeforeFrame_.reset();
+    if (frameGeometry().topLeft() == putAt)
+        centreOnScreen();
 }
 
 void Form1::warn(const QString& text)

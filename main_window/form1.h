@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QAbstractButton;
@@ -138,6 +140,7 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     friend class PointDrag;
@@ -152,6 +155,9 @@ private:
     // warning (bad_input::Stop).
     void DrawTickMarks();
     void centreOnScreen();
+    // Where centreOnScreen put the frame's top-left corner, while the window
+    // still waits for its frame; empty once it was centred by the frame.
+    std::optional<QPoint> centredBeforeFrame_;
     void warn(const QString& text);
 
     // form1_commands.cpp: the line commands. Each reads the fields once, has

@@ -8,6 +8,7 @@
 #include "main_window/picture_button.h"
 #include "main_window/shape.h"
 #include "main_window/start_up_texts.h"
+#include "main_window/word_wrap.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -334,11 +335,7 @@ void Form1::createControls()
     txt_results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txt_results->setTabChangesFocus(true);
-    // Lines break at the box's edge wherever they reach it. Looking for a word
-    // boundary first costs time that grows with the square of a word's
-    // length: a pasted megabyte without blanks would hold the window for
-    // most of a minute.
-    txt_results->setWordWrapMode(QTextOption::WrapAnywhere);
+    word_wrap::betweenWords(txt_results);
     txt_results->setAccessibleName(QStringLiteral("Results"));
 
     auto* quit = button(this, "cmd_quit", fromTwips(14400, 7680, 1575, 495),

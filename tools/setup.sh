@@ -24,8 +24,8 @@ packages=(
     fontconfig fonts-comic-neue fonts-liberation fonts-dejavu-core
     # the narrow sans face that stands in for "Tahoma"
     fonts-dejavu-extra
-    # end-to-end tests: a real X server, pointer clicks, screenshots
-    xvfb xauth xdotool x11-utils imagemagick
+    # end-to-end tests: a real X server, pointer clicks, screenshots, a window manager
+    xvfb xauth xdotool x11-utils imagemagick openbox
     # the start-up benchmark's watcher of the first frame (bench/first_frame.cpp)
     libxcb1-dev
     # packaging tests: Windows resource compiler, desktop entry and metainfo checkers
