@@ -42,6 +42,9 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
     // The window's own command draws the picture, hidden.
     Form1 form;
     form.showWarnings = false;
+    // The picture is the command line's alone, whatever the window was last
+    // set to show over it.
+    form.p1->showPointMarks(false);
     QStringList warnings;
     QObject::connect(&form, &Form1::warningRaised, &form,
         [&warnings](const QString& text) { warnings.append(text); });

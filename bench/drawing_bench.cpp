@@ -8,10 +8,12 @@
 #include "graph/canvas.h"
 #include "graph/graph_panel.h"
 #include "graph/plot_frame.h"
+#include "graph/point_marks.h"
 #include "tests/support/reference_renderer.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <vector>
 
 namespace bench {
 
@@ -41,8 +43,38 @@ void BothLines(benchmark::State& state, const Range& range)
 {
     Form1& form = SharedForm();
     SetRange(form, range);
+    form.p1->showPointMarks(false);
     for (auto _ : state)
         form.cmd_bothlines_Click();
+}
+
+// The same click with the end points and the crossing labelled.
+void BothLinesMarked(benchmark::State& state, const Range& range)
+{
+    Form1& form = SharedForm();
+    SetRange(form, range);
+    form.p1->showPointMarks(true);
+    for (auto _ : state)
+        form.cmd_bothlines_Click();
+    form.p1->showPointMarks(false);
+}
+
+// The labelled points alone: the both-lines command's five marks on the
+// picture it drew.
+void Marks(benchmark::State& state)
+{
+    Form1& form = SharedForm();
+    SetRange(form, Ranges().front());
+    form.p1->showPointMarks(false);
+    form.cmd_bothlines_Click();
+    const std::vector<graph::PointMark> marks = form.p1->pointMarks();
+    const auto canvas = bareCanvas(Ranges().front());
+    canvas->Scale(-10, -10, 10, 10);
+    // The picture's painter is open, as it is after a command's lines.
+    for (auto _ : state)
+        for (const graph::PointMark& mark : marks)
+            canvas->Mark(mark);
+    canvas->finish();
 }
 
 // The plot frame alone, on a cleared picture.
@@ -123,6 +155,7 @@ void RegisterDrawingBenchmarks()
     using Body = void (*)(benchmark::State&, const Range&);
     const std::pair<const char*, Body> bodies[] = {
         { "BothLines", BothLines },
+        { "BothLines/marked", BothLinesMarked },
         { "Frame", Frame },
         { "TickMarks", TickMarks },
         { "FrameAndTicks", FrameAndTicks },
@@ -140,6 +173,7 @@ void RegisterDrawingBenchmarks()
             (std::string("BothLines/") + range.name).c_str(), BothLines, range)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
+    benchmark::RegisterBenchmark("Marks", Marks)->Unit(benchmark::kMicrosecond)->UseRealTime();
     benchmark::RegisterBenchmark("PaintPanel", PaintPanel)
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();

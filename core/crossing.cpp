@@ -14,7 +14,7 @@ Crossing point(double X, float Y)
     caption += ",  ";
     caption += NumberToText(Y);
     caption += ')';
-    return { CrossingKind::Point, caption };
+    return { CrossingKind::Point, caption, X, Y };
 }
 
 } // namespace

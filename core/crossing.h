@@ -10,6 +10,10 @@ enum class CrossingKind { Point, Parallel, Same };
 struct Crossing {
     CrossingKind kind;
     std::string caption;
+    // The point a caption "(X,  Y)" names, for a crossing point: X as a
+    // double, Y as the single the caption writes.
+    double x = 0;
+    float y = 0;
 };
 
 inline constexpr std::string_view ParallelCaption = "Parallel lines. No Intersection.";

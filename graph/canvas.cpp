@@ -330,6 +330,7 @@ void Canvas::forgetNumbers()
 {
     drawWaitingNumbers(); // in the font they were set in
     numbers_.reset();
+    labelFont_.reset();
     numbersTried_ = false;
     plainNumbers_ = 0;
 }

@@ -6,6 +6,7 @@
 #include <QLine>
 #include <QLineF>
 #include <QPointF>
+#include <QRawFont>
 #include <QSize>
 #include <QString>
 
@@ -18,6 +19,7 @@ class QPainter;
 namespace graph {
 
 class NumberPrinter;
+struct PointMark;
 
 // The drawing engine behind the graph panel: a picture in world coordinates
 // that is not a widget, so tests and benchmarks can draw into it and read its
@@ -109,6 +111,10 @@ public:
     // (see NumberPrinter); other texts are handed to Print.
     void PrintNumber(const QString& text);
 
+    // A dot and its label on a point of the picture, over everything drawn
+    // (see point_marks.h).
+    void Mark(const PointMark& mark);
+
     // The world point under a logical pixel position, in singles.
     QPointF ToWorld(QPointF logical) const;
 
@@ -177,6 +183,8 @@ private:
     static constexpr int plainNumbersFirst = 256;
     int plainNumbers_ = 0; // printed the plain way in this font and resolution
     int textAscent_ = 0, textHeight_ = 0;
+    // The labels' font as laid out on the picture, made when first needed.
+    std::optional<QRawFont> labelFont_;
     quint64 paintCount_ = 0;
 };
 

@@ -24,27 +24,38 @@ void DrawingRecord::Scale(double x1, double y1, double x2, double y2)
     // with the pointer's travel.
     if (!ops_.empty() && ops_.back().kind == Kind::Scale)
         ops_.pop_back();
-    ops_.push_back({ Kind::Scale, x1, y1, x2, y2, 0, {} });
+    ops_.push_back({ Kind::Scale, x1, y1, x2, y2, 0, {}, {} });
 }
 
 void DrawingRecord::Line(double x1, double y1, double x2, double y2, QRgb colour)
 {
-    ops_.push_back({ Kind::Line, x1, y1, x2, y2, colour, {} });
+    ops_.push_back({ Kind::Line, x1, y1, x2, y2, colour, {}, {} });
 }
 
 void DrawingRecord::setFont(const QFont& font)
 {
-    ops_.push_back({ Kind::Font, 0, 0, 0, 0, 0, font });
+    ops_.push_back({ Kind::Font, 0, 0, 0, 0, 0, font, {} });
 }
 
 void DrawingRecord::drawFrame(double L, double U)
 {
-    ops_.push_back({ Kind::Frame, L, U, 0, 0, 0, {} });
+    ops_.push_back({ Kind::Frame, L, U, 0, 0, 0, {}, {} });
 }
 
 void DrawingRecord::drawTickMarks(double L, double U)
 {
-    ops_.push_back({ Kind::TickMarks, L, U, 0, 0, 0, {} });
+    ops_.push_back({ Kind::TickMarks, L, U, 0, 0, 0, {}, {} });
+}
+
+void DrawingRecord::Mark(const PointMark& mark)
+{
+    ops_.push_back(
+        { Kind::Mark, mark.x, mark.y, mark.leanX, mark.leanY, mark.colour, {}, mark.text });
+}
+
+void DrawingRecord::eraseMarks()
+{
+    std::erase_if(ops_, [](const Op& op) { return op.kind == Kind::Mark; });
 }
 
 void DrawingRecord::replay(Canvas& canvas) const
@@ -69,6 +80,9 @@ void DrawingRecord::replay(Canvas& canvas) const
             break;
         case Kind::TickMarks:
             graph::drawTickMarks(canvas, op.a, op.b);
+            break;
+        case Kind::Mark:
+            canvas.Mark({ op.a, op.b, op.colour, op.text, op.c, op.d });
             break;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "graph/canvas.h"
 #include "graph/plot_frame.h"
+#include "graph/point_marks.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -32,6 +33,10 @@ public:
     void setFont(const QFont& font);
     void drawFrame(double L, double U);
     void drawTickMarks(double L, double U);
+    void Mark(const PointMark& mark);
+
+    // Forgets the marks, keeping everything else in its order.
+    void eraseMarks();
 
     // The size of the panel the picture was drawn for, in logical pixels.
     QSize logicalSize() const { return size_; }
@@ -54,12 +59,13 @@ public:
     QByteArray svg() const;
 
 private:
-    enum class Kind { Scale, Line, Font, Frame, TickMarks };
+    enum class Kind { Scale, Line, Font, Frame, TickMarks, Mark };
     struct Op {
         Kind kind;
         double a = 0, b = 0, c = 0, d = 0;
         QRgb colour = 0;
         QFont font;
+        QString text;
     };
 
     Canvas::State start_;

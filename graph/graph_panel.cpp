@@ -4,8 +4,10 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <tuple>
 
 namespace graph {
 
@@ -26,6 +28,8 @@ void GraphPanel::Cls()
     fitCanvas(); // a hidden panel gets no resize event: look before drawing
     canvas_.Cls();
     marks_.clear();
+    pointMarks_.clear();
+    pointMarksDrawn_ = false;
     record_.Cls(canvas_);
     drawn();
 }
@@ -93,6 +97,59 @@ const GraphPanel::Mark* GraphPanel::markNear(QPointF at) const
         }
     }
     return nearest;
+}
+
+void GraphPanel::setPointMarks(std::vector<PointMark> marks)
+{
+    erasePointMarks();
+    pointMarks_ = std::move(marks);
+    pointMarksScale_ = canvas_.state();
+    if (pointMarksShown_)
+        drawPointMarks();
+}
+
+void GraphPanel::showPointMarks(bool shown)
+{
+    if (shown == pointMarksShown_)
+        return;
+    pointMarksShown_ = shown;
+    if (shown)
+        drawPointMarks();
+    else
+        erasePointMarks();
+}
+
+void GraphPanel::drawPointMarks()
+{
+    if (pointMarks_.empty() || pointMarksDrawn_)
+        return;
+    // The pointer readout may have set another scale since the marks were
+    // given; they belong to the picture's scale, and the readout's comes back.
+    const Canvas::State now = canvas_.state();
+    const Canvas::State& given = pointMarksScale_;
+    const auto corners = [](const Canvas::State& s) { return std::tie(s.x1, s.y1, s.x2, s.y2); };
+    const bool moved = corners(now) != corners(given);
+    if (moved)
+        Scale(given.x1, given.y1, given.x2, given.y2);
+    for (const PointMark& mark : pointMarks_) {
+        canvas_.Mark(mark);
+        record_.Mark(mark);
+    }
+    if (moved)
+        Scale(now.x1, now.y1, now.x2, now.y2);
+    pointMarksDrawn_ = true;
+    drawn();
+}
+
+void GraphPanel::erasePointMarks()
+{
+    if (!pointMarksDrawn_)
+        return;
+    // The picture without them is the record without them.
+    record_.eraseMarks();
+    record_.replay(canvas_);
+    pointMarksDrawn_ = false;
+    drawn();
 }
 
 void GraphPanel::drawn()
@@ -202,6 +259,21 @@ void GraphPanel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QFrame::keyPressEvent(event);
+}
+
+void GraphPanel::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    // A zoom redraws the range a drag snaps to: not while one goes on.
+    if (dragging_)
+        return;
+    // A notch is 120 eighths of a degree; fine wheels and touchpads send
+    // parts of one, which add up until they make whole notches.
+    wheelTurn_ += event->angleDelta().y();
+    const qint64 notches = wheelTurn_ / 120;
+    wheelTurn_ -= notches * 120;
+    if (notches != 0)
+        emit WheelTurned(static_cast<int>(notches));
 }
 
 void GraphPanel::fitCanvas()

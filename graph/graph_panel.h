@@ -3,6 +3,7 @@
 #include "graph/canvas.h"
 #include "graph/drawing_record.h"
 #include "graph/plot_frame.h"
+#include "graph/point_marks.h"
 
 #include <QFrame>
 #include <QPointF>
@@ -34,6 +35,15 @@ public:
     void drawFrame(double L, double U);
     TickStop drawTickMarks(double L, double U);
 
+    // Labelled points over the picture, such as the ends of the lines just
+    // drawn. While shown they are its last layer, drawn at the scale they
+    // were given at; showing or hiding them redraws at once, and a Cls
+    // forgets them.
+    void setPointMarks(std::vector<PointMark> marks);
+    const std::vector<PointMark>& pointMarks() const { return pointMarks_; }
+    void showPointMarks(bool shown);
+    bool pointMarksShown() const { return pointMarksShown_; }
+
     // The kept picture, for looking at what was drawn.
     const Canvas& canvas() const { return canvas_; }
 
@@ -51,6 +61,9 @@ public:
 signals:
     // The pointer moved over the panel, at world point (X, Y).
     void MouseMove(float X, float Y);
+    // The wheel turned by whole notches over the panel: positive away from
+    // the user, negative towards.
+    void WheelTurned(int notches);
 
     // A press picked end point `end` (1 or 2) of line `line`.
     void pointPicked(int line, int end);
@@ -71,6 +84,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     struct Mark {
@@ -81,6 +95,8 @@ private:
 
     void fitCanvas();
     void drawn();
+    void drawPointMarks();
+    void erasePointMarks();
     QPointF worldAt(const QMouseEvent* event) const;
     const Mark* markNear(QPointF at) const;
     void showPointer(const QMouseEvent* event);
@@ -90,6 +106,11 @@ private:
     bool repaintAsked_ = false;
     std::vector<Mark> marks_;
     bool dragging_ = false;
+    std::vector<PointMark> pointMarks_;
+    Canvas::State pointMarksScale_; // the scale the marks were given at
+    bool pointMarksShown_ = false;
+    bool pointMarksDrawn_ = false; // in the picture and the record now
+    qint64 wheelTurn_ = 0; // eighths of a degree not yet a whole notch
 };
 
 } // namespace graph

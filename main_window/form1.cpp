@@ -55,6 +55,7 @@ void Form1::connectHandlers()
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
     connect(exactLink, &QAbstractButton::clicked, this, &Form1::exactLink_Click);
     connect(p1, &graph::GraphPanel::MouseMove, this, &Form1::p1_MouseMove);
+    connect(p1, &graph::GraphPanel::WheelTurned, this, &Form1::p1_WheelTurned);
     lblCredits->installEventFilter(this);
     Label1->installEventFilter(this);
     for (QLineEdit* field : { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b, txmin, txmax })

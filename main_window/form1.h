@@ -136,6 +136,9 @@ public slots:
     void lblCredits_Click();
     void exactLink_Click();
     void p1_MouseMove(float X, float Y);
+    // Each notch away from the user is a click of Zoom In, each towards it
+    // one of Zoom Out.
+    void p1_WheelTurned(int notches);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,7 @@
 // window draws and shows it.
 #include "core/checked.h"
 #include "core/line_commands.h"
+#include "core/number_text.h"
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
 #include "main_window/bad_input.h"
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -51,6 +53,46 @@ QString boxText(const std::string& report)
 QString exactTip(const core::FieldWrite& w, const exact_texts::Answers& exact)
 {
     return w.text.empty() ? QString() : exact_texts::Tooltip(w.field, exact);
+}
+
+QString pointLabel(const std::string& x, const std::string& y)
+{
+    return QString::fromStdString("(" + x + ", " + y + ")");
+}
+
+// The end points of the segments drawn, in their lines' colours, and a
+// crossing point in black, as the panel's marks. The panel's y grows
+// downwards. An end point's label leans beyond the end of its segment; the
+// crossing's into the wider of the angles between the lines.
+std::vector<graph::PointMark> pointMarks(const core::CommandResult& result)
+{
+    std::vector<graph::PointMark> marks;
+    QPointF along[3]; // each line's direction on the panel, of length 1
+    for (const core::Segment& s : result.segments) {
+        const QRgb colour = graph::QBColor(s.line == 1 ? 3 : 2);
+        const core::EndPoints& p = s.points;
+        const QPointF d(p.X2 - p.X1, p.Y1 - p.Y2);
+        const double length = std::hypot(d.x(), d.y());
+        if (length > 0 && std::isfinite(length))
+            along[s.line] = d / length;
+        marks.push_back({ p.X1, -p.Y1, colour,
+            pointLabel(core::NumberToText(p.X1), core::NumberToText(p.Y1)), -d.x(), -d.y() });
+        marks.push_back({ p.X2, -p.Y2, colour,
+            pointLabel(core::NumberToText(p.X2), core::NumberToText(p.Y2)), d.x(), d.y() });
+    }
+    if (result.crossing && result.crossing->kind == core::CrossingKind::Point) {
+        const core::Crossing& c = *result.crossing;
+        // Of the two bisectors, d1 + d2 halves the angle between the
+        // directions, d1 - d2 its supplement: the wider one when they make
+        // an acute angle.
+        const QPointF d1 = along[1], d2 = along[2];
+        const bool acute = QPointF::dotProduct(d1, d2) > 0;
+        const QPointF lean = acute ? d1 - d2 : d1 + d2;
+        marks.push_back({ c.x, -static_cast<double>(c.y), qRgb(0, 0, 0),
+            pointLabel(core::NumberToText(c.x), core::NumberToText(c.y)),
+            lean.isNull() ? 1.0 : lean.x(), lean.isNull() ? -1.0 : lean.y() });
+    }
+    return marks;
 }
 
 } // namespace
@@ -132,6 +174,7 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
                 return warning(why, 0);
             });
     }
+    p1->setPointMarks(pointMarks(result));
     const exact_texts::Answers exact = exact_texts::AnswersFor(typed);
     for (const core::FieldWrite& w : result.writes)
         write(w, result, exact);

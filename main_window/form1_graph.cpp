@@ -1,5 +1,5 @@
 // The graph side of the main window: the plot frame, the tick marks, the
-// pointer readout and the two zoom commands.
+// pointer readout and the two zoom commands, by button or by wheel.
 #include "core/checked.h"
 #include "core/errors.h"
 #include "core/number_text.h"
@@ -87,6 +87,14 @@ void Form1::Command1_Click()
 void Form1::Command2_Click()
 {
     zoom(-1);
+}
+
+void Form1::p1_WheelTurned(int notches)
+{
+    for (; notches > 0; --notches)
+        Command2_Click(); // Zoom In
+    for (; notches < 0; ++notches)
+        Command1_Click(); // Zoom Out
 }
 
 void Form1::zoom(double step)

@@ -21,12 +21,14 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
 
 namespace {
 
 const QString pngFilter = QStringLiteral("PNG picture (*.png)");
 const QString svgFilter = QStringLiteral("SVG drawing (*.svg)");
 const QString pdfFilter = QStringLiteral("PDF page (*.pdf)");
+const QString marksKey = QStringLiteral("graph/endPointCoordinates");
 
 QAction* makeAction(
     QWidget* owner, const QString& text, QKeySequence keys, Qt::ShortcutContext context)
@@ -64,6 +66,11 @@ PictureActions::PictureActions(Form1* form)
     connect(saveAction, &QAction::triggered, this, &PictureActions::saveAs);
     connect(printAction, &QAction::triggered, this, &PictureActions::print);
     connect(previewAction, &QAction::triggered, this, &PictureActions::preview);
+    marksAction = new QAction(tr("Show &end-point coordinates"), this);
+    marksAction->setCheckable(true);
+    marksAction->setChecked(QSettings().value(marksKey, false).toBool());
+    form->p1->showPointMarks(marksAction->isChecked());
+    connect(marksAction, &QAction::toggled, this, &PictureActions::showMarks);
     form->p1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(form->p1, &QWidget::customContextMenuRequested, this, &PictureActions::showMenu);
 }
@@ -76,7 +83,15 @@ void PictureActions::showMenu(const QPoint& at)
     menu.addSeparator();
     menu.addAction(printAction);
     menu.addAction(previewAction);
+    menu.addSeparator();
+    menu.addAction(marksAction);
     menu.exec(form_->p1->mapToGlobal(at));
+}
+
+void PictureActions::showMarks(bool shown)
+{
+    QSettings().setValue(marksKey, shown);
+    form_->p1->showPointMarks(shown);
 }
 
 void PictureActions::copy()

@@ -45,9 +45,11 @@ public:
     QAction* saveAction = nullptr;
     QAction* printAction = nullptr;
     QAction* previewAction = nullptr;
+    QAction* marksAction = nullptr; // checked while the points are labelled
 
 private:
     void showMenu(const QPoint& at);
+    void showMarks(bool shown);
 
     Form1* form_;
 };

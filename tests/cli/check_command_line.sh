@@ -69,6 +69,15 @@ expect "export with a bad extension: status" "$status" 2
 expect "export with a bad extension: nothing written" "$(ls "$work/graph.gif" 2>/dev/null)" ""
 run --export "$work/short.png" --line1 1 2 3
 expect "export with too few values: status" "$status" 2
+# The picture is the command line's alone, whatever the window was last set
+# to show.
+mkdir -p "$work/config/Trellan"
+printf '[graph]\nendPointCoordinates=true\n' >"$work/config/Trellan/Trellan.conf"
+export XDG_CONFIG_HOME="$work/config"
+run --export "$work/labelled.svg"
+unset XDG_CONFIG_HOME
+expect "export with the window's labels on: status" "$status" 0
+expect "export with the window's labels on: no labels" "$(grep -c '(-6, 0)' "$work/labelled.svg")" 0
 run --export "$work/scaled.png" --scale 0
 expect "export at scale 0: status" "$status" 2
 run --line1 1 2 3 4

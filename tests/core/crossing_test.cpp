@@ -1,6 +1,7 @@
 #include "core/crossing.h"
 #include "core/errors.h"
 #include "core/line.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -27,6 +28,12 @@ TEST_P(CrossingTest, KindAndCaption)
     const core::Crossing c = core::FindCrossing(row.slope1, row.slope2, row.yint1, row.yint2);
     EXPECT_EQ(c.kind, row.kind);
     EXPECT_EQ(c.caption, row.caption);
+    if (c.kind == CrossingKind::Point) {
+        // The point kept beside the caption is the one it names, and lies on line one.
+        EXPECT_EQ("(" + core::NumberToText(c.x) + ",  " + core::NumberToText(c.y) + ")", c.caption);
+        const double m1 = core::Val(row.slope1), b1 = core::Val(row.yint1);
+        EXPECT_EQ(c.y, static_cast<float>(m1 * c.x + b1));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CrossingTest,

@@ -87,7 +87,8 @@ void PictureReportTest::menuOffersThePictureAndRightClickReads()
     QTRY_VERIFY(!offered.isEmpty());
     QCOMPARE(f->tx->text(), "-10");
     QCOMPARE(offered,
-        QStringList({ "&Copy picture", "&Save picture as…", "&Print…", "Print pre&view…" }));
+        QStringList({ "&Copy picture", "&Save picture as…", "&Print…", "Print pre&view…",
+            "Show &end-point coordinates" }));
     QCOMPARE(f->pictureActions->copyAction->shortcut(), QKeySequence::Copy);
     QCOMPARE(f->pictureActions->saveAction->shortcut(), QKeySequence::Save);
     QCOMPARE(f->pictureActions->printAction->shortcut(), QKeySequence::Print);
