@@ -7,8 +7,10 @@
 #include "core/number_text.h"
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
+#include "main_window/picture_actions.h"
 #include "monkey_runner.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -65,6 +67,16 @@ int visibleAboutWindows()
 
 } // namespace
 
+QString Monkey::zoomedBound(const QString& old, double step, bool lower)
+{
+    try {
+        const double value = readBound(old).value_or(0); // unreadable counts as 0
+        return written(lower ? core::Subtract(value, step) : core::Add(value, step));
+    } catch (const core::ArithmeticError&) {
+        return old; // a bound that cannot move stays as it is
+    }
+}
+
 Monkey::Before Monkey::snapshot(const Action& a) const
 {
     const Form1& w = *f_.form;
@@ -91,6 +103,10 @@ Monkey::Before Monkey::snapshot(const Action& a) const
     case Kind::DrawLine1:
     case Kind::DrawLine2:
         b.expected = drawLine(w, a.kind == Kind::DrawLine1 ? 1 : 2);
+        break;
+    case Kind::ToggleMarks:
+        b.marksShown = w.pictureActions->marksAction->isChecked();
+        b.picture = w.p1->canvas().image();
         break;
     case Kind::DragRelease:
     case Kind::Undo:
@@ -121,7 +137,7 @@ bool Monkey::changesResults(Kind kind) const
 {
     return kind == Kind::BothLines || kind == Kind::DrawLine1 || kind == Kind::DrawLine2
         || kind == Kind::ZoomOut || kind == Kind::ZoomIn || kind == Kind::DragMove
-        || kind == Kind::DragEscape || kind == Kind::Undo;
+        || kind == Kind::DragEscape || kind == Kind::Undo || kind == Kind::Wheel;
 }
 
 QString Monkey::checkUntouched(const Action& a, const Before& b) const
@@ -136,7 +152,8 @@ QString Monkey::checkUntouched(const Action& a, const Before& b) const
         const bool isReadout = field == w.tx || field == w.ty;
         const bool allowed = (a.kind == Kind::Type && field == a.field)
             || (isResult && changesResults(a.kind))
-            || (isRange && (a.kind == Kind::ZoomOut || a.kind == Kind::ZoomIn))
+            || (isRange
+                && (a.kind == Kind::ZoomOut || a.kind == Kind::ZoomIn || a.kind == Kind::Wheel))
             || ((isRange || isReadout) && a.kind == Kind::Move) || dragMayChange(a, k);
         if (!allowed)
             return QStringLiteral("%1 changed from %2 to %3")
@@ -235,16 +252,8 @@ QString Monkey::checkZoom(const Action& a, const Before& b) const
 {
     const Form1& w = *f_.form;
     const double step = a.kind == Kind::ZoomOut ? 1 : -1;
-    const auto bound = [&](const QLineEdit* field, double sign) -> QString {
-        const QString old = b.fields[field == w.txmin ? lowerBound : upperBound];
-        try {
-            const double value = readBound(old).value_or(0); // unreadable counts as 0
-            return written(sign < 0 ? core::Subtract(value, step) : core::Add(value, step));
-        } catch (const core::ArithmeticError&) {
-            return old; // a bound that cannot move stays as it is
-        }
-    };
-    const QString lower = bound(w.txmin, -1), upper = bound(w.txmax, 1);
+    const QString lower = zoomedBound(b.fields[lowerBound], step, true);
+    const QString upper = zoomedBound(b.fields[upperBound], step, false);
     if (w.txmin->text() != lower || w.txmax->text() != upper)
         return QStringLiteral("the zoom wrote %1 and %2 where %3 and %4 were due")
             .arg(quoted(w.txmin->text()), quoted(w.txmax->text()), quoted(lower), quoted(upper));
@@ -356,6 +365,9 @@ QString Monkey::check(const Action& a, const Before& b)
     case Kind::DragEscape:
     case Kind::Undo:
         return checkDrag(a, b);
+    case Kind::Wheel:
+    case Kind::ToggleMarks:
+        return checkWheel(a, b);
     default:
         return {};
     }

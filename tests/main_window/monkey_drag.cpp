@@ -475,6 +475,10 @@ QString Monkey::followDrawing(const Action& a, const Before& b)
     case Kind::ZoomIn:
         outcome = bothLines(w, false, core::Verticals::Stop);
         break;
+    case Kind::Wheel:
+        if (wheelNotches_ != 0)
+            outcome = bothLines(w, false, core::Verticals::Stop);
+        break;
     default:
         if (redrawnBy_)
             outcome = dragOutcome(*redrawnBy_);

@@ -21,7 +21,8 @@ const char* kindName(int kind)
     static const char* const names[] = { "type", "type into locked", "edit results box",
         "select in results box", "clear results box", "both lines", "draw line 1", "draw line 2",
         "zoom out", "zoom in", "check box", "pointer move", "open About", "close About",
-        "drag: press", "drag: move", "drag: release", "drag: Esc", "undo on the graph" };
+        "drag: press", "drag: move", "drag: release", "drag: Esc", "undo on the graph", "wheel",
+        "toggle labels" };
     return names[kind];
 }
 
@@ -191,6 +192,10 @@ void Monkey::perform(const Action& a)
     case Kind::Undo:
         performDrag(a);
         break;
+    case Kind::Wheel:
+    case Kind::ToggleMarks:
+        performWheel(a);
+        break;
     }
 }
 
@@ -224,6 +229,10 @@ QString Monkey::describe(const Action& a) const
                    .arg(a.point.x())
                    .arg(a.point.y())
                    .arg(a.shift ? QStringLiteral(" with Shift") : QString());
+        break;
+    case Kind::Wheel:
+        for (const int angle : a.angles)
+            out += QStringLiteral(" %1").arg(angle);
         break;
     case Kind::CloseAbout:
         out += a.byButton ? QStringLiteral(" by its button") : QStringLiteral(" by code");
@@ -274,6 +283,8 @@ QString Monkey::step(int index)
     QString problem = check(action, before);
     if (problem.isEmpty())
         problem = followDrawing(action, before);
+    if (action.kind != Kind::ToggleMarks)
+        toggledFrom_.reset(); // labels toggled back later may meet a new picture
     Tally& tally = tallies_[kind];
     ++tally.runs;
     tally.warned += f_.warnings.size() > before.warnings;

@@ -4,6 +4,7 @@
 #include "monkey_oracle.h"
 #include "monkey_texts.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <QPointer>
@@ -59,6 +60,8 @@ private:
         DragRelease,
         DragEscape, // Esc during the drag; the button is let go afterwards
         Undo, // Ctrl+Z with the graph focused
+        Wheel, // a burst of wheel turns over the graph
+        ToggleMarks, // the graph menu's end-point labels
     };
     // How a text goes into a field.
     enum class Entry { Keys, SetText, Insert, Erase };
@@ -74,6 +77,7 @@ private:
         bool byButton = false;
         bool shift = false;
         std::vector<QPoint> path; // a burst's earlier positions, queued before `point`
+        std::vector<int> angles; // a wheel burst's turns, in eighths of a degree
     };
 
     // The window as it stood before an action.
@@ -92,6 +96,8 @@ private:
         std::optional<QString> tx, ty;
         QPointer<frmSplash> about;
         QPointF world; // where a drag move leaves the pointer, in the scale it draws in
+        bool marksShown = false;
+        QImage picture;
     };
 
     // An end point the last drawing lets the user pick, where it was drawn
@@ -129,6 +135,8 @@ private:
     void planAbout();
     void planResultsBox();
     void planDrag();
+    void planWheel();
+    void planToggle();
 
     Before snapshot(const Action& action) const;
     void perform(const Action& action);
@@ -145,6 +153,9 @@ private:
     QString checkAbout(const Action& action, const Before& before) const;
     QString checkNoNumberWords(const Action& action, const Before& before);
     bool changesResults(Kind kind) const;
+    // A range bound after a zoom button's step: the lower bound goes down
+    // by `step`, the upper one up.
+    static QString zoomedBound(const QString& bound, double step, bool lower);
 
     // monkey_drag.cpp
     void performDrag(const Action& action);
@@ -160,6 +171,10 @@ private:
     QString followDrawing(const Action& action, const Before& before);
     core::CommandResult dragOutcome(int command) const;
     std::size_t pointField(int line, int end, int coordinate) const;
+
+    // monkey_wheel.cpp
+    void performWheel(const Action& action);
+    QString checkWheel(const Action& action, const Before& before);
 
     LoadedForm& f_;
     QRandomGenerator rng_;
@@ -188,4 +203,7 @@ private:
     int dragSteps_ = 0; // drag positions drawn so far
     int dragsPicked_ = 0;
     int dragsUndone_ = 0;
+    qint64 wheelCarry_ = 0; // eighths of a degree turned but not yet a notch
+    int wheelNotches_ = 0; // of the last burst
+    std::optional<QImage> toggledFrom_; // the picture before labels just toggled
 };
