@@ -7,8 +7,10 @@
 #include "core/number_text.h"
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
+#include "main_window/picture_actions.h"
 #include "monkey_runner.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -65,6 +67,16 @@ int visibleAboutWindows()
 
 } // namespace
 
+QString Monkey::zoomedBound(const QString& old, double step, bool lower)
+{
+    try {
+        const double value = readBound(old).value_or(0); // unreadable counts as 0
+        return written(lower ? core::Subtract(value, step) : core::Add(value, step));
+    } catch (const core::ArithmeticError&) {
+        return old; // a bound that cannot move stays as it is
+    }
+}
+
 Monkey::Before Monkey::snapshot(const Action& a) const
 {
     const Form1& w = *f_.form;
@@ -92,14 +104,27 @@ Monkey::Before Monkey::snapshot(const Action& a) const
     case Kind::DrawLine2:
         b.expected = drawLine(w, a.kind == Kind::DrawLine1 ? 1 : 2);
         break;
+    case Kind::ToggleMarks:
+        b.marksShown = w.pictureActions->marksAction->isChecked();
+        b.picture = w.p1->canvas().image();
+        break;
+    case Kind::DragRelease:
+    case Kind::Undo:
+        b.box = w.txt_results->toPlainText();
+        b.selectionStart = w.txt_results->textCursor().selectionStart();
+        b.selectionEnd = w.txt_results->textCursor().selectionEnd();
+        break;
     case Kind::Move:
+    case Kind::DragPress:
+    case Kind::DragMove:
         // The pointer reports the point under it in the scale of the last
-        // drawing.
-        if (w.childAt(w.p1->mapTo(&w, a.point)) == w.p1) {
+        // drawing; a press or a drag reports it wherever it is.
+        if (a.kind != Kind::Move || w.childAt(w.p1->mapTo(&w, a.point)) == w.p1) {
             const QPointF world = w.p1->canvas().ToWorld(
                 QPointF(a.point) - QPointF(w.p1->contentsRect().topLeft()));
             b.tx = readout(static_cast<float>(world.x()), w.tx->text());
             b.ty = readout(-static_cast<float>(world.y()), w.ty->text());
+            b.world = world;
         }
         break;
     default:
@@ -111,7 +136,8 @@ Monkey::Before Monkey::snapshot(const Action& a) const
 bool Monkey::changesResults(Kind kind) const
 {
     return kind == Kind::BothLines || kind == Kind::DrawLine1 || kind == Kind::DrawLine2
-        || kind == Kind::ZoomOut || kind == Kind::ZoomIn;
+        || kind == Kind::ZoomOut || kind == Kind::ZoomIn || kind == Kind::DragMove
+        || kind == Kind::DragEscape || kind == Kind::Undo || kind == Kind::Wheel;
 }
 
 QString Monkey::checkUntouched(const Action& a, const Before& b) const
@@ -126,8 +152,9 @@ QString Monkey::checkUntouched(const Action& a, const Before& b) const
         const bool isReadout = field == w.tx || field == w.ty;
         const bool allowed = (a.kind == Kind::Type && field == a.field)
             || (isResult && changesResults(a.kind))
-            || (isRange && (a.kind == Kind::ZoomOut || a.kind == Kind::ZoomIn))
-            || ((isRange || isReadout) && a.kind == Kind::Move);
+            || (isRange
+                && (a.kind == Kind::ZoomOut || a.kind == Kind::ZoomIn || a.kind == Kind::Wheel))
+            || ((isRange || isReadout) && a.kind == Kind::Move) || dragMayChange(a, k);
         if (!allowed)
             return QStringLiteral("%1 changed from %2 to %3")
                 .arg(field->objectName(), quoted(b.fields[k]), quoted(field->text()));
@@ -135,8 +162,8 @@ QString Monkey::checkUntouched(const Action& a, const Before& b) const
     if (w.lblAns->text() != b.results[at(core::ResultField::Answer)] && !changesResults(a.kind))
         return QStringLiteral("lblAns changed from %1 to %2")
             .arg(quoted(b.results[at(core::ResultField::Answer)]), quoted(w.lblAns->text()));
-    const bool boxMayChange
-        = a.kind == Kind::EditResults || a.kind == Kind::ClearResults || a.kind == Kind::BothLines;
+    const bool boxMayChange = a.kind == Kind::EditResults || a.kind == Kind::ClearResults
+        || a.kind == Kind::BothLines || a.kind == Kind::DragRelease || a.kind == Kind::Undo;
     if (boxChanges_ != b.boxChanges && !boxMayChange)
         return QStringLiteral("the results box changed");
     return {};
@@ -225,16 +252,8 @@ QString Monkey::checkZoom(const Action& a, const Before& b) const
 {
     const Form1& w = *f_.form;
     const double step = a.kind == Kind::ZoomOut ? 1 : -1;
-    const auto bound = [&](const QLineEdit* field, double sign) -> QString {
-        const QString old = b.fields[field == w.txmin ? lowerBound : upperBound];
-        try {
-            const double value = readBound(old).value_or(0); // unreadable counts as 0
-            return written(sign < 0 ? core::Subtract(value, step) : core::Add(value, step));
-        } catch (const core::ArithmeticError&) {
-            return old; // a bound that cannot move stays as it is
-        }
-    };
-    const QString lower = bound(w.txmin, -1), upper = bound(w.txmax, 1);
+    const QString lower = zoomedBound(b.fields[lowerBound], step, true);
+    const QString upper = zoomedBound(b.fields[upperBound], step, false);
     if (w.txmin->text() != lower || w.txmax->text() != upper)
         return QStringLiteral("the zoom wrote %1 and %2 where %3 and %4 were due")
             .arg(quoted(w.txmin->text()), quoted(w.txmax->text()), quoted(lower), quoted(upper));
@@ -290,7 +309,9 @@ QString Monkey::checkNoNumberWords(const Action& a, const Before& b)
         const QString text = fields_[k]->text();
         if (text == b.fields[k])
             continue;
-        typedByUser_[k] = a.kind == Kind::Type && fields_[k] == a.field;
+        // A point put back holds what the user typed there.
+        const bool putBack = (a.kind == Kind::DragEscape || a.kind == Kind::Undo) && k < lowerBound;
+        typedByUser_[k] = (a.kind == Kind::Type && fields_[k] == a.field) || putBack;
         if (!typedByUser_[k] && isNumberWord(text))
             return QStringLiteral("%1 shows %2").arg(fields_[k]->objectName(), quoted(text));
     }
@@ -338,6 +359,15 @@ QString Monkey::check(const Action& a, const Before& b)
     case Kind::OpenAbout:
     case Kind::CloseAbout:
         return checkAbout(a, b);
+    case Kind::DragPress:
+    case Kind::DragMove:
+    case Kind::DragRelease:
+    case Kind::DragEscape:
+    case Kind::Undo:
+        return checkDrag(a, b);
+    case Kind::Wheel:
+    case Kind::ToggleMarks:
+        return checkWheel(a, b);
     default:
         return {};
     }

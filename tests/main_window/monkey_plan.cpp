@@ -191,12 +191,18 @@ void Monkey::plan()
             a.kind = Kind::DrawLine1;
         else if (pick < 65)
             a.kind = Kind::DrawLine2;
-        else if (pick < 70)
+        else if (pick < 69)
             return planZoom();
-        else if (pick < 74)
+        else if (pick < 70)
+            return planWheel();
+        else if (pick < 73)
             a.kind = Kind::Check;
-        else if (pick < 84)
+        else if (pick < 74)
+            return planToggle();
+        else if (pick < 80)
             return planMoves();
+        else if (pick < 84)
+            return planDrag();
         else if (pick < 87)
             return planAbout();
         else if (pick < 91)

@@ -20,7 +20,9 @@ const char* kindName(int kind)
 {
     static const char* const names[] = { "type", "type into locked", "edit results box",
         "select in results box", "clear results box", "both lines", "draw line 1", "draw line 2",
-        "zoom out", "zoom in", "check box", "pointer move", "open About", "close About" };
+        "zoom out", "zoom in", "check box", "pointer move", "open About", "close About",
+        "drag: press", "drag: move", "drag: release", "drag: Esc", "undo on the graph", "wheel",
+        "toggle labels" };
     return names[kind];
 }
 
@@ -76,6 +78,12 @@ Monkey::Monkey(LoadedForm& form, quint32 seed, qint64 limitMs)
         }
     });
     modalWatch_.start();
+    // The window opens with both lines drawn.
+    Before opening;
+    opening.expected = monkey_oracle::bothLines(w, false);
+    Action drawn;
+    drawn.kind = Kind::BothLines;
+    followDrawing(drawn, opening);
 }
 
 Monkey::~Monkey()
@@ -177,6 +185,17 @@ void Monkey::perform(const Action& a)
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         break;
+    case Kind::DragPress:
+    case Kind::DragMove:
+    case Kind::DragRelease:
+    case Kind::DragEscape:
+    case Kind::Undo:
+        performDrag(a);
+        break;
+    case Kind::Wheel:
+    case Kind::ToggleMarks:
+        performWheel(a);
+        break;
     }
 }
 
@@ -199,7 +218,21 @@ QString Monkey::describe(const Action& a) const
         out += QStringLiteral(" %1..%2‰").arg(a.from).arg(a.to);
         break;
     case Kind::Move:
-        out += QStringLiteral(" to (%1, %2)").arg(a.point.x()).arg(a.point.y());
+    case Kind::DragPress:
+    case Kind::DragRelease:
+        out += QStringLiteral(" at (%1, %2)").arg(a.point.x()).arg(a.point.y());
+        break;
+    case Kind::DragMove:
+        for (const QPoint p : a.path)
+            out += QStringLiteral(" (%1, %2)").arg(p.x()).arg(p.y());
+        out += QStringLiteral(" to (%1, %2)%3")
+                   .arg(a.point.x())
+                   .arg(a.point.y())
+                   .arg(a.shift ? QStringLiteral(" with Shift") : QString());
+        break;
+    case Kind::Wheel:
+        for (const int angle : a.angles)
+            out += QStringLiteral(" %1").arg(angle);
         break;
     case Kind::CloseAbout:
         out += a.byButton ? QStringLiteral(" by its button") : QStringLiteral(" by code");
@@ -247,7 +280,11 @@ QString Monkey::step(int index)
             .arg(cpu / 1000000)
             .arg(limitNs_ / 1000000)
             .arg(range);
-    const QString problem = check(action, before);
+    QString problem = check(action, before);
+    if (problem.isEmpty())
+        problem = followDrawing(action, before);
+    if (action.kind != Kind::ToggleMarks)
+        toggledFrom_.reset(); // labels toggled back later may meet a new picture
     Tally& tally = tallies_[kind];
     ++tally.runs;
     tally.warned += f_.warnings.size() > before.warnings;
@@ -259,5 +296,9 @@ QString Monkey::tallies() const
     QString out = QStringLiteral("Actions run (with a warning):");
     for (const auto& [kind, tally] : tallies_)
         out += QStringLiteral("\n  %1 %2 (%3)").arg(kind, -22).arg(tally.runs, 6).arg(tally.warned);
+    out += QStringLiteral("\nEnd points picked: %1, positions drawn: %2, drags undone: %3")
+               .arg(dragsPicked_)
+               .arg(dragSteps_)
+               .arg(dragsUndone_);
     return out;
 }

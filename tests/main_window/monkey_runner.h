@@ -4,7 +4,9 @@
 #include "monkey_oracle.h"
 #include "monkey_texts.h"
 
+#include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QString>
@@ -32,6 +34,8 @@ public:
     QString step(int index);
 
     const MonkeyLog& log() const { return log_; }
+    // How many positions of dragged points were drawn so far.
+    int dragStepsDrawn() const { return dragSteps_; }
     // How often each kind of action ran, and how often it warned.
     QString tallies() const;
 
@@ -51,6 +55,13 @@ private:
         Move, // the pointer to a point of p1
         OpenAbout, // click "About ..."
         CloseAbout, // the About window's own button, or closing it by code
+        DragPress, // the left button down on the graph, near an end point or not
+        DragMove, // the pointer moved with the button held, or a burst of such moves
+        DragRelease,
+        DragEscape, // Esc during the drag; the button is let go afterwards
+        Undo, // Ctrl+Z with the graph focused
+        Wheel, // a burst of wheel turns over the graph
+        ToggleMarks, // the graph menu's end-point labels
     };
     // How a text goes into a field.
     enum class Entry { Keys, SetText, Insert, Erase };
@@ -64,6 +75,9 @@ private:
         int from = 0;
         int to = 0;
         bool byButton = false;
+        bool shift = false;
+        std::vector<QPoint> path; // a burst's earlier positions, queued before `point`
+        std::vector<int> angles; // a wheel burst's turns, in eighths of a degree
     };
 
     // The window as it stood before an action.
@@ -81,6 +95,35 @@ private:
         int boxChanges = 0;
         std::optional<QString> tx, ty;
         QPointer<frmSplash> about;
+        QPointF world; // where a drag move leaves the pointer, in the scale it draws in
+        bool marksShown = false;
+        QImage picture;
+    };
+
+    // An end point the last drawing lets the user pick, where it was drawn
+    // in the panel's own pixels.
+    struct DrawnPoint {
+        int line;
+        int end;
+        QPointF at;
+    };
+    // The drag under way: which point, by which command, from where.
+    struct Drag {
+        int line = 0;
+        int end = 0;
+        int command = 0; // 0 both lines, else the line's draw-line command
+        std::vector<QString> fields; // every field just after the press
+        monkey_oracle::ResultTexts results; // and the answers
+        bool settled = false; // the results shown were the command's for these fields
+        bool moved = false; // a position was drawn
+    };
+    // A finished drag that Ctrl+Z can take back.
+    struct DoneDrag {
+        Drag drag;
+        QString x, y; // the point's fields after it
+        std::vector<QString> fields; // every field after it
+        monkey_oracle::ResultTexts results;
+        QString boxBefore, boxAfter;
     };
 
     void plan();
@@ -91,6 +134,9 @@ private:
     void planMoves();
     void planAbout();
     void planResultsBox();
+    void planDrag();
+    void planWheel();
+    void planToggle();
 
     Before snapshot(const Action& action) const;
     void perform(const Action& action);
@@ -107,6 +153,28 @@ private:
     QString checkAbout(const Action& action, const Before& before) const;
     QString checkNoNumberWords(const Action& action, const Before& before);
     bool changesResults(Kind kind) const;
+    // A range bound after a zoom button's step: the lower bound goes down
+    // by `step`, the upper one up.
+    static QString zoomedBound(const QString& bound, double step, bool lower);
+
+    // monkey_drag.cpp
+    void performDrag(const Action& action);
+    QString checkDrag(const Action& action, const Before& before);
+    QString checkDragMove(const Action& action, const Before& before);
+    QString checkDragEnd(const Action& action, const Before& before);
+    QString checkUndo(const Before& before);
+    // Which fields a drag action may change: the picked point's, the results,
+    // the range (rewritten by the pointer) and the readout.
+    bool dragMayChange(const Action& action, std::size_t field) const;
+    // Notes where the end points of a new drawing lie, and checks that the
+    // panel offers exactly those for picking.
+    QString followDrawing(const Action& action, const Before& before);
+    core::CommandResult dragOutcome(int command) const;
+    std::size_t pointField(int line, int end, int coordinate) const;
+
+    // monkey_wheel.cpp
+    void performWheel(const Action& action);
+    QString checkWheel(const Action& action, const Before& before);
 
     LoadedForm& f_;
     QRandomGenerator rng_;
@@ -128,4 +196,14 @@ private:
         int warned = 0;
     };
     std::map<QString, Tally> tallies_;
+    std::vector<DrawnPoint> drawn_;
+    std::optional<Drag> drag_;
+    std::vector<DoneDrag> undo_;
+    std::optional<int> redrawnBy_; // the command a drag action ran again, if any
+    int dragSteps_ = 0; // drag positions drawn so far
+    int dragsPicked_ = 0;
+    int dragsUndone_ = 0;
+    qint64 wheelCarry_ = 0; // eighths of a degree turned but not yet a notch
+    int wheelNotches_ = 0; // of the last burst
+    std::optional<QImage> toggledFrom_; // the picture before labels just toggled
 };

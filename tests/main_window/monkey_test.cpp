@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <ctime>
 #include <exception>
@@ -20,6 +22,9 @@ class MonkeyTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The labels' toggle is remembered: in a place of the test's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { QSettings().clear(); }
     void randomActionsKeepEveryFieldHonest();
     void reportQuotesTypedTextAsTyped_data();
     void reportQuotesTypedTextAsTyped();
@@ -88,6 +93,9 @@ void MonkeyTest::randomActionsKeepEveryFieldHonest()
     }
     qInfo().noquote() << monkey.log().latencies();
     qInfo().noquote() << monkey.tallies();
+    // A long run drags some point somewhere.
+    if (actions >= 5000)
+        QVERIFY2(monkey.dragStepsDrawn() > 0, "no drag moved a point");
     qInfo("Wall time: %.1f s", static_cast<double>(wall.elapsed()) / 1000);
 }
 
