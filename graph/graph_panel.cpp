@@ -269,7 +269,12 @@ void GraphPanel::wheelEvent(QWheelEvent* event)
         return;
     // A notch is 120 eighths of a degree; fine wheels and touchpads send
     // parts of one, which add up until they make whole notches.
-    wheelTurn_ += event->angleDelta().y();
+    // A turn the other way starts afresh, as scrolling does: half a notch
+    // up, then a notch down, zooms out once.
+    const int turn = event->angleDelta().y();
+    if ((turn < 0 && wheelTurn_ > 0) || (turn > 0 && wheelTurn_ < 0))
+        wheelTurn_ = 0;
+    wheelTurn_ += turn;
     const qint64 notches = wheelTurn_ / 120;
     wheelTurn_ -= notches * 120;
     if (notches != 0)

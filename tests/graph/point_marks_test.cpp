@@ -258,7 +258,11 @@ void PointMarksTest::wheelCountsWholeNotches_data()
     QTest::newRow("three notches in one event") << QList<int> { 360 } << QList<int> { 3 };
     QTest::newRow("four small steps") << QList<int> { 30, 30, 30, 30 } << QList<int> { 1 };
     QTest::newRow("three small steps") << QList<int> { 30, 30, 30 } << QList<int> {};
-    QTest::newRow("mixed signs") << QList<int> { 90, -30, 60 } << QList<int> { 1 };
+    QTest::newRow("small turns back and forth") << QList<int> { 90, -30, 60 } << QList<int> {};
+    QTest::newRow("half a notch up, then a notch down")
+        << QList<int> { 60, -120 } << QList<int> { -1 };
+    QTest::newRow("three quarters down, then a notch up")
+        << QList<int> { -90, 120 } << QList<int> { 1 };
     QTest::newRow("a step and a half, then a half")
         << QList<int> { -180, -60 } << QList<int> { -1, -1 };
     QTest::newRow("down, then back up") << QList<int> { -60, -60, 120, 15 } << QList<int> { -1, 1 };
