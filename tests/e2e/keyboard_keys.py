@@ -18,8 +18,8 @@ import sys
 
 sys.dont_write_bytecode = True  # no cache folder left in the source tree
 from read_accessibility_tree import (  # noqa: E402
-    Atspi, by_name, children, expect, fail, failures, find_window, ok, pump, safe, text_of,
-    wait_for, walk)
+    Atspi, by_name, children, expect, fail, ok, open_window, outcome, pump, safe, text_of,
+    wait_for)
 
 REPORT_SWITCH = "Place results into the textbox below"
 ABOUT = "About Trellan"
@@ -147,23 +147,17 @@ def about_window(app):
 
 def main():
     Atspi.init()
-    found = wait_for(find_window, 10)
-    if not found:
-        fail("the program's window on the accessibility bus")
+    opened = open_window()
+    if not opened:
         return 1
-    app, window = found
-    nodes = []
-    walk(window, nodes)
+    app, _, nodes = opened
     if focus_main_window():
         tab_chain(nodes)
         enter_draws_both_lines(nodes)
         caption_click(nodes)
         focus_main_window()
         about_window(app)
-    if failures:
-        print(f"{len(failures)} check(s) failed", flush=True)
-        return 1
-    return 0
+    return outcome()
 
 
 if __name__ == "__main__":

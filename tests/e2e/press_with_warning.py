@@ -43,8 +43,8 @@ import time
 
 sys.dont_write_bytecode = True  # no cache folder left in the source tree
 from read_accessibility_tree import (  # noqa: E402
-    Atspi, action_index, by_name, children, fail, failures, find_window, ok, pump, safe,
-    text_of, wait_for, walk)
+    Atspi, action_index, by_name, children, fail, ok, open_window, outcome, pump, safe, text_of,
+    wait_for, walk)
 
 # Line two as one point: it defines no line, so the command stops with a
 # warning once line one's slope and intercept are written.
@@ -278,13 +278,10 @@ def main():
     options = parser.parse_args()
 
     Atspi.init()
-    found = wait_for(find_window, 10)
-    if not found:
-        fail("the program's window on the accessibility bus")
+    opened = open_window()
+    if not opened:
         return 1
-    app, window = found
-    nodes = []
-    walk(window, nodes)
+    app, _, nodes = opened
     for name, text in LINE_2 + LINE_1:
         node = by_name(nodes, name, "text")
         Atspi.EditableText.set_text_contents(node, text)
@@ -319,10 +316,7 @@ def main():
     presser.twice_within_the_animation()
     presser.press_while_a_box_is_open()
     presser.x.stop()
-    if failures:
-        print(f"{len(failures)} check(s) failed", flush=True)
-        return 1
-    return 0
+    return outcome()
 
 
 if __name__ == "__main__":

@@ -123,6 +123,28 @@ def walk(node, found, depth=0):
             walk(child, found, depth + 1)
 
 
+def open_window():
+    """The application, its main window and every node below it, once the
+    window is on the bus; None (said) when it never came."""
+    found = wait_for(find_window, 10)
+    if not found:
+        names = [safe(a.get_name, "?") for a in children(Atspi.get_desktop(0))]
+        fail(f"the program's window on the accessibility bus (applications: {names!r})")
+        return None
+    app, window = found
+    nodes = []
+    walk(window, nodes)
+    return app, window, nodes
+
+
+def outcome():
+    """The exit status: 1 when any check failed, said with their count."""
+    if failures:
+        print(f"{len(failures)} check(s) failed", flush=True)
+        return 1
+    return 0
+
+
 def has(node, interface):
     return interface in (safe(node.get_interfaces, []) or [])
 
@@ -323,17 +345,13 @@ def exact_values_window(app, nodes):
 
 def main():
     Atspi.init()
-    found = wait_for(find_window, 10)
-    if not found:
-        names = [safe(a.get_name, "?") for a in children(Atspi.get_desktop(0))]
-        fail(f"the program's window on the accessibility bus (applications: {names!r})")
+    opened = open_window()
+    if not opened:
         return 1
-    app, window = found
+    app, window, nodes = opened
     ok(f"application {safe(app.get_name, '')!r} is on the accessibility bus")
     expect("the window's name", window.get_name(), WINDOW)
 
-    nodes = []
-    walk(window, nodes)
     check_start(nodes)
     label = answer_label(nodes, START_ANSWER)
     if label is None:
@@ -343,11 +361,7 @@ def main():
     press_both_lines(nodes)
     report_into_results(nodes)
     exact_values_window(app, nodes)
-
-    if failures:
-        print(f"{len(failures)} check(s) failed", flush=True)
-        return 1
-    return 0
+    return outcome()
 
 
 if __name__ == "__main__":
