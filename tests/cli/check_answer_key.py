@@ -264,10 +264,13 @@ def peak_kib(rows):
     if pid == 0:
         fd = os.open(os.devnull, os.O_WRONLY)
         os.dup2(fd, 1)
-        # Under AddressSanitizer freed memory is held back for a while, which
-        # would count as the program's own; let it be reused at once.
+        # Under AddressSanitizer freed memory is held back for a while, and
+        # the call stack of every new way to allocate is kept for its reports;
+        # both would count as the program's own. Let freed memory be reused at
+        # once, and keep no stacks.
         env = dict(os.environ)
-        env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":quarantine_size_mb=0"
+        env["ASAN_OPTIONS"] = (env.get("ASAN_OPTIONS", "")
+                               + ":quarantine_size_mb=0:malloc_context_size=0")
         os.execve(PROGRAM, [PROGRAM, "--answers", name, "--format", "jsonl"], env)
     _, status, usage = os.wait4(pid, 0)
     os.unlink(name)
