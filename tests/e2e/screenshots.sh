@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program on its own X server and saves screenshots of the
-# main window and of the About window (opened by clicking "About ...").
+# main window, of the About window (opened by clicking "About ...") and of the
+# main window again with the end points' coordinates shown on the graph.
 #   tests/e2e/screenshots.sh build/release/trellan [out-dir]
 set -euo pipefail
 
@@ -20,9 +21,20 @@ about=$(find_window "About Trellan") || { echo "FAIL: no About window"; exit 1; 
 sleep 0.5
 import -window "$about" "$out/about-window.png"
 
-for shot in main-window about-window; do
+# The graph's menu choice, as the program stores it, and the program started
+# again to show it.
+kill "$app"
+wait "$app" 2>/dev/null || true
+mkdir -p "$XDG_CONFIG_HOME/Trellan"
+printf '[graph]\nendPointCoordinates=true\n' >"$XDG_CONFIG_HOME/Trellan/Trellan.conf"
+start_program "$program"
+import -window "$main_window" "$out/end-point-coordinates.png"
+
+for shot in main-window about-window end-point-coordinates; do
     size=$(identify -format '%wx%h' "$out/$shot.png")
     echo "ok: $shot.png $size"
 done
 [[ $(identify -format '%wx%h' "$out/main-window.png") == 1103x553 ]] || { echo "FAIL: main window size"; exit 1; }
-[[ $(identify -format '%wx%h' "$out/about-window.png") == 431x383 ]] # the client area and its one-pixel border || { echo "FAIL: About window size"; exit 1; }
+[[ $(identify -format '%wx%h' "$out/end-point-coordinates.png") == 1103x553 ]] || { echo "FAIL: main window size with labels"; exit 1; }
+# The About window: its client area and its one-pixel border.
+[[ $(identify -format '%wx%h' "$out/about-window.png") == 431x383 ]] || { echo "FAIL: About window size"; exit 1; }

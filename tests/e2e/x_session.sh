@@ -12,7 +12,9 @@ start_x() {
         sleep 0.1
     done
     [[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; return 1; }
-    export DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
+    # Settings in the scratch folder: the user's own choices never reach a test.
+    export DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work \
+        XDG_CONFIG_HOME=$work/config
 }
 
 # Prints the id of the first window whose name matches, waiting up to 30 s
