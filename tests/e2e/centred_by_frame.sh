@@ -10,7 +10,7 @@ program=$1
 app=
 wm=
 source "$(dirname "$0")/x_session.sh"
-trap 'kill "${app:-}" "${wm:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${app:-}" "${wm:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 start_x
 
 # The window manager is running once it names its check window on the root.

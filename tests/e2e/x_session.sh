@@ -1,7 +1,9 @@
 # Sourced by the end-to-end scripts: a scratch folder `work`, an X server on
 # a free display, and the program under test, all ended when the script ends.
 work=$(mktemp -d)
-trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+# The X server is waited for: one still shutting down removes the socket of
+# a display it held, which the next test's server may already have taken.
+trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # Starts Xvfb on a display the server chooses itself and exports DISPLAY.
 start_x() {
