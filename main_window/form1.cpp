@@ -3,6 +3,7 @@
 #include "about_window/app_icon.h"
 #include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
+#include "main_window/enter_key.h"
 #include "main_window/exact_window.h"
 #include "main_window/picture_actions.h"
 #include "main_window/point_drag.h"
@@ -58,7 +59,7 @@ void Form1::connectHandlers()
     connect(p1, &graph::GraphPanel::WheelTurned, this, &Form1::p1_WheelTurned);
     lblCredits->installEventFilter(this);
     Label1->installEventFilter(this);
-    for (QLineEdit* field : { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b, txmin, txmax })
+    for (QLineEdit* field : typedBoxes())
         field->installEventFilter(this);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
         &Form1::lblCredits_Click);
@@ -77,10 +78,7 @@ bool isLeftClickInside(const QWidget* widget, const QEvent* event)
 
 bool isEnterPress(const QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
+    return event->type() == QEvent::KeyPress && isEnterKey(static_cast<const QKeyEvent*>(event));
 }
 
 } // namespace
@@ -176,7 +174,12 @@ void Form1::lblCredits_Click()
     frmSplash::Open();
 }
 
+std::array<QLineEdit*, 10> Form1::typedBoxes() const
+{
+    return { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b, txmin, txmax };
+}
+
 void Form1::exactLink_Click()
 {
-    ExactWindow::Open(this, { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b, txmin, txmax });
+    ExactWindow::Open(this, typedBoxes());
 }

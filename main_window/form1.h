@@ -177,6 +177,8 @@ private:
     void runDrawLine(int line);
     void zoom(double step);
     core::TypedFields typedFields() const;
+    // The boxes the user types into: both lines' end points, then the range.
+    std::array<QLineEdit*, 10> typedBoxes() const;
     // Marks the typed fields a command reads (line 1, line 2, or 0 for both
     // lines) whose texts were not all read as their numbers.
     void showHowRead(int line);

@@ -1,5 +1,7 @@
 #include "main_window/link_button.h"
 
+#include "main_window/enter_key.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
@@ -41,7 +43,7 @@ void LinkButton::paintEvent(QPaintEvent* /*event*/)
 
 void LinkButton::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterKey(event)) {
         animateClick();
         return;
     }

@@ -1,6 +1,7 @@
 #include "main_window/picture_button.h"
 
 #include "main_window/button_face.h"
+#include "main_window/enter_key.h"
 #include "main_window/stored_faces.h"
 
 #include <QKeyEvent>
@@ -88,11 +89,6 @@ void PictureButton::paintEvent(QPaintEvent*)
 
 namespace {
 
-bool isEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
 // The same key event as if the space bar had been used.
 QKeyEvent asSpace(const QKeyEvent* event)
 {
@@ -104,7 +100,7 @@ QKeyEvent asSpace(const QKeyEvent* event)
 
 void PictureButton::keyPressEvent(QKeyEvent* event)
 {
-    if (!isEnter(event)) {
+    if (!isEnterKey(event)) {
         QPushButton::keyPressEvent(event);
         return;
     }
@@ -115,7 +111,7 @@ void PictureButton::keyPressEvent(QKeyEvent* event)
 
 void PictureButton::keyReleaseEvent(QKeyEvent* event)
 {
-    if (!isEnter(event)) {
+    if (!isEnterKey(event)) {
         QPushButton::keyReleaseEvent(event);
         return;
     }

@@ -16,9 +16,8 @@ import sys
 
 sys.dont_write_bytecode = True  # no cache folder left in the source tree
 from read_accessibility_tree import (  # noqa: E402
-    Atspi, by_name, expect, fail, ok, open_window, outcome, pump, text_of, wait_for)
+    REPORT_SWITCH, Atspi, by_name, expect, fail, open_window, outcome, pump, text_of, wait_for)
 
-REPORT_SWITCH = "Place results into the textbox below"
 # The plotted range at start-up: the graph shows -10 .. 10 both ways.
 LOW, HIGH = -10.0, 10.0
 # The graph's sunken border, in pixels, around the drawing area.

@@ -18,10 +18,9 @@ import sys
 
 sys.dont_write_bytecode = True  # no cache folder left in the source tree
 from read_accessibility_tree import (  # noqa: E402
-    Atspi, by_name, children, expect, fail, ok, open_window, outcome, pump, safe, text_of,
-    wait_for)
+    REPORT_SWITCH, Atspi, by_name, children, expect, fail, ok, open_window, outcome, pump, safe,
+    text_of, wait_for)
 
-REPORT_SWITCH = "Place results into the textbox below"
 ABOUT = "About Trellan"
 
 # The Tab order by accessible names, once round from the graph.

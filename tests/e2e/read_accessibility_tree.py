@@ -18,6 +18,8 @@ from gi.repository import Atspi, GLib  # noqa: E402
 warnings.filterwarnings("ignore", message="Atspi.Action.get_action_name is deprecated")
 
 WINDOW = "Quarnby's Trellan"
+# The check box that has each Draw Both Lines add its report, and its caption.
+REPORT_SWITCH = "Place results into the textbox below"
 
 # Input boxes: accessible name and the text the window starts with.
 INPUTS = [
@@ -193,9 +195,9 @@ def check_start(nodes):
             fail(f"one result box named {name!r}")
         else:
             expect(f"result {name!r} reads", text_of(node), text)
-    box = by_name(nodes, "Place results into the textbox below", "check box")
+    box = by_name(nodes, REPORT_SWITCH, "check box")
     if box is None:
-        fail("one check box named 'Place results into the textbox below'")
+        fail(f"one check box named {REPORT_SWITCH!r}")
     else:
         checked = box.get_state_set().contains(Atspi.StateType.CHECKED)
         expect("the report check box starts unticked", checked, False)
@@ -266,7 +268,7 @@ def press_both_lines(nodes):
 def report_into_results(nodes):
     """Ticks the report box through its action and draws again: the report
     lands in the Results box, where a reader can read it."""
-    box = by_name(nodes, "Place results into the textbox below", "check box")
+    box = by_name(nodes, REPORT_SWITCH, "check box")
     button = by_name(nodes, "Draw Both Lines", "push button")
     results = by_name(nodes, "Results", "text")
     toggle = action_index(box, "toggle") if box else None
