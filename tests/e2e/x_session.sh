@@ -6,8 +6,10 @@ work=$(mktemp -d)
 trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # Starts Xvfb on a display the server chooses itself and exports DISPLAY.
+# -noreset: by default the server starts afresh when its last client leaves,
+# and a program started again just then cannot connect to it.
 start_x() {
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do
         [[ -s $work/display ]] && break
