@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     # build
-    cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+    cmake ninja-build ccache g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
     # exact arithmetic in rationals (GMP and its C++ interface), found through pkg-config
     libgmp-dev pkg-config
     # reading and writing CSV (the answer key)
