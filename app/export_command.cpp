@@ -1,13 +1,16 @@
 #include "app/export_command.h"
 
-#include "graph/graph_panel.h"
+#include "core/line_commands.h"
+#include "core/start_up_texts.h"
+#include "graph/canvas.h"
+#include "graph/drawing_record.h"
+#include "graph/outcome_drawing.h"
 #include "graph/picture_file.h"
 #include "look/fonts.h"
-#include "main_window/form1.h"
+#include "look/graph_place.h"
+#include "words/bad_input.h"
 
-#include <QApplication>
-#include <QFileInfo>
-#include <QLineEdit>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -22,10 +25,21 @@ void complain(const QString& text)
     std::fflush(stderr);
 }
 
-void type(QLineEdit* field, const QStringList& texts, int k)
+// The texts given on the command line over the start-up texts.
+core::TypedFields typedFields(const ExportRequest& request)
 {
-    if (k < texts.size())
-        field->setText(texts[k]);
+    core::TypedFields typed = core::startUpTexts;
+    for (int k = 0; k < 4; ++k) {
+        if (k < request.line1.size())
+            typed.line1[static_cast<std::size_t>(k)] = request.line1[k].toStdString();
+        if (k < request.line2.size())
+            typed.line2[static_cast<std::size_t>(k)] = request.line2[k].toStdString();
+    }
+    if (request.range.size() > 0)
+        typed.lower = request.range[0].toStdString();
+    if (request.range.size() > 1)
+        typed.upper = request.range[1].toStdString();
+    return typed;
 }
 
 } // namespace
@@ -36,36 +50,28 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     look::installFontSubstitutions(); // the tick numbers' face, as on screen
 
-    // The window's own command draws the picture, hidden.
-    Form1 form;
-    form.showWarnings = false;
-    // The picture is the command line's alone, whatever the window was last
-    // set to show over it.
-    form.p1->showPointMarks(false);
-    QStringList warnings;
-    QObject::connect(&form, &Form1::warningRaised, &form,
-        [&warnings](const QString& text) { warnings.append(text); });
-    QLineEdit* const one[] = { form.t1, form.t2, form.t3, form.t4 };
-    QLineEdit* const two[] = { form.t1_b, form.t2_b, form.t3_b, form.t4_b };
-    for (int k = 0; k < 4; ++k) {
-        type(one[k], request.line1, k);
-        type(two[k], request.line2, k);
-    }
-    type(form.txmin, request.range, 0);
-    type(form.txmax, request.range, 1);
-    form.cmd_bothlines_Click();
-    if (!warnings.isEmpty()) {
-        complain(warnings.constLast());
+    // Drawn as the window's Draw Both Lines draws it, without a window, and
+    // without the labels the window may show over it.
+    const core::CommandResult outcome = core::BothLines(typedFields(request), false);
+    if (outcome.stop) {
+        complain(bad_input::Warning(*outcome.stop));
         return 1;
     }
+    graph::Canvas canvas(look::graphPictureSize);
+    canvas.setFont(look::mainWindowFont());
+    graph::DrawingRecord record;
+    record.Cls(canvas);
+    graph::drawOutcome(canvas, &record, outcome);
+
     const std::optional<graph::PictureFormat> format = graph::PictureFormatOf(request.file);
-    QString reason;
-    if (!format
-        || !graph::WritePicture(form.p1->record(), request.file, *format, request.scale, &reason)) {
-        complain(QStringLiteral("cannot write '%1': %2").arg(request.file, reason));
+    const words::FileWritten written = format
+        ? graph::WritePicture(record, request.file, *format, request.scale)
+        : words::FileWritten { QString() };
+    if (!written) {
+        complain(QStringLiteral("cannot write '%1': %2").arg(request.file, *written.failure));
         return 1;
     }
     return 0;

@@ -1,7 +1,7 @@
 #include "app/window_answers.h"
 
-#include "main_window/bad_input.h"
-#include "main_window/start_up_texts.h"
+#include "core/start_up_texts.h"
+#include "words/bad_input.h"
 
 namespace answers {
 
@@ -23,7 +23,7 @@ const Fields& startUpFields()
 {
     static const Fields fields = [] {
         Fields f;
-        applyWrites(f, core::BothLines(startUpTexts, false, core::Verticals::Answered));
+        applyWrites(f, core::BothLines(core::startUpTexts, false, core::Verticals::Answered));
         return f;
     }();
     return fields;

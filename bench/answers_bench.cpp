@@ -6,7 +6,7 @@
 // benchmark's main need not name them.
 #include "app/answer_key.h"
 #include "app/answer_rows.h"
-#include "main_window/exact_texts.h"
+#include "main_window/exact_values/exact_texts.h"
 
 #include <QTextBrowser>
 

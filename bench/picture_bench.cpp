@@ -5,7 +5,7 @@
 #include "bench/form_bench.h"
 #include "graph/drawing_record.h"
 #include "graph/graph_panel.h"
-#include "main_window/picture_actions.h"
+#include "main_window/files/picture_actions.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

@@ -4,8 +4,8 @@
 // between. Registered as the program starts, so the benchmark's main need not
 // name them.
 #include "bench/form_bench.h"
-#include "main_window/exact_window.h"
-#include "main_window/word_wrap.h"
+#include "main_window/exact_values/exact_window.h"
+#include "main_window/widgets/word_wrap.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #include "bench/form_bench.h"
 #include "core/number_text.h"
 #include "graph/graph_panel.h"
-#include "main_window/point_drag.h"
+#include "main_window/drag/point_drag.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -74,10 +74,22 @@ public:
     // out by 16-bit counters.
     void ticks()
     {
-        const double L = attempt([&] { return Val(typed_.lower); },
-            [] { return stopAt(Step::Ticks, Problem::LowerBoundTooLarge); });
-        const double U = attempt([&] { return Val(typed_.upper); },
-            [] { return stopAt(Step::Ticks, Problem::UpperBoundTooLarge); });
+        // Both bounds are read, so that the frame can be drawn whichever
+        // fails; the lower one is told first.
+        const auto bound = [](const std::string& text) -> std::optional<double> {
+            try {
+                return Val(text);
+            } catch (const ArithmeticError&) {
+                return std::nullopt;
+            }
+        };
+        result_.range = { bound(typed_.lower), bound(typed_.upper) };
+        if (!result_.range.lower)
+            throw Stopped { stopAt(Step::Ticks, Problem::LowerBoundTooLarge) };
+        if (!result_.range.upper)
+            throw Stopped { stopAt(Step::Ticks, Problem::UpperBoundTooLarge) };
+        const double L = *result_.range.lower;
+        const double U = *result_.range.upper;
         const auto stop = [&](Problem problem) {
             CommandStop s = stopAt(Step::Ticks, problem);
             s.lower = L;

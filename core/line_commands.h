@@ -97,7 +97,15 @@ struct Segment {
     EndPoints points;
 };
 
+// The range as a command read it, for the frame and the tick marks: a bound
+// too large to read is nothing (the frame counts it as 0, and no tick is
+// drawn).
+struct ReadRange {
+    std::optional<double> lower, upper;
+};
+
 struct CommandResult {
+    ReadRange range; // read first, by every command
     std::vector<Segment> segments; // in drawing order, those the command reached
     std::vector<FieldWrite> writes; // in the order the steps write them
     // The fields a stopped command would still have written, in its order.

@@ -1,5 +1,8 @@
 #include "graph/graph_panel.h"
 
+#include "core/line_commands.h"
+#include "look/graph_place.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -15,7 +18,7 @@ GraphPanel::GraphPanel(QWidget* parent)
     : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(look::graphPanelBorder);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -63,6 +66,17 @@ TickStop GraphPanel::drawTickMarks(double L, double U)
     record_.drawTickMarks(L, U);
     drawn();
     return stop;
+}
+
+OutcomeDrawn GraphPanel::drawOutcome(const core::CommandResult& result)
+{
+    fitCanvas();
+    const OutcomeDrawn outcome = graph::drawOutcome(canvas_, &record_, result);
+    for (const core::Segment& s : result.segments)
+        markEndPoints(s.line, s.points.X1, -s.points.Y1, s.points.X2, -s.points.Y2);
+    setPointMarks(outcomeMarks(result));
+    drawn();
+    return outcome;
 }
 
 void GraphPanel::markEndPoints(int line, double x1, double y1, double x2, double y2)

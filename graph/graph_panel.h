@@ -2,6 +2,7 @@
 
 #include "graph/canvas.h"
 #include "graph/drawing_record.h"
+#include "graph/outcome_drawing.h"
 #include "graph/plot_frame.h"
 #include "graph/point_marks.h"
 
@@ -30,6 +31,11 @@ public:
     void Cls();
     void Scale(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2, QRgb colour);
+
+    // A line command's outcome, drawn as the graph shows it (see
+    // outcome_drawing.h), over what is drawn already: its end points can be
+    // picked up, and its labelled points are the picture's marks.
+    OutcomeDrawn drawOutcome(const core::CommandResult& result);
 
     // The plot frame and the tick marks for the range L..U (see plot_frame.h).
     void drawFrame(double L, double U);

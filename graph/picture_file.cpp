@@ -48,18 +48,12 @@ std::optional<PictureFormat> PictureFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
-bool WritePicture(const DrawingRecord& record, const QString& fileName, PictureFormat format,
-    qreal scale, QString* reason)
+words::FileWritten WritePicture(
+    const DrawingRecord& record, const QString& fileName, PictureFormat format, qreal scale)
 {
     QSaveFile file(fileName);
-    const auto fail = [&](const QString& why) {
-        file.cancelWriting();
-        if (reason)
-            *reason = why;
-        return false;
-    };
     if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+        return { file.errorString() };
     bool written = false;
     switch (format) {
     case PictureFormat::Png:
@@ -74,14 +68,14 @@ bool WritePicture(const DrawingRecord& record, const QString& fileName, PictureF
         written = writePdf(record, file);
         break;
     }
-    if (!written)
-        return fail(file.errorString());
-    if (!file.commit()) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
+    if (!written) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return { why };
     }
-    return true;
+    if (!file.commit())
+        return { file.errorString() };
+    return {};
 }
 
 } // namespace graph

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/file_written.h"
+
 #include <QString>
 
 #include <optional>
@@ -17,8 +19,8 @@ std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
 // Writes the kept picture to the file: a PNG at `scale` times the panel's
 // size (at the given device pixel ratio), an SVG of the panel's size, or a
 // PDF page just holding the picture. The file is replaced only when all of
-// it was written; otherwise it is left as it was and `reason` says why.
-bool WritePicture(const DrawingRecord& record, const QString& fileName, PictureFormat format,
-    qreal scale, QString* reason);
+// it was written; otherwise it is left as it was.
+words::FileWritten WritePicture(
+    const DrawingRecord& record, const QString& fileName, PictureFormat format, qreal scale);
 
 } // namespace graph

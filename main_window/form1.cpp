@@ -3,11 +3,11 @@
 #include "about_window/app_icon.h"
 #include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
-#include "main_window/enter_key.h"
-#include "main_window/exact_window.h"
-#include "main_window/picture_actions.h"
-#include "main_window/point_drag.h"
-#include "main_window/report_file.h"
+#include "main_window/drag/point_drag.h"
+#include "main_window/exact_values/exact_window.h"
+#include "main_window/files/picture_actions.h"
+#include "main_window/files/report_file.h"
+#include "main_window/widgets/enter_key.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,8 +36,7 @@ Form1::Form1(QWidget* parent)
     // Loading the window: place it, then draw both lines once, so the first
     // frame shown already holds the picture and every result.
     centreOnScreen();
-    PlaceResults = false;
-    cmd_bothlines_Click();
+    cmd_bothlines_Click(); // the check box starts unticked: no report
     if (p1)
         p1->setFocus();
 }

@@ -54,6 +54,32 @@ public:
     // Whether the both-lines command adds its report to txt_results.
     bool PlaceResults = false;
 
+    // The line commands.
+    enum class Command { BothLines, Line1, Line2 };
+    // How a command is run. By its button (or Enter, or at start-up) it
+    // answers a vertical line, adds the report when PlaceResults is set,
+    // empties the result fields a stop did not reach, so that none shows an
+    // answer to earlier input, and warns of the stop. Quietly, as a dragged
+    // point's redraw, it does the same without a report or a warning. The
+    // zoom's redraw keeps the designed rule: a vertical line is a failing
+    // step, and at a failing step the fields keep what they held; it adds no
+    // report and warns of nothing.
+    enum class Run { Button, Quietly, Zoom };
+    void run(Command command, Run how);
+
+    // What the user typed into the end-point and range fields, as the
+    // commands read it.
+    core::TypedFields typedFields() const;
+    // Marks the typed fields the command reads whose texts were not all read
+    // as their numbers.
+    void showHowRead(Command command);
+    // Shows an outcome of `command` worked out from `typed`, as running it
+    // in that way would: the picture, the result fields and the crossing,
+    // the report it holds, and its stop.
+    void showOutcome(const core::TypedFields& typed, const core::CommandResult& result, Run how);
+    // Adds a report to txt_results at its insertion point.
+    void placeReport(const std::string& report);
+
     // Warnings about bad input pass through here: warningRaised is always
     // emitted; the message box is shown only while showWarnings is true
     // (tests and the monkey test turn it off to read warnings instead).
@@ -146,45 +172,23 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    friend class PointDrag;
-
     // form1_layout.cpp: creates every control at its place with its text,
     // font, colours, stacking and focus order.
     void createControls();
     void connectHandlers();
 
-    // The tick marks and their numbers for the range fields, on the frame
-    // just drawn; a range that cannot be numbered ends the command with a
-    // warning (bad_input::Stop).
-    void DrawTickMarks();
     void centreOnScreen();
     // Where centreOnScreen put the frame's top-left corner, while the window
     // still waits for its frame; empty once it was centred by the frame.
     std::optional<QPoint> centredBeforeFrame_;
     void warn(const QString& text);
 
-    // form1_commands.cpp: the line commands. Each reads the fields once, has
-    // the core work out its chain of steps, then draws and writes what the
-    // chain reached, in its order. A command that stops throws
-    // bad_input::Stop after that; the handlers decide whether to warn.
-    // Who runs a command. Run by a button or at start-up it answers a
-    // vertical line, and a stop empties the result fields it had not
-    // reached, so that none shows an answer to earlier input. The zoom's
-    // redraw keeps the designed rule: a vertical line is a failing step, and
-    // at a failing step the fields keep what they held.
-    enum class RunBy { User, Zoom };
-    void runBothLines(RunBy by);
-    void runDrawLine(int line);
+    // form1_commands.cpp: each line command reads the fields once, has the
+    // core work out its chain of steps, then draws and writes what the chain
+    // reached, in its order.
     void zoom(double step);
-    core::TypedFields typedFields() const;
     // The boxes the user types into: both lines' end points, then the range.
     std::array<QLineEdit*, 10> typedBoxes() const;
-    // Marks the typed fields a command reads (line 1, line 2, or 0 for both
-    // lines) whose texts were not all read as their numbers.
-    void showHowRead(int line);
-    void showOutcome(const core::TypedFields& typed, const core::CommandResult& result, RunBy by);
-    // Adds a report to txt_results at its insertion point.
-    void placeReport(const std::string& report);
     // Writes one result, from its start, with its exact value as tooltip.
     void write(const core::FieldWrite& write, const core::CommandResult& result,
         const exact_texts::Answers& exact);

@@ -1,24 +1,20 @@
 // The line commands of the main window: draw one line, draw both lines with
 // their crossing point and report. The core works out what they write; the
 // window draws and shows it.
-#include "core/checked.h"
 #include "core/line_commands.h"
 #include "core/number_text.h"
 #include "graph/graph_panel.h"
-#include "graph/qb_color.h"
-#include "main_window/bad_input.h"
-#include "main_window/command_step.h"
-#include "main_window/exact_texts.h"
+#include "main_window/exact_values/exact_texts.h"
 #include "main_window/form1.h"
-#include "main_window/read_mark.h"
-#include "main_window/result_box.h"
+#include "main_window/widgets/read_mark.h"
+#include "main_window/widgets/result_box.h"
+#include "words/bad_input.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -55,46 +51,6 @@ QString exactTip(const core::FieldWrite& w, const exact_texts::Answers& exact)
     return w.text.empty() ? QString() : exact_texts::Tooltip(w.field, exact);
 }
 
-QString pointLabel(const std::string& x, const std::string& y)
-{
-    return QString::fromStdString("(" + x + ", " + y + ")");
-}
-
-// The end points of the segments drawn, in their lines' colours, and a
-// crossing point in black, as the panel's marks. The panel's y grows
-// downwards. An end point's label leans beyond the end of its segment; the
-// crossing's into the wider of the angles between the lines.
-std::vector<graph::PointMark> pointMarks(const core::CommandResult& result)
-{
-    std::vector<graph::PointMark> marks;
-    QPointF along[3]; // each line's direction on the panel, of length 1
-    for (const core::Segment& s : result.segments) {
-        const QRgb colour = graph::QBColor(s.line == 1 ? 3 : 2);
-        const core::EndPoints& p = s.points;
-        const QPointF d(p.X2 - p.X1, p.Y1 - p.Y2);
-        const double length = std::hypot(d.x(), d.y());
-        if (length > 0 && std::isfinite(length))
-            along[s.line] = d / length;
-        marks.push_back({ p.X1, -p.Y1, colour,
-            pointLabel(core::NumberToText(p.X1), core::NumberToText(p.Y1)), -d.x(), -d.y() });
-        marks.push_back({ p.X2, -p.Y2, colour,
-            pointLabel(core::NumberToText(p.X2), core::NumberToText(p.Y2)), d.x(), d.y() });
-    }
-    if (result.crossing && result.crossing->kind == core::CrossingKind::Point) {
-        const core::Crossing& c = *result.crossing;
-        // Of the two bisectors, d1 + d2 halves the angle between the
-        // directions, d1 - d2 its supplement: the wider one when they make
-        // an acute angle.
-        const QPointF d1 = along[1], d2 = along[2];
-        const bool acute = QPointF::dotProduct(d1, d2) > 0;
-        const QPointF lean = acute ? d1 - d2 : d1 + d2;
-        marks.push_back({ c.x, -static_cast<double>(c.y), qRgb(0, 0, 0),
-            pointLabel(core::NumberToText(c.x), core::NumberToText(c.y)),
-            lean.isNull() ? 1.0 : lean.x(), lean.isNull() ? -1.0 : lean.y() });
-    }
-    return marks;
-}
-
 } // namespace
 
 core::TypedFields Form1::typedFields() const
@@ -103,85 +59,46 @@ core::TypedFields Form1::typedFields() const
         { textOf(t1_b), textOf(t2_b), textOf(t3_b), textOf(t4_b) }, textOf(txmin), textOf(txmax) };
 }
 
-void Form1::runDrawLine(int line)
+void Form1::run(Command command, Run how)
 {
-    showHowRead(line);
+    showHowRead(command);
     const core::TypedFields typed = typedFields();
-    showOutcome(typed, core::DrawLine(typed, line), RunBy::User);
+    const core::CommandResult result = command == Command::BothLines
+        ? core::BothLines(typed, how == Run::Button && PlaceResults,
+            how == Run::Zoom ? core::Verticals::Stop : core::Verticals::Answered)
+        : core::DrawLine(typed, command == Command::Line1 ? 1 : 2);
+    showOutcome(typed, result, how);
 }
 
-void Form1::runBothLines(RunBy by)
-{
-    showHowRead(0);
-    const core::TypedFields typed = typedFields();
-    showOutcome(typed,
-        core::BothLines(typed, PlaceResults,
-            by == RunBy::Zoom ? core::Verticals::Stop : core::Verticals::Answered),
-        by);
-}
-
-void Form1::showHowRead(int line)
+void Form1::showHowRead(Command command)
 {
     std::vector<QLineEdit*> read = { txmin, txmax };
-    if (line != 2)
+    if (command != Command::Line2)
         read.insert(read.end(), { t1, t2, t3, t4 });
-    if (line != 1)
+    if (command != Command::Line1)
         read.insert(read.end(), { t1_b, t2_b, t3_b, t4_b });
     for (QLineEdit* field : read)
         read_mark::showHowRead(field);
 }
 
-void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResult& result, RunBy by)
+void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResult& result, Run how)
 {
-    // The warning that ends the command at `why`, the first `written` of the
-    // chain's writes done; run by the user, the fields it did not write are
-    // emptied first.
-    const auto warning = [&](const core::CommandStop& why, std::size_t written) {
-        if (by == RunBy::User) {
-            for (std::size_t k = written; k < result.writes.size(); ++k)
-                empty(result.writes[k].field);
-            for (const core::ResultField field : result.unreached)
-                empty(field);
-        }
-        return bad_input::Warning(why);
-    };
     p1->Cls();
-    DrawFN();
-    if (result.stop && result.stop->step == core::Step::Ticks) {
-        // The tick marks run into the range problem the chain found, after
-        // drawing what they can; it is told once, in the chain's words.
-        command_step::skipOnFailure([this] { DrawTickMarks(); });
-        throw bad_input::Stop { warning(*result.stop, 0) };
-    }
-    DrawTickMarks();
-    // The panel's y grows downwards: a user's point (x, y) is drawn at (x, -y).
-    for (const core::Segment& s : result.segments) {
-        const core::EndPoints& p = s.points;
-        command_step::stopOnFailure(
-            [&] {
-                p1->Line(p.X1, -p.Y1, p.X2, -p.Y2, graph::QBColor(s.line == 1 ? 3 : 2));
-                p1->markEndPoints(s.line, p.X1, -p.Y1, p.X2, -p.Y2);
-            },
-            [&] {
-                // The chain lets through only end points the panel can draw.
-                const double v[] = { p.X1, p.Y1, p.X2, p.Y2 };
-                int k = 0;
-                while (k < 3 && core::FitsSingle(v[k]))
-                    ++k;
-                core::CommandStop why { s.line == 1 ? core::Step::Line1 : core::Step::Line2,
-                    core::Problem::EndPointsBeyondDrawing, s.line };
-                why.coordinate = static_cast<core::Coordinate>(k);
-                return warning(why, 0);
-            });
-    }
-    p1->setPointMarks(pointMarks(result));
+    p1->drawOutcome(result);
     const exact_texts::Answers exact = exact_texts::AnswersFor(typed);
     for (const core::FieldWrite& w : result.writes)
         write(w, result, exact);
     if (result.report)
         placeReport(*result.report);
-    if (result.stop)
-        throw bad_input::Stop { warning(*result.stop, result.writes.size()) };
+    if (!result.stop)
+        return;
+    // The command ends at the step that stopped it; what it drew and wrote
+    // until then stays.
+    if (how != Run::Zoom)
+        for (const core::ResultField field : result.unreached)
+            empty(field);
+    if (how == Run::Button)
+        warn(bad_input::Warning(*result.stop));
 }
 
 void Form1::placeReport(const std::string& report)
@@ -262,16 +179,15 @@ void Form1::FindIntersection(const core::Crossing& crossing)
 
 void Form1::cmd_bothlines_Click()
 {
-    command_step::runCommand(
-        [this] { runBothLines(RunBy::User); }, [this](const QString& w) { warn(w); });
+    run(Command::BothLines, Run::Button);
 }
 
 void Form1::draw_line1_Click()
 {
-    command_step::runCommand([this] { runDrawLine(1); }, [this](const QString& w) { warn(w); });
+    run(Command::Line1, Run::Button);
 }
 
 void Form1::draw_line2_Click()
 {
-    command_step::runCommand([this] { runDrawLine(2); }, [this](const QString& w) { warn(w); });
+    run(Command::Line2, Run::Button);
 }

@@ -1,10 +1,8 @@
 // The graph side of the main window: the plot frame, the tick marks, the
 // pointer readout and the two zoom commands, by button or by wheel.
 #include "core/checked.h"
-#include "core/errors.h"
 #include "core/number_text.h"
 #include "graph/graph_panel.h"
-#include "main_window/bad_input.h"
 #include "main_window/command_step.h"
 #include "main_window/form1.h"
 
@@ -26,30 +24,6 @@ void Form1::DrawFN()
     command_step::skipOnFailure([&] { L = valOf(txmin); });
     command_step::skipOnFailure([&] { U = valOf(txmax); });
     p1->drawFrame(L, U);
-}
-
-void Form1::DrawTickMarks()
-{
-    const auto read = [](const QLineEdit* field, const char* description) {
-        try {
-            return valOf(field);
-        } catch (const core::Overflow&) {
-            throw bad_input::Stop { bad_input::FieldTooLarge(QString::fromLatin1(description)) };
-        }
-    };
-    const double L = read(txmin, "The lowest value of the range");
-    const double U = read(txmax, "The highest value of the range");
-    switch (p1->drawTickMarks(L, U)) {
-    case graph::TickStop::Done:
-        return;
-    case graph::TickStop::ScaleRefused:
-        if (L == U)
-            throw bad_input::Stop { bad_input::RangeEmpty(L) };
-        throw bad_input::Stop { bad_input::RangeBeyondDrawing() };
-    case graph::TickStop::CounterOverflow:
-    case graph::TickStop::CounterAtLimit:
-        throw bad_input::Stop { bad_input::RangeTooWide(L, U) };
-    }
 }
 
 void Form1::p1_MouseMove(float X, float Y)
@@ -114,7 +88,6 @@ void Form1::zoom(double step)
     // The redraw adds no report, and a step that stops it ends it without a
     // word; afterwards reports are on exactly when the check box shows its
     // tick.
-    PlaceResults = false;
-    command_step::skipOnFailure([this] { runBothLines(RunBy::Zoom); });
+    run(Command::BothLines, Run::Zoom);
     PlaceResults = Check1->checkState() != Qt::Unchecked;
 }

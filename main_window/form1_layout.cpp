@@ -1,14 +1,15 @@
+#include "core/start_up_texts.h"
 #include "graph/graph_panel.h"
 #include "look/colours.h"
 #include "look/fonts.h"
+#include "look/graph_place.h"
 #include "look/twips.h"
-#include "main_window/focus_mark.h"
+#include "main_window/faces/picture_button.h"
 #include "main_window/form1.h"
-#include "main_window/link_button.h"
-#include "main_window/picture_button.h"
-#include "main_window/shape.h"
-#include "main_window/start_up_texts.h"
-#include "main_window/word_wrap.h"
+#include "main_window/widgets/focus_mark.h"
+#include "main_window/widgets/link_button.h"
+#include "main_window/widgets/shape.h"
+#include "main_window/widgets/word_wrap.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -168,7 +169,7 @@ void Form1::createControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quarnby's Trellan"));
-    setFont(face("MS Sans Serif", 8.25));
+    setFont(look::mainWindowFont());
     setAutoFillBackground(true);
     paint(this, QPalette::Window, windowBlue);
     resize(1103, 553);
@@ -236,16 +237,18 @@ void Form1::createControls()
     Shape2->setOutline(Qt::black, 2);
 
     // The graph panel and the controls around it.
-    p1 = place(new graph::GraphPanel(this), "p1", fromTwips(240, 480, 7635, 7000));
+    p1 = place(new graph::GraphPanel(this), "p1", look::graphPanelPlace);
     p1->setFocusPolicy(Qt::StrongFocus);
     p1->setCursor(Qt::CrossCursor);
     p1->setAccessibleName(QStringLiteral("Graph"));
     // Inside the sunken border, so the border itself still reads as one.
     FocusMark::attach(p1, p1->contentsMargins());
-    txmax = plainBox(this, "txmax", typed(startUpTexts.upper), fromTwips(7920, 3960, 255, 285),
-        font(), windowBlue, QStringLiteral("Highest value of the range"));
-    txmin = plainBox(this, "txmin", typed(startUpTexts.lower), fromTwips(3960, 7530, 350, 195),
-        font(), windowBlue, QStringLiteral("Lowest value of the range"));
+    txmax
+        = plainBox(this, "txmax", typed(core::startUpTexts.upper), fromTwips(7920, 3960, 255, 285),
+            font(), windowBlue, QStringLiteral("Highest value of the range"));
+    txmin
+        = plainBox(this, "txmin", typed(core::startUpTexts.lower), fromTwips(3960, 7530, 350, 195),
+            font(), windowBlue, QStringLiteral("Lowest value of the range"));
     txmin->setAlignment(Qt::AlignRight | Qt::AlignTop);
     tx = inputBox(
         this, "tx", QString(), fromTwips(360, 7800, 550, 285), QStringLiteral("Pointer X"));
@@ -303,25 +306,25 @@ void Form1::createControls()
     cmd_bothlines = button(this, "cmd_bothlines", fromTwips(8760, 3600, 765, 1095),
         { QStringLiteral("Draw"), QStringLiteral("Both"), QStringLiteral("Lines") }, { 49, 70 },
         QColor(255, 110, 0), QColor(255, 128, 0), comic(9.75));
-    t1 = inputBox(this, "t1", typed(startUpTexts.line1[0]), fromTwips(9720, 3600, 735, 285),
+    t1 = inputBox(this, "t1", typed(core::startUpTexts.line1[0]), fromTwips(9720, 3600, 735, 285),
         QStringLiteral("Line 1, X1"));
-    t2 = inputBox(this, "t2", typed(startUpTexts.line1[1]), fromTwips(10680, 3600, 735, 285),
+    t2 = inputBox(this, "t2", typed(core::startUpTexts.line1[1]), fromTwips(10680, 3600, 735, 285),
         QStringLiteral("Line 1, Y1"));
-    t3 = inputBox(this, "t3", typed(startUpTexts.line1[2]), fromTwips(12120, 3600, 735, 285),
+    t3 = inputBox(this, "t3", typed(core::startUpTexts.line1[2]), fromTwips(12120, 3600, 735, 285),
         QStringLiteral("Line 1, X2"));
-    t4 = inputBox(this, "t4", typed(startUpTexts.line1[3]), fromTwips(13080, 3600, 735, 285),
+    t4 = inputBox(this, "t4", typed(core::startUpTexts.line1[3]), fromTwips(13080, 3600, 735, 285),
         QStringLiteral("Line 1, Y2"));
     draw_line2 = button(this, "draw_line2", fromTwips(14280, 4320, 1605, 495),
         { QStringLiteral("Draw Line 2") }, { 105, 32 }, QColor(0, 255, 12), QColor(0, 192, 192),
         comic(9.75));
-    t1_b = inputBox(this, "t1_b", typed(startUpTexts.line2[0]), fromTwips(9720, 4440, 735, 285),
-        QStringLiteral("Line 2, X1"));
-    t2_b = inputBox(this, "t2_b", typed(startUpTexts.line2[1]), fromTwips(10680, 4440, 735, 285),
-        QStringLiteral("Line 2, Y1"));
-    t3_b = inputBox(this, "t3_b", typed(startUpTexts.line2[2]), fromTwips(12120, 4440, 735, 285),
-        QStringLiteral("Line 2, X2"));
-    t4_b = inputBox(this, "t4_b", typed(startUpTexts.line2[3]), fromTwips(13080, 4440, 735, 285),
-        QStringLiteral("Line 2, Y2"));
+    t1_b = inputBox(this, "t1_b", typed(core::startUpTexts.line2[0]),
+        fromTwips(9720, 4440, 735, 285), QStringLiteral("Line 2, X1"));
+    t2_b = inputBox(this, "t2_b", typed(core::startUpTexts.line2[1]),
+        fromTwips(10680, 4440, 735, 285), QStringLiteral("Line 2, Y1"));
+    t3_b = inputBox(this, "t3_b", typed(core::startUpTexts.line2[2]),
+        fromTwips(12120, 4440, 735, 285), QStringLiteral("Line 2, X2"));
+    t4_b = inputBox(this, "t4_b", typed(core::startUpTexts.line2[3]),
+        fromTwips(13080, 4440, 735, 285), QStringLiteral("Line 2, Y2"));
 
     // The report switch and the report. The box is too narrow for its own
     // caption, so only the box shows; Label1 beside it carries the text.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Fails when a layer reaches into a layer above it: nothing below the main
-# window includes it, the About window does not include the graph, the look
-# includes no window, and the main window leaves the pixels to the graph
-# (no Canvas, no segment pixels, no glyph machinery).
+# Fails when a layer reaches into a layer above it: nothing includes the
+# command line, nothing below the main window includes it, the About window
+# does not include the graph, the look includes no window, the graph's
+# engine is not a widget, the export builds no window, and the main window
+# leaves the pixels to the graph (no Canvas, no segment pixels, no glyph
+# machinery) and keeps its private steps to itself.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,8 +23,25 @@ forbid() {
     fi
 }
 
-forbid '#include[[:space:]]*[<"]main_window/' "includes the main window" core graph about_window look
-forbid '#include[[:space:]]*[<"](about_window|graph)/' "includes a window or the graph" core look
+forbid '#include[[:space:]]*[<"]app/' "includes the command line" core look words graph about_window \
+    main_window
+forbid '#include[[:space:]]*[<"]main_window/' "includes the main window" core look words graph \
+    about_window
+forbid '#include[[:space:]]*[<"](about_window|graph|words)/' "includes a window, the graph or the words" \
+    core look
+forbid '#include[[:space:]]*[<"](about_window|graph)/' "the words include a window or the graph" words
+# The drawing engine is Qt Gui alone: only the panel is a widget.
+forbid '#include[[:space:]]*<(QWidget|QFrame|QApplication|QtWidgets)' "the graph's engine uses widgets" \
+    $(ls graph/*.h graph/*.cpp | grep -v graph_panel)
+# The command line draws through the graph, with no window in between.
+forbid '\bForm1\b|#include[[:space:]]*<(QApplication|QWidget)' "the export builds a window" \
+    app/export_command.h app/export_command.cpp
+forbid '\bfriend\b' "a class reaches into the main window's private steps" main_window
+# Whether a report is added is the check box's, and the zoom sets it back
+# to the box: nobody else turns it on and off around a call.
+forbid '\bPlaceResults[[:space:]]*=[^=]' "PlaceResults set as a hidden parameter" \
+    $(grep -rl --include='*.h' --include='*.cpp' PlaceResults main_window app |
+        grep -vE '^main_window/form1(_graph)?\.(cpp|h)$' || true) /dev/null
 forbid '#include[[:space:]]*[<"]graph/' "the About window includes the graph" about_window
 forbid '\b(Canvas|SegmentPixels|SkipLine|GlyphTable|GlyphInk|NumberPrinter)\b|canvas\(\)' \
     "the main window handles the graph's pixels" main_window

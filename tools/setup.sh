@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need,
-# then configures and builds the given CMake preset: all of it, or only the
+# Installs the Debian packages the given CMake preset needs (the program
+# alone for "program"; the tests and checks too for any other), then
+# configures and builds it: all of it, or only the
 # targets given after it (tools/setup.sh release --target trellan). Quick
 # when nothing is missing: it asks dpkg first and calls apt only for what is
 # not there.
@@ -9,21 +10,27 @@ set -euo pipefail
 preset=${1:-release}
 cd "$(dirname "$0")/.."
 
+# What building and running the program needs; the "program" preset asks
+# for nothing more, so a first start installs as little as it can.
 packages=(
     # build
-    cmake ninja-build ccache g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+    cmake ninja-build ccache g++ qt6-base-dev qt6-svg-dev libgl-dev
     # exact arithmetic in rationals (GMP and its C++ interface), found through pkg-config
     libgmp-dev pkg-config
     # reading and writing CSV (the answer key)
     libcsv-dev
     # loading the font configuration beside the display connection at start
     libfontconfig-dev
-    # the formatting check
-    clang-format
     # the faces the window names, mapped through font substitutions
     fontconfig fonts-comic-neue fonts-liberation fonts-dejavu-core
     # the narrow sans face that stands in for "Tahoma"
     fonts-dejavu-extra
+)
+# What the tests, the benchmarks and the checks need besides.
+[[ $preset == program ]] || packages+=(
+    libgtest-dev libbenchmark-dev
+    # the formatting check
+    clang-format
     # end-to-end tests: a real X server, pointer clicks, screenshots, a window manager
     xvfb xauth xdotool x11-utils imagemagick openbox
     # the start-up benchmark's watcher of the first frame (bench/first_frame.cpp)
@@ -36,8 +43,8 @@ packages=(
     clang libclang-rt-14-dev
     # accessibility test: session bus, AT-SPI buses and the Python bindings that read them
     dbus dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
-    # the picture as SVG; the PDF's text and the clipboard, read back by the tests
-    qt6-svg-dev poppler-utils xclip
+    # the PDF's text and the clipboard, read back by the tests
+    poppler-utils xclip
 )
 
 missing=()

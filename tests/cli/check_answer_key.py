@@ -235,7 +235,8 @@ for name, (row_text, words) in bad_rows.items():
             rest = [r["row"] for r in got[1:]] == ([] if not after else [2])
         else:
             recs = list(csv.reader(io.StringIO(out, newline="")))
-            in_row = recs[1][0] == "1" and recs[1][-1].startswith(words) and all(f == "" for f in recs[1][1:-1])
+            in_row = (len(recs[1]) == len(recs[0]) and recs[1][0] == "1" and recs[1][-1].startswith(words)
+                      and all(f == "" for f in recs[1][1:-1]))
             rest = [r[0] for r in recs[2:]] == ([] if not after else ["2"])
         check(f"bad row, {name} ({form}): status 1, named on standard error and in its row, the next row answered",
               status == 1 and err.startswith("trellan: " + words) and err.count("\n") == 1 and in_row and rest,

@@ -109,8 +109,9 @@ void DrawingRecordTest::scaledPngIsScaled()
     draw(panel, -10, 10);
     QTemporaryDir dir;
     const QString file = dir.filePath("graph.png");
-    QString reason;
-    QVERIFY(graph::WritePicture(panel.record(), file, graph::PictureFormat::Png, 3, &reason));
+    const words::FileWritten written
+        = graph::WritePicture(panel.record(), file, graph::PictureFormat::Png, 3);
+    QVERIFY2(bool(written), qPrintable(written.failure.value_or(QString())));
     QCOMPARE(QImage(file).size(), QSize(1515, 1389));
 }
 

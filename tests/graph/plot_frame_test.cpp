@@ -19,6 +19,7 @@ private slots:
     void tickText();
     void tickMarksStop_data();
     void tickMarksStop();
+    void frameBeyondTheSingleRangeDrawsNothing_data();
     void frameBeyondTheSingleRangeDrawsNothing();
     void panelRepaintsOncePerCommand();
 };
@@ -76,10 +77,22 @@ void PlotFrameTest::tickMarksStop()
     QCOMPARE(canvas.image() != frame, drawsTicks);
 }
 
+void PlotFrameTest::frameBeyondTheSingleRangeDrawsNothing_data()
+{
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<double>("upper");
+    QTest::newRow("both bounds") << -1e300 << 1e300;
+    // Every line of the frame ends at both bounds.
+    QTest::newRow("the upper bound only") << -10.0 << 1e39;
+    QTest::newRow("the lower bound only") << -1e39 << 10.0;
+}
+
 void PlotFrameTest::frameBeyondTheSingleRangeDrawsNothing()
 {
+    QFETCH(double, lower);
+    QFETCH(double, upper);
     graph::Canvas canvas({ 60, 40 });
-    graph::drawFrame(canvas, -1e300, 1e300);
+    graph::drawFrame(canvas, lower, upper);
     QImage white(canvas.image().size(), QImage::Format_RGB32);
     white.fill(Qt::white);
     QCOMPARE(canvas.image(), white);

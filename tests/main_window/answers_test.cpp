@@ -2,7 +2,7 @@
 // that stop, and how typed texts were read.
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
-#include "main_window/read_mark.h"
+#include "main_window/widgets/read_mark.h"
 
 #include <QCheckBox>
 #include <QLabel>

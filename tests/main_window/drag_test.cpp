@@ -1,6 +1,6 @@
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
-#include "main_window/point_drag.h"
+#include "main_window/drag/point_drag.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -87,6 +87,7 @@ private slots:
     void dragFollowsLive();
     void pickingAndPointer_data();
     void pickingAndPointer();
+    void equallyNearEndPointsPickLineOnes();
     void putBack_data();
     void putBack();
     void reportOnRelease_data();
@@ -205,6 +206,20 @@ void DragTest::pickingAndPointer()
     f.release(p);
     QVERIFY(!f->pointDrag->dragging());
     QCOMPARE(ends(f, 1), QStringList({ "-6", "0", "8", "7" })); // a click moves nothing
+}
+
+// Line two starts where line one ends: a press there takes line one's end.
+void DragTest::equallyNearEndPointsPickLineOnes()
+{
+    DragForm f;
+    f->t1_b->setText("8");
+    f->t2_b->setText("7");
+    f->cmd_bothlines->click();
+    QSignalSpy picked(f.panel(), &graph::GraphPanel::pointPicked);
+    f.press(f.at(8, 7));
+    QCOMPARE(picked.count(), 1);
+    QCOMPARE(picked.first(), QVariantList({ 1, 2 }));
+    f.release(f.at(8, 7));
 }
 
 void DragTest::putBack_data()

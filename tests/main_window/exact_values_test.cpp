@@ -4,7 +4,7 @@
 // boxes showing the start of a long text.
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
-#include "main_window/exact_window.h"
+#include "main_window/exact_values/exact_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -162,6 +162,9 @@ void ExactValuesTest::windowSaysWhatIsExact_data()
         << Texts { "0", "2", "1", "3" } << Texts { "0", "3", "1", "1" }
         << QStringList { "x-intercept: 3/2 (1 1/2) = 1.5\n",
                "(1/3, 7/3)\nx = 1/3 = 0.(3), y = 7/3 (2 1/3) = 2.(3)\n" };
+    QTest::newRow("a negative improper fraction keeps its sign in the mixed number")
+        << Texts { "0", "0", "3", "-7" } << Texts { "-7", "-5", "6", "8" }
+        << QStringList { "Slope: -7/3 (-2 1/3) = -2.(3)\n" };
     QTest::newRow("a vertical line")
         << Texts { "3", "0", "3", "7" } << Texts { "-7", "-5", "6", "8" }
         << QStringList { "Equation: x = 3\nSlope: none: a vertical line has no slope\n"

@@ -6,7 +6,7 @@
 #include "about_window/frm_splash.h"
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
-#include "main_window/bad_input.h"
+#include "words/bad_input.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,10 +3,10 @@
 // pictures, on the offscreen platform.
 
 #include "graph/graph_panel.h"
-#include "main_window/button_face.h"
+#include "main_window/faces/button_face.h"
+#include "main_window/faces/picture_button.h"
+#include "main_window/faces/stored_faces.h"
 #include "main_window/form1.h"
-#include "main_window/picture_button.h"
-#include "main_window/stored_faces.h"
 #include "window_colours.h"
 
 #include <QApplication>

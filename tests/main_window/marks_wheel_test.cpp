@@ -4,7 +4,7 @@
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
 #include "graph/qb_color.h"
-#include "main_window/picture_actions.h"
+#include "main_window/files/picture_actions.h"
 #include "tests/support/colour_ink.h"
 
 #include <QAction>

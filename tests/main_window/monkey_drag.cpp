@@ -6,7 +6,7 @@
 #include "core/number_text.h"
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
-#include "main_window/point_drag.h"
+#include "main_window/drag/point_drag.h"
 #include "monkey_runner.h"
 
 #include <QApplication>

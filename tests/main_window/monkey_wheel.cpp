@@ -5,7 +5,7 @@
 #include "core/number_text.h"
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
-#include "main_window/picture_actions.h"
+#include "main_window/files/picture_actions.h"
 #include "monkey_runner.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // and print, the report's save and the question before it is lost.
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
-#include "main_window/picture_actions.h"
-#include "main_window/report_file.h"
+#include "main_window/files/picture_actions.h"
+#include "main_window/files/report_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -225,7 +225,8 @@ void PictureReportTest::saveReport()
 {
     LoadedForm f;
     const QString report = QStringLiteral("Pupil: Zoë\nY = ½ X + 3 ✓");
-    f->txt_results->setPlainText(report);
+    f->txt_results->insertPlainText(report); // as typed: changed, never saved
+    QVERIFY(f->txt_results->document()->isModified());
     const QString path = dir.filePath("report.txt");
     f->reportFile->askFileName = [&](const QString&) { return path; };
     f->reportFile->tell = [](const QString& m) { QFAIL(qPrintable(m)); };

@@ -2,8 +2,8 @@
 // anywhere inside a word too wide for the box, and still anywhere, without
 // holding the window, for a long text pasted without a blank.
 #include "form1_fixture.h"
-#include "main_window/exact_window.h"
-#include "main_window/word_wrap.h"
+#include "main_window/exact_values/exact_window.h"
+#include "main_window/widgets/word_wrap.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -140,6 +140,12 @@ private slots:
         // Broken anywhere: looking for a word's end on every line of it is
         // what held the window.
         QCOMPARE(box_->wordWrapMode(), QTextOption::WrapAnywhere);
+    }
+
+    void aWordJustAsLongAsTheLongestStillBreaksBetweenWords()
+    {
+        paste(QStringLiteral("A report line\n") + QString(word_wrap::LongestWord, u'x'));
+        QCOMPARE(box_->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
     void wordsAgainOnceTheLongWordGoes()

@@ -1,4 +1,4 @@
-#include "main_window/bad_input.h"
+#include "words/bad_input.h"
 
 #include "core/checked.h"
 #include "core/errors.h"
@@ -125,12 +125,6 @@ QString RangeEmpty(double bound)
     return QStringLiteral("The range from %1 to %1 is empty: make the lowest and highest values "
                           "differ.")
         .arg(text(bound));
-}
-
-QString RangeBeyondDrawing()
-{
-    return QStringLiteral("The lowest or highest value of the range is too large to draw: use "
-                          "numbers between about -3.4E+38 and 3.4E+38.");
 }
 
 std::optional<QString> HowRead(const QString& typed)

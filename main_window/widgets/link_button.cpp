@@ -1,6 +1,6 @@
-#include "main_window/link_button.h"
+#include "main_window/widgets/link_button.h"
 
-#include "main_window/enter_key.h"
+#include "main_window/widgets/enter_key.h"
 
 #include <QKeyEvent>
 #include <QPainter>

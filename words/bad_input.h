@@ -8,23 +8,16 @@ namespace core {
 struct CommandStop;
 }
 
-// Plain-words warnings for input a command cannot work with.
+// Plain-words warnings for input a command cannot work with, for the
+// windows and the command line alike.
 namespace bad_input {
-
-// A command that ran into one of these ends at that step; what it drew and
-// wrote until then stays.
-struct Stop {
-    QString message;
-};
 
 // Why a line command stopped, in the user's words.
 QString Warning(const core::CommandStop& stop);
 
-// The range warnings of the tick marks.
 QString FieldTooLarge(const QString& fieldDescription);
 QString RangeTooWide(double lower, double upper);
 QString RangeEmpty(double bound);
-QString RangeBeyondDrawing();
 
 // How a typed end point or range bound was read, when not all of it was:
 // "Read as 1: only the number at the start counts" for "1,5", "Read as 0:

@@ -1,4 +1,4 @@
-#include "main_window/stored_faces.h"
+#include "main_window/faces/stored_faces.h"
 
 #include "look/raw_picture.h"
 

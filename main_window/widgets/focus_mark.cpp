@@ -1,4 +1,4 @@
-#include "main_window/focus_mark.h"
+#include "main_window/widgets/focus_mark.h"
 
 #include <QEvent>
 #include <QPainter>

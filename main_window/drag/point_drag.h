@@ -1,13 +1,15 @@
 #pragma once
 
+#include "main_window/form1.h"
+
 #include <QObject>
 #include <QPointF>
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <vector>
 
-class Form1;
 class QLineEdit;
 
 // Dragging an end point of a drawn line: the point snaps to the range's
@@ -37,11 +39,10 @@ signals:
     void stepDrawn();
 
 private:
-    // Which command runs again: both-lines (0), or line 1's or 2's draw-line.
     struct Picked {
         int line;
         int end;
-        int command;
+        Form1::Command command; // the command that drew the line runs again
         QString x, y; // the point's fields before the drag
     };
     // A finished drag, to undo.
@@ -63,12 +64,13 @@ private:
     // Puts the texts into the point's fields and runs the command again,
     // adding no report and warning of nothing.
     void putBack(const Picked& picked, const QString& x, const QString& y);
-    void runQuietly(int command);
 
     Form1* form_;
     std::optional<Picked> picked_;
     QString resultsBefore_;
     bool moved_ = false;
+    // The report of the latest position drawn by the both-lines command.
+    std::optional<std::string> report_;
     // The latest pointer position not yet drawn.
     std::optional<std::pair<QPointF, bool>> latest_;
     std::vector<Done> undo_;

@@ -1,4 +1,4 @@
-#include "main_window/word_wrap.h"
+#include "main_window/widgets/word_wrap.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "main_window/point_drag.h"
+#include "main_window/drag/point_drag.h"
 
 #include "core/line_commands.h"
 #include "core/number_text.h"
@@ -56,10 +56,14 @@ void PointDrag::pick(int line, int end)
         return;
     // The command that drew the line: both-lines when both lines show.
     const graph::GraphPanel* panel = form_->p1;
-    const int command = panel->hasEndPoints(1) && panel->hasEndPoints(2) ? 0 : line;
+    using enum Form1::Command;
+    const Form1::Command command = panel->hasEndPoints(1) && panel->hasEndPoints(2) ? BothLines
+        : line == 1                                                                 ? Line1
+                                                                                    : Line2;
     picked_ = Picked { line, end, command, fieldX(line, end)->text(), fieldY(line, end)->text() };
     resultsBefore_ = form_->txt_results->toPlainText();
     moved_ = false;
+    report_.reset();
     latest_.reset();
 }
 
@@ -106,9 +110,10 @@ void PointDrag::drawLatest()
     const std::size_t k = picked_->end == 1 ? 0 : 2;
     texts[k] = xText.toStdString();
     texts[k + 1] = yText.toStdString();
-    const core::CommandResult outcome = picked_->command == 0
-        ? core::BothLines(typed, false)
-        : core::DrawLine(typed, picked_->command);
+    // The both-lines command works out its report too, for the release.
+    core::CommandResult outcome = picked_->command == Form1::Command::BothLines
+        ? core::BothLines(typed, form_->PlaceResults)
+        : core::DrawLine(typed, picked_->command == Form1::Command::Line1 ? 1 : 2);
     if (outcome.stop)
         return;
 
@@ -118,7 +123,9 @@ void PointDrag::drawLatest()
     fy->setText(yText);
     moved_ = true;
     form_->showHowRead(picked_->command);
-    command_step::skipOnFailure([&] { form_->showOutcome(typed, outcome, Form1::RunBy::User); });
+    report_ = std::move(outcome.report);
+    outcome.report.reset(); // one report for the whole drag, when it is let go
+    form_->showOutcome(typed, outcome, Form1::Run::Quietly);
     emit stepDrawn();
 }
 
@@ -131,9 +138,12 @@ void PointDrag::release()
         // One report for the whole drag, as one click of Draw Both Lines
         // would add it; none when that command would stop.
         if (form_->PlaceResults) {
-            const core::CommandResult outcome = core::BothLines(form_->typedFields(), true);
-            if (outcome.report && !outcome.stop)
-                form_->placeReport(*outcome.report);
+            if (picked_->command != Form1::Command::BothLines) {
+                const core::CommandResult outcome = core::BothLines(form_->typedFields(), true);
+                report_ = outcome.stop ? std::nullopt : outcome.report;
+            }
+            if (report_)
+                form_->placeReport(*report_);
         }
         undo_.push_back({ *picked_, fieldX(picked_->line, picked_->end)->text(),
             fieldY(picked_->line, picked_->end)->text(), resultsBefore_,
@@ -179,20 +189,7 @@ void PointDrag::putBack(const Picked& picked, const QString& x, const QString& y
 {
     fieldX(picked.line, picked.end)->setText(x);
     fieldY(picked.line, picked.end)->setText(y);
-    runQuietly(picked.command);
-}
-
-void PointDrag::runQuietly(int command)
-{
     // Reports are the release's business; a stop leaves what the command
     // reached, as a click would, without its warning.
-    const bool place = form_->PlaceResults;
-    form_->PlaceResults = false;
-    command_step::skipOnFailure([&] {
-        if (command == 0)
-            form_->runBothLines(Form1::RunBy::User);
-        else
-            form_->runDrawLine(command);
-    });
-    form_->PlaceResults = place;
+    form_->run(picked.command, Form1::Run::Quietly);
 }

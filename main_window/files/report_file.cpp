@@ -1,6 +1,6 @@
-#include "main_window/report_file.h"
+#include "main_window/files/report_file.h"
 
-#include "main_window/saved_folder.h"
+#include "main_window/files/saved_folder.h"
 
 #include <QFileDialog>
 #include <QMenu>
@@ -36,26 +36,22 @@ void ReportFile::showMenu(const QPoint& at)
     menu->exec(box_->viewport()->mapToGlobal(at));
 }
 
-bool ReportFile::save(const QString& fileName, QString* reason)
+words::FileWritten ReportFile::save(const QString& fileName)
 {
     QSaveFile file(fileName);
     // Text mode writes each line break as the platform's line end.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        *reason = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return { file.errorString() };
     const QByteArray bytes = box_->toPlainText().toUtf8();
     if (file.write(bytes) != bytes.size()) {
-        *reason = file.errorString();
+        const QString why = file.errorString();
         file.cancelWriting();
-        return false;
+        return { why };
     }
-    if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
+    if (!file.commit())
+        return { file.errorString() };
     box_->document()->setModified(false);
-    return true;
+    return {};
 }
 
 bool ReportFile::saveAs()
@@ -64,10 +60,10 @@ bool ReportFile::saveAs()
     if (fileName.isEmpty())
         return false;
     savedFolder::remember(savedFolder::Kind::Report, fileName);
-    QString reason;
-    if (save(fileName, &reason))
+    const words::FileWritten written = save(fileName);
+    if (written)
         return true;
-    tell(tr("The report could not be saved to “%1”: %2").arg(fileName, reason));
+    tell(tr("The report could not be saved to “%1”: %2").arg(fileName, *written.failure));
     return false;
 }
 

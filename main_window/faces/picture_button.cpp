@@ -1,8 +1,8 @@
-#include "main_window/picture_button.h"
+#include "main_window/faces/picture_button.h"
 
-#include "main_window/button_face.h"
-#include "main_window/enter_key.h"
-#include "main_window/stored_faces.h"
+#include "main_window/faces/button_face.h"
+#include "main_window/faces/stored_faces.h"
+#include "main_window/widgets/enter_key.h"
 
 #include <QKeyEvent>
 #include <QPainter>

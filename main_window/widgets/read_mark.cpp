@@ -1,6 +1,6 @@
-#include "main_window/read_mark.h"
+#include "main_window/widgets/read_mark.h"
 
-#include "main_window/bad_input.h"
+#include "words/bad_input.h"
 
 #include <QLineEdit>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "main_window/exact_window.h"
+#include "main_window/exact_values/exact_window.h"
 
-#include "main_window/exact_texts.h"
-#include "main_window/word_wrap.h"
+#include "main_window/exact_values/exact_texts.h"
+#include "main_window/widgets/word_wrap.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

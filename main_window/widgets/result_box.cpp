@@ -1,4 +1,4 @@
-#include "main_window/result_box.h"
+#include "main_window/widgets/result_box.h"
 
 #include <QLabel>
 #include <QLineEdit>

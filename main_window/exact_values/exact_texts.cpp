@@ -1,6 +1,6 @@
-#include "main_window/exact_texts.h"
+#include "main_window/exact_values/exact_texts.h"
 
-#include "main_window/exact_words.h"
+#include "main_window/exact_values/exact_words.h"
 
 #include <QStringList>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/file_written.h"
+
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -23,8 +25,8 @@ public:
     bool saveAs();
 
     // Writes the report to the file through QSaveFile, as UTF-8 with the
-    // platform's line ends; false with the reason when it could not.
-    bool save(const QString& fileName, QString* reason);
+    // platform's line ends. Once written, the box counts as saved.
+    words::FileWritten save(const QString& fileName);
 
     // Whether the window may close: true at once when the box is empty or
     // saved since its last change; otherwise after the user saved the report

@@ -1,4 +1,4 @@
-#include "main_window/shape.h"
+#include "main_window/widgets/shape.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "main_window/button_face.h"
+#include "main_window/faces/button_face.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,10 +1,10 @@
-#include "main_window/picture_actions.h"
+#include "main_window/files/picture_actions.h"
 
 #include "graph/drawing_record.h"
 #include "graph/graph_panel.h"
 #include "graph/picture_file.h"
+#include "main_window/files/saved_folder.h"
 #include "main_window/form1.h"
-#include "main_window/saved_folder.h"
 #include "trellan_version.h"
 
 #include <QAction>
@@ -119,11 +119,11 @@ bool PictureActions::saveAs()
         format = graph::PictureFormatOf(fileName);
     }
     savedFolder::remember(savedFolder::Kind::Picture, fileName);
-    QString reason;
-    if (graph::WritePicture(
-            form_->p1->record(), fileName, *format, form_->p1->devicePixelRatioF(), &reason))
+    const words::FileWritten written = graph::WritePicture(
+        form_->p1->record(), fileName, *format, form_->p1->devicePixelRatioF());
+    if (written)
         return true;
-    tell(tr("The picture could not be saved to “%1”: %2").arg(fileName, reason));
+    tell(tr("The picture could not be saved to “%1”: %2").arg(fileName, *written.failure));
     return false;
 }
 

@@ -1,11 +1,11 @@
 // trellan_face_gen FILE: paints the faces of the main window's picture
 // buttons, at device pixel ratios 1 and 2, into FILE for the program to
-// embed (main_window/stored_faces.h). The faces come from the window's own
+// embed (main_window/faces/stored_faces.h). The faces come from the window's own
 // buttons, so what is stored is what the window would paint.
 #include "look/fonts.h"
+#include "main_window/faces/picture_button.h"
+#include "main_window/faces/stored_faces.h"
 #include "main_window/form1.h"
-#include "main_window/picture_button.h"
-#include "main_window/stored_faces.h"
 
 #include <QApplication>
 #include <QSaveFile>

@@ -1,9 +1,9 @@
 // The Exact values window's text: both lines and their crossing worked out
 // exactly from the typed end points, then what the window's decimal answers
 // for the same texts leave out.
-#include "main_window/bad_input.h"
-#include "main_window/exact_texts.h"
-#include "main_window/exact_words.h"
+#include "main_window/exact_values/exact_texts.h"
+#include "main_window/exact_values/exact_words.h"
+#include "words/bad_input.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "main_window/saved_folder.h"
+#include "main_window/files/saved_folder.h"
 
 #include <QFileInfo>
 #include <QSettings>
