@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 #include <optional>
 #include <random>
 #include <string>
@@ -48,7 +48,8 @@ const Line yAxis = { "0", "-1", "0", "1" };
 const Texts yAxisTexts = { "undefined", "all", "0" };
 const std::string span = binary(1, 127); // a run of 2^127 keeps a slope's binary digits
 // 1E+30 + 1E-270, written out.
-const std::string nudged = std::string("1").append(30, '0').append(".").append(269, '0').append("1");
+const std::string nudged
+    = std::string("1").append(30, '0').append(".").append(269, '0').append("1");
 
 struct Row {
     const char* name;
@@ -88,9 +89,8 @@ const std::string same = "Same line. Infinite solutions.";
 const std::string parallel = "Parallel lines. No Intersection.";
 
 INSTANTIATE_TEST_SUITE_P(Rows, ExactAnswers,
-    testing::Values(
-        Row { "four_thirds_through_origin", { "0", "0", "3", "4" }, defaultTwo,
-            { "1.33333333333333", "0", "0" }, defaultTexts, "(6,  8)" },
+    testing::Values(Row { "four_thirds_through_origin", { "0", "0", "3", "4" }, defaultTwo,
+                        { "1.33333333333333", "0", "0" }, defaultTexts, "(6,  8)" },
         Row { "one_third", { "0", "1", "3", "2" }, { "0", "0", "1", "0" },
             { "0.333333333333333", "1", "-3" }, { "0", "0", "all" }, "(-3,  0)" },
         Row { "two_thirds_meets_the_y_axis", { "1", "1", "4", "3" }, yAxis,
@@ -132,8 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExactAnswers,
         Row { "two_thirds_below_origin", { "0", "-2", "3", "0" }, { "0", "0", "1", "-1" },
             { "0.666666666666667", "-2", "3" }, { "-1", "0", "0" }, "(1.2,  -1.2)" },
         Row { "a_third_meets_two_thirds", { "0", "0", "3", "1" }, { "0", "1", "3", "3" },
-            { "0.333333333333333", "0", "0" }, { "0.666666666666667", "1", "-1.5" },
-            "(-3,  -1)" },
+            { "0.333333333333333", "0", "0" }, { "0.666666666666667", "1", "-1.5" }, "(-3,  -1)" },
         Row { "sevenths_crossing", { "0", "0", "7", "1" }, { "0", "2", "7", "0" },
             { "0.142857142857143", "0", "0" }, { "-0.285714285714286", "2", "7" },
             "(4.66666666666667,  0.6666667)" },
@@ -143,11 +142,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExactAnswers,
             { "0.2", "0.1", "-0.5" }, { "0", "0.3", "none" }, "(1,  0.3)" },
         Row { "the_x_axis", { "-3", "0", "4", "0" }, { "0", "3", "3", "0" }, { "0", "0", "all" },
             { "-1", "3", "3" }, "(3,  0)" },
-        Row { "the_y_axis", yAxis, { "0", "0", "1", "1" }, yAxisTexts, { "1", "0", "0" },
-            "(0,  0)" },
+        Row {
+            "the_y_axis", yAxis, { "0", "0", "1", "1" }, yAxisTexts, { "1", "0", "0" }, "(0,  0)" },
         Row { "large_thirds", { "0", "0", "3E+20", "1E+20" }, { "0", "1E+20", "1E+20", "0" },
-            { "0.333333333333333", "0", "0" }, { "-1", "1E+20", "1E+20" },
-            "(7.5E+19,  2.5E+19)" },
+            { "0.333333333333333", "0", "0" }, { "-1", "1E+20", "1E+20" }, "(7.5E+19,  2.5E+19)" },
         Row { "slope_below_the_smallest_double", { "0", "0", "3E+38", "4.9E-324" }, defaultTwo,
             { "0", "0", "0" }, defaultTexts, "(-2,  0)" },
         Row { "same_line_in_tenths", { "0.1", "0.1", "0.3", "0.3" }, { "0", "0", "1", "1" },
@@ -169,24 +167,24 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExactAnswers,
         Row { "tie_between_subnormals_to_even", { "0", "0", span, binary(3, -948) }, defaultTwo,
             { "9.88131291682493E-324", "0", "0" }, defaultTexts, "(-2,  0)" },
         // 2^-1075 lies halfway between 0 and the smallest double.
-        Row { "tie_at_half_the_smallest_to_zero", { "0", "0", span, binary(1, -948) },
-            defaultTwo, { "0", "0", "0" }, defaultTexts, "(-2,  0)" },
-        Row { "just_above_a_tie_rounds_up", { "0", "0", span, binary(1, -948).append("0000000001") },
-            defaultTwo, { "4.94065645841247E-324", "0", "0" }, defaultTexts, "(-2,  0)" },
+        Row { "tie_at_half_the_smallest_to_zero", { "0", "0", span, binary(1, -948) }, defaultTwo,
+            { "0", "0", "0" }, defaultTexts, "(-2,  0)" },
+        Row { "just_above_a_tie_rounds_up",
+            { "0", "0", span, binary(1, -948).append("0000000001") }, defaultTwo,
+            { "4.94065645841247E-324", "0", "0" }, defaultTexts, "(-2,  0)" },
         // The crossing's Y, 3 * 2^-150, lies halfway between two singles.
         Row { "single_tie_to_even", { "0", binary(3, -150), "1", binary(3, -150) }, yAxis,
             { "0", "2.10194769648723E-45", "none" }, yAxisTexts, "(0,  2.802597E-45)" },
-        Row { "single_tie_at_half_the_smallest_to_zero", { "0", binary(1, -150), "1",
-                                                             binary(1, -150) },
-            yAxis, { "0", "7.00649232162409E-46", "none" }, yAxisTexts, "(0,  0)" },
+        Row { "single_tie_at_half_the_smallest_to_zero",
+            { "0", binary(1, -150), "1", binary(1, -150) }, yAxis,
+            { "0", "7.00649232162409E-46", "none" }, yAxisTexts, "(0,  0)" },
         Row { "slope_beyond_double", { "0", "0", "1E-300", "1E+30" }, defaultTwo, {}, {}, "",
             Problem::SlopeTooLarge },
-        Row { "crossing_y_beyond_single", { "0", "0", "1", "1E+20" }, { "1E+20", "0", "1E+20", "1" },
-            {}, {}, "", Problem::CrossingTooLarge },
+        Row { "crossing_y_beyond_single", { "0", "0", "1", "1E+20" },
+            { "1E+20", "0", "1E+20", "1" }, {}, {}, "", Problem::CrossingTooLarge },
         // A slope of 1E+280 that meets the y-axis near -1E+310.
-        Row { "y_intercept_beyond_double",
-            { "1E+30", "0", nudged, "1E+10" },
-            defaultTwo, {}, {}, "", Problem::YInterceptTooLarge }),
+        Row { "y_intercept_beyond_double", { "1E+30", "0", nudged, "1E+10" }, defaultTwo, {}, {},
+            "", Problem::YInterceptTooLarge }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExactAnswers, DesignedArithmeticKeepsItsResidue)
@@ -202,8 +200,9 @@ TEST(ExactAnswers, DesignedArithmeticKeepsItsResidue)
 template <typename T> T nearestByNeighbours(const mpq_class& q)
 {
     const auto even = [](T c) {
-        const T ulp = std::max(std::ldexp(T(1), std::ilogb(c) - (std::numeric_limits<T>::digits - 1)),
-            std::numeric_limits<T>::denorm_min());
+        const T ulp
+            = std::max(std::ldexp(T(1), std::ilogb(c) - (std::numeric_limits<T>::digits - 1)),
+                std::numeric_limits<T>::denorm_min());
         return c == 0 || std::fmod(c / ulp, T(2)) == 0;
     };
     const T near = static_cast<T>(q.get_d());
@@ -237,7 +236,8 @@ std::string typedNumber(std::mt19937& rng)
 TEST(ExactAnswers, EveryNumberIsTheExactAnswerRoundedOnce)
 {
     std::mt19937 rng(20);
-    const auto number = [](const mpq_class& q) { return NumberToText(nearestByNeighbours<double>(q)); };
+    const auto number
+        = [](const mpq_class& q) { return NumberToText(nearestByNeighbours<double>(q)); };
     int points = 0;
     for (int n = 0; n < 3000; ++n) {
         TypedFields t { {}, {}, "-10", "10" };
@@ -255,9 +255,8 @@ TEST(ExactAnswers, EveryNumberIsTheExactAnswerRoundedOnce)
             const mpq_class x1 = *exact::Read(typed[0]), y1 = *exact::Read(typed[1]),
                             x2 = *exact::Read(typed[2]), y2 = *exact::Read(typed[3]);
             eq[k] = { y2 - y1, x1 - x2, (y2 - y1) * x1 + (x1 - x2) * y1 };
-            const auto field = [&](ResultField one, ResultField two) {
-                return textOf(r, k == 0 ? one : two);
-            };
+            const auto field
+                = [&](ResultField one, ResultField two) { return textOf(r, k == 0 ? one : two); };
             using enum ResultField;
             if (x1 == x2) {
                 EXPECT_EQ(field(XAxis1, XAxis2), number(x1)) << typed[0];
@@ -276,8 +275,9 @@ TEST(ExactAnswers, EveryNumberIsTheExactAnswerRoundedOnce)
             // Line two's direction is line one's; the same line when its end
             // point lies on line one.
             const mpq_class x = *exact::Read(t.line2[0]), y = *exact::Read(t.line2[1]);
-            EXPECT_EQ(caption, a1 * x + b1 * y == c1 ? "Same line. Infinite solutions."
-                                                     : "Parallel lines. No Intersection.");
+            EXPECT_EQ(caption,
+                a1 * x + b1 * y == c1 ? "Same line. Infinite solutions."
+                                      : "Parallel lines. No Intersection.");
             continue;
         }
         const mpq_class x = (c1 * b2 - c2 * b1) / det, y = (a1 * c2 - a2 * c1) / det;
