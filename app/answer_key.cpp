@@ -202,7 +202,8 @@ private:
             p.output = csv ? CsvError(p.row, p.error) : JsonError(p.row, p.error);
             return;
         }
-        const Answer a = AnswerRow(p.row, p.typed, request_.lower, request_.upper);
+        const Answer a
+            = AnswerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
         p.output = csv ? CsvAnswer(a) : JsonAnswer(a);
     }
 

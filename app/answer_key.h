@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/line_commands.h"
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -17,6 +19,8 @@ struct AnswerKeyRequest {
     Format format = Format::Csv;
     std::string lower = "-10"; // the range fields' texts
     std::string upper = "10";
+    // Designed reproduces the original program's double arithmetic.
+    core::Arithmetic arithmetic = core::Arithmetic::Exact;
 };
 
 // The exit statuses.

@@ -171,14 +171,15 @@ std::string jsonText(const QJsonObject& object)
 
 } // namespace
 
-Answer AnswerRow(
-    long long row, const TypedRow& typed, const std::string& lower, const std::string& upper)
+Answer AnswerRow(long long row, const TypedRow& typed, const std::string& lower,
+    const std::string& upper, core::Arithmetic arithmetic)
 {
     Answer a;
     a.row = row;
     a.typed = typed;
     a.window = FreshWindowAnswer({ { typed[0], typed[1], typed[2], typed[3] },
-        { typed[4], typed[5], typed[6], typed[7] }, lower, upper });
+                                     { typed[4], typed[5], typed[6], typed[7] }, lower, upper },
+        arithmetic);
     a.line1 = core::exact::LineThrough(typed[0], typed[1], typed[2], typed[3]);
     a.line2 = core::exact::LineThrough(typed[4], typed[5], typed[6], typed[7]);
     a.crossing = core::exact::CrossingOf(a.line1, a.line2);

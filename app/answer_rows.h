@@ -22,9 +22,9 @@ struct Answer {
 };
 
 // Answers one row on a fresh window whose range fields hold `lower` and
-// `upper`.
-Answer AnswerRow(
-    long long row, const TypedRow& typed, const std::string& lower, const std::string& upper);
+// `upper`, the window's texts worked out in `arithmetic`.
+Answer AnswerRow(long long row, const TypedRow& typed, const std::string& lower,
+    const std::string& upper, core::Arithmetic arithmetic = core::Arithmetic::Exact);
 
 // CSV: a header row, then one row per input row; each record ends in CR LF,
 // every field quoted.

@@ -118,6 +118,7 @@ public:
         parser.addOption(version);
         parser.addOption(answers);
         parser.addOption(format);
+        parser.addOption(arithmetic);
         parser.addOption(exportFile);
         parser.addOption(line1);
         parser.addOption(line2);
@@ -149,6 +150,8 @@ public:
             return answerKey(values);
         if (parser.isSet(format))
             return unusable(QStringLiteral("--format is used only with --answers."));
+        if (parser.isSet(arithmetic))
+            return unusable(QStringLiteral("--arithmetic is used only with --answers."));
         if (!parser.positionalArguments().isEmpty())
             return unusable(QStringLiteral("Unexpected argument '%1'.")
                                 .arg(parser.positionalArguments().constFirst()));
@@ -184,6 +187,16 @@ public:
                 request.answers.format = answers::Format::Jsonl;
             else
                 return unusable(QStringLiteral("Unknown format '%1': use csv or jsonl.").arg(name));
+        }
+        if (parser.isSet(arithmetic)) {
+            const QString name = parser.value(arithmetic);
+            if (name == u"exact")
+                request.answers.arithmetic = core::Arithmetic::Exact;
+            else if (name == u"designed")
+                request.answers.arithmetic = core::Arithmetic::Designed;
+            else
+                return unusable(
+                    QStringLiteral("Unknown arithmetic '%1': use exact or designed.").arg(name));
         }
         if (const QStringList range = values.value(QStringLiteral("range")); !range.isEmpty()) {
             if (range[0].size() > fieldLength || range[1].size() > fieldLength)
@@ -227,7 +240,7 @@ public:
         text.replace(0, text.indexOf(u'\n'),
             QStringLiteral("Usage: %1 [options]\n"
                            "       %1 --answers [file] [--format csv|jsonl] "
-                           "[--range <lower> <upper>]\n"
+                           "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
                            "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
                            "[--range <lower> <upper>] [--scale n]")
                 .arg(program));
@@ -249,6 +262,11 @@ private:
     QCommandLineOption format { QStringLiteral("format"),
         QStringLiteral("The answer key's form: csv (the default) or jsonl."),
         QStringLiteral("format") };
+    QCommandLineOption arithmetic { QStringLiteral("arithmetic"),
+        QStringLiteral("How the answer key works out the window's texts: exact (the default), "
+                       "each answer worked out exactly and rounded once, or designed, the "
+                       "original program's double arithmetic, round-off and all."),
+        QStringLiteral("arithmetic") };
     QCommandLineOption exportFile { QStringLiteral("export"),
         QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
                        ".pdf), without a window."),

@@ -31,9 +31,10 @@ const Fields& startUpFields()
 
 } // namespace
 
-WindowTexts FreshWindowAnswer(const core::TypedFields& typed)
+WindowTexts FreshWindowAnswer(const core::TypedFields& typed, core::Arithmetic arithmetic)
 {
-    const core::CommandResult result = core::BothLines(typed, true, core::Verticals::Answered);
+    const core::CommandResult result
+        = core::BothLines(typed, true, core::Verticals::Answered, arithmetic);
     WindowTexts shown { startUpFields(), std::nullopt, result.report.value_or(std::string()) };
     applyWrites(shown.fields, result);
     if (result.stop) {

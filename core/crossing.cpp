@@ -5,9 +5,7 @@
 
 namespace core {
 
-namespace {
-
-Crossing point(double X, float Y)
+Crossing CrossingPoint(double X, float Y)
 {
     std::string caption = "(";
     caption += NumberToText(X);
@@ -16,8 +14,6 @@ Crossing point(double X, float Y)
     caption += ')';
     return { CrossingKind::Point, caption, X, Y };
 }
-
-} // namespace
 
 Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::string_view yint1,
     std::string_view yint2)
@@ -35,14 +31,14 @@ Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::str
 
     const double X = Divide(Subtract(b2, b1), Subtract(m1, m2));
     const float Y = ToSingle(Add(Multiply(m1, X), b1));
-    return point(X, Y);
+    return CrossingPoint(X, Y);
 }
 
 Crossing CrossingWithVertical(double c, std::string_view slope, std::string_view yint)
 {
     const double m = TextToNumber(slope);
     const double b = TextToNumber(yint);
-    return point(c, ToSingle(Add(Multiply(m, c), b)));
+    return CrossingPoint(c, ToSingle(Add(Multiply(m, c), b)));
 }
 
 Crossing CrossingOfVerticals(double c1, double c2)

@@ -35,6 +35,9 @@ Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::str
 // single range.
 Crossing CrossingWithVertical(double c, std::string_view slope, std::string_view yint);
 
+// The crossing point (X, Y), captioned "(X,  Y)".
+Crossing CrossingPoint(double X, float Y);
+
 // Two vertical lines x = c1 and x = c2: the same line when c1 = c2, else
 // parallel.
 Crossing CrossingOfVerticals(double c1, double c2);

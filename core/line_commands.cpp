@@ -2,6 +2,7 @@
 
 #include "core/checked.h"
 #include "core/errors.h"
+#include "core/exact_answers.h"
 #include "core/number_text.h"
 #include "core/report.h"
 
@@ -53,20 +54,33 @@ Step lineStep(int line, Step one, Step two)
     return line == 1 ? one : two;
 }
 
-// Once the slope step has let the line through, X1 = X2 means end points
-// that differ: the line x = X1.
-bool vertical(const EndPoints& p)
+// A line's end points as drawn and, when it is worked out exactly, the
+// line they make; without it the line is worked out as designed.
+struct LineIn {
+    EndPoints p;
+    std::optional<exact::Line> exact;
+};
+
+bool singlePoint(const LineIn& l)
 {
-    return p.X1 == p.X2;
+    return l.exact ? l.exact->kind == exact::LineKind::Point : l.p.X1 == l.p.X2 && l.p.Y1 == l.p.Y2;
+}
+
+// Once the slope step has let the line through, this means end points that
+// differ: the line x = X1.
+bool vertical(const LineIn& l)
+{
+    return l.exact ? l.exact->kind == exact::LineKind::Vertical : l.p.X1 == l.p.X2;
 }
 
 class Chain {
 public:
     Chain(const TypedFields& typed, std::span<const ResultField> order,
-        Verticals verticals = Verticals::Answered)
+        Verticals verticals = Verticals::Answered, Arithmetic arithmetic = Arithmetic::Exact)
         : typed_(typed)
         , order_(order)
         , verticals_(verticals)
+        , arithmetic_(arithmetic)
     {
     }
 
@@ -116,7 +130,7 @@ public:
 
     // A line's end points are read and its segment drawn: each coordinate
     // is drawn as a single.
-    EndPoints segment(int line)
+    LineIn segment(int line)
     {
         const std::array<std::string, 4>& texts = line == 1 ? typed_.line1 : typed_.line2;
         const Step step = lineStep(line, Step::Line1, Step::Line2);
@@ -136,46 +150,63 @@ public:
             }
         const EndPoints p { v[0], v[1], v[2], v[3] };
         result_.segments.push_back({ line, p });
-        return p;
+        LineIn in { p, std::nullopt };
+        if (arithmetic_ == Arithmetic::Exact) {
+            exact::Line l = exact::LineThrough(texts[0], texts[1], texts[2], texts[3]);
+            if (l.kind != exact::LineKind::TooLarge)
+                in.exact = std::move(l);
+        }
+        return in;
     }
 
     // A vertical line has no slope; two end points at one place make no
     // line at all.
-    std::string slope(int line, const EndPoints& p)
+    std::string slope(int line, const LineIn& l)
     {
         const Step step = lineStep(line, Step::Slope1, Step::Slope2);
-        if (vertical(p)) {
-            if (p.Y1 == p.Y2)
-                throw Stopped { stopAt(step, Problem::SinglePoint, line) };
+        if (singlePoint(l))
+            throw Stopped { stopAt(step, Problem::SinglePoint, line) };
+        if (vertical(l)) {
             if (verticals_ == Verticals::Stop)
                 throw Stopped { stopAt(step, Problem::VerticalLine, line) };
             return std::string(UndefinedSlope);
         }
-        return attempt([&] { return SlopeText(p); },
+        return attempt([&] { return l.exact ? ExactSlopeText(*l.exact) : SlopeText(l.p); },
             [&] { return stopAt(step, Problem::SlopeTooLarge, line); });
     }
 
-    std::string intercept(int line, const std::string& slope, const EndPoints& p)
+    std::string intercept(int line, const std::string& slope, const LineIn& l)
     {
-        if (vertical(p))
-            return VerticalInterceptText(p.X1);
-        return attempt([&] { return InterceptText(slope, p.X2, p.Y2); },
+        if (vertical(l) && !l.exact)
+            return VerticalInterceptText(l.p.X1);
+        return attempt(
+            [&] {
+                return l.exact ? ExactInterceptText(*l.exact)
+                               : InterceptText(slope, l.p.X2, l.p.Y2);
+            },
             [&] {
                 return stopAt(lineStep(line, Step::YIntercept1, Step::YIntercept2),
                     Problem::YInterceptTooLarge, line);
             });
     }
 
-    static std::string equation(const std::string& slope, const std::string& b, const EndPoints& p)
+    static std::string equation(const std::string& slope, const std::string& b, const LineIn& l)
     {
-        return vertical(p) ? VerticalEquationText(p.X1) : EquationText(slope, b);
+        if (!vertical(l))
+            return EquationText(slope, b);
+        return l.exact ? ExactVerticalEquationText(*l.exact) : VerticalEquationText(l.p.X1);
     }
 
     // Line one's crossing is worked out from its y-axis crossing text, line
     // two's from its slope text.
-    std::string xAxis(int line, const std::string& from, const EndPoints& p)
+    std::string xAxis(int line, const std::string& from, const LineIn& l)
     {
-        if (vertical(p))
+        const Step step = lineStep(line, Step::XAxis1, Step::XAxis2);
+        if (l.exact)
+            return attempt([&] { return ExactXInterceptText(*l.exact); },
+                [&] { return stopAt(step, Problem::XAxisCrossingTooLarge, line); });
+        const EndPoints& p = l.p;
+        if (vertical(l))
             return NumberToText(p.X1);
         try {
             return line == 1 ? XInterceptFromIntercept(from, p) : XInterceptFromSlope(from, p);
@@ -183,24 +214,25 @@ public:
             // A horizontal line never meets the x-axis, unless it is the x-axis.
             if (p.Y1 == p.Y2)
                 return p.Y1 == 0 ? "all" : "none";
-            throw Stopped { stopAt(
-                lineStep(line, Step::XAxis1, Step::XAxis2), Problem::XAxisCrossingTooLarge, line) };
+            throw Stopped { stopAt(step, Problem::XAxisCrossingTooLarge, line) };
         }
     }
 
     // A vertical line meets the other line where that line's equation,
     // read back from its slope and y-intercept texts, gives its y.
-    void crossing(const EndPoints& p1, const EndPoints& p2, const std::string& s1,
-        const std::string& s2, const std::string& b1, const std::string& b2)
+    void crossing(const LineIn& l1, const LineIn& l2, const std::string& s1, const std::string& s2,
+        const std::string& b1, const std::string& b2)
     {
         result_.crossing = attempt(
             [&] {
-                if (vertical(p1) && vertical(p2))
-                    return CrossingOfVerticals(p1.X1, p2.X1);
-                if (vertical(p1))
-                    return CrossingWithVertical(p1.X1, s2, b2);
-                if (vertical(p2))
-                    return CrossingWithVertical(p2.X1, s1, b1);
+                if (l1.exact && l2.exact)
+                    return ExactCrossing(*l1.exact, *l2.exact);
+                if (vertical(l1) && vertical(l2))
+                    return CrossingOfVerticals(l1.p.X1, l2.p.X1);
+                if (vertical(l1))
+                    return CrossingWithVertical(l1.p.X1, s2, b2);
+                if (vertical(l2))
+                    return CrossingWithVertical(l2.p.X1, s1, b1);
                 return FindCrossing(s1, s2, b1, b2);
             },
             [] { return stopAt(Step::Crossing, Problem::CrossingTooLarge); });
@@ -231,6 +263,7 @@ private:
     const TypedFields& typed_;
     std::span<const ResultField> order_;
     Verticals verticals_;
+    Arithmetic arithmetic_;
     CommandResult result_;
 };
 
@@ -265,13 +298,14 @@ std::string_view FieldName(ResultField field)
     return {};
 }
 
-CommandResult BothLines(const TypedFields& typed, bool report, Verticals verticals)
+CommandResult BothLines(
+    const TypedFields& typed, bool report, Verticals verticals, Arithmetic arithmetic)
 {
-    Chain chain(typed, bothLinesOrder, verticals);
+    Chain chain(typed, bothLinesOrder, verticals, arithmetic);
     return chain.run([&] {
         chain.ticks();
-        const EndPoints p1 = chain.segment(1);
-        const EndPoints p2 = chain.segment(2);
+        const LineIn p1 = chain.segment(1);
+        const LineIn p2 = chain.segment(2);
         const std::string s1 = chain.slope(1, p1);
         chain.write(Slope1, s1);
         const std::string b1 = chain.intercept(1, s1, p1);
@@ -300,13 +334,13 @@ CommandResult BothLines(const TypedFields& typed, bool report, Verticals vertica
     });
 }
 
-CommandResult DrawLine(const TypedFields& typed, int line)
+CommandResult DrawLine(const TypedFields& typed, int line, Arithmetic arithmetic)
 {
     const bool first = line == 1;
-    Chain chain(typed, first ? drawLine1Order : drawLine2Order);
+    Chain chain(typed, first ? drawLine1Order : drawLine2Order, Verticals::Answered, arithmetic);
     return chain.run([&] {
         chain.ticks();
-        const EndPoints p = chain.segment(line);
+        const LineIn p = chain.segment(line);
         const std::string s = chain.slope(line, p);
         chain.write(first ? Slope1 : Slope2, s);
         const std::string b = chain.intercept(line, s, p);

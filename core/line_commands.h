@@ -127,16 +127,26 @@ struct CommandResult {
 // stops there.
 enum class Verticals { Answered, Stop };
 
+// How the commands work out the numbers they write. Exact: from the end
+// points as typed, read as exact decimals; each number is rounded once, to
+// the nearest double (the crossing's Y to the nearest single), and every
+// decision (a vertical line, the same line, parallel lines) is taken on
+// exact values. A line with a number beyond the limits of exact work is
+// worked out as designed. Designed: double operations step by step, slopes
+// and intercepts read back from their 15-digit texts, round-off and all.
+enum class Arithmetic { Exact, Designed };
+
 // The both-lines command: frame and ticks, both segments, then slope and
 // y-intercept of each line, the crossing, both equations, both y-axis and
 // both x-axis crossings; the report last when `report` is set.
-CommandResult BothLines(
-    const TypedFields& typed, bool report, Verticals verticals = Verticals::Answered);
+CommandResult BothLines(const TypedFields& typed, bool report,
+    Verticals verticals = Verticals::Answered, Arithmetic arithmetic = Arithmetic::Exact);
 
 // The draw-line command of line 1 or 2: frame and ticks, its segment, its
 // slope and y-intercept, then the other line's fields and the crossing label
 // emptied, then its equation, y-axis and x-axis crossings. A vertical line is
 // answered.
-CommandResult DrawLine(const TypedFields& typed, int line);
+CommandResult DrawLine(
+    const TypedFields& typed, int line, Arithmetic arithmetic = Arithmetic::Exact);
 
 } // namespace core

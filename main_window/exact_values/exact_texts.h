@@ -29,8 +29,7 @@ QString Tooltip(core::ResultField field, const Answers& exact);
 
 // The Exact values window's text, as HTML: both lines through the typed end
 // points, their equations, slopes and intercepts as fractions, the crossing,
-// and where the window's decimal answers for the same texts are rounded or
-// differ in kind.
+// and where the window's decimal answers for the same texts are rounded.
 QString Html(const core::TypedFields& typed);
 
 } // namespace exact_texts

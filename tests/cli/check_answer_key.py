@@ -113,8 +113,8 @@ check("the same line", ex["the same line"]["crossing"]["kind"] == "same")
 check("too large: its kind, null values, no crossing",
       ex["too large"]["line1"] == {"kind": "too_large", "slope": None, "y_intercept": None, "x_intercept": None,
                                    "equation": None} and ex["too large"]["crossing"]["kind"] == "none")
-check("close slopes: the window calls them parallel, exactly they cross",
-      got["close slopes"]["window"]["lblAns"] == "Parallel lines. No Intersection."
+check("close slopes: the window and the exact values cross at one point",
+      got["close slopes"]["window"]["lblAns"] == "(-1E+16,  -1E+15)"
       and ex["close slopes"]["crossing"] == {"kind": "point", "x": "-10000000000000000", "y": "-1000000000000000"})
 
 # Random rows of decimals: the slope times the run is the rise, and the
@@ -181,6 +181,14 @@ check("--range: an empty range warns as the window does",
 status, out, err = run(["--range", "-20", "-5", "--answers", "--format=jsonl"], DEFAULT_ROW)
 check("--range: negative values, before --answers", status == 0 and json.loads(out)["window"]["warning"] is None,
       (status, err))
+
+# --- the arithmetic -----------------------------------------------------------
+for arithmetic, intercept in (([], "0"), (["--arithmetic", "designed"], "1.02140518265514E-14")):
+    status, out, err = run(["--answers", "--format", "jsonl"] + arithmetic, "0,0,3,4,3,1,6,2\n")
+    check("--arithmetic %s: the y-intercept of (0,0)-(3,4)" % (arithmetic or ["exact"])[-1],
+          status == 0 and json.loads(out)["window"]["txt_yint1"] == intercept, (status, out[:300], err))
+status, _, err = run(["--answers", "--arithmetic", "rough"], DEFAULT_ROW)
+check("--arithmetic: an unknown name is refused", status == 2 and "Unknown arithmetic" in err, (status, err))
 
 # --- files and standard input ------------------------------------------------
 with tempfile.TemporaryDirectory() as d:

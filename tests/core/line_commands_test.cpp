@@ -107,11 +107,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, BothLinesTexts,
                         { "0.5", "3", "1", "2", "(2,  4)", " Y = 0.5 X +  3", " Y = 1 X +  2", "3",
                             "2", "-6", "-2" },
                         CrossingKind::Point },
-        // Worked on line two, Y would be 0.5 X - 4.5 = -2^-50 = -8.881784E-16.
+        // Worked from the slope texts, Y would be a residue near -1.8E-15.
         BothRow { "crossing_y_worked_on_line_one", { "3", "4", "6", "2" },
             { "5", "-2", "-1", "-5" },
-            { "-0.666666666666667", "6", "0.5", "-4.5", "(9,  -1.776357E-15)",
-                " Y = -0.666666666666667 X +  6", " Y = 0.5 X +  -4.5", "6", "-4.5", "9", "9" },
+            { "-0.666666666666667", "6", "0.5", "-4.5", "(9,  0)", " Y = -0.666666666666667 X +  6",
+                " Y = 0.5 X +  -4.5", "6", "-4.5", "9", "9" },
             CrossingKind::Point },
         BothRow { "horizontal_and_x_axis", { "1", "2", "4", "2" }, { "-3", "0", "4", "0" },
             { "0", "2", "0", "0", "Parallel lines. No Intersection.", " Y = 0 X +  2",
@@ -216,9 +216,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoppedCommand,
         StopRow { "crossing_with_a_vertical_line_beyond_single", 0,
             typed({ "1E+30", "0", "1E+30", "1" }, { "0", "0", "1", "1E+10" }),
             { Step::Crossing, Problem::CrossingTooLarge }, 4, 2 },
-        // The slope underflows to 0 though the line is not horizontal.
+        // The slope, 1E-300 / 3E+38, rounds to 0 though the line is not
+        // horizontal; it meets the x-axis near -3E+338.
         StopRow { "x_axis_crossing_of_a_vanishing_slope", 0,
-            typed({ "0", "0", "3E+38", "4.9E-324" }, defaultTwo),
+            typed({ "0", "1", "3E+38", "1." + std::string(299, '0') + "1" }, defaultTwo),
             { Step::XAxis1, Problem::XAxisCrossingTooLarge, 1 }, 9, 2 },
         StopRow { "draw_line_two_a_single_point", 2, typed(defaultOne, { "-7", "5", "-7", "5" }),
             { Step::Slope2, Problem::SinglePoint, 2 }, 0, 1 },
