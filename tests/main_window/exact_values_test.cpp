@@ -1,7 +1,7 @@
 // Exact values in the window: the tooltips of the results, the Exact values
 // window (its words, that it follows the typing, that it opens once and
 // closes with the program, that the keyboard reaches it), and the result
-// boxes showing the start of a long text.
+// boxes showing the start of a long text while they have the focus.
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
 #include "main_window/exact_window.h"
@@ -322,8 +322,11 @@ void ExactValuesTest::longResultShowsItsStart()
         QCOMPARE(box->cursorPosition(), 0);
         QVERIFY(!box->hasSelectedText());
     }
-    // What shows is the start of the text: the same pixels as a box of the
-    // same kind holding only the start, which fits.
+    // With the focus, what shows is the start of the whole text: the same
+    // pixels as a box of the same kind holding only the start, which fits.
+    // Without it, the numbers are shortened instead (short_results_test).
+    f->txt_eqn1->setFocus();
+    QVERIFY(f->txt_eqn1->hasFocus());
     const QString start = " Y = 0.333333";
     QLineEdit twin(start);
     twin.setFrame(false);
@@ -331,7 +334,9 @@ void ExactValuesTest::longResultShowsItsStart()
     twin.setPalette(f->txt_eqn1->palette());
     twin.setAlignment(f->txt_eqn1->alignment());
     twin.resize(f->txt_eqn1->size());
-    const QRect shown(0, 0, twin.fontMetrics().horizontalAdvance(start), twin.height());
+    // Right of the caret, which the focused box draws at its text's start.
+    const int caret = 3;
+    const QRect shown(caret, 0, twin.fontMetrics().horizontalAdvance(start) - caret, twin.height());
     const auto pixels = [&](QWidget* box) {
         return box->grab(shown).toImage().convertToFormat(QImage::Format_RGB32);
     };
