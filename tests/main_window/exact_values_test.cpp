@@ -51,6 +51,8 @@ private slots:
     void repetendsAreOverlined();
     void windowFollowsTheTyping();
     void windowOpensOnce();
+    void windowOpensBeside_data();
+    void windowOpensBeside();
     void keyboardReachesTheLink();
     void quitClosesTheWindow();
     void linkLooksLikeTheAboutLink();
@@ -235,6 +237,9 @@ void ExactValuesTest::windowOpensOnce()
     QCOMPARE(openExactWindows(), 1);
     QCOMPARE(ExactWindow::instance(), first.data());
     QCOMPARE(first->windowTitle(), "Exact values");
+    // A tool window of the main window: it stays above it.
+    QCOMPARE(first->windowType(), Qt::Tool);
+    QCOMPARE(first->parentWidget(), f.form.get());
     // Modeless: the main window's commands still work while it is open.
     LoadedForm::type(f->t4, "9");
     LoadedForm::click(f->cmd_bothlines);
@@ -244,6 +249,26 @@ void ExactValuesTest::windowOpensOnce()
     LoadedForm::click(f->exactLink);
     QCOMPARE(openExactWindows(), 1);
     QTRY_VERIFY(!first);
+}
+
+void ExactValuesTest::windowOpensBeside_data()
+{
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QPoint>("at");
+    // A window of 500 by 500 on a screen of 1920 by 1040 below a panel of 40.
+    QTest::newRow("room on the right") << QRect(100, 200, 1103, 553) << QPoint(1203, 200);
+    QTest::newRow("room on the left only") << QRect(700, 200, 1103, 553) << QPoint(200, 200);
+    QTest::newRow("no room: against the right edge")
+        << QRect(400, 200, 1103, 553) << QPoint(1420, 200);
+    QTest::newRow("low: raised into the screen") << QRect(0, 900, 1103, 553) << QPoint(1103, 580);
+    QTest::newRow("high: lowered below the panel") << QRect(0, 0, 1103, 553) << QPoint(1103, 40);
+}
+
+void ExactValuesTest::windowOpensBeside()
+{
+    QFETCH(QRect, owner);
+    QFETCH(QPoint, at);
+    QCOMPARE(ExactWindow::besideOwner(owner, QSize(500, 500), QRect(0, 40, 1920, 1040)), at);
 }
 
 void ExactValuesTest::keyboardReachesTheLink()

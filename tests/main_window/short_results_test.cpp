@@ -66,8 +66,7 @@ void ShortResultsTest::fit_data()
     QTest::newRow("a crossing, with a single")
         << "(2.77555756156289E-17,  0.3333333)" << 24 << "(2.7755…E-17,  0.3333…)";
     QTest::newRow("a negative fraction") << "-0.333333333333333" << 8 << "-0.3333…";
-    QTest::newRow("zeros up to the first digit stay")
-        << "0.000123456789012" << 8 << "0.00012…";
+    QTest::newRow("zeros up to the first digit stay") << "0.000123456789012" << 8 << "0.00012…";
     QTest::newRow("too narrow for any: as short as it goes")
         << "0.000123456789012" << 3 << "0.0001…";
     QTest::newRow("words are not shortened")
