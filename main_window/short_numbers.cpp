@@ -14,14 +14,16 @@ const QChar ellipsis(0x2026);
 // A minus before it stays, as all but the cut decimals do.
 const QRegularExpression& numberPattern()
 {
-    static const QRegularExpression pattern(QStringLiteral("\\d+\\.(\\d+)(E[-+]\\d+)?"));
+    static const QRegularExpression pattern(QStringLiteral("(\\d+)\\.(\\d+)(E[-+]\\d+)?"));
     return pattern;
 }
 
-// The decimals a number keeps when `decimals` are asked for: never fewer
-// than reach its first digit that is not zero.
-qsizetype kept(QStringView fraction, qsizetype decimals)
+// The decimals a number keeps when `decimals` are asked for: below one,
+// never fewer than reach its first digit that is not zero.
+qsizetype kept(QStringView whole, QStringView fraction, qsizetype decimals)
 {
+    if (std::any_of(whole.begin(), whole.end(), [](QChar digit) { return digit != u'0'; }))
+        return decimals;
     qsizetype zeros = 0;
     while (zeros < fraction.size() && fraction.at(zeros) == u'0')
         ++zeros;
@@ -35,13 +37,16 @@ QString shortened(const QString& text, qsizetype decimals)
     auto numbers = numberPattern().globalMatch(text);
     while (numbers.hasNext()) {
         const QRegularExpressionMatch number = numbers.next();
-        const QStringView fraction = number.capturedView(1);
-        const qsizetype keep = kept(fraction, decimals);
+        const QStringView fraction = number.capturedView(2);
+        const qsizetype keep = kept(number.capturedView(1), fraction, decimals);
         if (keep >= fraction.size())
             continue;
-        result += QStringView(text).mid(copied, number.capturedStart(1) + keep - copied);
+        // With no decimals left the point goes too: "1…E-17".
+        const qsizetype end
+            = keep == 0 ? number.capturedStart(2) - 1 : number.capturedStart(2) + keep;
+        result += QStringView(text).mid(copied, end - copied);
         result += ellipsis;
-        result += number.capturedView(2);
+        result += number.capturedView(3);
         copied = number.capturedEnd(0);
     }
     result += QStringView(text).mid(copied);
@@ -57,10 +62,9 @@ QString fit(const QString& text, int width, const Measure& measure)
     qsizetype longest = 0;
     auto numbers = numberPattern().globalMatch(text);
     while (numbers.hasNext())
-        longest = std::max(longest, numbers.next().capturedLength(1));
+        longest = std::max(longest, numbers.next().capturedLength(2));
     QString tried = text;
-    // One decimal at least, so that a shortened number still shows its point.
-    for (qsizetype decimals = longest - 1; decimals >= 1; --decimals) {
+    for (qsizetype decimals = longest - 1; decimals >= 0; --decimals) {
         tried = shortened(text, decimals);
         if (measure(tried) <= width)
             break;

@@ -9,8 +9,9 @@
 // point, its first digits after it and its exponent, and "…" marks the
 // digits left out, so "1.11022302462516E-15" may read "1.1102…E-15". Every
 // number of a text is shortened to the same count of decimals, the most that
-// lets the whole text fit; a number keeps at least its first digit that is
-// not zero. Words and integers are never shortened.
+// lets the whole text fit, down to none in the narrowest boxes ("1…E-15");
+// a number keeps at least its first digit that is not zero. Words and
+// integers are never shortened.
 namespace short_numbers {
 
 // The width of a text, in pixels (QFontMetrics::horizontalAdvance).

@@ -57,6 +57,7 @@ void ShortResultsTest::fit_data()
     const QString tiny = "1.11022302462516E-15";
     QTest::newRow("fits: untouched") << tiny << 20 << tiny;
     QTest::newRow("a tiny number keeps its exponent") << tiny << 11 << "1.1102…E-15";
+    QTest::newRow("a narrow box: the first digit and the exponent") << tiny << 6 << "1…E-15";
     QTest::newRow("a huge negative number keeps its sign")
         << "-3.33066907387547E+15" << 10 << "-3.33…E+15";
     QTest::newRow("an equation shortens both its numbers")
@@ -98,8 +99,7 @@ void ShortResultsTest::boxPaintsTheShortForm()
     box->setAlignment(alignment);
     box->setText("-3.33066907387547E+15");
     const QString shown = result_box::Shown(box);
-    QVERIFY2(shown.contains(u'…') && shown.endsWith("E+15") && shown.startsWith("-3.3"),
-        qPrintable(shown));
+    QVERIFY2(shown.startsWith("-3") && shown.endsWith("…E+15"), qPrintable(shown));
     // The same pixels as a box of the same kind that holds the short form.
     QCOMPARE(pixels(box), pixels(twinOf(box, shown).get()));
 }
