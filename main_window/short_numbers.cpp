@@ -18,8 +18,8 @@ const QRegularExpression& numberPattern()
     return pattern;
 }
 
-// The decimals a number keeps when `decimals` are asked for: below one,
-// never fewer than reach its first digit that is not zero.
+// The decimals a number keeps when `decimals` are asked for. One below one
+// keeps at least those up to its first digit that is not zero.
 qsizetype kept(QStringView whole, QStringView fraction, qsizetype decimals)
 {
     if (std::any_of(whole.begin(), whole.end(), [](QChar digit) { return digit != u'0'; }))
