@@ -12,8 +12,10 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace trellan {
@@ -106,6 +108,29 @@ constexpr QtOption qtOptions[] = {
     { "widgetcount", false },
 };
 
+// Qt names unknown options without their dashes; the message repeats them
+// as they were typed.
+QString unknownOptions(const QStringList& names, const QStringList& arguments)
+{
+    QStringList typed;
+    for (const QString& name : names) {
+        QString word = QStringLiteral("--") + name;
+        for (const QString& argument : arguments.mid(1)) {
+            if (argument == u"--")
+                break;
+            const QString option = argument.section(u'=', 0, 0);
+            if (option == u'-' + name || option == QStringLiteral("--") + name) {
+                word = option;
+                break;
+            }
+        }
+        typed.append(word);
+    }
+    if (typed.size() == 1)
+        return QStringLiteral("Unknown option '%1'.").arg(typed.constFirst());
+    return QStringLiteral("Unknown options: %1.").arg(typed.join(QStringLiteral(", ")));
+}
+
 class Options {
 public:
     Options()
@@ -139,7 +164,9 @@ public:
         if (const QString error = takeValues(arguments, values); !error.isEmpty())
             return unusable(error);
         if (!parser.parse(arguments))
-            return unusable(parser.errorText());
+            return unusable(parser.unknownOptionNames().isEmpty()
+                    ? parser.errorText()
+                    : unknownOptions(parser.unknownOptionNames(), arguments));
         if (parser.isSet(help))
             return { Mode::Help, {} };
         if (parser.isSet(version))
@@ -322,6 +349,17 @@ std::optional<int> runCommandLine(int& argc, char* argv[])
 
     Options options;
     const Request request = options.parse(arguments);
+    // Run from a script there may be no session and so no runtime folder:
+    // Qt would say so on standard error and make one in /tmp that outlives
+    // the run. These modes keep nothing between runs; a private folder
+    // removed at the end serves.
+    std::optional<QTemporaryDir> runtime;
+    if ((request.mode == Mode::Answers || request.mode == Mode::Export)
+        && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtime.emplace();
+        if (runtime->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+    }
     switch (request.mode) {
     case Mode::Window:
         return std::nullopt;

@@ -20,8 +20,9 @@ QRgb lineColour(int line)
 // A crossing's y is a single, written as one.
 template <typename Y> QString pointLabel(double x, Y y)
 {
-    return QStringLiteral("(%1, %2)").arg(QString::fromStdString(core::NumberToText(x)),
-        QString::fromStdString(core::NumberToText(y)));
+    return QStringLiteral("(%1, %2)")
+        .arg(QString::fromStdString(core::NumberToText(x)),
+            QString::fromStdString(core::NumberToText(y)));
 }
 
 } // namespace
@@ -59,7 +60,8 @@ std::vector<PointMark> outcomeMarks(const core::CommandResult& result)
         const double length = std::hypot(d.x(), d.y());
         if (length > 0 && std::isfinite(length))
             along[s.line] = d / length;
-        marks.push_back({ p.X1, -p.Y1, lineColour(s.line), pointLabel(p.X1, p.Y1), -d.x(), -d.y() });
+        marks.push_back(
+            { p.X1, -p.Y1, lineColour(s.line), pointLabel(p.X1, p.Y1), -d.x(), -d.y() });
         marks.push_back({ p.X2, -p.Y2, lineColour(s.line), pointLabel(p.X2, p.Y2), d.x(), d.y() });
     }
     if (result.crossing && result.crossing->kind == core::CrossingKind::Point) {

@@ -8,6 +8,7 @@
 #include "main_window/form1.h"
 #include "main_window/widgets/focus_mark.h"
 #include "main_window/widgets/link_button.h"
+#include "main_window/widgets/result_box.h"
 #include "main_window/widgets/shape.h"
 #include "main_window/widgets/word_wrap.h"
 
@@ -298,6 +299,10 @@ void Form1::createControls()
         slope->setAlignment(Qt::AlignRight | Qt::AlignTop);
     for (QLineEdit* crossing : { txt_l1xint, txt_l1yint, txt_l2xint, txt_l2yint })
         crossing->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (QLineEdit* result : { txt_slope1, txt_yint1, txt_eqn1, txt_l1xint, txt_l1yint, txt_slope2,
+             txt_yint2, txt_eqn2, txt_l2xint, txt_l2yint })
+        result_box::ShortenWhenCut(result);
+    result_box::ShortenWhenCut(lblAns);
 
     // End points and the draw commands.
     draw_line1 = button(this, "draw_line1", fromTwips(14280, 3480, 1605, 495),

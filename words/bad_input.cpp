@@ -5,6 +5,8 @@
 #include "core/line_commands.h"
 #include "core/number_text.h"
 
+#include <cmath>
+
 // Every message says which field it is about and what to do, in words a
 // pupil uses: no names from inside the program, and limits as rounded
 // numbers ("about 1.8E+308").
@@ -15,6 +17,75 @@ namespace {
 QString text(double x)
 {
     return QString::fromStdString(core::NumberToText(x));
+}
+
+// Small fractions as a pupil says them; others as they were typed.
+QString fractionWords(qlonglong top, qlonglong bottom)
+{
+    static const char* const counts[] = { "zero", "one", "two", "three", "four" };
+    static const char* const parts[][2] = { { "half", "halves" }, { "third", "thirds" },
+        { "quarter", "quarters" }, { "fifth", "fifths" } };
+    const qlonglong size = std::abs(top);
+    QString words;
+    if (size >= 1 && size < bottom && bottom >= 2 && bottom <= 5)
+        words = QStringLiteral("%1 %2").arg(QLatin1StringView(counts[size]),
+            QLatin1StringView(parts[bottom - 2][size == 1 ? 0 : 1]));
+    else
+        words = QStringLiteral("%1/%2").arg(size).arg(bottom);
+    return top < 0 ? QStringLiteral("minus ") + words : words;
+}
+
+// "a half", "one and a half", ... "nine and a half".
+QString halves(int units)
+{
+    static const char* const names[]
+        = { "", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine" };
+    return units == 0 ? QStringLiteral("a half")
+                      : QStringLiteral("%1 and a half").arg(QLatin1StringView(names[units]));
+}
+
+// The end of a tooltip for "1,5": the same digits with a point.
+QString withPoint(const QString& before, const QString& after)
+{
+    const QString meant = before + u'.' + after;
+    if (!core::ReadsInFull(meant.toStdString()))
+        return QStringLiteral("a decimal number takes a point, as in 1.5");
+    bool whole = false;
+    const int units = before.toInt(&whole);
+    if (whole && after == u"5" && units >= 0 && units < 10)
+        return QStringLiteral("type %1 for %2").arg(meant, halves(units));
+    return QStringLiteral("type %1 with a point").arg(meant);
+}
+
+// The end of a tooltip for "1/2": the fraction as a decimal to type.
+QString asDecimal(const QString& numerator, const QString& denominator)
+{
+    bool ok = false;
+    const qlonglong top = numerator.trimmed().toLongLong(&ok);
+    bool ok2 = false;
+    const qlonglong bottom = denominator.trimmed().toLongLong(&ok2);
+    // Small whole numbers only: the division below stays inside the integers.
+    constexpr qlonglong largest = 1'000'000'000;
+    if (!ok || !ok2 || bottom <= 0 || std::abs(top) >= largest || bottom >= largest)
+        return QStringLiteral("type a fraction as a decimal number, such as 0.5 for one half");
+    // Long division: exact when it ends within six places, else rounded there.
+    constexpr int places = 6;
+    const qlonglong size = std::abs(top);
+    qlonglong remainder = size % bottom;
+    QString digits;
+    for (int k = 0; k < places && remainder != 0; ++k) {
+        remainder *= 10;
+        digits += QChar(u'0' + int(remainder / bottom));
+        remainder %= bottom;
+    }
+    const bool exact = remainder == 0;
+    QString decimal = !exact ? QString::number(double(size) / double(bottom), 'f', places)
+        : digits.isEmpty()   ? QString::number(size / bottom)
+                             : QString::number(size / bottom) + u'.' + digits;
+    if (top < 0)
+        decimal.prepend(u'-');
+    return QStringLiteral("type %1 for %2%3")
+        .arg(decimal, exact ? QString() : QStringLiteral("about "), fractionWords(top, bottom));
 }
 
 QString coordinate(core::Coordinate c)
@@ -138,9 +209,22 @@ std::optional<QString> HowRead(const QString& typed)
     } catch (const core::ArithmeticError&) {
         return std::nullopt; // too large to read: the command's warning says so
     }
-    if (!core::ReadTypedNumber(typedText).hasDigits())
-        return QStringLiteral("Read as 0: there is no number here");
-    return QStringLiteral("Read as %1: only the number at the start counts").arg(text(read));
+    const core::TypedNumber number = core::ReadTypedNumber(typedText);
+    if (!number.hasDigits())
+        return QStringLiteral("Read as 0: there is no number here; type a number such as 2, -3 "
+                              "or 1.5");
+    const QString readAs = QStringLiteral("Read as %1: ").arg(text(read));
+    const QString start = QString::fromStdString(typedText.substr(0, number.end)).trimmed();
+    const QString rest = QString::fromStdString(typedText.substr(number.end)).trimmed();
+    if (rest.startsWith(u','))
+        return readAs + QStringLiteral("only the number before the comma counts; ")
+            + withPoint(start, rest.mid(1));
+    if (rest.startsWith(u'/'))
+        return readAs + QStringLiteral("only the number before the slash counts; ")
+            + asDecimal(start, rest.mid(1));
+    return readAs
+        + QStringLiteral("only the number at the start counts; type the number alone, with "
+                         "nothing after it");
 }
 
 } // namespace bad_input

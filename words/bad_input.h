@@ -19,10 +19,12 @@ QString FieldTooLarge(const QString& fieldDescription);
 QString RangeTooWide(double lower, double upper);
 QString RangeEmpty(double bound);
 
-// How a typed end point or range bound was read, when not all of it was:
-// "Read as 1: only the number at the start counts" for "1,5", "Read as 0:
-// there is no number here" for "abc" or an empty field. Nothing when the
-// whole text is a number (blanks aside), or one too large to read.
+// How a typed end point or range bound was read, when not all of it was,
+// and what to type instead: "Read as 1: only the number before the comma
+// counts; type 1.5 for one and a half" for "1,5", "...; type 0.5 for one
+// half" for "1/2", "Read as 0: there is no number here; ..." for "abc" or an
+// empty field. Nothing when the whole text is a number (blanks aside), or
+// one too large to read.
 std::optional<QString> HowRead(const QString& typed);
 
 } // namespace bad_input

@@ -6,10 +6,13 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,7 +26,7 @@ std::string textOf(const QLineEdit* field)
 } // namespace
 
 ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
-    : QWidget(owner, Qt::Window)
+    : QWidget(owner, Qt::Tool)
 {
     setObjectName(QStringLiteral("ExactWindow"));
     setWindowTitle(QStringLiteral("Exact values"));
@@ -67,9 +70,11 @@ ExactWindow* ExactWindow::Open(QWidget* owner, const Fields& fields)
 {
     if (!openWindow) {
         openWindow = new ExactWindow(owner, fields);
-        // Over the graph, leaving the end-point fields in sight for typing.
-        const QRect main = owner->frameGeometry();
-        openWindow->move(main.left() + 16, main.top() + (main.height() - openWindow->height()) / 2);
+        // Beside the main window, so that the graph and the end-point fields
+        // stay in sight while the pupil types.
+        const QScreen* screen = owner->screen();
+        openWindow->move(besideOwner(owner->frameGeometry(), openWindow->size(),
+            screen ? screen->availableGeometry() : owner->frameGeometry()));
     }
     ExactWindow* window = openWindow;
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -77,6 +82,19 @@ ExactWindow* ExactWindow::Open(QWidget* owner, const Fields& fields)
     window->raise();
     window->activateWindow();
     return window;
+}
+
+QPoint ExactWindow::besideOwner(const QRect& owner, const QSize& size, const QRect& screen)
+{
+    int x = owner.right() + 1;
+    if (x + size.width() - 1 > screen.right()) {
+        x = owner.left() - size.width();
+        if (x < screen.left())
+            x = screen.right() + 1 - size.width();
+    }
+    const int y
+        = std::max(screen.top(), std::min(owner.top(), screen.bottom() + 1 - size.height()));
+    return { x, y };
 }
 
 ExactWindow* ExactWindow::instance()

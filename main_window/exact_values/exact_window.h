@@ -13,8 +13,8 @@ class QTextBrowser;
 // equations, slopes and intercepts as fractions, the crossing, and where the
 // main window's decimal answers are rounded or differ in kind. It follows
 // the typing: every edit of an end-point or range field shows at once. At
-// most one is open; it lives beside the main window without blocking it and
-// closes with it.
+// most one is open; a tool window of the main window, it stays above it
+// without blocking it and closes with it.
 class ExactWindow : public QWidget {
     Q_OBJECT
 
@@ -32,6 +32,12 @@ public:
     static ExactWindow* instance();
 
     QTextBrowser* page() const { return m_page; }
+
+    // Where a window of `size` opens beside the main window's frame `owner`
+    // on a screen whose free area is `screen`: to its right, else to its
+    // left, else against the screen's right edge, since the graph takes the
+    // main window's left; as high as the main window, inside the screen.
+    static QPoint besideOwner(const QRect& owner, const QSize& size, const QRect& screen);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

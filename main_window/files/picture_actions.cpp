@@ -46,8 +46,8 @@ PictureActions::PictureActions(Form1* form)
     : QObject(form)
     , form_(form)
 {
-    askFileName = [form](const QString& folder, QString* filter) {
-        return QFileDialog::getSaveFileName(form, tr("Save picture as"), folder,
+    askFileName = [form](const QString& proposed, QString* filter) {
+        return QFileDialog::getSaveFileName(form, tr("Save picture as"), proposed,
             QStringList { pngFilter, svgFilter, pdfFilter }.join(QStringLiteral(";;")), filter);
     };
     askPrinter = [form](QPrinter& printer) {
@@ -106,7 +106,7 @@ void PictureActions::copy()
 bool PictureActions::saveAs()
 {
     QString filter = pngFilter;
-    QString fileName = askFileName(savedFolder::last(savedFolder::Kind::Picture), &filter);
+    QString fileName = askFileName(savedFolder::proposedName(savedFolder::Kind::Picture), &filter);
     if (fileName.isEmpty())
         return false;
     // The extension decides; a name without one takes the filter's.

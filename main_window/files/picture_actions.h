@@ -35,9 +35,9 @@ public:
     void printPage(QPrinter& printer) const;
 
     // The dialogs, replaceable so that tests can answer them: the file to
-    // save into (empty for cancel) with the chosen filter, whether the print
+    // save into (empty for cancel), proposed by name, with the chosen filter, whether the print
     // dialog was accepted, and the failure message.
-    std::function<QString(const QString& folder, QString* filter)> askFileName;
+    std::function<QString(const QString& proposed, QString* filter)> askFileName;
     std::function<bool(QPrinter& printer)> askPrinter;
     std::function<void(const QString& message)> tell;
 

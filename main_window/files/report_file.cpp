@@ -3,6 +3,7 @@
 #include "main_window/files/saved_folder.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSaveFile>
@@ -12,9 +13,9 @@ ReportFile::ReportFile(QPlainTextEdit* box)
     , box_(box)
 {
     QWidget* window = box->window();
-    askFileName = [window](const QString& folder) {
+    askFileName = [window](const QString& proposed) {
         return QFileDialog::getSaveFileName(
-            window, tr("Save report as"), folder, tr("Text files (*.txt);;All files (*)"));
+            window, tr("Save report as"), proposed, tr("Text files (*.txt);;All files (*)"));
     };
     askBeforeQuitting = [window] {
         return QMessageBox::question(window, window->windowTitle(),
@@ -56,9 +57,12 @@ words::FileWritten ReportFile::save(const QString& fileName)
 
 bool ReportFile::saveAs()
 {
-    const QString fileName = askFileName(savedFolder::last(savedFolder::Kind::Report));
+    QString fileName = askFileName(savedFolder::proposedName(savedFolder::Kind::Report));
     if (fileName.isEmpty())
         return false;
+    // A name typed without an extension is still a text file.
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".txt");
     savedFolder::remember(savedFolder::Kind::Report, fileName);
     const words::FileWritten written = save(fileName);
     if (written)

@@ -34,9 +34,9 @@ public:
     bool mayClose();
 
     // What the dialogs would ask, replaceable so that tests can answer:
-    // the file to save into (empty for cancel), the answer to "Save the
+    // the file to save into (empty for cancel), proposed by name, the answer to "Save the
     // report before quitting?" and the failure message.
-    std::function<QString(const QString& folder)> askFileName;
+    std::function<QString(const QString& proposed)> askFileName;
     std::function<QMessageBox::StandardButton()> askBeforeQuitting;
     std::function<void(const QString& message)> tell;
 

@@ -1,5 +1,6 @@
 #include "main_window/files/saved_folder.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,6 +22,13 @@ QString last(Kind kind)
     return QSettings()
         .value(key(kind), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
         .toString();
+}
+
+QString proposedName(Kind kind)
+{
+    return QDir(last(kind))
+        .filePath(
+            kind == Kind::Picture ? QStringLiteral("lines.png") : QStringLiteral("report.txt"));
 }
 
 void remember(Kind kind, const QString& fileName)

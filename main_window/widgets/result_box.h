@@ -19,4 +19,16 @@ void Describe(QLabel* label, const QString& exact);
 // Whether `text` fits the width a box shows its text in.
 bool Fits(const QLineEdit* box, const QString& text);
 
+// From now on, while the box has no focus, a text too wide for it is
+// painted with its numbers shortened (short_numbers.h) instead of cut at
+// the edge. Its text, what Ctrl+C copies and what a screen reader reads
+// stay whole; with the focus it shows the whole text for editing. A text
+// that fits is painted by the box itself, untouched.
+void ShortenWhenCut(QLineEdit* box);
+void ShortenWhenCut(QLabel* label);
+
+// What the box or label paints while it has no focus.
+QString Shown(const QLineEdit* box);
+QString Shown(const QLabel* label);
+
 } // namespace result_box

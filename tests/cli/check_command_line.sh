@@ -13,9 +13,10 @@ failures=0
 expect() { if [[ $2 == "$3" ]]; then echo "ok: $1"; else printf 'FAIL: %s:\n  got  %q\n  want %q\n' "$1" "$2" "$3"; failures=$((failures + 1)); fi; }
 
 # No X server, no Wayland, and no platform to fall back on: a program that
-# built its application object here would abort.
+# built its application object here would abort. No session either, as from
+# a script run by cron.
 run() {
-    env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" "$@" >"$work/out" 2>"$work/err"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM= "$program" "$@" >"$work/out" 2>"$work/err"
     status=$?
     out=$(<"$work/out")
     err=$(<"$work/err")
@@ -39,9 +40,10 @@ help|--help|0|<help>|
 help, short|-h|0|<help>|
 version|--version|0|Trellan $version|
 version, short|-v|0|Trellan $version|
-unknown option|--bogus|2||trellan: Unknown option 'bogus'.<hint>
-unknown short options|-x -y|2||trellan: Unknown options: x, y.<hint>
-unknown option beside help|--help --bogus|2||trellan: Unknown option 'bogus'.<hint>
+unknown option|--bogus|2||trellan: Unknown option '--bogus'.<hint>
+unknown option with a value|--bogus=3|2||trellan: Unknown option '--bogus'.<hint>
+unknown short options|-x -y|2||trellan: Unknown options: -x, -y.<hint>
+unknown option beside help|--help --bogus|2||trellan: Unknown option '--bogus'.<hint>
 stray argument|lines.csv|2||trellan: Unexpected argument 'lines.csv'.<hint>
 Qt option without its value|-platform|2||trellan: Missing value after '-platform'.<hint>
 EOF_CASES
@@ -52,6 +54,7 @@ EOF_CASES
 magic() { head -c "$2" "$1" 2>/dev/null | tr -d '\0'; }
 run --export "$work/graph.png"
 expect "export png: status" "$status" 0
+expect "export png: nothing on standard error" "$err" ""
 expect "export png: a PNG" "$(magic "$work/graph.png" 4 | tail -c 3)" PNG
 run --export "$work/graph.svg" --line1 -3 0 2 5 --range -5 5
 expect "export svg, negative numbers as values: status" "$status" 0

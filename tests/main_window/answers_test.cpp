@@ -287,10 +287,25 @@ void AnswersTest::readMarks_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("tooltip"); // empty: not marked
-    const QString start = QStringLiteral("Read as %1: only the number at the start counts");
-    const QString none = QStringLiteral("Read as 0: there is no number here");
-    QTest::newRow("1,5") << "1,5" << start.arg(1);
-    QTest::newRow("1/2") << "1/2" << start.arg(1);
+    const QString start = QStringLiteral(
+        "Read as %1: only the number at the start counts; type the number alone, with nothing "
+        "after it");
+    const QString none
+        = QStringLiteral("Read as 0: there is no number here; type a number such as 2, -3 or 1.5");
+    const QString comma = QStringLiteral("Read as %1: only the number before the comma counts; ");
+    const QString slash = QStringLiteral("Read as %1: only the number before the slash counts; ");
+    QTest::newRow("1,5") << "1,5" << comma.arg(1) + "type 1.5 for one and a half";
+    QTest::newRow("0,5") << "0,5" << comma.arg(0) + "type 0.5 for a half";
+    QTest::newRow("-2,25") << "-2,25" << comma.arg(-2) + "type -2.25 with a point";
+    QTest::newRow("1,5,3") << "1,5,3" << comma.arg(1) + "a decimal number takes a point, as in 1.5";
+    QTest::newRow("1/2") << "1/2" << slash.arg(1) + "type 0.5 for one half";
+    QTest::newRow("3/4") << "3/4" << slash.arg(3) + "type 0.75 for three quarters";
+    QTest::newRow("-2/3") << "-2/3" << slash.arg(-2) + "type -0.666667 for about minus two thirds";
+    QTest::newRow("7/8") << "7/8" << slash.arg(7) + "type 0.875 for 7/8";
+    QTest::newRow("12 / 4") << "12 / 4" << slash.arg(12) + "type 3 for 12/4";
+    QTest::newRow("1/0") << "1/0"
+                         << slash.arg(1)
+            + "type a fraction as a decimal number, such as 0.5 for one half";
     QTest::newRow("abc") << "abc" << none;
     QTest::newRow("empty") << "" << none;
     QTest::newRow("3e") << "3e" << start.arg(3);
@@ -348,7 +363,9 @@ void AnswersTest::readMarksFollowWhatACommandReads()
     QCOMPARE(f->txmax->text(), "11");
     QVERIFY(!read_mark::isMarked(f->txmax));
     QVERIFY(read_mark::isMarked(f->t4));
-    QCOMPARE(f->t4->toolTip(), "Read as 7: only the number at the start counts");
+    QCOMPARE(f->t4->toolTip(),
+        "Read as 7: only the number at the start counts; type the number alone, with nothing "
+        "after it");
 }
 
 QTEST_MAIN(AnswersTest)

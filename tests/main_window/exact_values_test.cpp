@@ -1,7 +1,7 @@
 // Exact values in the window: the tooltips of the results, the Exact values
 // window (its words, that it follows the typing, that it opens once and
 // closes with the program, that the keyboard reaches it), and the result
-// boxes showing the start of a long text.
+// boxes showing the start of a long text while they have the focus.
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
 #include "main_window/exact_values/exact_window.h"
@@ -51,6 +51,8 @@ private slots:
     void repetendsAreOverlined();
     void windowFollowsTheTyping();
     void windowOpensOnce();
+    void windowOpensBeside_data();
+    void windowOpensBeside();
     void keyboardReachesTheLink();
     void quitClosesTheWindow();
     void linkLooksLikeTheAboutLink();
@@ -236,6 +238,9 @@ void ExactValuesTest::windowOpensOnce()
     QCOMPARE(openExactWindows(), 1);
     QCOMPARE(ExactWindow::instance(), first.data());
     QCOMPARE(first->windowTitle(), "Exact values");
+    // A tool window of the main window: it stays above it.
+    QCOMPARE(first->windowType(), Qt::Tool);
+    QCOMPARE(first->parentWidget(), f.form.get());
     // Modeless: the main window's commands still work while it is open.
     LoadedForm::type(f->t4, "9");
     LoadedForm::click(f->cmd_bothlines);
@@ -245,6 +250,26 @@ void ExactValuesTest::windowOpensOnce()
     LoadedForm::click(f->exactLink);
     QCOMPARE(openExactWindows(), 1);
     QTRY_VERIFY(!first);
+}
+
+void ExactValuesTest::windowOpensBeside_data()
+{
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QPoint>("at");
+    // A window of 500 by 500 on a screen of 1920 by 1040 below a panel of 40.
+    QTest::newRow("room on the right") << QRect(100, 200, 1103, 553) << QPoint(1203, 200);
+    QTest::newRow("room on the left only") << QRect(700, 200, 1103, 553) << QPoint(200, 200);
+    QTest::newRow("no room: against the right edge")
+        << QRect(400, 200, 1103, 553) << QPoint(1420, 200);
+    QTest::newRow("low: raised into the screen") << QRect(0, 900, 1103, 553) << QPoint(1103, 580);
+    QTest::newRow("high: lowered below the panel") << QRect(0, 0, 1103, 553) << QPoint(1103, 40);
+}
+
+void ExactValuesTest::windowOpensBeside()
+{
+    QFETCH(QRect, owner);
+    QFETCH(QPoint, at);
+    QCOMPARE(ExactWindow::besideOwner(owner, QSize(500, 500), QRect(0, 40, 1920, 1040)), at);
 }
 
 void ExactValuesTest::keyboardReachesTheLink()
@@ -323,8 +348,11 @@ void ExactValuesTest::longResultShowsItsStart()
         QCOMPARE(box->cursorPosition(), 0);
         QVERIFY(!box->hasSelectedText());
     }
-    // What shows is the start of the text: the same pixels as a box of the
-    // same kind holding only the start, which fits.
+    // With the focus, what shows is the start of the whole text: the same
+    // pixels as a box of the same kind holding only the start, which fits.
+    // Without it, the numbers are shortened instead (short_results_test).
+    f->txt_eqn1->setFocus();
+    QVERIFY(f->txt_eqn1->hasFocus());
     const QString start = " Y = 0.333333";
     QLineEdit twin(start);
     twin.setFrame(false);
@@ -332,7 +360,9 @@ void ExactValuesTest::longResultShowsItsStart()
     twin.setPalette(f->txt_eqn1->palette());
     twin.setAlignment(f->txt_eqn1->alignment());
     twin.resize(f->txt_eqn1->size());
-    const QRect shown(0, 0, twin.fontMetrics().horizontalAdvance(start), twin.height());
+    // Right of the caret, which the focused box draws at its text's start.
+    const int caret = 3;
+    const QRect shown(caret, 0, twin.fontMetrics().horizontalAdvance(start) - caret, twin.height());
     const auto pixels = [&](QWidget* box) {
         return box->grab(shown).toImage().convertToFormat(QImage::Format_RGB32);
     };

@@ -48,6 +48,8 @@ private slots:
     void printCancelled();
     void saveReport();
     void saveReportFails();
+    void saveReportAsText_data();
+    void saveReportAsText();
     void quitPrompt_data();
     void quitPrompt();
     void noPromptWhenEmptyOrSaved();
@@ -135,9 +137,9 @@ void PictureReportTest::savePicture()
     QFETCH(QByteArray, magic);
     LoadedForm f;
     QStringList told;
-    QString offeredFolder;
-    f->pictureActions->askFileName = [&](const QString& folder, QString* chosen) {
-        offeredFolder = folder;
+    QString offered;
+    f->pictureActions->askFileName = [&](const QString& proposed, QString* chosen) {
+        offered = proposed;
         *chosen = filter;
         return dir.filePath(typed);
     };
@@ -145,9 +147,9 @@ void PictureReportTest::savePicture()
     QVERIFY(f->pictureActions->saveAs());
     QVERIFY(told.isEmpty());
     QVERIFY(contentsOf(dir.filePath(written)).startsWith(magic));
-    // The next dialog opens in the folder just used.
+    // The next dialog proposes a picture's name in the folder just used.
     f->pictureActions->saveAs();
-    QCOMPARE(offeredFolder, dir.path());
+    QCOMPARE(offered, dir.filePath("lines.png"));
 }
 
 void PictureReportTest::savePictureCancelled()
@@ -237,6 +239,38 @@ void PictureReportTest::saveReport()
         return QMessageBox::Cancel;
     };
     QVERIFY(f->reportFile->mayClose());
+}
+
+void PictureReportTest::saveReportAsText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension: a text file") << "notes"
+                                               << "notes.txt";
+    QTest::newRow("an extension of its own") << "notes.log"
+                                             << "notes.log";
+    QTest::newRow("a point in the folder's name") << "v1.2/notes"
+                                                  << "v1.2/notes.txt";
+}
+
+void PictureReportTest::saveReportAsText()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QVERIFY(QDir(dir.path()).mkpath("v1.2"));
+    LoadedForm f;
+    f->txt_results->setPlainText("a report");
+    QString offered;
+    f->reportFile->askFileName = [&](const QString& proposed) {
+        offered = proposed;
+        return dir.filePath(typed);
+    };
+    f->reportFile->tell = [](const QString& m) { QFAIL(qPrintable(m)); };
+    QVERIFY(f->reportFile->saveAs());
+    QCOMPARE(contentsOf(dir.filePath(written)), QByteArray("a report"));
+    // The next dialog proposes a report's name in the folder just used.
+    f->reportFile->saveAs();
+    QCOMPARE(offered, QFileInfo(dir.filePath(written)).dir().filePath("report.txt"));
 }
 
 void PictureReportTest::saveReportFails()
