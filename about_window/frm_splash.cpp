@@ -144,7 +144,7 @@ void frmSplash::createCloseButton()
     connect(cmdclose_, &QPushButton::clicked, this, &frmSplash::cmdclose_Click);
 }
 
-frmSplash* frmSplash::Open()
+frmSplash* frmSplash::open()
 {
     if (!openWindow) {
         openWindow = new frmSplash;

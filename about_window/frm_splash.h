@@ -23,7 +23,7 @@ public:
     // Shows the About window modeless and makes it the active window. The
     // first call, and the first after a close, creates it centred on the
     // screen; while it is open the same window is shown again as it is.
-    static frmSplash* Open();
+    static frmSplash* open();
 
     // The open About window, or nullptr when none is open.
     static frmSplash* instance();

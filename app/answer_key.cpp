@@ -114,7 +114,7 @@ public:
             return;
         begun_ = true;
         if (request_.format == Format::Csv)
-            put(CsvHeader());
+            put(csvHeader());
     }
 
     bool anyFailed() const { return failed_; }
@@ -199,12 +199,12 @@ private:
     {
         const bool csv = request_.format == Format::Csv;
         if (!p.error.empty()) {
-            p.output = csv ? CsvError(p.row, p.error) : JsonError(p.row, p.error);
+            p.output = csv ? csvError(p.row, p.error) : jsonError(p.row, p.error);
             return;
         }
         const Answer a
-            = AnswerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
-        p.output = csv ? CsvAnswer(a) : JsonAnswer(a);
+            = answerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
+        p.output = csv ? csvAnswer(a) : jsonAnswer(a);
     }
 
     void put(const std::string& text)
@@ -255,7 +255,7 @@ std::string inputName(const AnswerKeyRequest& request)
 
 } // namespace
 
-int WriteAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
+int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
     std::string_view program)
 {
     csv_parser parser {};
@@ -328,16 +328,16 @@ int WriteAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
     return writer.anyFailed() ? SomeRowsFailed : AllAnswered;
 }
 
-int RunAnswerKey(const AnswerKeyRequest& request, std::string_view program)
+int runAnswerKey(const AnswerKeyRequest& request, std::string_view program)
 {
     if (!request.file || *request.file == "-")
-        return WriteAnswerKey(stdin, stdout, stderr, request, program);
+        return writeAnswerKey(stdin, stdout, stderr, request, program);
     std::FILE* in = std::fopen(request.file->c_str(), "rb");
     if (!in) {
         report(stderr, program, "cannot read " + inputName(request) + ": " + std::strerror(errno));
         return CannotRead;
     }
-    const int status = WriteAnswerKey(in, stdout, stderr, request, program);
+    const int status = writeAnswerKey(in, stdout, stderr, request, program);
     std::fclose(in);
     return status;
 }

@@ -32,10 +32,10 @@ inline constexpr int CannotRead = 2; // the input (or the output) failed
 // so memory does not grow with the number of rows. A row that cannot be
 // answered is named, with the reason, on `err` (after "program: ") and in
 // its own output row; the rows after it are still answered.
-int WriteAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
+int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
     std::string_view program);
 
 // The same on the request's file or standard input, to standard output.
-int RunAnswerKey(const AnswerKeyRequest& request, std::string_view program);
+int runAnswerKey(const AnswerKeyRequest& request, std::string_view program);
 
 } // namespace answers

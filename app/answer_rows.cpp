@@ -171,13 +171,13 @@ std::string jsonText(const QJsonObject& object)
 
 } // namespace
 
-Answer AnswerRow(long long row, const TypedRow& typed, const std::string& lower,
+Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
     const std::string& upper, core::Arithmetic arithmetic)
 {
     Answer a;
     a.row = row;
     a.typed = typed;
-    a.window = FreshWindowAnswer({ { typed[0], typed[1], typed[2], typed[3] },
+    a.window = freshWindowAnswer({ { typed[0], typed[1], typed[2], typed[3] },
                                      { typed[4], typed[5], typed[6], typed[7] }, lower, upper },
         arithmetic);
     a.line1 = core::exact::LineThrough(typed[0], typed[1], typed[2], typed[3]);
@@ -186,7 +186,7 @@ Answer AnswerRow(long long row, const TypedRow& typed, const std::string& lower,
     return a;
 }
 
-std::string CsvHeader()
+std::string csvHeader()
 {
     std::string out;
     addField(out, "row");
@@ -207,7 +207,7 @@ std::string CsvHeader()
     return out;
 }
 
-std::string CsvAnswer(const Answer& a)
+std::string csvAnswer(const Answer& a)
 {
     std::string out;
     addField(out, std::to_string(a.row));
@@ -233,7 +233,7 @@ std::string CsvAnswer(const Answer& a)
     return out;
 }
 
-std::string CsvError(long long row, std::string_view message)
+std::string csvError(long long row, std::string_view message)
 {
     // The row number, the message in the last column, empty columns between.
     std::string out;
@@ -245,7 +245,7 @@ std::string CsvError(long long row, std::string_view message)
     return out;
 }
 
-std::string JsonAnswer(const Answer& a)
+std::string jsonAnswer(const Answer& a)
 {
     QJsonArray typed;
     for (const std::string& text : a.typed)
@@ -272,7 +272,7 @@ std::string JsonAnswer(const Answer& a)
     return jsonText(row);
 }
 
-std::string JsonError(long long row, std::string_view message)
+std::string jsonError(long long row, std::string_view message)
 {
     QJsonObject o;
     o.insert(key("row"), row);

@@ -23,17 +23,17 @@ struct Answer {
 
 // Answers one row on a fresh window whose range fields hold `lower` and
 // `upper`, the window's texts worked out in `arithmetic`.
-Answer AnswerRow(long long row, const TypedRow& typed, const std::string& lower,
+Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
     const std::string& upper, core::Arithmetic arithmetic = core::Arithmetic::Exact);
 
 // CSV: a header row, then one row per input row; each record ends in CR LF,
 // every field quoted.
-std::string CsvHeader();
-std::string CsvAnswer(const Answer& answer);
-std::string CsvError(long long row, std::string_view message);
+std::string csvHeader();
+std::string csvAnswer(const Answer& answer);
+std::string csvError(long long row, std::string_view message);
 
 // JSON Lines: one object a line, ended by LF.
-std::string JsonAnswer(const Answer& answer);
-std::string JsonError(long long row, std::string_view message);
+std::string jsonAnswer(const Answer& answer);
+std::string jsonError(long long row, std::string_view message);
 
 } // namespace answers

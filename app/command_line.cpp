@@ -364,7 +364,7 @@ std::optional<int> runCommandLine(int& argc, char* argv[])
     case Mode::Window:
         return std::nullopt;
     case Mode::Answers:
-        return answers::RunAnswerKey(request.answers, program.toStdString());
+        return answers::runAnswerKey(request.answers, program.toStdString());
     case Mode::Export:
         return exportPicture(argc, argv, request.picture) == 0 ? exitSuccess : exitStopped;
     case Mode::Help:

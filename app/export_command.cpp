@@ -57,7 +57,7 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
     // without the labels the window may show over it.
     const core::CommandResult outcome = core::BothLines(typedFields(request), false);
     if (outcome.stop) {
-        complain(bad_input::Warning(*outcome.stop));
+        complain(bad_input::warning(*outcome.stop));
         return 1;
     }
     graph::Canvas canvas(look::graphPictureSize);
@@ -66,9 +66,9 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
     record.Cls(canvas);
     graph::drawOutcome(canvas, &record, outcome);
 
-    const std::optional<graph::PictureFormat> format = graph::PictureFormatOf(request.file);
+    const std::optional<graph::PictureFormat> format = graph::pictureFormatOf(request.file);
     const words::FileWritten written = format
-        ? graph::WritePicture(record, request.file, *format, request.scale)
+        ? graph::writePicture(record, request.file, *format, request.scale)
         : words::FileWritten { QString() };
     if (!written) {
         complain(QStringLiteral("cannot write '%1': %2").arg(request.file, *written.failure));

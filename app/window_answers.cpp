@@ -31,7 +31,7 @@ const Fields& startUpFields()
 
 } // namespace
 
-WindowTexts FreshWindowAnswer(const core::TypedFields& typed, core::Arithmetic arithmetic)
+WindowTexts freshWindowAnswer(const core::TypedFields& typed, core::Arithmetic arithmetic)
 {
     const core::CommandResult result
         = core::BothLines(typed, true, core::Verticals::Answered, arithmetic);
@@ -42,7 +42,7 @@ WindowTexts FreshWindowAnswer(const core::TypedFields& typed, core::Arithmetic a
         // that none shows an answer to earlier input.
         for (const core::ResultField field : result.unreached)
             shown.fields[static_cast<std::size_t>(field)].clear();
-        shown.warning = bad_input::Warning(*result.stop).toStdString();
+        shown.warning = bad_input::warning(*result.stop).toStdString();
     }
     return shown;
 }

@@ -23,7 +23,7 @@ struct WindowTexts {
 // hold `typed`, the report box is ticked and Draw Both Lines is clicked.
 // The window's own command chain works it out; a command that stops
 // leaves the fields it did not reach empty.
-WindowTexts FreshWindowAnswer(
+WindowTexts freshWindowAnswer(
     const core::TypedFields& typed, core::Arithmetic arithmetic = core::Arithmetic::Exact);
 
 } // namespace answers

@@ -54,7 +54,7 @@ void answerKey(benchmark::State& state, answers::Format format)
     request.format = format;
     for (auto _ : state) {
         std::FILE* in = fmemopen(const_cast<char*>(csv.data()), csv.size(), "rb");
-        const int status = answers::WriteAnswerKey(in, sink, errors, request, "trellan");
+        const int status = answers::writeAnswerKey(in, sink, errors, request, "trellan");
         std::fclose(in);
         if (status != answers::AllAnswered)
             state.SkipWithError("a generated row failed");
@@ -69,28 +69,28 @@ const answers::TypedRow ordinaryRow { "-6", "0", "8", "7", "-7", "-5", "6", "8" 
 void windowTexts(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(answers::FreshWindowAnswer(
+        benchmark::DoNotOptimize(answers::freshWindowAnswer(
             { { "-6", "0", "8", "7" }, { "-7", "-5", "6", "8" }, "-10", "10" }));
 }
 
 void wholeRow(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(answers::AnswerRow(2, ordinaryRow, "-10", "10"));
+        benchmark::DoNotOptimize(answers::answerRow(2, ordinaryRow, "-10", "10"));
 }
 
 void jsonLine(benchmark::State& state)
 {
-    const answers::Answer a = answers::AnswerRow(2, ordinaryRow, "-10", "10");
+    const answers::Answer a = answers::answerRow(2, ordinaryRow, "-10", "10");
     for (auto _ : state)
-        benchmark::DoNotOptimize(answers::JsonAnswer(a));
+        benchmark::DoNotOptimize(answers::jsonAnswer(a));
 }
 
 void csvRecord(benchmark::State& state)
 {
-    const answers::Answer a = answers::AnswerRow(2, ordinaryRow, "-10", "10");
+    const answers::Answer a = answers::answerRow(2, ordinaryRow, "-10", "10");
     for (auto _ : state)
-        benchmark::DoNotOptimize(answers::CsvAnswer(a));
+        benchmark::DoNotOptimize(answers::csvAnswer(a));
 }
 
 const core::TypedFields closeSlopes { { "0", "0", "1", "0.1" },
@@ -99,7 +99,7 @@ const core::TypedFields closeSlopes { { "0", "0", "1", "0.1" },
 void exactPageText(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(exact_texts::Html(closeSlopes));
+        benchmark::DoNotOptimize(exact_texts::html(closeSlopes));
 }
 
 // The text worked out and laid out in the window's text browser.
@@ -108,7 +108,7 @@ void exactPageShown(benchmark::State& state)
     QTextBrowser page;
     page.resize(480, 440);
     for (auto _ : state) {
-        page.setHtml(exact_texts::Html(closeSlopes));
+        page.setHtml(exact_texts::html(closeSlopes));
         benchmark::DoNotOptimize(page.document()->size());
     }
 }

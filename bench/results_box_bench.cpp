@@ -91,7 +91,7 @@ void exactWidest(benchmark::State& state, bool whole)
         field->setText(widest());
     }
     const QString typed[] = { widest(), widest() };
-    ExactWindow* window = ExactWindow::Open(&form,
+    ExactWindow* window = ExactWindow::open(&form,
         { form.t1, form.t2, form.t3, form.t4, form.t1_b, form.t2_b, form.t3_b, form.t4_b,
             form.txmin, form.txmax });
     QApplication::processEvents();

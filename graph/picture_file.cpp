@@ -36,7 +36,7 @@ bool writePdf(const DrawingRecord& record, QIODevice& device)
 
 } // namespace
 
-std::optional<PictureFormat> PictureFormatOf(const QString& fileName)
+std::optional<PictureFormat> pictureFormatOf(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == u"png")
@@ -48,7 +48,7 @@ std::optional<PictureFormat> PictureFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
-words::FileWritten WritePicture(
+words::FileWritten writePicture(
     const DrawingRecord& record, const QString& fileName, PictureFormat format, qreal scale)
 {
     QSaveFile file(fileName);

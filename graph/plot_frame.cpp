@@ -50,7 +50,7 @@ void drawTicks(Canvas& canvas, int first, int last, StrokeOf strokeOf, NumberOf 
             canvas.SkipLine(s.x1, s.y1, s.x2, s.y2);
         else
             canvas.Line(s.x1, s.y1, s.x2, s.y2, QBColor(12));
-        canvas.PrintNumber(TickText(numberOf(k)));
+        canvas.PrintNumber(tickText(numberOf(k)));
     }
 }
 

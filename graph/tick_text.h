@@ -6,7 +6,7 @@ namespace graph {
 
 // A whole number as the panel prints it: a blank in place of the sign for
 // zero and above, and a blank behind (" 5 ", "-3 ").
-inline QString TickText(int n)
+inline QString tickText(int n)
 {
     return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n) + QLatin1Char(' ');
 }

@@ -170,7 +170,7 @@ void Form1::cmd_quit_Click()
 
 void Form1::lblCredits_Click()
 {
-    frmSplash::Open();
+    frmSplash::open();
 }
 
 std::array<QLineEdit*, 10> Form1::typedBoxes() const
@@ -180,5 +180,5 @@ std::array<QLineEdit*, 10> Form1::typedBoxes() const
 
 void Form1::exactLink_Click()
 {
-    ExactWindow::Open(this, typedBoxes());
+    ExactWindow::open(this, typedBoxes());
 }

@@ -48,7 +48,7 @@ QString boxText(const std::string& report)
 // An emptied field has no value to give.
 QString exactTip(const core::FieldWrite& w, const exact_texts::Answers& exact)
 {
-    return w.text.empty() ? QString() : exact_texts::Tooltip(w.field, exact);
+    return w.text.empty() ? QString() : exact_texts::tooltip(w.field, exact);
 }
 
 } // namespace
@@ -85,7 +85,7 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
 {
     p1->Cls();
     p1->drawOutcome(result);
-    const exact_texts::Answers exact = exact_texts::AnswersFor(typed);
+    const exact_texts::Answers exact = exact_texts::answersFor(typed);
     for (const core::FieldWrite& w : result.writes)
         write(w, result, exact);
     if (result.report)
@@ -98,7 +98,7 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
         for (const core::ResultField field : result.unreached)
             empty(field);
     if (how == Run::Button)
-        warn(bad_input::Warning(*result.stop));
+        warn(bad_input::warning(*result.stop));
 }
 
 void Form1::placeReport(const std::string& report)
@@ -159,10 +159,10 @@ void Form1::write(
             FindIntersection(*result.crossing);
         else
             lblAns->setText(QString::fromStdString(w.text));
-        result_box::Describe(lblAns, exactTip(w, exact));
+        result_box::describe(lblAns, exactTip(w, exact));
         return;
     }
-    result_box::Show(field, QString::fromStdString(w.text), exactTip(w, exact));
+    result_box::show(field, QString::fromStdString(w.text), exactTip(w, exact));
 }
 
 void Form1::FindIntersection(const core::Crossing& crossing)

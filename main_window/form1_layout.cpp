@@ -301,8 +301,8 @@ void Form1::createControls()
         crossing->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     for (QLineEdit* result : { txt_slope1, txt_yint1, txt_eqn1, txt_l1xint, txt_l1yint, txt_slope2,
              txt_yint2, txt_eqn2, txt_l2xint, txt_l2yint })
-        result_box::ShortenWhenCut(result);
-    result_box::ShortenWhenCut(lblAns);
+        result_box::shortenWhenCut(result);
+    result_box::shortenWhenCut(lblAns);
 
     // End points and the draw commands.
     draw_line1 = button(this, "draw_line1", fromTwips(14280, 3480, 1605, 495),

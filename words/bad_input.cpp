@@ -134,25 +134,25 @@ QString RangeTooNarrow(double lower, double upper)
 
 } // namespace
 
-QString Warning(const core::CommandStop& stop)
+QString warning(const core::CommandStop& stop)
 {
     using core::Problem;
     const int line = stop.line;
     switch (stop.problem) {
     case Problem::LowerBoundTooLarge:
-        return FieldTooLarge(QStringLiteral("The lowest value of the range"));
+        return fieldTooLarge(QStringLiteral("The lowest value of the range"));
     case Problem::UpperBoundTooLarge:
-        return FieldTooLarge(QStringLiteral("The highest value of the range"));
+        return fieldTooLarge(QStringLiteral("The highest value of the range"));
     case Problem::RangeEmpty:
-        return RangeEmpty(stop.lower);
+        return rangeEmpty(stop.lower);
     case Problem::RangeTooNarrow:
         return RangeTooNarrow(stop.lower, stop.upper);
     case Problem::RangeBeyondDrawing:
         return RangeBeyondDrawing(stop.lower, stop.upper);
     case Problem::RangeTooWide:
-        return RangeTooWide(stop.lower, stop.upper);
+        return rangeTooWide(stop.lower, stop.upper);
     case Problem::EndPointTooLarge:
-        return FieldTooLarge(endPoint(line, stop.coordinate));
+        return fieldTooLarge(endPoint(line, stop.coordinate));
     case Problem::EndPointsBeyondDrawing:
         return TooLargeToDraw(endPoint(line, stop.coordinate));
     case Problem::SinglePoint:
@@ -178,27 +178,27 @@ QString Warning(const core::CommandStop& stop)
     return {};
 }
 
-QString FieldTooLarge(const QString& fieldDescription)
+QString fieldTooLarge(const QString& fieldDescription)
 {
     return QStringLiteral("%1 is too large: use a number between about -1.8E+308 and 1.8E+308.")
         .arg(fieldDescription);
 }
 
-QString RangeTooWide(double lower, double upper)
+QString rangeTooWide(double lower, double upper)
 {
     return QStringLiteral("The range from %1 to %2 is too wide to number its axes: use a lowest "
                           "and a highest value from -32768 to just under 32767.")
         .arg(text(lower), text(upper));
 }
 
-QString RangeEmpty(double bound)
+QString rangeEmpty(double bound)
 {
     return QStringLiteral("The range from %1 to %1 is empty: make the lowest and highest values "
                           "differ.")
         .arg(text(bound));
 }
 
-std::optional<QString> HowRead(const QString& typed)
+std::optional<QString> howRead(const QString& typed)
 {
     const std::string typedText = typed.toStdString();
     if (core::ReadsInFull(typedText))

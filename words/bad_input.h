@@ -13,11 +13,11 @@ struct CommandStop;
 namespace bad_input {
 
 // Why a line command stopped, in the user's words.
-QString Warning(const core::CommandStop& stop);
+QString warning(const core::CommandStop& stop);
 
-QString FieldTooLarge(const QString& fieldDescription);
-QString RangeTooWide(double lower, double upper);
-QString RangeEmpty(double bound);
+QString fieldTooLarge(const QString& fieldDescription);
+QString rangeTooWide(double lower, double upper);
+QString rangeEmpty(double bound);
 
 // How a typed end point or range bound was read, when not all of it was,
 // and what to type instead: "Read as 1: only the number before the comma
@@ -25,6 +25,6 @@ QString RangeEmpty(double bound);
 // half" for "1/2", "Read as 0: there is no number here; ..." for "abc" or an
 // empty field. Nothing when the whole text is a number (blanks aside), or
 // one too large to read.
-std::optional<QString> HowRead(const QString& typed);
+std::optional<QString> howRead(const QString& typed);
 
 } // namespace bad_input

@@ -24,7 +24,7 @@ PointDrag::PointDrag(Form1* form)
     connect(panel, &graph::GraphPanel::undoAsked, this, &PointDrag::undo);
 }
 
-double PointDrag::Snap(double v, double lower, double upper, double step)
+double PointDrag::snap(double v, double lower, double upper, double step)
 {
     const double lo = std::min(lower, upper), hi = std::max(lower, upper);
     // Counted in steps, so that a tenth is written from a whole count of
@@ -93,8 +93,8 @@ void PointDrag::drawLatest()
         return;
     // The panel's y grows downwards: the user's y is its negation.
     const double step = fine ? 0.1 : 1;
-    const double x = Snap(world.x(), L, U, step);
-    const double y = -Snap(world.y(), L, U, step);
+    const double x = snap(world.x(), L, U, step);
+    const double y = -snap(world.y(), L, U, step);
     const QString xText = QString::fromStdString(core::NumberToText(x));
     const QString yText = QString::fromStdString(core::NumberToText(y));
     QLineEdit* const fx = fieldX(picked_->line, picked_->end);

@@ -27,7 +27,7 @@ public:
     // The nearest multiple of `step` (1, or 0.1) to v that lies within
     // lower..upper (either way round); v itself, held within the range, when
     // no multiple does.
-    static double Snap(double v, double lower, double upper, double step);
+    static double snap(double v, double lower, double upper, double step);
 
     bool dragging() const { return picked_.has_value(); }
 

@@ -144,7 +144,7 @@ public:
             compareCrossing(*window.crossing);
         if (window.stop)
             remarks_ << QStringLiteral("The window stops with a warning here: %1")
-                            .arg(bad_input::Warning(*window.stop).toHtmlEscaped());
+                            .arg(bad_input::warning(*window.stop).toHtmlEscaped());
     }
 
     QString html() const
@@ -223,9 +223,9 @@ private:
 
 } // namespace
 
-QString Html(const core::TypedFields& typed)
+QString html(const core::TypedFields& typed)
 {
-    const Answers exact = AnswersFor(typed);
+    const Answers exact = answersFor(typed);
     return lineSection(1, typed.line1, exact.line1) + lineSection(2, typed.line2, exact.line2)
         + crossingSection(exact) + Comparison(core::BothLines(typed, false), exact).html();
 }

@@ -37,7 +37,7 @@ QString interceptTip(const Line& line, const Intercept& at, const QString& axis)
         return {};
     switch (at.kind) {
     case InterceptKind::At:
-        return QStringLiteral("Exactly ") + Value(at.at);
+        return QStringLiteral("Exactly ") + value(at.at);
     case InterceptKind::None:
         return QStringLiteral("Exactly none: the line never meets the %1").arg(axis);
     case InterceptKind::All:
@@ -50,7 +50,7 @@ QString slopeTip(const Line& line)
 {
     switch (line.kind) {
     case LineKind::Line:
-        return QStringLiteral("Exactly ") + Value(line.slope);
+        return QStringLiteral("Exactly ") + value(line.slope);
     case LineKind::Vertical:
         return QStringLiteral("Exactly no slope: the line is vertical");
     case LineKind::TooLarge:
@@ -81,7 +81,7 @@ QString equationTip(const Line& line)
     QStringList values;
     for (const mpq_class& q : numbers)
         if (!isInteger(q))
-            values << Value(q);
+            values << value(q);
     QString tip = QStringLiteral("Exactly ") + text(*equation);
     if (!values.isEmpty())
         tip += QStringLiteral("\nwhere ") + values.join(QStringLiteral(" and "));
@@ -121,7 +121,7 @@ int lineOf(ResultField field)
 
 } // namespace
 
-Answers AnswersFor(const core::TypedFields& typed)
+Answers answersFor(const core::TypedFields& typed)
 {
     Answers a;
     const auto& [x1, y1, x2, y2] = typed.line1;
@@ -132,14 +132,14 @@ Answers AnswersFor(const core::TypedFields& typed)
     return a;
 }
 
-QString Value(const mpq_class& q)
+QString value(const mpq_class& q)
 {
     if (isInteger(q))
         return fraction(q);
     return fraction(q) + QStringLiteral(" = ") + text(core::exact::DecimalText(q));
 }
 
-QString Tooltip(core::ResultField field, const Answers& exact)
+QString tooltip(core::ResultField field, const Answers& exact)
 {
     const Line& line = lineOf(field) == 1 ? exact.line1 : exact.line2;
     switch (field) {

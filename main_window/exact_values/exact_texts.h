@@ -15,21 +15,21 @@ struct Answers {
     core::exact::Crossing crossing;
 };
 
-Answers AnswersFor(const core::TypedFields& typed);
+Answers answersFor(const core::TypedFields& typed);
 
 // A number as its fraction and its decimal: "1/3 = 0.(3)", "1/2 = 0.5", or
 // the integer alone, "-6".
-QString Value(const mpq_class& q);
+QString value(const mpq_class& q);
 
 // The tooltip of a result field that a command has just filled in from the
 // end points `exact` was worked out from: "Exactly 1/3 = 0.(3)" on a number,
 // "Exactly y = 1/3 x + 7/3" on an equation, "Exactly (1/3, 7/3)" on the
 // crossing. Empty when there is no exact value to give.
-QString Tooltip(core::ResultField field, const Answers& exact);
+QString tooltip(core::ResultField field, const Answers& exact);
 
 // The Exact values window's text, as HTML: both lines through the typed end
 // points, their equations, slopes and intercepts as fractions, the crossing,
 // and where the window's decimal answers for the same texts are rounded.
-QString Html(const core::TypedFields& typed);
+QString html(const core::TypedFields& typed);
 
 } // namespace exact_texts

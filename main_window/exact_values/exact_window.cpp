@@ -35,38 +35,38 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
 
     // Read-only text that the keyboard and the mouse can select and copy,
     // and that a screen reader reads as a document.
-    m_page = new QTextBrowser(this);
-    m_page->setObjectName(QStringLiteral("exactPage"));
-    m_page->setOpenLinks(false);
-    m_page->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_page->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_page->setAccessibleName(QStringLiteral("Exact values"));
-    m_page->setAccessibleDescription(
+    page_ = new QTextBrowser(this);
+    page_->setObjectName(QStringLiteral("exactPage"));
+    page_->setOpenLinks(false);
+    page_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    page_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    page_->setAccessibleName(QStringLiteral("Exact values"));
+    page_->setAccessibleDescription(
         QStringLiteral("Both lines and their crossing as fractions, and where the main window's "
                        "decimal answers are rounded"));
-    QFont font = m_page->font();
+    QFont font = page_->font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
-    m_page->setFont(font);
+    page_->setFont(font);
 
-    m_close = new QPushButton(QStringLiteral("Close"), this);
-    m_close->setObjectName(QStringLiteral("exactClose"));
-    m_close->setAccessibleDescription(QStringLiteral("Closes the Exact values window"));
-    m_close->setAutoDefault(true);
-    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_->setObjectName(QStringLiteral("exactClose"));
+    close_->setAccessibleDescription(QStringLiteral("Closes the Exact values window"));
+    close_->setAutoDefault(true);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_page);
-    layout->addWidget(m_close, 0, Qt::AlignRight);
+    layout->addWidget(page_);
+    layout->addWidget(close_, 0, Qt::AlignRight);
 
     for (std::size_t k = 0; k < fields.size(); ++k) {
-        m_fields[k] = fields[k];
+        fields_[k] = fields[k];
         connect(fields[k], &QLineEdit::textChanged, this, &ExactWindow::refresh);
     }
     refresh();
-    m_page->setFocus();
+    page_->setFocus();
 }
 
-ExactWindow* ExactWindow::Open(QWidget* owner, const Fields& fields)
+ExactWindow* ExactWindow::open(QWidget* owner, const Fields& fields)
 {
     if (!openWindow) {
         openWindow = new ExactWindow(owner, fields);
@@ -105,26 +105,26 @@ ExactWindow* ExactWindow::instance()
 void ExactWindow::refresh()
 {
     // Typing rewrites the text; where the reader was stays in view.
-    const int scrolled = m_page->verticalScrollBar()->value();
+    const int scrolled = page_->verticalScrollBar()->value();
     core::TypedFields typed;
     for (std::size_t k = 0; k < 4; ++k) {
-        typed.line1[k] = textOf(m_fields[k]);
-        typed.line2[k] = textOf(m_fields[k + 4]);
+        typed.line1[k] = textOf(fields_[k]);
+        typed.line2[k] = textOf(fields_[k + 4]);
     }
-    typed.lower = textOf(m_fields[8]);
-    typed.upper = textOf(m_fields[9]);
-    const QString html = exact_texts::Html(typed);
+    typed.lower = textOf(fields_[8]);
+    typed.upper = textOf(fields_[9]);
+    const QString html = exact_texts::html(typed);
     // The widest numbers make fractions of thousands of digits. Breaking
     // them between words makes every line look for the end of the number
     // first, four times the work of breaking them anywhere.
     const bool longWord
         = word_wrap::longestWord(QTextDocumentFragment::fromHtml(html).toPlainText())
         > word_wrap::LongestWord;
-    m_page->clear(); // the old text is not laid out again in the new mode
-    m_page->setWordWrapMode(
+    page_->clear(); // the old text is not laid out again in the new mode
+    page_->setWordWrapMode(
         longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_page->setHtml(html);
-    m_page->verticalScrollBar()->setValue(scrolled);
+    page_->setHtml(html);
+    page_->verticalScrollBar()->setValue(scrolled);
 }
 
 void ExactWindow::closeEvent(QCloseEvent* event)

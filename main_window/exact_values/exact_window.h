@@ -26,12 +26,12 @@ public:
     // Shows the window for `fields`, which belong to `owner`, and makes it
     // the active window. The first call, and the first after a close,
     // creates it; while it is open the same window is shown again.
-    static ExactWindow* Open(QWidget* owner, const Fields& fields);
+    static ExactWindow* open(QWidget* owner, const Fields& fields);
 
     // The open window, or nullptr when none is open.
     static ExactWindow* instance();
 
-    QTextBrowser* page() const { return m_page; }
+    QTextBrowser* page() const { return page_; }
 
     // Where a window of `size` opens beside the main window's frame `owner`
     // on a screen whose free area is `screen`: to its right, else to its
@@ -47,7 +47,7 @@ private:
 
     void refresh();
 
-    std::array<QPointer<QLineEdit>, 10> m_fields;
-    QTextBrowser* m_page = nullptr;
-    QPushButton* m_close = nullptr;
+    std::array<QPointer<QLineEdit>, 10> fields_;
+    QTextBrowser* page_ = nullptr;
+    QPushButton* close_ = nullptr;
 };

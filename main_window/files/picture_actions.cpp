@@ -110,16 +110,16 @@ bool PictureActions::saveAs()
     if (fileName.isEmpty())
         return false;
     // The extension decides; a name without one takes the filter's.
-    std::optional<graph::PictureFormat> format = graph::PictureFormatOf(fileName);
+    std::optional<graph::PictureFormat> format = graph::pictureFormatOf(fileName);
     if (!format) {
         const QString extension = filter == svgFilter ? u".svg"_qs
             : filter == pdfFilter                     ? u".pdf"_qs
                                                       : u".png"_qs;
         fileName += extension;
-        format = graph::PictureFormatOf(fileName);
+        format = graph::pictureFormatOf(fileName);
     }
     savedFolder::remember(savedFolder::Kind::Picture, fileName);
-    const words::FileWritten written = graph::WritePicture(
+    const words::FileWritten written = graph::writePicture(
         form_->p1->record(), fileName, *format, form_->p1->devicePixelRatioF());
     if (written)
         return true;

@@ -64,7 +64,7 @@ Mark* markOf(const QLineEdit* field)
 
 void showHowRead(QLineEdit* field)
 {
-    const std::optional<QString> read = bad_input::HowRead(field->text());
+    const std::optional<QString> read = bad_input::howRead(field->text());
     Mark* mark = markOf(field);
     if (!read) {
         if (mark && mark->isVisible()) {

@@ -111,46 +111,46 @@ public:
         if (event->type() != QEvent::Paint)
             return false;
         auto* target = static_cast<W*>(watched);
-        const QString shown = Shown(target);
-        if (shown == target->text())
+        const QString text = shown(target);
+        if (text == target->text())
             return false;
-        paintInstead(target, shown);
+        paintInstead(target, text);
         return true;
     }
 };
 
 } // namespace
 
-bool Fits(const QLineEdit* box, const QString& text)
+bool fits(const QLineEdit* box, const QString& text)
 {
     return box->fontMetrics().horizontalAdvance(text) <= textWidth(box);
 }
 
-void Show(QLineEdit* box, const QString& text, const QString& exact)
+void show(QLineEdit* box, const QString& text, const QString& exact)
 {
     box->setText(text);
     box->setCursorPosition(0);
-    box->setToolTip(tooltip(!Fits(box, text), text, exact));
+    box->setToolTip(tooltip(!fits(box, text), text, exact));
 }
 
-void Describe(QLabel* label, const QString& exact)
+void describe(QLabel* label, const QString& exact)
 {
     const QString text = label->text();
     const bool cut = label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width();
     label->setToolTip(tooltip(cut, text, exact));
 }
 
-void ShortenWhenCut(QLineEdit* box)
+void shortenWhenCut(QLineEdit* box)
 {
     new Shortener<QLineEdit>(box);
 }
 
-void ShortenWhenCut(QLabel* label)
+void shortenWhenCut(QLabel* label)
 {
     new Shortener<QLabel>(label);
 }
 
-QString Shown(const QLineEdit* box)
+QString shown(const QLineEdit* box)
 {
     if (box->hasFocus())
         return box->text();
@@ -159,7 +159,7 @@ QString Shown(const QLineEdit* box)
         [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
 }
 
-QString Shown(const QLabel* label)
+QString shown(const QLabel* label)
 {
     const QFontMetrics metrics = label->fontMetrics();
     return short_numbers::fit(label->text(), label->contentsRect().width(),

@@ -10,25 +10,25 @@ class QString;
 // not fit the box, then the result's exact value.
 namespace result_box {
 
-void Show(QLineEdit* box, const QString& text, const QString& exact);
+void show(QLineEdit* box, const QString& text, const QString& exact);
 
 // The crossing label: its caption is set elsewhere, with its colour and
 // weight; this gives it the same tooltip.
-void Describe(QLabel* label, const QString& exact);
+void describe(QLabel* label, const QString& exact);
 
 // Whether `text` fits the width a box shows its text in.
-bool Fits(const QLineEdit* box, const QString& text);
+bool fits(const QLineEdit* box, const QString& text);
 
 // From now on, while the box has no focus, a text too wide for it is
 // painted with its numbers shortened (short_numbers.h) instead of cut at
 // the edge. Its text, what Ctrl+C copies and what a screen reader reads
 // stay whole; with the focus it shows the whole text for editing. A text
 // that fits is painted by the box itself, untouched.
-void ShortenWhenCut(QLineEdit* box);
-void ShortenWhenCut(QLabel* label);
+void shortenWhenCut(QLineEdit* box);
+void shortenWhenCut(QLabel* label);
 
 // What the box or label paints while it has no focus.
-QString Shown(const QLineEdit* box);
-QString Shown(const QLabel* label);
+QString shown(const QLineEdit* box);
+QString shown(const QLabel* label);
 
 } // namespace result_box

@@ -46,7 +46,7 @@ private:
 
 void SplashLookTest::init()
 {
-    frmSplash* window = frmSplash::Open();
+    frmSplash* window = frmSplash::open();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     shot_ = window->grab().toImage();
 }

@@ -66,8 +66,8 @@ void SplashOpenTest::noWindowBeforeOpen()
 
 void SplashOpenTest::openTwiceShowsOneWindow()
 {
-    frmSplash* first = frmSplash::Open();
-    frmSplash* second = frmSplash::Open();
+    frmSplash* first = frmSplash::open();
+    frmSplash* second = frmSplash::open();
     QVERIFY(first);
     QCOMPARE(second, first);
     QCOMPARE(frmSplash::instance(), first);
@@ -77,7 +77,7 @@ void SplashOpenTest::openTwiceShowsOneWindow()
 
 void SplashOpenTest::openIsCentredOnScreen()
 {
-    frmSplash* window = frmSplash::Open();
+    frmSplash* window = frmSplash::open();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QPoint offset = window->frameGeometry().center() - screenCentre();
     QVERIFY2(offset.manhattanLength() <= 2,
@@ -86,14 +86,14 @@ void SplashOpenTest::openIsCentredOnScreen()
 
 void SplashOpenTest::openAgainKeepsPlaceAndContents()
 {
-    frmSplash* window = frmSplash::Open();
+    frmSplash* window = frmSplash::open();
     window->move(7, 9);
     auto* title = window->findChild<QLabel*>(QStringLiteral("lblTitle"));
     QVERIFY(title);
     title->setText(QStringLiteral("marker"));
     window->hide();
 
-    QCOMPARE(frmSplash::Open(), window);
+    QCOMPARE(frmSplash::open(), window);
     QVERIFY(window->isVisible());
     QCOMPARE(window->pos(), QPoint(7, 9));
     QCOMPARE(title->text(), QStringLiteral("marker"));
@@ -113,7 +113,7 @@ void SplashOpenTest::closing_data()
 void SplashOpenTest::closing()
 {
     QFETCH(QString, how);
-    QPointer<frmSplash> window = frmSplash::Open();
+    QPointer<frmSplash> window = frmSplash::open();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     auto* close = window->findChild<QPushButton*>(QStringLiteral("cmdclose"));
     QVERIFY(close);
@@ -138,7 +138,7 @@ void SplashOpenTest::closing()
 
 void SplashOpenTest::reopenAfterCloseIsCentredAgain()
 {
-    frmSplash* first = frmSplash::Open();
+    frmSplash* first = frmSplash::open();
     QVERIFY(QTest::qWaitForWindowExposed(first));
     first->move(3, 4);
     auto* close = first->findChild<QPushButton*>(QStringLiteral("cmdclose"));
@@ -147,7 +147,7 @@ void SplashOpenTest::reopenAfterCloseIsCentredAgain()
     QCOMPARE(frmSplash::instance(), nullptr);
 
     // Opened again before the closed one is even deleted.
-    frmSplash* second = frmSplash::Open();
+    frmSplash* second = frmSplash::open();
     QVERIFY(second);
     QVERIFY(QTest::qWaitForWindowExposed(second));
     deleteClosedWindows();
@@ -162,7 +162,7 @@ void SplashOpenTest::reopenAfterCloseIsCentredAgain()
 
 void SplashOpenTest::quittingClosesIt()
 {
-    QPointer<frmSplash> window = frmSplash::Open();
+    QPointer<frmSplash> window = frmSplash::open();
     QApplication::closeAllWindows();
     QCOMPARE(frmSplash::instance(), nullptr);
     deleteClosedWindows();
@@ -179,7 +179,7 @@ void SplashOpenTest::mainWindowStaysUsable()
     mainWindow.show();
     QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
 
-    frmSplash* window = frmSplash::Open();
+    frmSplash* window = frmSplash::open();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QTest::mouseClick(button, Qt::LeftButton);

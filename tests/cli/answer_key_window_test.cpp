@@ -106,7 +106,7 @@ void AnswerKeyWindowTest::windowTextsMatch()
     }
     typed.lower = lower.toStdString();
     typed.upper = upper.toStdString();
-    const answers::WindowTexts key = answers::FreshWindowAnswer(typed);
+    const answers::WindowTexts key = answers::freshWindowAnswer(typed);
 
     for (int f = 0; f < core::ResultFieldCount; ++f) {
         const auto field = static_cast<core::ResultField>(f);

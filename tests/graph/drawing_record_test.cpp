@@ -110,7 +110,7 @@ void DrawingRecordTest::scaledPngIsScaled()
     QTemporaryDir dir;
     const QString file = dir.filePath("graph.png");
     const words::FileWritten written
-        = graph::WritePicture(panel.record(), file, graph::PictureFormat::Png, 3);
+        = graph::writePicture(panel.record(), file, graph::PictureFormat::Png, 3);
     QVERIFY2(bool(written), qPrintable(written.failure.value_or(QString())));
     QCOMPARE(QImage(file).size(), QSize(1515, 1389));
 }
@@ -130,7 +130,7 @@ void DrawingRecordTest::formatFromTheExtension()
 {
     QFETCH(QString, file);
     QFETCH(int, format);
-    const auto found = graph::PictureFormatOf(file);
+    const auto found = graph::pictureFormatOf(file);
     QCOMPARE(found ? int(*found) : -1, format);
 }
 

@@ -40,7 +40,7 @@ void PlotFrameTest::tickText()
 {
     QFETCH(int, n);
     QFETCH(QString, text);
-    QCOMPARE(graph::TickText(n), text);
+    QCOMPARE(graph::tickText(n), text);
 }
 
 void PlotFrameTest::tickMarksStop_data()

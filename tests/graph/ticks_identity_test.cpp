@@ -179,7 +179,7 @@ void TicksIdentityTest::printNumberDrawsWhatPrintDraws()
     }
     for (int k = -1500; k <= 1500; k += spread) {
         const double x = k / 150.0 - 0.7, y = (k % 41) / 4.0;
-        const QString text = reference::TickText(k * 7);
+        const QString text = reference::tickText(k * 7);
         plain.Line(x, y, x, y - 0.01, graph::QBColor(12));
         plain.Print(text);
         fast.Line(x, y, x, y - 0.01, graph::QBColor(12));
@@ -203,7 +203,7 @@ void TicksIdentityTest::everyTickTextIsSetAsTheToolkitLaysItOut()
     const auto table = graph::GlyphTable::Build(canvas.font(), &device, u" -0123456789");
     QVERIFY(table); // the panel's face sets these characters pair by pair
     for (int n = -32768; n <= 32768; ++n) {
-        const QString text = reference::TickText(n);
+        const QString text = reference::tickText(n);
         QTextLayout layout(text, canvas.font(), &device);
         layout.beginLayout();
         const QTextLine line = layout.createLine();

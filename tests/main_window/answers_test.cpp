@@ -212,18 +212,18 @@ void AnswersTest::stoppedCommands_data()
         << "The crossing point is too far away to show: change an end point so that the lines "
            "meet nearer the middle of the graph."
         << QStringList { "undefined", "none", "10000000000", "0", "", "", "", "", "", "", "" };
-    // The slope is so small that it comes out 0, though the line rises.
+    // The slope, 1E-300 / 3E+38, rounds to 0 though the line rises; it meets
+    // the x-axis near -3E+338, and y = x + 2 at (-1 - m, 1 - m).
+    const QString justAboveOne = "1." + QString(299, u'0') + "1";
     QTest::newRow("x-axis crossing of a vanishing slope")
-        << 0 << QStringList { "0", "0", "3E+38", "4.9E-324" } << defaultTwo << "-10"
+        << 0 << QStringList { "0", "1", "3E+38", justAboveOne } << defaultTwo << "-10"
         << "Line 1 is too flat to work out where it meets the x-axis: make it steeper."
-        << QStringList { "0", "4.94065645841247E-324", "1", "2", "(-2,  0)",
-               " Y = 0 X +  4.94065645841247E-324", " Y = 1 X +  2", "4.94065645841247E-324", "2",
+        << QStringList { "0", "1", "1", "2", "(-1,  1)", " Y = 0 X +  1", " Y = 1 X +  2", "1", "2",
                "", "" };
     QTest::newRow("draw line 1, x-axis crossing of a vanishing slope")
-        << 1 << QStringList { "0", "0", "3E+38", "4.9E-324" } << defaultTwo << "-10"
+        << 1 << QStringList { "0", "1", "3E+38", justAboveOne } << defaultTwo << "-10"
         << "Line 1 is too flat to work out where it meets the x-axis: make it steeper."
-        << QStringList { "0", "4.94065645841247E-324", "", "", "",
-               " Y = 0 X +  4.94065645841247E-324", "", "4.94065645841247E-324", "", "", "" };
+        << QStringList { "0", "1", "", "", "", " Y = 0 X +  1", "", "1", "", "", "" };
 }
 
 void AnswersTest::stoppedCommands()

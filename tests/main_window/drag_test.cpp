@@ -120,7 +120,7 @@ void DragTest::snap()
     QFETCH(double, upper);
     QFETCH(double, step);
     QFETCH(double, snapped);
-    QCOMPARE(PointDrag::Snap(v, lower, upper, step), snapped);
+    QCOMPARE(PointDrag::snap(v, lower, upper, step), snapped);
 }
 
 void DragTest::dragFollowsLive_data()

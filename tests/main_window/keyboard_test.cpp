@@ -126,9 +126,9 @@ void KeyboardTest::enterInAFieldDrawsBothLines_data()
     row("t3_b, Return", "t3_b", "-6", Qt::Key_Return, "txt_slope2", "13");
     row("t4_b, keypad Enter", "t4_b", "-5", Qt::Key_Enter, "lblAns", "(-16,  -5)");
     // The range is read by the same run: an empty one stops it.
-    row("txmin, Return", "txmin", "10", Qt::Key_Return, "warning", bad_input::RangeEmpty(10));
+    row("txmin, Return", "txmin", "10", Qt::Key_Return, "warning", bad_input::rangeEmpty(10));
     row("txmax, keypad Enter", "txmax", "-10", Qt::Key_Enter, "warning",
-        bad_input::RangeEmpty(-10));
+        bad_input::rangeEmpty(-10));
 }
 
 void KeyboardTest::enterInAFieldDrawsBothLines()

@@ -98,7 +98,7 @@ void ShortResultsTest::boxPaintsTheShortForm()
     QLineEdit* const box = f->txt_l1xint; // a result box as the window makes it
     box->setAlignment(alignment);
     box->setText("-3.33066907387547E+15");
-    const QString shown = result_box::Shown(box);
+    const QString shown = result_box::shown(box);
     QVERIFY2(shown.startsWith("-3") && shown.endsWith("…E+15"), qPrintable(shown));
     // The same pixels as a box of the same kind that holds the short form.
     QCOMPARE(pixels(box), pixels(twinOf(box, shown).get()));
@@ -116,17 +116,17 @@ void ShortResultsTest::resultsKeepTheirWholeText()
     QLineEdit* const eqn = f->txt_eqn1;
     const QString whole = eqn->text();
     QVERIFY2(whole.startsWith(" Y = 3.33333333333333E-15 X +  "), qPrintable(whole));
-    QVERIFY(!result_box::Fits(eqn, whole));
-    const QString shown = result_box::Shown(eqn);
+    QVERIFY(!result_box::fits(eqn, whole));
+    const QString shown = result_box::shown(eqn);
     QVERIFY2(shown.contains("…E-15 X +  "), qPrintable(shown));
-    QVERIFY(result_box::Fits(eqn, shown));
+    QVERIFY(result_box::fits(eqn, shown));
     QCOMPARE(eqn->toolTip().section(u'\n', 0, 0), whole);
     // What a screen reader reads and what Ctrl+C copies are whole.
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(eqn);
     QVERIFY(reader);
     QCOMPARE(reader->text(QAccessible::Value), whole);
     eqn->setFocus();
-    QCOMPARE(result_box::Shown(eqn), whole); // with the focus, the whole text
+    QCOMPARE(result_box::shown(eqn), whole); // with the focus, the whole text
     eqn->selectAll();
     QTest::keySequence(eqn, QKeySequence::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), whole);
@@ -135,7 +135,7 @@ void ShortResultsTest::resultsKeepTheirWholeText()
     // The crossing keeps the single's exponent too, and the label its text.
     const QString crossing = f->lblAns->text();
     QVERIFY2(crossing.contains("E-15,  ") && crossing.endsWith("E-29)"), qPrintable(crossing));
-    const QString crossingShown = result_box::Shown(f->lblAns);
+    const QString crossingShown = result_box::shown(f->lblAns);
     QVERIFY2(crossingShown.contains("…E-15,  ") && crossingShown.endsWith("E-29)"),
         qPrintable(crossingShown));
     QVERIFY(f->lblAns->fontMetrics().horizontalAdvance(crossingShown)

@@ -213,7 +213,7 @@ private slots:
         QFETCH(QString, endPoint);
         QFETCH(QTextOption::WrapMode, mode);
         form_->t3->setText(endPoint);
-        ExactWindow* window = ExactWindow::Open(form_.form.get(),
+        ExactWindow* window = ExactWindow::open(form_.form.get(),
             { form_->t1, form_->t2, form_->t3, form_->t4, form_->t1_b, form_->t2_b, form_->t3_b,
                 form_->t4_b, form_->txmin, form_->txmax });
         const auto* page = window->findChild<QTextBrowser*>(QStringLiteral("exactPage"));

@@ -26,7 +26,7 @@ template <typename Step> void skipping(Step&& step)
 
 } // namespace
 
-QString TickText(int n)
+QString tickText(int n)
 {
     const QString digits = QString::number(n < 0 ? -qint64(n) : qint64(n));
     return (n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits + QStringLiteral(" ");
@@ -60,13 +60,13 @@ bool TickMarks(graph::Canvas& canvas, double L, double U)
         const std::int16_t last = core::ToInteger16(core::Int(U));
         for (int i = first; i <= last; ++i) {
             canvas.Line(i, 0.2, i, -0.2, QBColor(12));
-            canvas.Print(TickText(i));
+            canvas.Print(tickText(i));
         }
         if (last == INT16_MAX)
             return false; // the counter cannot step past it
         for (int j = first; j <= last; ++j) {
             canvas.Line(-0.2, j, 0.2, j, QBColor(12));
-            canvas.Print(TickText(-j));
+            canvas.Print(tickText(-j));
         }
         return true;
     } catch (const core::ArithmeticError&) {

@@ -23,7 +23,7 @@ namespace reference {
 
 // A whole number as the panel prints it: the place of the sign (a blank for
 // zero and above, else the minus sign), the digits, and one blank behind.
-QString TickText(int n);
+QString tickText(int n);
 
 // The plot frame for the range L..U: scale, grid, axes, font. Failing steps
 // are skipped. A range with more than `maxGridLines` whole numbers that can
