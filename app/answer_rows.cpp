@@ -1,12 +1,7 @@
 #include "app/answer_rows.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
-#include <QString>
+#include "app/json_text.h"
 
-#include <algorithm>
 #include <csv.h>
 #include <optional>
 
@@ -131,42 +126,24 @@ void endRecord(std::string& out)
 constexpr std::size_t csvColumns
     = 1 + typedColumns.size() + core::ResultFieldCount + 2 + 2 * lineColumns.size() + 3 + 1;
 
-// Most texts are plain ASCII, which the JSON value takes without decoding.
-QJsonValue json(std::string_view text)
+void addOptional(JsonObject& o, std::string_view key, const std::optional<std::string>& text)
 {
-    const auto size = static_cast<qsizetype>(text.size());
-    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
-        return QLatin1StringView(text.data(), size);
-    return QString::fromUtf8(text.data(), size);
+    if (text)
+        o.addString(key, *text);
+    else
+        o.addNull(key);
 }
 
-QJsonValue orNull(const std::optional<std::string>& text)
-{
-    return text ? json(*text) : QJsonValue(QJsonValue::Null);
-}
-
-QLatin1StringView key(std::string_view name)
-{
-    return QLatin1StringView(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QJsonObject jsonLine(const core::exact::Line& line)
+std::string jsonLine(const core::exact::Line& line)
 {
     const ExactTexts t = exactTexts(line);
-    QJsonObject o;
-    o.insert(key("kind"), json(t.kind));
-    o.insert(key("slope"), orNull(t.slope));
-    o.insert(key("y_intercept"), orNull(t.yIntercept));
-    o.insert(key("x_intercept"), orNull(t.xIntercept));
-    o.insert(key("equation"), orNull(t.equation));
-    return o;
-}
-
-std::string jsonText(const QJsonObject& object)
-{
-    QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    bytes += '\n';
-    return bytes.toStdString();
+    JsonObject o;
+    o.addString("kind", t.kind);
+    addOptional(o, "slope", t.slope);
+    addOptional(o, "y_intercept", t.yIntercept);
+    addOptional(o, "x_intercept", t.xIntercept);
+    addOptional(o, "equation", t.equation);
+    return o.text();
 }
 
 } // namespace
@@ -247,37 +224,41 @@ std::string CsvError(long long row, std::string_view message)
 
 std::string JsonAnswer(const Answer& a)
 {
-    QJsonArray typed;
-    for (const std::string& text : a.typed)
-        typed.append(json(text));
-    QJsonObject window;
+    std::string typed = "[";
+    for (const std::string& text : a.typed) {
+        if (typed.size() > 1)
+            typed += ',';
+        appendJsonString(typed, text);
+    }
+    typed += ']';
+    JsonObject window;
     for (int f = 0; f < core::ResultFieldCount; ++f)
-        window.insert(key(core::FieldName(static_cast<core::ResultField>(f))),
-            json(a.window.fields[static_cast<std::size_t>(f)]));
-    window.insert(key("warning"), orNull(a.window.warning));
-    window.insert(key("report"), json(a.window.report));
-    QJsonObject crossing;
-    crossing.insert(key("kind"), json(kindName(a.crossing.kind)));
-    crossing.insert(key("x"), orNull(crossingX(a.crossing)));
-    crossing.insert(key("y"), orNull(crossingY(a.crossing)));
-    QJsonObject exact;
-    exact.insert(key("line1"), jsonLine(a.line1));
-    exact.insert(key("line2"), jsonLine(a.line2));
-    exact.insert(key("crossing"), crossing);
-    QJsonObject row;
-    row.insert(key("row"), a.row);
-    row.insert(key("typed"), typed);
-    row.insert(key("window"), window);
-    row.insert(key("exact"), exact);
-    return jsonText(row);
+        window.addString(core::FieldName(static_cast<core::ResultField>(f)),
+            a.window.fields[static_cast<std::size_t>(f)]);
+    addOptional(window, "warning", a.window.warning);
+    window.addString("report", a.window.report);
+    JsonObject crossing;
+    crossing.addString("kind", kindName(a.crossing.kind));
+    addOptional(crossing, "x", crossingX(a.crossing));
+    addOptional(crossing, "y", crossingY(a.crossing));
+    JsonObject exact;
+    exact.addJson("line1", jsonLine(a.line1));
+    exact.addJson("line2", jsonLine(a.line2));
+    exact.addJson("crossing", crossing.text());
+    JsonObject row;
+    row.addInteger("row", a.row);
+    row.addJson("typed", std::move(typed));
+    row.addJson("window", window.text());
+    row.addJson("exact", exact.text());
+    return row.text() + '\n';
 }
 
 std::string JsonError(long long row, std::string_view message)
 {
-    QJsonObject o;
-    o.insert(key("row"), row);
-    o.insert(key("error"), json(message));
-    return jsonText(o);
+    JsonObject o;
+    o.addInteger("row", row);
+    o.addString("error", message);
+    return o.text() + '\n';
 }
 
 } // namespace answers

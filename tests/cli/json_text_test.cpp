@@ -1,0 +1,176 @@
+// The answer key's JSON writer against Qt's JSON document, which wrote the
+// key before it: the same object must come out as the same bytes, whatever
+// the strings hold and in whatever order the members are added.
+#include "app/answer_rows.h"
+#include "app/json_text.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <climits>
+
+namespace {
+
+std::string_view view(const QByteArray& bytes)
+{
+    return { bytes.constData(), static_cast<std::size_t>(bytes.size()) };
+}
+
+QByteArray bytes(const std::string& text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray qtCompact(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+class JsonTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stringAsQtWritesIt_data();
+    void stringAsQtWritesIt();
+    void integerAsQtWritesIt_data();
+    void integerAsQtWritesIt();
+    void membersInQtsOrder_data();
+    void membersInQtsOrder();
+    void answerAsQtRewritesIt_data();
+    void answerAsQtRewritesIt();
+};
+
+void JsonTextTest::stringAsQtWritesIt_data()
+{
+    QTest::addColumn<QByteArray>("utf8");
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("a number") << QByteArray("-6.25");
+    QTest::newRow("quotes") << QByteArray(R"("quoted" and "")");
+    QTest::newRow("backslashes") << QByteArray(R"(\ \\ \" \n)");
+    QTest::newRow("slash, kept as it is") << QByteArray("1/2 </script>");
+    for (char c = 0; c < 0x20; ++c)
+        QTest::addRow("control U+%04X", c) << QByteArray(1, c) + "x" + QByteArray(1, c);
+    QTest::newRow("the report's line ends") << QByteArray(" Y = 0.5 X +  3\r\n(2,  4)\r\n");
+    QTest::newRow("DEL") << QByteArray("a\x7f"
+                                       "b");
+    QTest::newRow("Latin-1 letters") << QByteArray("½ é ÿ");
+    QTest::newRow("beyond Latin-1") << QByteArray("− ≈ → 漢字");
+    QTest::newRow("emoji, outside the BMP") << QByteArray("📐 🧮");
+    QTest::newRow("U+FFFF") << QByteArray("a\xEF\xBF\xBF");
+    QTest::newRow("a byte order mark at the start") << QByteArray("\xEF\xBB\xBF"
+                                                                  "1.5");
+    QTest::newRow("two byte order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                        "1");
+    QTest::newRow("a byte order mark inside") << QByteArray("1\xEF\xBB\xBF");
+    QTest::newRow("a byte order mark before a bad byte") << QByteArray("\xEF\xBB\xBF\xFF");
+    QTest::newRow("U+2028 and U+2029") << QByteArray("\xE2\x80\xA8 \xE2\x80\xA9");
+    // Not UTF-8: the reader refuses such fields, but a writer gets what it
+    // gets, and Qt puts U+FFFD for what it cannot read.
+    QTest::newRow("a lone surrogate, encoded") << QByteArray("a\xED\xA0\x80"
+                                                             "b");
+    QTest::newRow("an overlong slash") << QByteArray("a\xC0\xAF"
+                                                     "b");
+    QTest::newRow("a cut sequence at the end") << QByteArray("ab\xE2\x82");
+    QTest::newRow("bytes never in UTF-8") << QByteArray("\xFF\xFE"
+                                                        "x\x80");
+    QTest::newRow("a quote after a bad byte") << QByteArray("\xC3\"\x01");
+}
+
+void JsonTextTest::stringAsQtWritesIt()
+{
+    QFETCH(QByteArray, utf8);
+    answers::JsonObject ours;
+    ours.addString("s", view(utf8));
+    const QJsonObject qt { { "s", QString::fromUtf8(utf8) } };
+    QCOMPARE(bytes(ours.text()), qtCompact(qt));
+}
+
+void JsonTextTest::integerAsQtWritesIt_data()
+{
+    QTest::addColumn<qint64>("value");
+
+    QTest::newRow("a row number") << qint64(2);
+    QTest::newRow("zero") << qint64(0);
+    QTest::newRow("negative") << qint64(-1);
+    QTest::newRow("beyond a double's whole numbers") << qint64(9007199254740993);
+    QTest::newRow("largest") << qint64(LLONG_MAX);
+    QTest::newRow("smallest") << qint64(LLONG_MIN);
+}
+
+void JsonTextTest::integerAsQtWritesIt()
+{
+    QFETCH(qint64, value);
+    answers::JsonObject ours;
+    ours.addInteger("row", value);
+    QCOMPARE(bytes(ours.text()), qtCompact(QJsonObject { { "row", value } }));
+}
+
+void JsonTextTest::membersInQtsOrder_data()
+{
+    QTest::addColumn<QStringList>("keys");
+
+    QTest::newRow("a row's") << QStringList { "row", "typed", "window", "exact" };
+    QTest::newRow("a line's") << QStringList { "kind", "slope", "y_intercept", "x_intercept",
+        "equation" };
+    QStringList window;
+    for (int f = 0; f < core::ResultFieldCount; ++f)
+        window << QString::fromUtf8(core::FieldName(static_cast<core::ResultField>(f)));
+    QTest::newRow("the window's") << (window << "warning"
+                                             << "report");
+    QTest::newRow("shorter is not first") << QStringList { "bb", "a", "ab", "b", "a_", "B", "" };
+    QTest::newRow("a key given twice keeps its last value") << QStringList { "x", "y", "x" };
+}
+
+void JsonTextTest::membersInQtsOrder()
+{
+    QFETCH(QStringList, keys);
+    std::vector<QByteArray> names; // the writer keeps views of its keys
+    answers::JsonObject ours;
+    QJsonObject qt;
+    for (int k = 0; k < keys.size(); ++k) {
+        names.push_back(keys[k].toUtf8());
+        ours.addInteger(view(names.back()), k);
+        qt.insert(keys[k], k);
+    }
+    QCOMPARE(bytes(ours.text()), qtCompact(qt));
+}
+
+void JsonTextTest::answerAsQtRewritesIt_data()
+{
+    QTest::addColumn<QStringList>("typed");
+
+    QTest::newRow("the start-up lines")
+        << QStringList { "-6", "0", "8", "7", "-7", "-5", "6", "8" };
+    QTest::newRow("the same line") << QStringList { "0", "0", "3", "1", "3", "1", "6", "2" };
+    QTest::newRow("line one vertical") << QStringList { "3", "0", "3", "7", "-7", "-5", "6", "8" };
+    QTest::newRow("fields that are not numbers")
+        << QStringList { "½", "\"1\"", "1,5", "\\", "\t2", "📐", "", " 3 " };
+    QTest::newRow("beyond the double range")
+        << QStringList { "0", "0", "1", "1E+400", "0", "1", "1", "2" };
+}
+
+// Qt reads our line and writes it back compactly: any member out of Qt's
+// order or any string escaped otherwise would come back different.
+void JsonTextTest::answerAsQtRewritesIt()
+{
+    QFETCH(QStringList, typed);
+    answers::TypedRow row;
+    for (std::size_t k = 0; k < row.size(); ++k)
+        row[k] = typed[static_cast<qsizetype>(k)].toStdString();
+    for (const std::string& line : { answers::JsonAnswer(answers::AnswerRow(2, row, "-10", "10")),
+             answers::JsonError(7, "row 7: \"x\" is not \\ valid\x01") }) {
+        QVERIFY(line.ends_with('\n'));
+        const QByteArray ours = bytes(line).chopped(1);
+        QJsonParseError error;
+        const QJsonDocument read = QJsonDocument::fromJson(ours, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(ours, read.toJson(QJsonDocument::Compact));
+    }
+}
+
+QTEST_GUILESS_MAIN(JsonTextTest)
+#include "json_text_test.moc"
