@@ -1,8 +1,8 @@
 #include "app/answer_rows.h"
 
+#include "app/csv_text.h"
 #include "app/json_text.h"
 
-#include <csv.h>
 #include <optional>
 
 namespace answers {
@@ -94,25 +94,12 @@ constexpr std::array<std::string_view, 8> typedColumns = { "line1_X1", "line1_Y1
 constexpr std::array<std::string_view, 5> lineColumns
     = { "kind", "slope", "y_intercept", "x_intercept", "equation" };
 
-// libcsv writes a field with its quotes, doubling any quote inside.
-void addField(std::string& out, std::string_view text)
-{
-    if (!out.empty())
-        out += ',';
-    if (text.data() == nullptr)
-        text = ""; // libcsv writes nothing at all for no text
-    const std::size_t at = out.size();
-    const std::size_t size = csv_write(nullptr, 0, text.data(), text.size());
-    out.resize(at + size);
-    csv_write(out.data() + at, size, text.data(), text.size());
-}
-
 // A value that does not exist is an empty field without quotes; an empty
 // text is a pair of quotes.
 void addOptional(std::string& out, const std::optional<std::string>& text)
 {
     if (text)
-        addField(out, *text);
+        appendCsvField(out, *text);
     else if (!out.empty())
         out += ',';
 }
@@ -166,20 +153,20 @@ Answer AnswerRow(long long row, const TypedRow& typed, const std::string& lower,
 std::string CsvHeader()
 {
     std::string out;
-    addField(out, "row");
+    appendCsvField(out, "row");
     for (const std::string_view name : typedColumns)
-        addField(out, name);
+        appendCsvField(out, name);
     for (int f = 0; f < core::ResultFieldCount; ++f)
-        addField(out, core::FieldName(static_cast<core::ResultField>(f)));
-    addField(out, "warning");
-    addField(out, "report");
+        appendCsvField(out, core::FieldName(static_cast<core::ResultField>(f)));
+    appendCsvField(out, "warning");
+    appendCsvField(out, "report");
     for (const std::string_view line : { "exact_line1_", "exact_line2_" })
         for (const std::string_view name : lineColumns)
-            addField(out, std::string(line) + std::string(name));
+            appendCsvField(out, std::string(line) + std::string(name));
     for (const std::string_view name :
         { "exact_crossing_kind", "exact_crossing_x", "exact_crossing_y" })
-        addField(out, name);
-    addField(out, "error");
+        appendCsvField(out, name);
+    appendCsvField(out, "error");
     endRecord(out);
     return out;
 }
@@ -187,22 +174,22 @@ std::string CsvHeader()
 std::string CsvAnswer(const Answer& a)
 {
     std::string out;
-    addField(out, std::to_string(a.row));
+    appendCsvField(out, std::to_string(a.row));
     for (const std::string& text : a.typed)
-        addField(out, text);
+        appendCsvField(out, text);
     for (const std::string& text : a.window.fields)
-        addField(out, text);
+        appendCsvField(out, text);
     addOptional(out, a.window.warning);
-    addField(out, a.window.report);
+    appendCsvField(out, a.window.report);
     for (const core::exact::Line* line : { &a.line1, &a.line2 }) {
         const ExactTexts t = exactTexts(*line);
-        addField(out, t.kind);
+        appendCsvField(out, t.kind);
         addOptional(out, t.slope);
         addOptional(out, t.yIntercept);
         addOptional(out, t.xIntercept);
         addOptional(out, t.equation);
     }
-    addField(out, kindName(a.crossing.kind));
+    appendCsvField(out, kindName(a.crossing.kind));
     addOptional(out, crossingX(a.crossing));
     addOptional(out, crossingY(a.crossing));
     addOptional(out, std::nullopt); // no error
@@ -214,10 +201,10 @@ std::string CsvError(long long row, std::string_view message)
 {
     // The row number, the message in the last column, empty columns between.
     std::string out;
-    addField(out, std::to_string(row));
+    appendCsvField(out, std::to_string(row));
     for (std::size_t k = 2; k < csvColumns; ++k)
         addOptional(out, std::nullopt);
-    addField(out, message);
+    appendCsvField(out, message);
     endRecord(out);
     return out;
 }
