@@ -141,11 +141,17 @@ Answer AnswerRow(long long row, const TypedRow& typed, const std::string& lower,
     Answer a;
     a.row = row;
     a.typed = typed;
-    a.window = FreshWindowAnswer({ { typed[0], typed[1], typed[2], typed[3] },
-                                     { typed[4], typed[5], typed[6], typed[7] }, lower, upper },
-        arithmetic);
-    a.line1 = core::exact::LineThrough(typed[0], typed[1], typed[2], typed[3]);
-    a.line2 = core::exact::LineThrough(typed[4], typed[5], typed[6], typed[7]);
+    core::CommandResult result
+        = core::BothLines({ { typed[0], typed[1], typed[2], typed[3] },
+                              { typed[4], typed[5], typed[6], typed[7] }, lower, upper },
+            true, core::Verticals::Answered, arithmetic);
+    a.window = FreshWindowAnswer(result);
+    // The command worked out the lines it reached in exact arithmetic.
+    auto& [exact1, exact2] = result.exactLines;
+    a.line1 = exact1 ? std::move(*exact1)
+                     : core::exact::LineThrough(typed[0], typed[1], typed[2], typed[3]);
+    a.line2 = exact2 ? std::move(*exact2)
+                     : core::exact::LineThrough(typed[4], typed[5], typed[6], typed[7]);
     a.crossing = core::exact::CrossingOf(a.line1, a.line2);
     return a;
 }

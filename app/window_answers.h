@@ -26,4 +26,8 @@ struct WindowTexts {
 WindowTexts FreshWindowAnswer(
     const core::TypedFields& typed, core::Arithmetic arithmetic = core::Arithmetic::Exact);
 
+// The same from the both-lines command's outcome on those texts, with the
+// report asked for.
+WindowTexts FreshWindowAnswer(const core::CommandResult& bothLines);
+
 } // namespace answers
