@@ -240,7 +240,7 @@ std::string JsonAnswer(const Answer& a)
     exact.addJson("crossing", crossing.text());
     JsonObject row;
     row.addInteger("row", a.row);
-    row.addJson("typed", std::move(typed));
+    row.addJson("typed", typed);
     row.addJson("window", window.text());
     row.addJson("exact", exact.text());
     return row.text() + '\n';

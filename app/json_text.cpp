@@ -15,15 +15,23 @@ bool isAscii(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
+// Runs of bytes that need no escape are copied whole.
+bool isPlain(char c)
+{
+    return static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\';
+}
+
 void appendEscaped(std::string& out, std::string_view text)
 {
     static constexpr char hex[] = "0123456789abcdef";
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && c != '"' && c != '\\') {
-            out += c;
-            continue;
-        }
+    while (!text.empty()) {
+        const auto plain = std::find_if_not(text.begin(), text.end(), isPlain);
+        out.append(text.begin(), plain);
+        text.remove_prefix(static_cast<std::size_t>(plain - text.begin()));
+        if (text.empty())
+            break;
+        const char c = text.front();
+        text.remove_prefix(1);
         out += '\\';
         switch (c) {
         case '"':
@@ -49,8 +57,8 @@ void appendEscaped(std::string& out, std::string_view text)
             break;
         default:
             out += "u00";
-            out += hex[u >> 4];
-            out += hex[u & 0xf];
+            out += hex[static_cast<unsigned char>(c) >> 4];
+            out += hex[c & 0xf];
         }
     }
 }
@@ -79,10 +87,9 @@ void appendJsonString(std::string& out, std::string_view text)
 
 void JsonObject::addString(std::string_view key, std::string_view text)
 {
-    std::string json;
-    json.reserve(text.size() + 2);
-    appendJsonString(json, text);
-    addJson(key, std::move(json));
+    const std::size_t at = values_.size();
+    appendJsonString(values_, text);
+    added(key, at);
 }
 
 void JsonObject::addNull(std::string_view key)
@@ -92,38 +99,43 @@ void JsonObject::addNull(std::string_view key)
 
 void JsonObject::addInteger(std::string_view key, long long value)
 {
-    addJson(key, std::to_string(value));
+    const std::size_t at = values_.size();
+    values_ += std::to_string(value);
+    added(key, at);
 }
 
-void JsonObject::addJson(std::string_view key, std::string json)
+void JsonObject::addJson(std::string_view key, std::string_view json)
 {
+    const std::size_t at = values_.size();
+    values_ += json;
+    added(key, at);
+}
+
+void JsonObject::added(std::string_view key, std::size_t at)
+{
+    const Member m { key, at, values_.size() - at };
     const auto same = std::find_if(
-        members_.begin(), members_.end(), [key](const auto& m) { return m.first == key; });
+        members_.begin(), members_.end(), [key](const Member& o) { return o.key == key; });
     if (same != members_.end())
-        same->second = std::move(json);
+        *same = m;
     else
-        members_.emplace_back(key, std::move(json));
+        members_.push_back(m);
 }
 
 std::string JsonObject::text() const
 {
-    std::vector<const std::pair<std::string_view, std::string>*> sorted;
-    sorted.reserve(members_.size());
-    std::size_t size = 2;
-    for (const auto& m : members_) {
-        sorted.push_back(&m);
-        size += m.first.size() + m.second.size() + 4;
-    }
-    std::sort(sorted.begin(), sorted.end(), [](auto* a, auto* b) { return a->first < b->first; });
+    std::vector<Member> sorted = members_;
+    std::sort(sorted.begin(), sorted.end(),
+        [](const Member& a, const Member& b) { return a.key < b.key; });
     std::string out;
-    out.reserve(size);
+    out.reserve(values_.size() + 8 * members_.size() + 2);
     out += '{';
-    for (const auto* m : sorted) {
+    for (const Member& m : sorted) {
         if (out.size() > 1)
             out += ',';
-        appendJsonString(out, m->first);
+        appendJsonString(out, m.key);
         out += ':';
-        out += m->second;
+        out.append(values_, m.at, m.size);
     }
     out += '}';
     return out;
