@@ -5,33 +5,43 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
 
 namespace answers {
 
 namespace {
 
-bool isAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-}
+enum class ByteKind : unsigned char { Plain, Escaped, Wide };
 
-// Runs of bytes that need no escape are copied whole.
-bool isPlain(char c)
-{
-    return static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\';
-}
+constexpr std::array<ByteKind, 256> byteKinds = [] {
+    std::array<ByteKind, 256> kinds {};
+    for (std::size_t b = 0; b < kinds.size(); ++b)
+        kinds[b] = b >= 0x80                    ? ByteKind::Wide
+            : b < 0x20 || b == '"' || b == '\\' ? ByteKind::Escaped
+                                                : ByteKind::Plain;
+    return kinds;
+}();
 
-void appendEscaped(std::string& out, std::string_view text)
+// Appends `text` escaped, runs of bytes that need no escape copied whole.
+// With `stopAtWide`, stops at the first byte above ASCII and says so.
+bool appendEscaped(std::string& out, std::string_view text, bool stopAtWide)
 {
     static constexpr char hex[] = "0123456789abcdef";
-    while (!text.empty()) {
-        const auto plain = std::find_if_not(text.begin(), text.end(), isPlain);
-        out.append(text.begin(), plain);
-        text.remove_prefix(static_cast<std::size_t>(plain - text.begin()));
-        if (text.empty())
-            break;
-        const char c = text.front();
-        text.remove_prefix(1);
+    const std::size_t size = text.size();
+    std::size_t k = 0;
+    for (;;) {
+        const std::size_t run = k;
+        ByteKind kind = ByteKind::Plain;
+        while (k < size
+            && ((kind = byteKinds[static_cast<unsigned char>(text[k])]) == ByteKind::Plain
+                || (kind == ByteKind::Wide && !stopAtWide)))
+            ++k;
+        out.append(text.data() + run, k - run);
+        if (k == size)
+            return true;
+        if (kind == ByteKind::Wide)
+            return false;
+        const char c = text[k++];
         out += '\\';
         switch (c) {
         case '"':
@@ -68,19 +78,22 @@ void appendEscaped(std::string& out, std::string_view text)
 void appendJsonString(std::string& out, std::string_view text)
 {
     out += '"';
-    if (isAscii(text)) {
-        appendEscaped(out, text);
-    } else if (QByteArrayView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8()) {
-        // Qt's reading drops one byte order mark at the start.
-        if (text.starts_with("\xEF\xBB\xBF"))
-            text.remove_prefix(3);
-        appendEscaped(out, text);
-    } else {
-        // Qt's reading of the bad bytes, which UTF-8 then writes back whole.
-        const QByteArray read
-            = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
-        appendEscaped(
-            out, std::string_view(read.constData(), static_cast<std::size_t>(read.size())));
+    const std::size_t start = out.size();
+    if (!appendEscaped(out, text, true)) {
+        // Beyond ASCII: written again from the start, as Qt reads it.
+        out.resize(start);
+        if (QByteArrayView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8()) {
+            // Qt's reading drops one byte order mark at the start.
+            if (text.starts_with("\xEF\xBB\xBF"))
+                text.remove_prefix(3);
+            appendEscaped(out, text, false);
+        } else {
+            // Qt's reading of the bad bytes, which UTF-8 then writes back whole.
+            const QByteArray read
+                = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
+            appendEscaped(out,
+                std::string_view(read.constData(), static_cast<std::size_t>(read.size())), false);
+        }
     }
     out += '"';
 }
@@ -113,24 +126,22 @@ void JsonObject::addJson(std::string_view key, std::string_view json)
 
 void JsonObject::added(std::string_view key, std::size_t at)
 {
-    const Member m { key, at, values_.size() - at };
-    const auto same = std::find_if(
-        members_.begin(), members_.end(), [key](const Member& o) { return o.key == key; });
-    if (same != members_.end())
-        *same = m;
-    else
-        members_.push_back(m);
+    members_.push_back({ key, at, values_.size() - at });
 }
 
 std::string JsonObject::text() const
 {
+    // Sorted stably, so that of equal keys the last given comes last.
     std::vector<Member> sorted = members_;
-    std::sort(sorted.begin(), sorted.end(),
+    std::stable_sort(sorted.begin(), sorted.end(),
         [](const Member& a, const Member& b) { return a.key < b.key; });
     std::string out;
     out.reserve(values_.size() + 8 * members_.size() + 2);
     out += '{';
-    for (const Member& m : sorted) {
+    for (std::size_t k = 0; k < sorted.size(); ++k) {
+        const Member& m = sorted[k];
+        if (k + 1 < sorted.size() && sorted[k + 1].key == m.key)
+            continue;
         if (out.size() > 1)
             out += ',';
         appendJsonString(out, m.key);
