@@ -126,15 +126,18 @@ void JsonObject::addJson(std::string_view key, std::string_view json)
 
 void JsonObject::added(std::string_view key, std::size_t at)
 {
+    if (members_.empty())
+        members_.reserve(16); // room for the largest object of a row at once
     members_.push_back({ key, at, values_.size() - at });
 }
 
 std::string JsonObject::text() const
 {
-    // Sorted stably, so that of equal keys the last given comes last.
+    // Of equal keys, the last given (written last in values_) comes last.
     std::vector<Member> sorted = members_;
-    std::stable_sort(sorted.begin(), sorted.end(),
-        [](const Member& a, const Member& b) { return a.key < b.key; });
+    std::sort(sorted.begin(), sorted.end(), [](const Member& a, const Member& b) {
+        return a.key < b.key || (a.key == b.key && a.at < b.at);
+    });
     std::string out;
     out.reserve(values_.size() + 8 * members_.size() + 2);
     out += '{';
