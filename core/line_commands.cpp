@@ -112,7 +112,7 @@ public:
         };
         // The scale takes both bounds as singles and refuses a zero extent.
         if (L == U)
-            throw Stopped { stop(Problem::RangeEmpty) };
+            throw Stopped { stop(Problem::rangeEmpty) };
         if (!FitsSingle(L) || !FitsSingle(U))
             throw Stopped { stop(Problem::RangeBeyondDrawing) };
         if (ToSingle(L) == ToSingle(U))
@@ -121,11 +121,11 @@ public:
         // x-axis ticks first, and then cannot step past their largest value.
         const auto counter = [&](double bound) {
             return attempt([&] { return ToInteger16(Int(bound)); },
-                [&] { return stop(Problem::RangeTooWide); });
+                [&] { return stop(Problem::rangeTooWide); });
         };
         counter(L);
         if (counter(U) == INT16_MAX)
-            throw Stopped { stop(Problem::RangeTooWide) };
+            throw Stopped { stop(Problem::rangeTooWide) };
     }
 
     // A line's end points are read and its segment drawn: each coordinate
@@ -153,6 +153,7 @@ public:
         LineIn in { p, std::nullopt };
         if (arithmetic_ == Arithmetic::Exact) {
             exact::Line l = exact::LineThrough(texts[0], texts[1], texts[2], texts[3]);
+            result_.exactLines[static_cast<std::size_t>(line - 1)] = l;
             if (l.kind != exact::LineKind::TooLarge)
                 in.exact = std::move(l);
         }

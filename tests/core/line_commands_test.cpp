@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoppedCommand,
         StopRow { "upper_bound_beyond_double", 1, typed(defaultOne, defaultTwo, "-10", "1e400"),
             { Step::Ticks, Problem::UpperBoundTooLarge }, 0, 0 },
         StopRow { "equal_bounds", 0, typed(defaultOne, defaultTwo, "5", "5abc"),
-            { .step = Step::Ticks, .problem = Problem::RangeEmpty, .lower = 5, .upper = 5 }, 0, 0 },
+            { .step = Step::Ticks, .problem = Problem::rangeEmpty, .lower = 5, .upper = 5 }, 0, 0 },
         StopRow { "bounds_equal_as_singles", 0, typed(defaultOne, defaultTwo, "1", "1.00000001"),
             { .step = Step::Ticks,
                 .problem = Problem::RangeTooNarrow,
@@ -181,17 +181,17 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoppedCommand,
                 .upper = 10 },
             0, 0 },
         StopRow { "upper_beyond_counters", 0, typed(defaultOne, defaultTwo, "-10", "40000"),
-            { .step = Step::Ticks, .problem = Problem::RangeTooWide, .lower = -10, .upper = 40000 },
+            { .step = Step::Ticks, .problem = Problem::rangeTooWide, .lower = -10, .upper = 40000 },
             0, 0 },
         StopRow { "lower_rounds_down_beyond_counters", 0,
             typed(defaultOne, defaultTwo, "-32768.5", "0"),
             { .step = Step::Ticks,
-                .problem = Problem::RangeTooWide,
+                .problem = Problem::rangeTooWide,
                 .lower = -32768.5,
                 .upper = 0 },
             0, 0 },
         StopRow { "counter_cannot_step_past_32767", 0, typed(defaultOne, defaultTwo, "0", "32767"),
-            { .step = Step::Ticks, .problem = Problem::RangeTooWide, .lower = 0, .upper = 32767 },
+            { .step = Step::Ticks, .problem = Problem::rangeTooWide, .lower = 0, .upper = 32767 },
             0, 0 },
         StopRow { "end_point_beyond_double", 0, typed({ "-6", "0", "1e309", "7" }, defaultTwo),
             { Step::Line1, Problem::EndPointTooLarge, 1, Coordinate::X2 }, 0, 0 },
@@ -335,6 +335,44 @@ TEST(LineCommands, ReportOnlyWhenAskedFor)
     const std::string start = " Intersection: (-16,  -14)\r\n P1 = ( abc ,  0 ) , P2 = ( 8 , 7 ) ";
     EXPECT_EQ(report->substr(0, start.size()), start);
 }
+
+// The exact lines a command leaves for the fronts that show fractions: those
+// of the segments it reached, in exact arithmetic only.
+struct ExactLinesRow {
+    const char* name;
+    TypedFields typed;
+    Arithmetic arithmetic;
+    std::optional<exact::LineKind> one, two; // nothing when not left
+};
+
+class ExactLinesLeft : public testing::TestWithParam<ExactLinesRow> { };
+
+TEST_P(ExactLinesLeft, AsTheEngineWorksThemOut)
+{
+    const ExactLinesRow& row = GetParam();
+    const CommandResult r = BothLines(row.typed, false, Verticals::Answered, row.arithmetic);
+    for (const auto& [left, expected, t] :
+        { std::tuple { r.exactLines[0], row.one, row.typed.line1 },
+            std::tuple { r.exactLines[1], row.two, row.typed.line2 } }) {
+        ASSERT_EQ(left ? std::optional(left->kind) : std::nullopt, expected);
+        if (left) {
+            EXPECT_EQ(left->slope, exact::LineThrough(t[0], t[1], t[2], t[3]).slope);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ExactLinesLeft,
+    testing::Values(ExactLinesRow { "both_reached", typed(defaultOne, { "0", "0", "3", "1" }),
+                        Arithmetic::Exact, exact::LineKind::Line, exact::LineKind::Line },
+        ExactLinesRow { "beyond_the_engine_left_as_too_large",
+            typed({ "3", "1", "3", "5" }, { "0", "0." + std::string(1001, '0') + "1", "1", "1" }),
+            Arithmetic::Exact, exact::LineKind::Vertical, exact::LineKind::TooLarge },
+        ExactLinesRow { "stopped_at_line_two_end_point",
+            typed(defaultOne, { "0", "0", "1E+400", "1" }), Arithmetic::Exact,
+            exact::LineKind::Line, std::nullopt },
+        ExactLinesRow { "designed_arithmetic", typed(defaultOne, defaultTwo), Arithmetic::Designed,
+            std::nullopt, std::nullopt }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Lines through random whole-number points, most of them crossing.
 class RandomLines : public testing::Test {
