@@ -112,7 +112,7 @@ public:
         };
         // The scale takes both bounds as singles and refuses a zero extent.
         if (L == U)
-            throw Stopped { stop(Problem::rangeEmpty) };
+            throw Stopped { stop(Problem::RangeEmpty) };
         if (!FitsSingle(L) || !FitsSingle(U))
             throw Stopped { stop(Problem::RangeBeyondDrawing) };
         if (ToSingle(L) == ToSingle(U))
@@ -121,11 +121,11 @@ public:
         // x-axis ticks first, and then cannot step past their largest value.
         const auto counter = [&](double bound) {
             return attempt([&] { return ToInteger16(Int(bound)); },
-                [&] { return stop(Problem::rangeTooWide); });
+                [&] { return stop(Problem::RangeTooWide); });
         };
         counter(L);
         if (counter(U) == INT16_MAX)
-            throw Stopped { stop(Problem::rangeTooWide) };
+            throw Stopped { stop(Problem::RangeTooWide) };
     }
 
     // A line's end points are read and its segment drawn: each coordinate

@@ -143,13 +143,13 @@ QString warning(const core::CommandStop& stop)
         return fieldTooLarge(QStringLiteral("The lowest value of the range"));
     case Problem::UpperBoundTooLarge:
         return fieldTooLarge(QStringLiteral("The highest value of the range"));
-    case Problem::rangeEmpty:
+    case Problem::RangeEmpty:
         return rangeEmpty(stop.lower);
     case Problem::RangeTooNarrow:
         return RangeTooNarrow(stop.lower, stop.upper);
     case Problem::RangeBeyondDrawing:
         return RangeBeyondDrawing(stop.lower, stop.upper);
-    case Problem::rangeTooWide:
+    case Problem::RangeTooWide:
         return rangeTooWide(stop.lower, stop.upper);
     case Problem::EndPointTooLarge:
         return fieldTooLarge(endPoint(line, stop.coordinate));
