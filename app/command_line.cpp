@@ -2,6 +2,7 @@
 
 #include "app/answer_key.h"
 #include "app/export_command.h"
+#include "app/worksheet.h"
 #include "trellan_version.h"
 
 #include <QCommandLineOption>
@@ -10,11 +11,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -29,13 +33,14 @@ constexpr int exitUnusableOptions = 2;
 
 // What a command line asks for. Commands that run without the window join
 // this list with the options that start them.
-enum class Mode { Window, Help, Version, Answers, Export, Unusable };
+enum class Mode { Window, Help, Version, Answers, Export, Worksheet, Unusable };
 
 struct Request {
     Mode mode = Mode::Window;
     QString error; // one line, for Mode::Unusable
     ExportRequest picture = {}; // for Mode::Export
     answers::AnswerKeyRequest answers = {}; // for Mode::Answers
+    WorksheetRequest worksheet = {}; // for Mode::Worksheet
 };
 
 Request unusable(const QString& error)
@@ -149,6 +154,9 @@ public:
         parser.addOption(line2);
         parser.addOption(range);
         parser.addOption(scale);
+        for (const QCommandLineOption* option :
+            { &worksheet, &exercises, &level, &seed, &key, &exercisesCsv })
+            parser.addOption(*option);
         for (const QtOption& qt : qtOptions) {
             QCommandLineOption option(QString::fromLatin1(qt.name));
             if (qt.takesValue)
@@ -173,6 +181,12 @@ public:
             return { Mode::Version, {} };
         if (parser.isSet(answers) && parser.isSet(exportFile))
             return unusable(QStringLiteral("--answers and --export cannot be used together."));
+        if (parser.isSet(worksheet))
+            return worksheetRequest(values);
+        for (const QCommandLineOption* option : { &exercises, &level, &seed, &key, &exercisesCsv })
+            if (parser.isSet(*option))
+                return unusable(QStringLiteral("--%1 is used only with --worksheet.")
+                                    .arg(option->names().constFirst()));
         if (parser.isSet(answers))
             return answerKey(values);
         if (parser.isSet(format))
@@ -236,6 +250,56 @@ public:
         return request;
     }
 
+    Request worksheetRequest(const QHash<QString, QStringList>& values) const
+    {
+        if (parser.isSet(answers) || parser.isSet(exportFile) || !values.isEmpty()
+            || parser.isSet(scale) || parser.isSet(format) || parser.isSet(arithmetic))
+            return unusable(QStringLiteral("--worksheet takes only --exercises, --level, --seed, "
+                                           "--key and --exercises-csv."));
+        if (!parser.positionalArguments().isEmpty())
+            return unusable(QStringLiteral("Unexpected argument '%1'.")
+                                .arg(parser.positionalArguments().constFirst()));
+        Request request { Mode::Worksheet, {} };
+        WorksheetRequest& w = request.worksheet;
+        w.sheet = parser.value(worksheet);
+        w.key = parser.value(key);
+        w.csv = parser.value(exercisesCsv);
+        for (const QString& pdf : { w.sheet, w.key })
+            if (!pdf.isEmpty() && QFileInfo(pdf).suffix().toLower() != u"pdf")
+                return unusable(QStringLiteral("'%1' is not a .pdf file name: worksheets and "
+                                               "keys are PDF pages.")
+                                    .arg(pdf));
+        const auto whole = [&](const QCommandLineOption& option, long long lowest,
+                               long long highest, long long& into) {
+            bool ok = false;
+            const long long v = parser.value(option).toLongLong(&ok);
+            if (!ok || v < lowest || v > highest)
+                return false;
+            into = v;
+            return true;
+        };
+        long long v = w.exercises;
+        if (parser.isSet(exercises) && !whole(exercises, 1, 200, v))
+            return unusable(QStringLiteral("--exercises takes a whole number from 1 to 200."));
+        w.exercises = static_cast<int>(v);
+        v = w.level;
+        if (parser.isSet(level) && !whole(level, 1, 3, v))
+            return unusable(QStringLiteral("--level takes 1, 2 or 3."));
+        w.level = static_cast<int>(v);
+        if (parser.isSet(seed)) {
+            bool ok = false;
+            w.seed = parser.value(seed).toULongLong(&ok);
+            if (!ok)
+                return unusable(QStringLiteral("--seed takes a whole number from 0 to %1.")
+                                    .arg(std::numeric_limits<std::uint64_t>::max()));
+        } else {
+            // A new sheet each time; its footer prints the seed, so that it
+            // can be made again.
+            w.seed = QRandomGenerator::global()->bounded(1000000u);
+        }
+        return request;
+    }
+
     Request exportRequest(const QHash<QString, QStringList>& values) const
     {
         Request request { Mode::Export, {},
@@ -269,7 +333,9 @@ public:
                            "       %1 --answers [file] [--format csv|jsonl] "
                            "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
                            "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
-                           "[--range <lower> <upper>] [--scale n]")
+                           "[--range <lower> <upper>] [--scale n]\n"
+                           "       %1 --worksheet <file.pdf> [--exercises n] [--level 1|2|3] "
+                           "[--seed s] [--key <key.pdf>] [--exercises-csv <file.csv>]")
                 .arg(program));
         return text
             + QStringLiteral(
@@ -309,6 +375,26 @@ private:
         QStringLiteral("lower upper") };
     QCommandLineOption scale { QStringLiteral("scale"),
         QStringLiteral("Multiply a PNG picture's size in pixels by <n>."), QStringLiteral("n") };
+    QCommandLineOption worksheet { QStringLiteral("worksheet"),
+        QStringLiteral("Write a worksheet of exercises to <file> (.pdf), without a window."),
+        QStringLiteral("file") };
+    QCommandLineOption exercises { QStringLiteral("exercises"),
+        QStringLiteral("How many exercises the worksheet has: 8 unless given."),
+        QStringLiteral("n") };
+    QCommandLineOption level { QStringLiteral("level"),
+        QStringLiteral("The worksheet's level: 1 (whole-number slopes, the default), 2 "
+                       "(fractional slopes) or 3 (with parallel, same, vertical, horizontal "
+                       "and perpendicular pairs)."),
+        QStringLiteral("level") };
+    QCommandLineOption seed { QStringLiteral("seed"),
+        QStringLiteral("Make the same worksheet again: the seed printed in its footer."),
+        QStringLiteral("seed") };
+    QCommandLineOption key { QStringLiteral("key"),
+        QStringLiteral("Write the worksheet's key, with pictures and answers, to <file> (.pdf)."),
+        QStringLiteral("file") };
+    QCommandLineOption exercisesCsv { QStringLiteral("exercises-csv"),
+        QStringLiteral("Write the worksheet's exercises as the CSV --answers reads."),
+        QStringLiteral("file") };
 };
 
 // The version record's four numbers, as the package is versioned: 1.0.0.65.
@@ -354,7 +440,8 @@ std::optional<int> runCommandLine(int& argc, char* argv[])
     // the run. These modes keep nothing between runs; a private folder
     // removed at the end serves.
     std::optional<QTemporaryDir> runtime;
-    if ((request.mode == Mode::Answers || request.mode == Mode::Export)
+    if ((request.mode == Mode::Answers || request.mode == Mode::Export
+            || request.mode == Mode::Worksheet)
         && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         runtime.emplace();
         if (runtime->isValid())
@@ -367,6 +454,8 @@ std::optional<int> runCommandLine(int& argc, char* argv[])
         return answers::runAnswerKey(request.answers, program.toStdString());
     case Mode::Export:
         return exportPicture(argc, argv, request.picture) == 0 ? exitSuccess : exitStopped;
+    case Mode::Worksheet:
+        return writeWorksheet(argc, argv, request.worksheet) == 0 ? exitSuccess : exitStopped;
     case Mode::Help:
         write(stdout, options.helpText(program));
         return exitSuccess;

@@ -1,9 +1,8 @@
 #include "core/exercises.h"
 
-#include <gmpxx.h>
-
 #include <algorithm>
 #include <cstdlib>
+#include <gmpxx.h>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -126,12 +125,15 @@ Slope fractionalSlope(Draw& draw)
     }
 }
 
-// A line through the crossing with the slope, its end points on the grid;
-// nothing when it has no two such points inside the range.
+// A line through (x, y), the crossing, with the slope: its end points on the
+// grid, and not at the crossing, which would give the answer away; nothing
+// when it has no two such points inside the range.
 std::optional<std::pair<Point, Point>> lineThrough(
     Draw& draw, const mpq_class& x, const mpq_class& y, Slope s)
 {
-    return twoOf(draw, gridPointsOn(x, y, s.p, s.q));
+    std::vector<Point> points = gridPointsOn(x, y, s.p, s.q);
+    std::erase_if(points, [&](Point p) { return p.x == x && p.y == y; });
+    return twoOf(draw, points);
 }
 
 // The axes themselves are not exercises: no line lies along one.
@@ -149,8 +151,8 @@ Exercise exerciseOf(const std::pair<Point, Point>& one, const std::pair<Point, P
 
 // A pair that crosses at (x, y) with the two slopes; nothing when either
 // line has no two grid points in range or lies along an axis.
-std::optional<Exercise> crossingPair(Draw& draw, const mpq_class& x, const mpq_class& y, Slope a,
-    Slope b)
+std::optional<Exercise> crossingPair(
+    Draw& draw, const mpq_class& x, const mpq_class& y, Slope a, Slope b)
 {
     const auto one = lineThrough(draw, x, y, a);
     const auto two = lineThrough(draw, x, y, b);
@@ -226,19 +228,21 @@ std::vector<Exercise> makeExercises(int count, int level, std::uint64_t seed)
     Draw draw(seed);
     std::vector<Exercise> sheet;
     std::set<Exercise> made;
-    // Every level has thousands of different exercises: a sheet is filled
-    // long before the tries run out.
-    for (long tries = 0; static_cast<int>(sheet.size()) < count && tries < 1000L * (count + 10);
-         ++tries) {
-        std::optional<Exercise> e;
-        if (level <= 1)
-            e = levelOne(draw);
-        else if (level == 2 || !draw.oneIn(4))
-            e = levelTwo(draw);
-        else
-            e = special(draw);
-        if (e && made.insert(*e).second)
-            sheet.push_back(*e);
+    for (int k = 0; k < count; ++k) {
+        // The kind is chosen first, so that some kinds' being harder to
+        // make does not change how often each comes.
+        const bool special = level >= 3 && draw.oneIn(4);
+        // Every level has thousands of different exercises: a sheet is
+        // filled long before the tries run out.
+        for (int tries = 0; tries < 10000; ++tries) {
+            const std::optional<Exercise> e = special ? core::special(draw)
+                : level <= 1                          ? levelOne(draw)
+                                                      : levelTwo(draw);
+            if (e && made.insert(*e).second) {
+                sheet.push_back(*e);
+                break;
+            }
+        }
     }
     return sheet;
 }
@@ -246,8 +250,8 @@ std::vector<Exercise> makeExercises(int count, int level, std::uint64_t seed)
 std::array<std::string, 8> exerciseTexts(const Exercise& exercise)
 {
     std::array<std::string, 8> texts;
-    std::transform(exercise.begin(), exercise.end(), texts.begin(),
-        [](int v) { return std::to_string(v); });
+    std::transform(
+        exercise.begin(), exercise.end(), texts.begin(), [](int v) { return std::to_string(v); });
     return texts;
 }
 

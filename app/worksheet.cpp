@@ -1,0 +1,303 @@
+#include "app/worksheet.h"
+
+#include "core/exact_line.h"
+#include "core/exact_number.h"
+#include "core/exercises.h"
+#include "core/line_commands.h"
+#include "core/start_up_texts.h"
+#include "graph/canvas.h"
+#include "graph/outcome_drawing.h"
+#include "look/fonts.h"
+#include "look/graph_place.h"
+
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace trellan {
+
+namespace {
+
+// Pages are laid out in the screen's pixels, 96 to an inch, and drawn at the
+// PDF's finer resolution, where whole dots snap lines invisibly.
+constexpr int dotsPerInch = 1200;
+constexpr qreal dots = dotsPerInch / 96.0;
+constexpr int pageWidth = 794, pageHeight = 1123; // A4
+constexpr int margin = 48;
+constexpr int columns = 2, rows = 2; // exercises on a page
+constexpr int gridSize = 300; // the graph's picture, square
+
+QString number(int v)
+{
+    // A printed minus sign, not a hyphen.
+    return v < 0 ? QStringLiteral("\u2212%1").arg(-v) : QString::number(v);
+}
+
+QString point(int x, int y)
+{
+    return QStringLiteral("(%1, %2)").arg(number(x), number(y));
+}
+
+QString exerciseText(int n, const core::Exercise& e)
+{
+    return QStringLiteral("%1. Line one passes through %2 and %3; line two through %4 and %5.")
+        .arg(n)
+        .arg(point(e[0], e[1]), point(e[2], e[3]), point(e[4], e[5]), point(e[6], e[7]));
+}
+
+core::TypedFields typedFields(const core::Exercise& e)
+{
+    const std::array<std::string, 8> t = core::exerciseTexts(e);
+    core::TypedFields typed = core::startUpTexts; // the window's range, -10..10
+    typed.line1 = { t[0], t[1], t[2], t[3] };
+    typed.line2 = { t[4], t[5], t[6], t[7] };
+    return typed;
+}
+
+QString fraction(const mpq_class& q)
+{
+    return QString::fromStdString(core::exact::FractionText(q)).replace(u'-', QChar(0x2212));
+}
+
+// The answers a pupil writes down, exactly.
+QStringList answers(const core::Exercise& e)
+{
+    const core::TypedFields typed = typedFields(e);
+    const core::exact::Line one = core::exact::LineThrough(
+        typed.line1[0], typed.line1[1], typed.line1[2], typed.line1[3]);
+    const core::exact::Line two = core::exact::LineThrough(
+        typed.line2[0], typed.line2[1], typed.line2[2], typed.line2[3]);
+    QStringList out;
+    int n = 1;
+    for (const core::exact::Line* l : { &one, &two }) {
+        const QString equation = QString::fromStdString(core::exact::EquationText(*l).value_or(""))
+                                     .replace(u'-', QChar(0x2212));
+        if (l->kind == core::exact::LineKind::Vertical)
+            out << QStringLiteral("Line %1: %2; its slope is undefined").arg(n).arg(equation);
+        else
+            out << QStringLiteral("Line %1: %2; slope %3, y-intercept %4")
+                       .arg(n)
+                       .arg(equation, fraction(l->slope), fraction(l->yIntercept.at));
+        ++n;
+    }
+    const core::exact::Crossing c = core::exact::CrossingOf(one, two);
+    switch (c.kind) {
+    case core::exact::CrossingKind::Point:
+        out << QStringLiteral("They cross at (%1, %2)").arg(fraction(c.x), fraction(c.y));
+        break;
+    case core::exact::CrossingKind::Parallel:
+        out << QStringLiteral("Parallel: they never cross");
+        break;
+    case core::exact::CrossingKind::Same:
+        out << QStringLiteral("The same line: they meet everywhere");
+        break;
+    case core::exact::CrossingKind::None:
+        break;
+    }
+    return out;
+}
+
+class Pages {
+public:
+    Pages(QIODevice& device, const QString& title, const QString& footer, int pageCount)
+        : writer_(&device)
+        , title_(title)
+        , footer_(footer)
+        , pageCount_(pageCount)
+    {
+        writer_.setResolution(dotsPerInch);
+        writer_.setCreator(QStringLiteral("Trellan"));
+        writer_.setTitle(title);
+        writer_.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        ok_ = painter_.begin(&writer_);
+        if (ok_)
+            startPage();
+    }
+
+    bool ok() const { return ok_; }
+    QPainter& painter() { return painter_; }
+
+    // The top-left corner of the k-th exercise's cell, in pixels.
+    QPoint cell(int k)
+    {
+        const int onPage = k % (columns * rows);
+        if (k > 0 && onPage == 0) {
+            writer_.newPage();
+            startPage();
+        }
+        const int cellWidth = (pageWidth - 2 * margin) / columns;
+        const int cellHeight = (pageHeight - 2 * margin - 80) / rows;
+        return { margin + (onPage % columns) * cellWidth, margin + 44 + (onPage / columns) * cellHeight };
+    }
+
+    // Text in the box, wrapped; returns the height it took, in pixels.
+    int text(const QRect& box, const QString& text, qreal points = 10, bool bold = false)
+    {
+        QFont font = look::windowFont(QStringLiteral("MS Sans Serif"), points, bold);
+        painter_.setFont(font);
+        const QRectF area(box.x() * dots, box.y() * dots, box.width() * dots, 10000);
+        const QRectF used = painter_.boundingRect(area, Qt::TextWordWrap, text);
+        painter_.drawText(area, Qt::TextWordWrap, text);
+        return static_cast<int>(used.height() / dots) + 4;
+    }
+
+    void line(int x1, int y, int x2)
+    {
+        painter_.setPen(QPen(Qt::black, dots * 0.75));
+        painter_.drawLine(QPointF(x1 * dots, y * dots), QPointF(x2 * dots, y * dots));
+    }
+
+    // A command's picture at `at`, drawn as vectors by the graph's own code.
+    void picture(QPoint at, const core::CommandResult& result)
+    {
+        painter_.save();
+        painter_.translate(at.x() * dots, at.y() * dots);
+        graph::Canvas canvas(painter_, { gridSize, gridSize }, dots);
+        canvas.setFont(look::mainWindowFont());
+        graph::drawOutcome(canvas, nullptr, result);
+        canvas.finish();
+        painter_.restore();
+    }
+
+    bool end() { return painter_.end(); }
+
+private:
+    void startPage()
+    {
+        ++page_;
+        text({ margin, margin - 16, pageWidth - 2 * margin, 30 }, title_, 13, true);
+        text({ margin, pageHeight - margin, pageWidth - 2 * margin, 20 },
+            QStringLiteral("%1 · page %2 of %3").arg(footer_).arg(page_).arg(pageCount_), 8);
+    }
+
+    QPdfWriter writer_;
+    QPainter painter_;
+    QString title_, footer_;
+    int pageCount_ = 1;
+    int page_ = 0;
+    bool ok_ = false;
+};
+
+int pagesFor(std::size_t exercises)
+{
+    return static_cast<int>((exercises + columns * rows - 1) / (columns * rows));
+}
+
+bool writeSheet(QIODevice& device, const std::vector<core::Exercise>& sheet, const QString& footer)
+{
+    Pages pages(device,
+        QStringLiteral("Straight lines          Name: ____________________   Date: __________"),
+        footer, pagesFor(sheet.size()));
+    if (!pages.ok())
+        return false;
+    // An empty numbered grid to draw on: the frame and ticks of -10..10.
+    core::CommandResult grid;
+    grid.range = { -10.0, 10.0 };
+    const int width = (pageWidth - 2 * margin) / columns - 24;
+    for (std::size_t k = 0; k < sheet.size(); ++k) {
+        const QPoint at = pages.cell(static_cast<int>(k));
+        int y = at.y();
+        y += pages.text({ at.x(), y, width, 40 }, exerciseText(static_cast<int>(k) + 1, sheet[k]));
+        pages.picture({ at.x(), y + 4 }, grid);
+        y += gridSize + 22;
+        for (const char* answer : { "Line 1: slope", "Line 2: slope", "Crossing" }) {
+            pages.text({ at.x(), y - 14, width, 20 }, QString::fromLatin1(answer), 9);
+            pages.line(at.x() + 80, y, at.x() + width);
+            y += 26;
+        }
+    }
+    return pages.end();
+}
+
+bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const QString& footer)
+{
+    Pages pages(device, QStringLiteral("Straight lines: answers"), footer, pagesFor(sheet.size()));
+    if (!pages.ok())
+        return false;
+    const int width = (pageWidth - 2 * margin) / columns - 24;
+    for (std::size_t k = 0; k < sheet.size(); ++k) {
+        const QPoint at = pages.cell(static_cast<int>(k));
+        int y = at.y();
+        y += pages.text({ at.x(), y, width, 40 }, exerciseText(static_cast<int>(k) + 1, sheet[k]));
+        pages.picture({ at.x(), y + 4 }, core::BothLines(typedFields(sheet[k]), false));
+        y += gridSize + 10;
+        for (const QString& answer : answers(sheet[k]))
+            y += pages.text({ at.x(), y, width, 20 }, answer, 9);
+    }
+    return pages.end();
+}
+
+// The eight columns --answers reads, with their names in a first row.
+QByteArray exercisesCsv(const std::vector<core::Exercise>& sheet)
+{
+    QByteArray csv = "X1,Y1,X2,Y2,X1,Y1,X2,Y2\r\n";
+    for (const core::Exercise& e : sheet) {
+        const std::array<std::string, 8> texts = core::exerciseTexts(e);
+        for (std::size_t k = 0; k < texts.size(); ++k)
+            csv += QByteArray::fromStdString(texts[k]) + (k + 1 < texts.size() ? "," : "\r\n");
+    }
+    return csv;
+}
+
+void complain(const QString& text)
+{
+    const QByteArray bytes = (QStringLiteral("trellan: ") + text + u'\n').toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+int writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    look::installFontSubstitutions();
+
+    const std::vector<core::Exercise> sheet
+        = core::makeExercises(request.exercises, request.level, request.seed);
+    const QString footer = QStringLiteral("Trellan worksheet · level %1 · seed %2")
+                               .arg(request.level)
+                               .arg(request.seed);
+    // Everything is written first and put in place only when all of it was.
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    const auto open = [&](const QString& name) -> QSaveFile* {
+        files.push_back(std::make_unique<QSaveFile>(name));
+        return files.back()->open(QIODevice::WriteOnly) ? files.back().get() : nullptr;
+    };
+    const auto fail = [&](const QString& name, const QString& why) {
+        for (const auto& file : files)
+            file->cancelWriting();
+        complain(QStringLiteral("cannot write '%1': %2").arg(name, why));
+        return 1;
+    };
+    QSaveFile* out = open(request.sheet);
+    if (!out || !writeSheet(*out, sheet, footer))
+        return fail(request.sheet, files.back()->errorString());
+    if (!request.key.isEmpty()) {
+        out = open(request.key);
+        if (!out || !writeKey(*out, sheet, footer))
+            return fail(request.key, files.back()->errorString());
+    }
+    if (!request.csv.isEmpty()) {
+        out = open(request.csv);
+        const QByteArray csv = exercisesCsv(sheet);
+        if (!out || out->write(csv) != csv.size())
+            return fail(request.csv, files.back()->errorString());
+    }
+    for (const auto& file : files)
+        if (!file->commit())
+            return fail(file->fileName(), file->errorString());
+    return 0;
+}
+
+} // namespace trellan
