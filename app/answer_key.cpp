@@ -1,6 +1,8 @@
 #include "app/answer_key.h"
 
 #include "app/answer_rows.h"
+#include "app/cell_notes.h"
+#include "app/csv_dialect.h"
 
 #include <QByteArrayView>
 #include <QFuture>
@@ -19,6 +21,9 @@ namespace {
 
 // Input is read in pieces of this size; nothing else grows with the rows.
 constexpr std::size_t pieceSize = 64 * 1024;
+
+// The fields a row of the input holds.
+constexpr std::array<std::size_t, 1> rowSizes = { std::tuple_size_v<TypedRow> };
 
 // A window field holds at most this many characters (UTF-16 units); no
 // longer text can be typed into it.
@@ -72,12 +77,13 @@ struct Pending {
 
 class KeyWriter {
 public:
-    KeyWriter(
-        std::FILE* out, std::FILE* err, const AnswerKeyRequest& request, std::string_view program)
+    KeyWriter(std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
+        std::string_view program, char separator)
         : out_(out)
         , err_(err)
         , request_(request)
         , program_(program)
+        , separator_(separator)
     {
         batch_.reserve(batchRows);
     }
@@ -119,6 +125,10 @@ public:
 
     bool anyFailed() const { return failed_; }
 
+    // No row split into the fields a row needs: most likely the separator
+    // is not the file's.
+    bool noRowSplit() const { return splitWrong_ > 0 && splitRight_ == 0; }
+
 private:
     void field(const char* text, std::size_t size)
     {
@@ -143,6 +153,10 @@ private:
     void endRow()
     {
         ++row_;
+        if (count_ != fields_.size())
+            ++splitWrong_;
+        else
+            ++splitRight_;
         if (count_ != fields_.size())
             fail(std::to_string(count_) + (count_ == 1 ? " field" : " fields")
                 + "; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two");
@@ -202,8 +216,11 @@ private:
             p.output = csv ? csvError(p.row, p.error) : jsonError(p.row, p.error);
             return;
         }
-        const Answer a
-            = answerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
+        // A comma inside a number is its decimal point where it does not
+        // separate the fields.
+        std::string note = readCells(p.typed, separator_ != ',');
+        Answer a = answerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
+        a.note = std::move(note);
         p.output = csv ? csvAnswer(a) : jsonAnswer(a);
     }
 
@@ -217,6 +234,9 @@ private:
     std::FILE* err_;
     const AnswerKeyRequest& request_;
     std::string_view program_;
+    char separator_;
+    long long splitWrong_ = 0; // rows with too few or too many fields
+    long long splitRight_ = 0;
     long long row_ = 0; // rows ended so far
     TypedRow fields_;
     std::size_t count_ = 0; // fields of the current row so far
@@ -264,13 +284,19 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
     // A long field grows the parser's buffer in steps of this many bytes.
     csv_set_blk_size(&parser, pieceSize);
 
-    KeyWriter writer(out, err, request, program);
     std::vector<char> piece(pieceSize);
+    std::size_t left = std::fread(piece.data(), 1, piece.size(), in);
+    std::string_view start(piece.data(), left);
+    if (start.starts_with(byteOrderMark))
+        start.remove_prefix(byteOrderMark.size());
+    const char separator = request.separator.value_or(guessSeparator(start, rowSizes));
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
+
+    KeyWriter writer(out, err, request, program, separator);
     bool first = true;
     bool skipping = false; // the rest of a line that could not be read
     std::string readProblem;
-    for (;;) {
-        std::size_t left = std::fread(piece.data(), 1, piece.size(), in);
+    for (;; left = std::fread(piece.data(), 1, piece.size(), in)) {
         if (left == 0) {
             if (std::ferror(in))
                 readProblem = "cannot read " + inputName(request) + ": " + std::strerror(errno);
@@ -316,6 +342,12 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
     writer.finish();
     if (readProblem.empty())
         writer.begin();
+    if (writer.noRowSplit())
+        report(err, program,
+            "no row split into " + std::to_string(rowSizes[0]) + " fields at the separator "
+                + (separator == '\t' ? "tab" : "'" + std::string(1, separator) + "'")
+                + "; if the file uses another, name it: --separator ',', --separator ';' or "
+                  "--separator tab");
 
     if (std::fflush(out) != 0 || std::ferror(out)) {
         report(err, program, std::string("cannot write the answers: ") + std::strerror(errno));

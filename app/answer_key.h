@@ -21,6 +21,8 @@ struct AnswerKeyRequest {
     std::string upper = "10";
     // Designed reproduces the original program's double arithmetic.
     core::Arithmetic arithmetic = core::Arithmetic::Exact;
+    // Found from the first rows when not given: ',', ';' or '\t'.
+    std::optional<char> separator;
 };
 
 // The exit statuses.

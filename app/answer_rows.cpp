@@ -111,7 +111,7 @@ void endRecord(std::string& out)
 
 // The record's place in the header, after the row number.
 constexpr std::size_t csvColumns
-    = 1 + typedColumns.size() + core::ResultFieldCount + 2 + 2 * lineColumns.size() + 3 + 1;
+    = 1 + typedColumns.size() + core::ResultFieldCount + 2 + 2 * lineColumns.size() + 3 + 2;
 
 void addOptional(JsonObject& o, std::string_view key, const std::optional<std::string>& text)
 {
@@ -131,6 +131,14 @@ std::string jsonLine(const core::exact::Line& line)
     addOptional(o, "x_intercept", t.xIntercept);
     addOptional(o, "equation", t.equation);
     return o.text();
+}
+
+// A row whose cells were all plain numbers has no note.
+std::optional<std::string> noteText(const std::string& note)
+{
+    if (note.empty())
+        return std::nullopt;
+    return note;
 }
 
 } // namespace
@@ -173,6 +181,7 @@ std::string csvHeader()
         { "exact_crossing_kind", "exact_crossing_x", "exact_crossing_y" })
         appendCsvField(out, name);
     appendCsvField(out, "error");
+    appendCsvField(out, "note");
     endRecord(out);
     return out;
 }
@@ -199,6 +208,7 @@ std::string csvAnswer(const Answer& a)
     addOptional(out, crossingX(a.crossing));
     addOptional(out, crossingY(a.crossing));
     addOptional(out, std::nullopt); // no error
+    addOptional(out, noteText(a.note));
     endRecord(out);
     return out;
 }
@@ -208,9 +218,10 @@ std::string csvError(long long row, std::string_view message)
     // The row number, the message in the last column, empty columns between.
     std::string out;
     appendCsvField(out, std::to_string(row));
-    for (std::size_t k = 2; k < csvColumns; ++k)
+    for (std::size_t k = 2; k < csvColumns - 1; ++k)
         addOptional(out, std::nullopt);
     appendCsvField(out, message);
+    addOptional(out, std::nullopt); // no note
     endRecord(out);
     return out;
 }
@@ -243,6 +254,7 @@ std::string jsonAnswer(const Answer& a)
     row.addJson("typed", typed);
     row.addJson("window", window.text());
     row.addJson("exact", exact.text());
+    addOptional(row, "note", noteText(a.note));
     return row.text() + '\n';
 }
 

@@ -19,6 +19,7 @@ struct Answer {
     WindowTexts window; // what the window shows
     core::exact::Line line1, line2; // what the typed numbers mean, exactly
     core::exact::Crossing crossing;
+    std::string note; // how the cells that are not plain numbers were read
 };
 
 // Answers one row on a fresh window whose range fields hold `lower` and

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/answer_key.h"
+#include "app/csv_dialect.h"
 #include "app/export_command.h"
 #include "trellan_version.h"
 
@@ -144,6 +145,7 @@ public:
         parser.addOption(answers);
         parser.addOption(format);
         parser.addOption(arithmetic);
+        parser.addOption(separator);
         parser.addOption(exportFile);
         parser.addOption(line1);
         parser.addOption(line2);
@@ -179,6 +181,8 @@ public:
             return unusable(QStringLiteral("--format is used only with --answers."));
         if (parser.isSet(arithmetic))
             return unusable(QStringLiteral("--arithmetic is used only with --answers."));
+        if (parser.isSet(separator))
+            return unusable(QStringLiteral("--separator is used only with --answers."));
         if (!parser.positionalArguments().isEmpty())
             return unusable(QStringLiteral("Unexpected argument '%1'.")
                                 .arg(parser.positionalArguments().constFirst()));
@@ -225,6 +229,13 @@ public:
                 return unusable(
                     QStringLiteral("Unknown arithmetic '%1': use exact or designed.").arg(name));
         }
+        if (parser.isSet(separator)) {
+            const QString name = parser.value(separator);
+            request.answers.separator = answers::separatorNamed(name.toStdString());
+            if (!request.answers.separator)
+                return unusable(
+                    QStringLiteral("Unknown separator '%1': use ',', ';' or tab.").arg(name));
+        }
         if (const QStringList range = values.value(QStringLiteral("range")); !range.isEmpty()) {
             if (range[0].size() > fieldLength || range[1].size() > fieldLength)
                 return unusable(QStringLiteral("The range's texts can be at most %1 characters "
@@ -268,6 +279,7 @@ public:
             QStringLiteral("Usage: %1 [options]\n"
                            "       %1 --answers [file] [--format csv|jsonl] "
                            "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
+                           "                 [--separator ','|';'|tab]\n"
                            "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
                            "[--range <lower> <upper>] [--scale n]")
                 .arg(program));
@@ -294,6 +306,11 @@ private:
                        "each answer worked out exactly and rounded once, or designed, the "
                        "original program's double arithmetic, round-off and all."),
         QStringLiteral("arithmetic") };
+    QCommandLineOption separator { QStringLiteral("separator"),
+        QStringLiteral("What separates the answer key's input fields: ',', ';' or tab. Found "
+                       "from the first rows unless given; in a file separated by ';' or tab, a "
+                       "comma inside a number is its decimal point."),
+        QStringLiteral("separator") };
     QCommandLineOption exportFile { QStringLiteral("export"),
         QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
                        ".pdf), without a window."),

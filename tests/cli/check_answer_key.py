@@ -63,7 +63,8 @@ row = json.loads(lines[0])
 window_keys = {"txt_slope1", "txt_yint1", "txt_eqn1", "txt_l1xint", "txt_l1yint", "txt_slope2",
                "txt_yint2", "txt_eqn2", "txt_l2xint", "txt_l2yint", "lblAns", "warning", "report"}
 line_keys = {"kind", "slope", "y_intercept", "x_intercept", "equation"}
-check("jsonl: the row's keys", set(row) == {"row", "typed", "window", "exact"}, set(row))
+check("jsonl: the row's keys", set(row) == {"row", "typed", "window", "exact", "note"}, set(row))
+check("jsonl: a row of plain numbers has no note", row["note"] is None, row["note"])
 check("jsonl: the window's keys", set(row["window"]) == window_keys, set(row["window"]))
 check("jsonl: the exact keys", set(row["exact"]) == {"line1", "line2", "crossing"})
 for line in ("line1", "line2"):
@@ -159,7 +160,7 @@ check("csv: a header row, then one row per input row, the header skipped", len(r
 head = records[0]
 check("csv: the header names", head[:3] == ["row", "line1_X1", "line1_Y1"] and head[9:21] == [
     "txt_slope1", "txt_yint1", "txt_eqn1", "txt_l1xint", "txt_l1yint", "txt_slope2", "txt_yint2",
-    "txt_eqn2", "txt_l2xint", "txt_l2yint", "lblAns", "warning"] and head[-1] == "error", head)
+    "txt_eqn2", "txt_l2xint", "txt_l2yint", "lblAns", "warning"] and head[-2:] == ["error", "note"], head)
 check("csv: every row as wide as the header", all(len(r) == len(head) for r in records))
 one, two = (dict(zip(head, r)) for r in records[1:])
 check("csv: a comma inside a quoted field is kept, and read as the window reads it",
@@ -243,8 +244,8 @@ for name, (row_text, words) in bad_rows.items():
             rest = [r["row"] for r in got[1:]] == ([] if not after else [2])
         else:
             recs = list(csv.reader(io.StringIO(out, newline="")))
-            in_row = (len(recs[1]) == len(recs[0]) and recs[1][0] == "1" and recs[1][-1].startswith(words)
-                      and all(f == "" for f in recs[1][1:-1]))
+            in_row = (len(recs[1]) == len(recs[0]) and recs[1][0] == "1" and recs[1][-2].startswith(words)
+                      and all(f == "" for f in recs[1][1:-2] + recs[1][-1:]))
             rest = [r[0] for r in recs[2:]] == ([] if not after else ["2"])
         check(f"bad row, {name} ({form}): status 1, named on standard error and in its row, the next row answered",
               status == 1 and err.startswith("trellan: " + words) and err.count("\n") == 1 and in_row and rest,
@@ -255,6 +256,63 @@ check("several bad rows: each named, in order",
       status == 1 and err == ("trellan: row 2: 2 fields; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two\n"
                               "trellan: row 4: 1 field; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two\n")
       and [r["row"] for r in jsonl(out)] == [1, 2, 3, 4, 5], (status, err))
+# --- any CSV a spreadsheet saves ------------------------------------------------
+# The same exercise as a spreadsheet in each language saves it; every form
+# gives the key of the comma file.
+_, plain, _ = run(["--answers", "--format", "jsonl"], HEADER + DEFAULT_ROW)
+for sep in (",", ";", "\t"):
+    for bom in ("", "\ufeff"):
+        for end in ("\n", "\r\n"):
+            text = bom + HEADER.replace(",", sep).replace("\n", end) + DEFAULT_ROW.replace(",", sep).replace("\n", end)
+            status, out, err = run(["--answers", "--format", "jsonl"], text)
+            check(f"separator {sep!r}, {'a' if bom else 'no'} byte order mark, {end!r}: the comma file's key",
+                  (status, out, err) == (0, plain, ""), (status, err, out[:200]))
+
+SEMICOLON_ROW = '"0,5";-1,25;8;7;-7;-5;6;8\r\n'
+status, out, err = run(["--answers", "--format", "jsonl"], HEADER.replace(",", ";") + SEMICOLON_ROW)
+row = json.loads(out)
+check("decimal commas in a semicolon file: quoted or not, read as points, the window given the point",
+      status == 0 and row["typed"][:2] == ["0.5", "-1.25"] and row["exact"]["line1"]["slope"] == "11/10",
+      (status, err, out[:300]))
+status, out, err = run(["--answers", "--format", "jsonl"], SEMICOLON_ROW.replace(";", "\t"))
+check("decimal commas in a tab file", status == 0 and json.loads(out)["typed"][:2] == ["0.5", "-1.25"], (status, out[:200]))
+
+notes = {
+    "an empty field": (",0,8,7,-7,-5,6,8\n", "line 1 X1 empty, read as 0"),
+    "a fraction": ("-6,0,8,7,-7,-5,6,3/4\n", "line 2 Y2 '3/4' read as 3"),
+    "a decimal comma": ("-6;0;8;7,5;-7;-5;6;8\n", "line 1 Y2 '7,5' read as 7.5 (decimal comma)"),
+    "a decimal comma in a comma file": ('-6,0,8,"7,5",-7,-5,6,8\n', "line 1 Y2 '7,5' read as 7"),
+    "text": ("-6,0,8,7,seven,-5,6,8\n", "line 2 X1 'seven' read as 0"),
+    "two cells": ("-6,1/2,8,7,-7,-5,,8\n", "line 1 Y1 '1/2' read as 1; line 2 X2 empty, read as 0"),
+    "plain numbers, blanks and an exponent": ("-6, 0 ,8,7E0,-7,-5,6,8\n", None),
+}
+for name, (text, note) in notes.items():
+    status, out, err = run(["--answers", "--format", "jsonl"], text)
+    got_json = json.loads(out).get("note")
+    status_csv, out_csv, _ = run(["--answers"], text)
+    recs = list(csv.reader(io.StringIO(out_csv, newline="")))
+    check(f"note, {name}: {note!r} in JSON and in the CSV's last column",
+          status == status_csv == 0 and got_json == note and recs[0][-1] == "note" and recs[1][-1] == (note or ""),
+          (status, err, got_json, recs[1][-1:]))
+
+HINT = "if the file uses another, name it: --separator ',', --separator ';' or --separator tab\n"
+mismatched = {
+    "a semicolon file read at commas": (["--separator", ","], HEADER.replace(",", ";") + DEFAULT_ROW.replace(",", ";"),
+                                        "trellan: no row split into 8 fields at the separator ','; " + HINT),
+    "a comma file read at tabs": (["--separator", "tab"], DEFAULT_ROW,
+                                  "trellan: no row split into 8 fields at the separator tab; " + HINT),
+    "seven fields at semicolons": ([], "1;2;3;4;5;6;7\n2;3;4;5;6;7;8\n",
+                                   "trellan: no row split into 8 fields at the separator ';'; " + HINT),
+}
+for name, (args, text, hint) in mismatched.items():
+    status, out, err = run(["--answers", "--format", "jsonl"] + args, text)
+    check(f"mismatched file, {name}: every row failed, the separator named last",
+          status == 1 and err.endswith(hint) and all("error" in r for r in jsonl(out)), (status, err))
+status, out, err = run(["--answers", "--format", "jsonl", "--separator", ";"], "1,5;0;8;7;-7;-5;6;8\n")
+check("--separator ';' on a row the guess would also read", status == 0 and json.loads(out)["typed"][0] == "1.5", (status, err))
+status, _, err = run(["--answers", "--separator", "|"], DEFAULT_ROW)
+check("--separator: an unknown one is refused", status == 2 and "Unknown separator '|': use ',', ';' or tab." in err, err)
+
 status, out, err = run(["--answers"], "")
 check("no rows: the header alone, status 0", (status, err) == (0, "") and out.count("\r\n") == 1, (status, out, err))
 status, out, err = run(["--answers", "--format", "jsonl"], DEFAULT_ROW + "1,1,1,1,2,2,3,3\n")
