@@ -120,7 +120,7 @@ public:
             return;
         begun_ = true;
         if (request_.format == Format::Csv)
-            put(csvHeader());
+            put(csvHeader(request_.headers));
     }
 
     bool anyFailed() const { return failed_; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/key_columns.h"
 #include "core/line_commands.h"
 
 #include <cstdio>
@@ -23,6 +24,7 @@ struct AnswerKeyRequest {
     core::Arithmetic arithmetic = core::Arithmetic::Exact;
     // Found from the first rows when not given: ',', ';' or '\t'.
     std::optional<char> separator;
+    Headers headers = Headers::Fields; // the CSV header's names
 };
 
 // The exit statuses.

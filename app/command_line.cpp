@@ -146,6 +146,7 @@ public:
         parser.addOption(format);
         parser.addOption(arithmetic);
         parser.addOption(separator);
+        parser.addOption(headers);
         parser.addOption(exportFile);
         parser.addOption(line1);
         parser.addOption(line2);
@@ -181,8 +182,10 @@ public:
             return unusable(QStringLiteral("--format is used only with --answers."));
         if (parser.isSet(arithmetic))
             return unusable(QStringLiteral("--arithmetic is used only with --answers."));
-        if (parser.isSet(separator))
-            return unusable(QStringLiteral("--separator is used only with --answers."));
+        for (const char* name : { "separator", "headers" })
+            if (parser.isSet(QLatin1String(name)))
+                return unusable(
+                    QStringLiteral("--%1 is used only with --answers.").arg(QLatin1String(name)));
         if (!parser.positionalArguments().isEmpty())
             return unusable(QStringLiteral("Unexpected argument '%1'.")
                                 .arg(parser.positionalArguments().constFirst()));
@@ -236,6 +239,16 @@ public:
                 return unusable(
                     QStringLiteral("Unknown separator '%1': use ',', ';' or tab.").arg(name));
         }
+        if (parser.isSet(headers)) {
+            const QString name = parser.value(headers);
+            if (name == u"fields")
+                request.answers.headers = answers::Headers::Fields;
+            else if (name == u"words")
+                request.answers.headers = answers::Headers::Words;
+            else
+                return unusable(
+                    QStringLiteral("Unknown headers '%1': use fields or words.").arg(name));
+        }
         if (const QStringList range = values.value(QStringLiteral("range")); !range.isEmpty()) {
             if (range[0].size() > fieldLength || range[1].size() > fieldLength)
                 return unusable(QStringLiteral("The range's texts can be at most %1 characters "
@@ -279,7 +292,7 @@ public:
             QStringLiteral("Usage: %1 [options]\n"
                            "       %1 --answers [file] [--format csv|jsonl] "
                            "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
-                           "                 [--separator ','|';'|tab]\n"
+                           "                 [--separator ','|';'|tab] [--headers fields|words]\n"
                            "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
                            "[--range <lower> <upper>] [--scale n]")
                 .arg(program));
@@ -311,6 +324,10 @@ private:
                        "from the first rows unless given; in a file separated by ';' or tab, a "
                        "comma inside a number is its decimal point."),
         QStringLiteral("separator") };
+    QCommandLineOption headers { QStringLiteral("headers"),
+        QStringLiteral("The CSV answer key's header: fields (the default), the names scripts "
+                       "read, or words, plain words for a spreadsheet."),
+        QStringLiteral("names") };
     QCommandLineOption exportFile { QStringLiteral("export"),
         QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
                        ".pdf), without a window."),

@@ -168,11 +168,32 @@ check("csv: a comma inside a quoted field is kept, and read as the window reads 
 check("csv: doubled quotes, blanks and a line feed kept as typed",
       (two["line1_X1"], two["line1_Y1"], two["line2_X1"]) == ('say "2"', " 1 ", "a\nb"), two)
 check("csv: the report keeps its CR LF", one["report"].startswith(" Intersection: ") and "\r\n" in one["report"])
+check("csv: every line of every report ends in CR LF, as the records do",
+      all(r[head.index("report")].replace("\r\n", "").count("\n") == 0
+          and r[head.index("report")].replace("\r\n", "").count("\r") == 0
+          for r in records[1:]),
+      [r[head.index("report")] for r in records[1:]])
+_, window_out, _ = run(["--answers", "--format", "jsonl"], source)
+check("csv: the reports say what the window's do, line for line",
+      [r[head.index("report")].split("\r\n") for r in records[1:]]
+      == [r["window"]["report"].replace("\r\n", "\n").split("\n") for r in jsonl(window_out)])
 check("csv: no warning and no error", one["warning"] == "" and one["error"] == "")
 
 status, out, _ = run(["--answers", "--format", "csv"], "\ufeff" + HEADER + DEFAULT_ROW)
 check("csv: a spreadsheet's byte order mark does not hide the header",
       status == 0 and len(list(csv.reader(io.StringIO(out, newline="")))) == 2, out[:200])
+
+status, out, err = run(["--answers", "--headers", "words"], HEADER + DEFAULT_ROW)
+words_head, words_row = list(csv.reader(io.StringIO(out, newline="")))
+_, fields_out, _ = run(["--answers"], HEADER + DEFAULT_ROW)
+check("--headers words: plain words, the rows as with field names",
+      status == 0 and len(words_head) == len(head) and words_head[:3] == ["Row", "Line 1: X1", "Line 1: Y1"]
+      and words_head[9:12] == ["Slope 1", "y-intercept 1", "Equation 1"]
+      and words_head[19:22] == ["Crossing", "Warning", "Report"]
+      and words_head[-2:] == ["Error", "Note"] and "Exact slope 1" in words_head
+      and out.split("\r\n", 1)[1] == fields_out.split("\r\n", 1)[1], words_head)
+status, out, err = run(["--answers", "--headers", "fields"], HEADER + DEFAULT_ROW)
+check("--headers fields: the default", (status, out) == (0, fields_out), err)
 
 # --- the range --------------------------------------------------------------
 status, out, err = run(["--answers", "--format", "jsonl", "--range", "0", "0"], DEFAULT_ROW)
@@ -208,6 +229,9 @@ with tempfile.TemporaryDirectory() as d:
         (["--answers", missing], f"cannot read '{missing}': No such file or directory"),
         (["--answers", d], f"cannot read '{d}': Is a directory"),
         (["--answers", "--format", "xml"], "Unknown format 'xml': use csv or jsonl."),
+        (["--answers", "--headers", "names"], "Unknown headers 'names': use fields or words."),
+        (["--headers", "words"], "--headers is used only with --answers."),
+        (["--separator", ";"], "--separator is used only with --answers."),
         (["--answers", "--format"], "Missing value after '--format'."),
         (["--answers", "--range", "5"], "--range takes two values"),
         (["--answers", "--range=5", "6"], "--range takes two values"),
