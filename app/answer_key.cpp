@@ -3,16 +3,19 @@
 #include "app/answer_rows.h"
 #include "app/cell_notes.h"
 #include "app/csv_dialect.h"
+#include "app/xlsx_key.h"
 
 #include <QByteArrayView>
 #include <QFuture>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <csv.h>
+#include <unistd.h>
 #include <vector>
 
 namespace answers {
@@ -73,17 +76,19 @@ struct Pending {
     TypedRow typed;
     std::string error; // why the row cannot be answered, with its number
     std::string output; // the row as written
+    Cells cells; // the row as a workbook's cells
 };
 
 class KeyWriter {
 public:
     KeyWriter(std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
-        std::string_view program, char separator)
+        std::string_view program, char separator, XlsxKey* sheet)
         : out_(out)
         , err_(err)
         , request_(request)
         , program_(program)
         , separator_(separator)
+        , sheet_(sheet)
     {
         batch_.reserve(batchRows);
     }
@@ -165,7 +170,7 @@ private:
         else if (row_ != 1 || !isHeader(fields_)) {
             for (const std::string& f : fields_)
                 batchSize_ += f.size();
-            add({ row_, fields_, {}, {} });
+            add({ row_, fields_, {}, {}, {} });
         }
         startRow();
     }
@@ -179,7 +184,7 @@ private:
     void fail(std::string_view why)
     {
         failed_ = true;
-        add({ row_, {}, "row " + std::to_string(row_) + ": " + std::string(why), {} });
+        add({ row_, {}, "row " + std::to_string(row_) + ": " + std::string(why), {}, {} });
     }
 
     void add(Pending p)
@@ -202,7 +207,13 @@ private:
             if (!p.error.empty())
                 std::fprintf(err_, "%.*s: %s\n", static_cast<int>(program_.size()), program_.data(),
                     p.error.c_str());
-            put(p.output);
+            if (sheet_) {
+                if (const std::string problem = sheet_->addRow(p.cells); !problem.empty())
+                    std::fprintf(err_, "%.*s: row %lld: %s\n", static_cast<int>(program_.size()),
+                        program_.data(), p.row, problem.c_str());
+            } else {
+                put(p.output);
+            }
         }
         answering_.clear();
     }
@@ -213,7 +224,10 @@ private:
     {
         const bool csv = request_.format == Format::Csv;
         if (!p.error.empty()) {
-            p.output = csv ? csvError(p.row, p.error) : jsonError(p.row, p.error);
+            if (sheet_)
+                p.cells = errorCells(p.row, p.error);
+            else
+                p.output = csv ? csvError(p.row, p.error) : jsonError(p.row, p.error);
             return;
         }
         // A comma inside a number is its decimal point where it does not
@@ -221,7 +235,11 @@ private:
         std::string note = readCells(p.typed, separator_ != ',');
         Answer a = answerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
         a.note = std::move(note);
-        p.output = csv ? csvAnswer(a) : jsonAnswer(a);
+        // A spreadsheet cell's lines end in LF.
+        if (sheet_)
+            p.cells = answerCells(a, "\n");
+        else
+            p.output = csv ? csvAnswer(a) : jsonAnswer(a);
     }
 
     void put(const std::string& text)
@@ -235,6 +253,7 @@ private:
     const AnswerKeyRequest& request_;
     std::string_view program_;
     char separator_;
+    XlsxKey* sheet_; // the workbook, when the key is one
     long long splitWrong_ = 0; // rows with too few or too many fields
     long long splitRight_ = 0;
     long long row_ = 0; // rows ended so far
@@ -266,6 +285,21 @@ void report(std::FILE* err, std::string_view program, const std::string& message
         err, "%.*s: %s\n", static_cast<int>(program.size()), program.data(), message.c_str());
 }
 
+// Copies the file at `path` to `out`; false when it cannot be read. A
+// failed write shows as `out`'s error.
+bool copyFile(const std::string& path, std::FILE* out)
+{
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in)
+        return false;
+    std::vector<char> piece(pieceSize);
+    while (const std::size_t size = std::fread(piece.data(), 1, piece.size(), in))
+        std::fwrite(piece.data(), 1, size, out);
+    const bool read = !std::ferror(in);
+    std::fclose(in);
+    return read;
+}
+
 std::string inputName(const AnswerKeyRequest& request)
 {
     if (!request.file || *request.file == "-")
@@ -286,20 +320,31 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
 
     std::vector<char> piece(pieceSize);
     std::size_t left = std::fread(piece.data(), 1, piece.size(), in);
+    int readError = errno; // before anything else can change it
     std::string_view start(piece.data(), left);
     if (start.starts_with(byteOrderMark))
         start.remove_prefix(byteOrderMark.size());
     const char separator = request.separator.value_or(guessSeparator(start, rowSizes));
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
 
-    KeyWriter writer(out, err, request, program, separator);
+    // The workbook is written whole at its end: it is made in a file of its
+    // own and copied out.
+    QTemporaryDir workbookDir;
+    const std::string workbookPath
+        = workbookDir.filePath(QStringLiteral("answers.xlsx")).toStdString();
+    std::optional<XlsxKey> sheet;
+    if (request.format == Format::Xlsx)
+        sheet.emplace(workbookPath,
+            KeyOrigin { request.commandLine, request.lower, request.upper, request.version });
+
+    KeyWriter writer(out, err, request, program, separator, sheet ? &*sheet : nullptr);
     bool first = true;
     bool skipping = false; // the rest of a line that could not be read
     std::string readProblem;
-    for (;; left = std::fread(piece.data(), 1, piece.size(), in)) {
+    for (;; left = std::fread(piece.data(), 1, piece.size(), in), readError = errno) {
         if (left == 0) {
             if (std::ferror(in))
-                readProblem = "cannot read " + inputName(request) + ": " + std::strerror(errno);
+                readProblem = "cannot read " + inputName(request) + ": " + std::strerror(readError);
             break;
         }
         const char* text = piece.data();
@@ -349,6 +394,16 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
                 + "; if the file uses another, name it: --separator ',', --separator ';' or "
                   "--separator tab");
 
+    if (sheet && readProblem.empty()) {
+        if (const std::string problem = sheet->close(); !problem.empty()) {
+            report(err, program, problem);
+            return CannotRead;
+        }
+        if (!copyFile(workbookPath, out)) {
+            report(err, program, "cannot read the workbook back from its temporary file");
+            return CannotRead;
+        }
+    }
     if (std::fflush(out) != 0 || std::ferror(out)) {
         report(err, program, std::string("cannot write the answers: ") + std::strerror(errno));
         return CannotRead;
@@ -362,15 +417,39 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
 
 int runAnswerKey(const AnswerKeyRequest& request, std::string_view program)
 {
-    if (!request.file || *request.file == "-")
-        return writeAnswerKey(stdin, stdout, stderr, request, program);
-    std::FILE* in = std::fopen(request.file->c_str(), "rb");
-    if (!in) {
-        report(stderr, program, "cannot read " + inputName(request) + ": " + std::strerror(errno));
+    if (request.format == Format::Xlsx && !request.output && isatty(fileno(stdout))) {
+        report(stderr, program,
+            "a workbook is not text for a terminal: name its file with -o key.xlsx, or redirect "
+            "standard output to one");
         return CannotRead;
     }
-    const int status = writeAnswerKey(in, stdout, stderr, request, program);
-    std::fclose(in);
+    std::FILE* in = stdin;
+    if (request.file && *request.file != "-") {
+        in = std::fopen(request.file->c_str(), "rb");
+        if (!in) {
+            report(
+                stderr, program, "cannot read " + inputName(request) + ": " + std::strerror(errno));
+            return CannotRead;
+        }
+    }
+    std::FILE* out = stdout;
+    if (request.output) {
+        out = std::fopen(request.output->c_str(), "wb");
+        if (!out) {
+            report(
+                stderr, program, "cannot write '" + *request.output + "': " + std::strerror(errno));
+            if (in != stdin)
+                std::fclose(in);
+            return CannotRead;
+        }
+    }
+    int status = writeAnswerKey(in, out, stderr, request, program);
+    if (in != stdin)
+        std::fclose(in);
+    if (out != stdout && std::fclose(out) != 0 && status != CannotRead) {
+        report(stderr, program, "cannot write '" + *request.output + "': " + std::strerror(errno));
+        status = CannotRead;
+    }
     return status;
 }
 

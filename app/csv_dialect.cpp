@@ -59,6 +59,8 @@ std::vector<std::size_t> fieldsPerRow(std::string_view start, char separator)
 
 char guessSeparator(std::string_view start, std::span<const std::size_t> rowSizes)
 {
+    char best = ',';
+    std::size_t bestFits = 0;
     char alike = ',';
     std::size_t alikeFields = 1;
     // A semicolon or a tab is never part of a number, a comma may be: where
@@ -67,17 +69,20 @@ char guessSeparator(std::string_view start, std::span<const std::size_t> rowSize
         const std::vector<std::size_t> rows = fieldsPerRow(start, separator);
         if (rows.empty())
             continue;
-        const bool fits = std::ranges::all_of(
-            rows, [&](std::size_t n) { return std::ranges::find(rowSizes, n) != rowSizes.end(); });
-        if (fits)
-            return separator;
+        // One mistyped row does not hide the file's separator.
+        const auto fits = static_cast<std::size_t>(std::ranges::count_if(
+            rows, [&](std::size_t n) { return std::ranges::find(rowSizes, n) != rowSizes.end(); }));
+        if (fits > bestFits) {
+            best = separator;
+            bestFits = fits;
+        }
         const bool same = std::ranges::all_of(rows, [&](std::size_t n) { return n == rows[0]; });
         if (same && rows[0] > alikeFields) {
             alike = separator;
             alikeFields = rows[0];
         }
     }
-    return alike;
+    return bestFits > 0 ? best : alike;
 }
 
 std::string_view separatorName(char separator)

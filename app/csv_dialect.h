@@ -13,10 +13,10 @@ namespace answers {
 inline constexpr char separators[] = { ',', ';', '\t' };
 
 // The separator of a file that starts with `start`, found from its first
-// rows as spreadsheets find it: the one that splits every row into a size
-// in `rowSizes`, else the one that splits them all alike into the most
-// fields, else a comma. Quoted fields are read as CSV, so a separator
-// inside quotes counts for nothing.
+// rows as spreadsheets find it: the one that splits the most rows into a
+// size in `rowSizes` (a semicolon or a tab before a comma), else the one
+// that splits them all alike into the most fields, else a comma. Quoted fields are read as CSV, so
+// a separator inside quotes counts for nothing.
 char guessSeparator(std::string_view start, std::span<const std::size_t> rowSizes);
 
 // The name --separator takes and the messages use: ",", ";" or "tab".

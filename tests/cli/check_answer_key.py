@@ -228,7 +228,7 @@ with tempfile.TemporaryDirectory() as d:
     unusable = [
         (["--answers", missing], f"cannot read '{missing}': No such file or directory"),
         (["--answers", d], f"cannot read '{d}': Is a directory"),
-        (["--answers", "--format", "xml"], "Unknown format 'xml': use csv or jsonl."),
+        (["--answers", "--format", "xml"], "Unknown format 'xml': use csv, jsonl or xlsx."),
         (["--answers", "--headers", "names"], "Unknown headers 'names': use fields or words."),
         (["--headers", "words"], "--headers is used only with --answers."),
         (["--separator", ";"], "--separator is used only with --answers."),
@@ -332,6 +332,9 @@ for name, (args, text, hint) in mismatched.items():
     status, out, err = run(["--answers", "--format", "jsonl"] + args, text)
     check(f"mismatched file, {name}: every row failed, the separator named last",
           status == 1 and err.endswith(hint) and all("error" in r for r in jsonl(out)), (status, err))
+status, out, err = run(["--answers", "--format", "jsonl"], "1;2;3\n-6;0;8;7,5;-7;-5;6;8\n")
+check("a mistyped first row does not hide the semicolons",
+      status == 1 and [r.get("typed", [None] * 4)[3] for r in jsonl(out)] == [None, "7.5"], (status, err, out[:200]))
 status, out, err = run(["--answers", "--format", "jsonl", "--separator", ";"], "1,5;0;8;7;-7;-5;6;8\n")
 check("--separator ';' on a row the guess would also read", status == 0 and json.loads(out)["typed"][0] == "1.5", (status, err))
 status, _, err = run(["--answers", "--separator", "|"], DEFAULT_ROW)
