@@ -1,8 +1,7 @@
 #include "app/xlsx_key.h"
 
-#include <xlsxwriter.h>
-
 #include <algorithm>
+#include <xlsxwriter.h>
 
 namespace answers {
 
@@ -84,8 +83,8 @@ XlsxKey::XlsxKey(const std::string& path, const KeyOrigin& origin)
     for (std::size_t c = 0; c < fields.size(); ++c) {
         w.wrap.push_back(wraps(fields[c]));
         const auto column = static_cast<lxw_col_t>(c);
-        worksheet_set_column(w.answers, column, column, widthOf(fields[c]),
-            w.wrap.back() ? w.wrapped : w.text);
+        worksheet_set_column(
+            w.answers, column, column, widthOf(fields[c]), w.wrap.back() ? w.wrapped : w.text);
     }
     worksheet_freeze_panes(w.answers, 1, 0);
     for (std::size_t c = 0; c < words.size(); ++c)
@@ -103,7 +102,8 @@ XlsxKey::XlsxKey(const std::string& path, const KeyOrigin& origin)
     lxw_row_t at = 0;
     for (const auto& [name, value] : lines) {
         worksheet_write_string(about, at, 0, name, w.header);
-        worksheet_write_string(about, at, 1, std::string(cutUtf8(value, cellLength)).c_str(), w.text);
+        worksheet_write_string(
+            about, at, 1, std::string(cutUtf8(value, cellLength)).c_str(), w.text);
         ++at;
     }
 }
@@ -132,8 +132,8 @@ std::string XlsxKey::addRow(const Cells& cells)
             != LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED)
             continue;
         // Cut in bytes, which are never fewer than the characters counted.
-        worksheet_write_string(w.answers, w.row, column,
-            std::string(cutUtf8(*cells[c], cellLength)).c_str(), format);
+        worksheet_write_string(
+            w.answers, w.row, column, std::string(cutUtf8(*cells[c], cellLength)).c_str(), format);
         problem = "a cell holds more than the " + std::to_string(cellLength)
             + " characters a spreadsheet cell holds; it was cut to fit";
     }
