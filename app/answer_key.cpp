@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <cstring>
 #include <csv.h>
-#include <unistd.h>
 #include <vector>
 
 namespace answers {
@@ -158,10 +157,7 @@ private:
     void endRow()
     {
         ++row_;
-        if (count_ != fields_.size())
-            ++splitWrong_;
-        else
-            ++splitRight_;
+        ++(count_ == fields_.size() ? splitRight_ : splitWrong_);
         if (count_ != fields_.size())
             fail(std::to_string(count_) + (count_ == 1 ? " field" : " fields")
                 + "; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two");
@@ -413,44 +409,6 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
         return CannotRead;
     }
     return writer.anyFailed() ? SomeRowsFailed : AllAnswered;
-}
-
-int runAnswerKey(const AnswerKeyRequest& request, std::string_view program)
-{
-    if (request.format == Format::Xlsx && !request.output && isatty(fileno(stdout))) {
-        report(stderr, program,
-            "a workbook is not text for a terminal: name its file with -o key.xlsx, or redirect "
-            "standard output to one");
-        return CannotRead;
-    }
-    std::FILE* in = stdin;
-    if (request.file && *request.file != "-") {
-        in = std::fopen(request.file->c_str(), "rb");
-        if (!in) {
-            report(
-                stderr, program, "cannot read " + inputName(request) + ": " + std::strerror(errno));
-            return CannotRead;
-        }
-    }
-    std::FILE* out = stdout;
-    if (request.output) {
-        out = std::fopen(request.output->c_str(), "wb");
-        if (!out) {
-            report(
-                stderr, program, "cannot write '" + *request.output + "': " + std::strerror(errno));
-            if (in != stdin)
-                std::fclose(in);
-            return CannotRead;
-        }
-    }
-    int status = writeAnswerKey(in, out, stderr, request, program);
-    if (in != stdin)
-        std::fclose(in);
-    if (out != stdout && std::fclose(out) != 0 && status != CannotRead) {
-        report(stderr, program, "cannot write '" + *request.output + "': " + std::strerror(errno));
-        status = CannotRead;
-    }
-    return status;
 }
 
 } // namespace answers
