@@ -1,10 +1,14 @@
 #include "app/answer_key.h"
 
 #include "app/answer_rows.h"
+#include "app/cell_notes.h"
+#include "app/csv_dialect.h"
+#include "app/xlsx_key.h"
 
 #include <QByteArrayView>
 #include <QFuture>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <array>
@@ -19,6 +23,9 @@ namespace {
 
 // Input is read in pieces of this size; nothing else grows with the rows.
 constexpr std::size_t pieceSize = 64 * 1024;
+
+// The fields a row of the input holds.
+constexpr std::array<std::size_t, 1> rowSizes = { std::tuple_size_v<TypedRow> };
 
 // A window field holds at most this many characters (UTF-16 units); no
 // longer text can be typed into it.
@@ -68,16 +75,19 @@ struct Pending {
     TypedRow typed;
     std::string error; // why the row cannot be answered, with its number
     std::string output; // the row as written
+    Cells cells; // the row as a workbook's cells
 };
 
 class KeyWriter {
 public:
-    KeyWriter(
-        std::FILE* out, std::FILE* err, const AnswerKeyRequest& request, std::string_view program)
+    KeyWriter(std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
+        std::string_view program, char separator, XlsxKey* sheet)
         : out_(out)
         , err_(err)
         , request_(request)
         , program_(program)
+        , separator_(separator)
+        , sheet_(sheet)
     {
         batch_.reserve(batchRows);
     }
@@ -114,10 +124,14 @@ public:
             return;
         begun_ = true;
         if (request_.format == Format::Csv)
-            put(csvHeader());
+            put(csvHeader(request_.headers));
     }
 
     bool anyFailed() const { return failed_; }
+
+    // No row split into the fields a row needs: most likely the separator
+    // is not the file's.
+    bool noRowSplit() const { return splitWrong_ > 0 && splitRight_ == 0; }
 
 private:
     void field(const char* text, std::size_t size)
@@ -143,6 +157,7 @@ private:
     void endRow()
     {
         ++row_;
+        ++(count_ == fields_.size() ? splitRight_ : splitWrong_);
         if (count_ != fields_.size())
             fail(std::to_string(count_) + (count_ == 1 ? " field" : " fields")
                 + "; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two");
@@ -151,7 +166,7 @@ private:
         else if (row_ != 1 || !isHeader(fields_)) {
             for (const std::string& f : fields_)
                 batchSize_ += f.size();
-            add({ row_, fields_, {}, {} });
+            add({ row_, fields_, {}, {}, {} });
         }
         startRow();
     }
@@ -165,7 +180,7 @@ private:
     void fail(std::string_view why)
     {
         failed_ = true;
-        add({ row_, {}, "row " + std::to_string(row_) + ": " + std::string(why), {} });
+        add({ row_, {}, "row " + std::to_string(row_) + ": " + std::string(why), {}, {} });
     }
 
     void add(Pending p)
@@ -188,7 +203,13 @@ private:
             if (!p.error.empty())
                 std::fprintf(err_, "%.*s: %s\n", static_cast<int>(program_.size()), program_.data(),
                     p.error.c_str());
-            put(p.output);
+            if (sheet_) {
+                if (const std::string problem = sheet_->addRow(p.cells); !problem.empty())
+                    std::fprintf(err_, "%.*s: row %lld: %s\n", static_cast<int>(program_.size()),
+                        program_.data(), p.row, problem.c_str());
+            } else {
+                put(p.output);
+            }
         }
         answering_.clear();
     }
@@ -199,12 +220,22 @@ private:
     {
         const bool csv = request_.format == Format::Csv;
         if (!p.error.empty()) {
-            p.output = csv ? csvError(p.row, p.error) : jsonError(p.row, p.error);
+            if (sheet_)
+                p.cells = errorCells(p.row, p.error);
+            else
+                p.output = csv ? csvError(p.row, p.error) : jsonError(p.row, p.error);
             return;
         }
-        const Answer a
-            = answerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
-        p.output = csv ? csvAnswer(a) : jsonAnswer(a);
+        // A comma inside a number is its decimal point where it does not
+        // separate the fields.
+        std::string note = readCells(p.typed, separator_ != ',');
+        Answer a = answerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
+        a.note = std::move(note);
+        // A spreadsheet cell's lines end in LF.
+        if (sheet_)
+            p.cells = answerCells(a, "\n");
+        else
+            p.output = csv ? csvAnswer(a) : jsonAnswer(a);
     }
 
     void put(const std::string& text)
@@ -217,6 +248,10 @@ private:
     std::FILE* err_;
     const AnswerKeyRequest& request_;
     std::string_view program_;
+    char separator_;
+    XlsxKey* sheet_; // the workbook, when the key is one
+    long long splitWrong_ = 0; // rows with too few or too many fields
+    long long splitRight_ = 0;
     long long row_ = 0; // rows ended so far
     TypedRow fields_;
     std::size_t count_ = 0; // fields of the current row so far
@@ -246,6 +281,21 @@ void report(std::FILE* err, std::string_view program, const std::string& message
         err, "%.*s: %s\n", static_cast<int>(program.size()), program.data(), message.c_str());
 }
 
+// Copies the file at `path` to `out`; false when it cannot be read. A
+// failed write shows as `out`'s error.
+bool copyFile(const std::string& path, std::FILE* out)
+{
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in)
+        return false;
+    std::vector<char> piece(pieceSize);
+    while (const std::size_t size = std::fread(piece.data(), 1, piece.size(), in))
+        std::fwrite(piece.data(), 1, size, out);
+    const bool read = !std::ferror(in);
+    std::fclose(in);
+    return read;
+}
+
 std::string inputName(const AnswerKeyRequest& request)
 {
     if (!request.file || *request.file == "-")
@@ -264,16 +314,33 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
     // A long field grows the parser's buffer in steps of this many bytes.
     csv_set_blk_size(&parser, pieceSize);
 
-    KeyWriter writer(out, err, request, program);
     std::vector<char> piece(pieceSize);
+    std::size_t left = std::fread(piece.data(), 1, piece.size(), in);
+    int readError = errno; // before anything else can change it
+    std::string_view start(piece.data(), left);
+    if (start.starts_with(byteOrderMark))
+        start.remove_prefix(byteOrderMark.size());
+    const char separator = request.separator.value_or(guessSeparator(start, rowSizes));
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
+
+    // The workbook is written whole at its end: it is made in a file of its
+    // own and copied out.
+    QTemporaryDir workbookDir;
+    const std::string workbookPath
+        = workbookDir.filePath(QStringLiteral("answers.xlsx")).toStdString();
+    std::optional<XlsxKey> sheet;
+    if (request.format == Format::Xlsx)
+        sheet.emplace(workbookPath,
+            KeyOrigin { request.commandLine, request.lower, request.upper, request.version });
+
+    KeyWriter writer(out, err, request, program, separator, sheet ? &*sheet : nullptr);
     bool first = true;
     bool skipping = false; // the rest of a line that could not be read
     std::string readProblem;
-    for (;;) {
-        std::size_t left = std::fread(piece.data(), 1, piece.size(), in);
+    for (;; left = std::fread(piece.data(), 1, piece.size(), in), readError = errno) {
         if (left == 0) {
             if (std::ferror(in))
-                readProblem = "cannot read " + inputName(request) + ": " + std::strerror(errno);
+                readProblem = "cannot read " + inputName(request) + ": " + std::strerror(readError);
             break;
         }
         const char* text = piece.data();
@@ -316,7 +383,23 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
     writer.finish();
     if (readProblem.empty())
         writer.begin();
+    if (writer.noRowSplit())
+        report(err, program,
+            "no row split into " + std::to_string(rowSizes[0]) + " fields at the separator "
+                + (separator == '\t' ? "tab" : "'" + std::string(1, separator) + "'")
+                + "; if the file uses another, name it: --separator ',', --separator ';' or "
+                  "--separator tab");
 
+    if (sheet && readProblem.empty()) {
+        if (const std::string problem = sheet->close(); !problem.empty()) {
+            report(err, program, problem);
+            return CannotRead;
+        }
+        if (!copyFile(workbookPath, out)) {
+            report(err, program, "cannot read the workbook back from its temporary file");
+            return CannotRead;
+        }
+    }
     if (std::fflush(out) != 0 || std::ferror(out)) {
         report(err, program, std::string("cannot write the answers: ") + std::strerror(errno));
         return CannotRead;
@@ -326,20 +409,6 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
         return CannotRead;
     }
     return writer.anyFailed() ? SomeRowsFailed : AllAnswered;
-}
-
-int runAnswerKey(const AnswerKeyRequest& request, std::string_view program)
-{
-    if (!request.file || *request.file == "-")
-        return writeAnswerKey(stdin, stdout, stderr, request, program);
-    std::FILE* in = std::fopen(request.file->c_str(), "rb");
-    if (!in) {
-        report(stderr, program, "cannot read " + inputName(request) + ": " + std::strerror(errno));
-        return CannotRead;
-    }
-    const int status = writeAnswerKey(in, stdout, stderr, request, program);
-    std::fclose(in);
-    return status;
 }
 
 } // namespace answers

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/key_columns.h"
 #include "core/line_commands.h"
 
 #include <cstdio>
@@ -12,7 +13,7 @@
 // Lines. Nothing here needs a display or an application object.
 namespace answers {
 
-enum class Format { Csv, Jsonl };
+enum class Format { Csv, Jsonl, Xlsx };
 
 struct AnswerKeyRequest {
     std::optional<std::string> file; // standard input when none, or "-"
@@ -21,6 +22,13 @@ struct AnswerKeyRequest {
     std::string upper = "10";
     // Designed reproduces the original program's double arithmetic.
     core::Arithmetic arithmetic = core::Arithmetic::Exact;
+    // Found from the first rows when not given: ',', ';' or '\t'.
+    std::optional<char> separator;
+    Headers headers = Headers::Fields; // the CSV header's names
+    std::optional<std::string> output; // standard output when none
+    // For the workbook's "About" sheet.
+    std::string commandLine;
+    std::string version;
 };
 
 // The exit statuses.
@@ -35,7 +43,8 @@ inline constexpr int CannotRead = 2; // the input (or the output) failed
 int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
     std::string_view program);
 
-// The same on the request's file or standard input, to standard output.
+// The same on the request's file or standard input, to the request's output
+// or standard output; a workbook is not written to a terminal.
 int runAnswerKey(const AnswerKeyRequest& request, std::string_view program);
 
 } // namespace answers

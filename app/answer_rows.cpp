@@ -89,29 +89,35 @@ std::optional<std::string> crossingY(const core::exact::Crossing& c)
     return core::exact::FractionText(c.y);
 }
 
-constexpr std::array<std::string_view, 8> typedColumns = { "line1_X1", "line1_Y1", "line1_X2",
-    "line1_Y2", "line2_X1", "line2_Y1", "line2_X2", "line2_Y2" };
-constexpr std::array<std::string_view, 5> lineColumns
-    = { "kind", "slope", "y_intercept", "x_intercept", "equation" };
-
-// A value that does not exist is an empty field without quotes; an empty
-// text is a pair of quotes.
-void addOptional(std::string& out, const std::optional<std::string>& text)
+// A report's lines, each ended by `lineEnd`, whether it was CR LF, LF or CR.
+std::string withLineEnds(std::string_view text, std::string_view lineEnd)
 {
-    if (text)
-        appendCsvField(out, *text);
-    else if (!out.empty())
-        out += ',';
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == '\r' || text[k] == '\n') {
+            out += lineEnd;
+            if (text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n')
+                ++k;
+        } else {
+            out += text[k];
+        }
+    }
+    return out;
 }
 
-void endRecord(std::string& out)
+std::string csvRecord(const Cells& cells)
 {
+    std::string out;
+    for (const std::optional<std::string>& cell : cells) {
+        if (cell)
+            appendCsvField(out, *cell);
+        else if (!out.empty())
+            out += ',';
+    }
     out += "\r\n";
+    return out;
 }
-
-// The record's place in the header, after the row number.
-constexpr std::size_t csvColumns
-    = 1 + typedColumns.size() + core::ResultFieldCount + 2 + 2 * lineColumns.size() + 3 + 1;
 
 void addOptional(JsonObject& o, std::string_view key, const std::optional<std::string>& text)
 {
@@ -131,6 +137,20 @@ std::string jsonLine(const core::exact::Line& line)
     addOptional(o, "x_intercept", t.xIntercept);
     addOptional(o, "equation", t.equation);
     return o.text();
+}
+
+// A row whose cells were all plain numbers has no note.
+std::optional<std::string> noteText(const std::string& note)
+{
+    if (note.empty())
+        return std::nullopt;
+    return note;
+}
+
+std::size_t columnCount()
+{
+    static const std::size_t count = columnNames(Headers::Fields).size();
+    return count;
 }
 
 } // namespace
@@ -156,63 +176,53 @@ Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
     return a;
 }
 
-std::string csvHeader()
+Cells answerCells(const Answer& a, std::string_view lineEnd)
 {
-    std::string out;
-    appendCsvField(out, "row");
-    for (const std::string_view name : typedColumns)
-        appendCsvField(out, name);
-    for (int f = 0; f < core::ResultFieldCount; ++f)
-        appendCsvField(out, core::FieldName(static_cast<core::ResultField>(f)));
-    appendCsvField(out, "warning");
-    appendCsvField(out, "report");
-    for (const std::string_view line : { "exact_line1_", "exact_line2_" })
-        for (const std::string_view name : lineColumns)
-            appendCsvField(out, std::string(line) + std::string(name));
-    for (const std::string_view name :
-        { "exact_crossing_kind", "exact_crossing_x", "exact_crossing_y" })
-        appendCsvField(out, name);
-    appendCsvField(out, "error");
-    endRecord(out);
-    return out;
+    Cells cells;
+    cells.reserve(columnCount());
+    cells.emplace_back(std::to_string(a.row));
+    cells.insert(cells.end(), a.typed.begin(), a.typed.end());
+    cells.insert(cells.end(), a.window.fields.begin(), a.window.fields.end());
+    cells.push_back(a.window.warning);
+    cells.emplace_back(withLineEnds(a.window.report, lineEnd));
+    for (const core::exact::Line* line : { &a.line1, &a.line2 }) {
+        ExactTexts t = exactTexts(*line);
+        cells.emplace_back(t.kind);
+        cells.insert(cells.end(),
+            { std::move(t.slope), std::move(t.yIntercept), std::move(t.xIntercept),
+                std::move(t.equation) });
+    }
+    cells.emplace_back(kindName(a.crossing.kind));
+    cells.push_back(crossingX(a.crossing));
+    cells.push_back(crossingY(a.crossing));
+    cells.emplace_back(); // no error
+    cells.push_back(noteText(a.note));
+    return cells;
+}
+
+Cells errorCells(long long row, std::string_view message)
+{
+    // The row number and the message, every other column empty.
+    Cells cells(columnCount());
+    cells.front() = std::to_string(row);
+    cells[cells.size() - 2] = std::string(message);
+    return cells;
+}
+
+std::string csvHeader(Headers headers)
+{
+    const std::vector<std::string> names = columnNames(headers);
+    return csvRecord(Cells(names.begin(), names.end()));
 }
 
 std::string csvAnswer(const Answer& a)
 {
-    std::string out;
-    appendCsvField(out, std::to_string(a.row));
-    for (const std::string& text : a.typed)
-        appendCsvField(out, text);
-    for (const std::string& text : a.window.fields)
-        appendCsvField(out, text);
-    addOptional(out, a.window.warning);
-    appendCsvField(out, a.window.report);
-    for (const core::exact::Line* line : { &a.line1, &a.line2 }) {
-        const ExactTexts t = exactTexts(*line);
-        appendCsvField(out, t.kind);
-        addOptional(out, t.slope);
-        addOptional(out, t.yIntercept);
-        addOptional(out, t.xIntercept);
-        addOptional(out, t.equation);
-    }
-    appendCsvField(out, kindName(a.crossing.kind));
-    addOptional(out, crossingX(a.crossing));
-    addOptional(out, crossingY(a.crossing));
-    addOptional(out, std::nullopt); // no error
-    endRecord(out);
-    return out;
+    return csvRecord(answerCells(a, "\r\n"));
 }
 
 std::string csvError(long long row, std::string_view message)
 {
-    // The row number, the message in the last column, empty columns between.
-    std::string out;
-    appendCsvField(out, std::to_string(row));
-    for (std::size_t k = 2; k < csvColumns; ++k)
-        addOptional(out, std::nullopt);
-    appendCsvField(out, message);
-    endRecord(out);
-    return out;
+    return csvRecord(errorCells(row, message));
 }
 
 std::string jsonAnswer(const Answer& a)
@@ -243,6 +253,7 @@ std::string jsonAnswer(const Answer& a)
     row.addJson("typed", typed);
     row.addJson("window", window.text());
     row.addJson("exact", exact.text());
+    addOptional(row, "note", noteText(a.note));
     return row.text() + '\n';
 }
 

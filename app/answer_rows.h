@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/key_columns.h"
 #include "app/window_answers.h"
 #include "core/exact_line.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One row of an answer key and the two forms it is written in.
 namespace answers {
@@ -19,6 +22,7 @@ struct Answer {
     WindowTexts window; // what the window shows
     core::exact::Line line1, line2; // what the typed numbers mean, exactly
     core::exact::Crossing crossing;
+    std::string note; // how the cells that are not plain numbers were read
 };
 
 // Answers one row on a fresh window whose range fields hold `lower` and
@@ -26,9 +30,18 @@ struct Answer {
 Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
     const std::string& upper, core::Arithmetic arithmetic = core::Arithmetic::Exact);
 
+// A row's cells in the order of columnNames(); nothing where a value does
+// not exist, which CSV writes as an empty field without quotes.
+using Cells = std::vector<std::optional<std::string>>;
+
+// `lineEnd` ends every line of the report: the window's report mixes CR LF
+// and LF, and a cell keeps to one convention.
+Cells answerCells(const Answer& answer, std::string_view lineEnd);
+Cells errorCells(long long row, std::string_view message);
+
 // CSV: a header row, then one row per input row; each record ends in CR LF,
-// every field quoted.
-std::string csvHeader();
+// and so does every line inside a report; every field that exists quoted.
+std::string csvHeader(Headers headers = Headers::Fields);
 std::string csvAnswer(const Answer& answer);
 std::string csvError(long long row, std::string_view message);
 

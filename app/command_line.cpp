@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/answer_key.h"
+#include "app/csv_dialect.h"
 #include "app/export_command.h"
 #include "app/worksheet.h"
 #include "trellan_version.h"
@@ -16,6 +17,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -149,6 +151,9 @@ public:
         parser.addOption(answers);
         parser.addOption(format);
         parser.addOption(arithmetic);
+        parser.addOption(separator);
+        parser.addOption(headers);
+        parser.addOption(output);
         parser.addOption(exportFile);
         parser.addOption(line1);
         parser.addOption(line2);
@@ -193,6 +198,10 @@ public:
             return unusable(QStringLiteral("--format is used only with --answers."));
         if (parser.isSet(arithmetic))
             return unusable(QStringLiteral("--arithmetic is used only with --answers."));
+        for (const char* name : { "separator", "headers", "output" })
+            if (parser.isSet(QLatin1String(name)))
+                return unusable(
+                    QStringLiteral("--%1 is used only with --answers.").arg(QLatin1String(name)));
         if (!parser.positionalArguments().isEmpty())
             return unusable(QStringLiteral("Unexpected argument '%1'.")
                                 .arg(parser.positionalArguments().constFirst()));
@@ -226,8 +235,11 @@ public:
                 request.answers.format = answers::Format::Csv;
             else if (name == u"jsonl")
                 request.answers.format = answers::Format::Jsonl;
+            else if (name == u"xlsx")
+                request.answers.format = answers::Format::Xlsx;
             else
-                return unusable(QStringLiteral("Unknown format '%1': use csv or jsonl.").arg(name));
+                return unusable(
+                    QStringLiteral("Unknown format '%1': use csv, jsonl or xlsx.").arg(name));
         }
         if (parser.isSet(arithmetic)) {
             const QString name = parser.value(arithmetic);
@@ -238,6 +250,25 @@ public:
             else
                 return unusable(
                     QStringLiteral("Unknown arithmetic '%1': use exact or designed.").arg(name));
+        }
+        if (parser.isSet(separator)) {
+            const QString name = parser.value(separator);
+            request.answers.separator = answers::separatorNamed(name.toStdString());
+            if (!request.answers.separator)
+                return unusable(
+                    QStringLiteral("Unknown separator '%1': use ',', ';' or tab.").arg(name));
+        }
+        if (parser.isSet(output))
+            request.answers.output = QFile::encodeName(parser.value(output)).toStdString();
+        if (parser.isSet(headers)) {
+            const QString name = parser.value(headers);
+            if (name == u"fields")
+                request.answers.headers = answers::Headers::Fields;
+            else if (name == u"words")
+                request.answers.headers = answers::Headers::Words;
+            else
+                return unusable(
+                    QStringLiteral("Unknown headers '%1': use fields or words.").arg(name));
         }
         if (const QStringList range = values.value(QStringLiteral("range")); !range.isEmpty()) {
             if (range[0].size() > fieldLength || range[1].size() > fieldLength)
@@ -330,8 +361,9 @@ public:
         QString text = parser.helpText();
         text.replace(0, text.indexOf(u'\n'),
             QStringLiteral("Usage: %1 [options]\n"
-                           "       %1 --answers [file] [--format csv|jsonl] "
+                           "       %1 --answers [file] [--format csv|jsonl|xlsx] [-o <file>] "
                            "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
+                           "                 [--separator ','|';'|tab] [--headers fields|words]\n"
                            "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
                            "[--range <lower> <upper>] [--scale n]\n"
                            "       %1 --worksheet <file.pdf> [--exercises n] [--level 1|2|3] "
@@ -353,13 +385,26 @@ private:
                        "standard input, and write for each what the window shows after Draw "
                        "Both Lines and the exact values.") };
     QCommandLineOption format { QStringLiteral("format"),
-        QStringLiteral("The answer key's form: csv (the default) or jsonl."),
+        QStringLiteral("The answer key's form: csv (the default), jsonl, or xlsx, a workbook "
+                       "for a spreadsheet."),
         QStringLiteral("format") };
     QCommandLineOption arithmetic { QStringLiteral("arithmetic"),
         QStringLiteral("How the answer key works out the window's texts: exact (the default), "
                        "each answer worked out exactly and rounded once, or designed, the "
                        "original program's double arithmetic, round-off and all."),
         QStringLiteral("arithmetic") };
+    QCommandLineOption separator { QStringLiteral("separator"),
+        QStringLiteral("What separates the answer key's input fields: ',', ';' or tab. Found "
+                       "from the first rows unless given; in a file separated by ';' or tab, a "
+                       "comma inside a number is its decimal point."),
+        QStringLiteral("separator") };
+    QCommandLineOption headers { QStringLiteral("headers"),
+        QStringLiteral("The CSV answer key's header: fields (the default), the names scripts "
+                       "read, or words, plain words for a spreadsheet."),
+        QStringLiteral("names") };
+    QCommandLineOption output { { QStringLiteral("o"), QStringLiteral("output") },
+        QStringLiteral("Write the answer key to <file> rather than to standard output."),
+        QStringLiteral("file") };
     QCommandLineOption exportFile { QStringLiteral("export"),
         QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
                        ".pdf), without a window."),
@@ -408,6 +453,21 @@ QString versionNumber()
         .arg(buildNumber);
 }
 
+// The command line as a shell would take it back: a word with blanks or
+// quotes in single quotes.
+QString commandLineText(const QStringList& arguments)
+{
+    QStringList words;
+    for (const QString& word : arguments) {
+        const bool plain = !word.isEmpty() && std::ranges::none_of(word, [](QChar c) {
+            return c.isSpace() || c == u'\'' || c == u'"' || c == u'\\' || c == u'$';
+        });
+        words.append(
+            plain ? word : u'\'' + QString(word).replace(u'\'', QStringLiteral("'\\''")) + u'\'');
+    }
+    return words.join(u' ');
+}
+
 void write(std::FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toLocal8Bit();
@@ -447,11 +507,18 @@ std::optional<int> runCommandLine(int& argc, char* argv[])
         if (runtime->isValid())
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
     }
+    if (request.mode == Mode::Answers) {
+        answers::AnswerKeyRequest key = request.answers;
+        key.commandLine = commandLineText(arguments).toStdString();
+        key.version = QStringLiteral("%1 %2")
+                          .arg(QString::fromLatin1(trellan::version::productName), versionNumber())
+                          .toStdString();
+        return answers::runAnswerKey(key, program.toStdString());
+    }
     switch (request.mode) {
     case Mode::Window:
         return std::nullopt;
-    case Mode::Answers:
-        return answers::runAnswerKey(request.answers, program.toStdString());
+    case Mode::Answers: // run above
     case Mode::Export:
         return exportPicture(argc, argv, request.picture) == 0 ? exitSuccess : exitStopped;
     case Mode::Worksheet:

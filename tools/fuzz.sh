@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the core's libFuzzer targets (tests/fuzz) with clang into build/fuzz
+# Builds the core's and the answer key's libFuzzer targets (tests/fuzz) with clang into build/fuzz
 # and runs each for the given number of seconds (default 20) on a fresh copy
 # of its seed corpus, two at a time. Prints each target's executions and
 # coverage; exits non-zero when any target finds an input that breaks one of
@@ -18,7 +18,7 @@ fi
 cd "$(dirname "$0")/.."
 root=$PWD
 build=$root/build/fuzz
-targets=(fuzz_val fuzz_text_to_number fuzz_number_to_text fuzz_line_texts fuzz_exact)
+targets=(fuzz_val fuzz_text_to_number fuzz_number_to_text fuzz_line_texts fuzz_exact fuzz_sheet_cells)
 
 if [[ ! -f $build/build.ninja ]]; then
     CC=clang CXX=clang++ cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

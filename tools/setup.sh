@@ -19,6 +19,8 @@ packages=(
     libgmp-dev pkg-config
     # reading and writing CSV (the answer key)
     libcsv-dev
+    # the answer key as a workbook for a spreadsheet
+    libxlsxwriter-dev
     # loading the font configuration beside the display connection at start
     libfontconfig-dev
     # the faces the window names, mapped through font substitutions
@@ -45,6 +47,8 @@ packages=(
     dbus dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
     # the PDF's text and the clipboard, read back by the tests
     poppler-utils xclip
+    # the answer key's workbook, read back by its test
+    python3-openpyxl
 )
 
 missing=()

@@ -63,7 +63,8 @@ row = json.loads(lines[0])
 window_keys = {"txt_slope1", "txt_yint1", "txt_eqn1", "txt_l1xint", "txt_l1yint", "txt_slope2",
                "txt_yint2", "txt_eqn2", "txt_l2xint", "txt_l2yint", "lblAns", "warning", "report"}
 line_keys = {"kind", "slope", "y_intercept", "x_intercept", "equation"}
-check("jsonl: the row's keys", set(row) == {"row", "typed", "window", "exact"}, set(row))
+check("jsonl: the row's keys", set(row) == {"row", "typed", "window", "exact", "note"}, set(row))
+check("jsonl: a row of plain numbers has no note", row["note"] is None, row["note"])
 check("jsonl: the window's keys", set(row["window"]) == window_keys, set(row["window"]))
 check("jsonl: the exact keys", set(row["exact"]) == {"line1", "line2", "crossing"})
 for line in ("line1", "line2"):
@@ -159,7 +160,7 @@ check("csv: a header row, then one row per input row, the header skipped", len(r
 head = records[0]
 check("csv: the header names", head[:3] == ["row", "line1_X1", "line1_Y1"] and head[9:21] == [
     "txt_slope1", "txt_yint1", "txt_eqn1", "txt_l1xint", "txt_l1yint", "txt_slope2", "txt_yint2",
-    "txt_eqn2", "txt_l2xint", "txt_l2yint", "lblAns", "warning"] and head[-1] == "error", head)
+    "txt_eqn2", "txt_l2xint", "txt_l2yint", "lblAns", "warning"] and head[-2:] == ["error", "note"], head)
 check("csv: every row as wide as the header", all(len(r) == len(head) for r in records))
 one, two = (dict(zip(head, r)) for r in records[1:])
 check("csv: a comma inside a quoted field is kept, and read as the window reads it",
@@ -167,11 +168,32 @@ check("csv: a comma inside a quoted field is kept, and read as the window reads 
 check("csv: doubled quotes, blanks and a line feed kept as typed",
       (two["line1_X1"], two["line1_Y1"], two["line2_X1"]) == ('say "2"', " 1 ", "a\nb"), two)
 check("csv: the report keeps its CR LF", one["report"].startswith(" Intersection: ") and "\r\n" in one["report"])
+check("csv: every line of every report ends in CR LF, as the records do",
+      all(r[head.index("report")].replace("\r\n", "").count("\n") == 0
+          and r[head.index("report")].replace("\r\n", "").count("\r") == 0
+          for r in records[1:]),
+      [r[head.index("report")] for r in records[1:]])
+_, window_out, _ = run(["--answers", "--format", "jsonl"], source)
+check("csv: the reports say what the window's do, line for line",
+      [r[head.index("report")].split("\r\n") for r in records[1:]]
+      == [r["window"]["report"].replace("\r\n", "\n").split("\n") for r in jsonl(window_out)])
 check("csv: no warning and no error", one["warning"] == "" and one["error"] == "")
 
 status, out, _ = run(["--answers", "--format", "csv"], "\ufeff" + HEADER + DEFAULT_ROW)
 check("csv: a spreadsheet's byte order mark does not hide the header",
       status == 0 and len(list(csv.reader(io.StringIO(out, newline="")))) == 2, out[:200])
+
+status, out, err = run(["--answers", "--headers", "words"], HEADER + DEFAULT_ROW)
+words_head, words_row = list(csv.reader(io.StringIO(out, newline="")))
+_, fields_out, _ = run(["--answers"], HEADER + DEFAULT_ROW)
+check("--headers words: plain words, the rows as with field names",
+      status == 0 and len(words_head) == len(head) and words_head[:3] == ["Row", "Line 1: X1", "Line 1: Y1"]
+      and words_head[9:12] == ["Slope 1", "y-intercept 1", "Equation 1"]
+      and words_head[19:22] == ["Crossing", "Warning", "Report"]
+      and words_head[-2:] == ["Error", "Note"] and "Exact slope 1" in words_head
+      and out.split("\r\n", 1)[1] == fields_out.split("\r\n", 1)[1], words_head)
+status, out, err = run(["--answers", "--headers", "fields"], HEADER + DEFAULT_ROW)
+check("--headers fields: the default", (status, out) == (0, fields_out), err)
 
 # --- the range --------------------------------------------------------------
 status, out, err = run(["--answers", "--format", "jsonl", "--range", "0", "0"], DEFAULT_ROW)
@@ -206,7 +228,10 @@ with tempfile.TemporaryDirectory() as d:
     unusable = [
         (["--answers", missing], f"cannot read '{missing}': No such file or directory"),
         (["--answers", d], f"cannot read '{d}': Is a directory"),
-        (["--answers", "--format", "xml"], "Unknown format 'xml': use csv or jsonl."),
+        (["--answers", "--format", "xml"], "Unknown format 'xml': use csv, jsonl or xlsx."),
+        (["--answers", "--headers", "names"], "Unknown headers 'names': use fields or words."),
+        (["--headers", "words"], "--headers is used only with --answers."),
+        (["--separator", ";"], "--separator is used only with --answers."),
         (["--answers", "--format"], "Missing value after '--format'."),
         (["--answers", "--range", "5"], "--range takes two values"),
         (["--answers", "--range=5", "6"], "--range takes two values"),
@@ -243,8 +268,8 @@ for name, (row_text, words) in bad_rows.items():
             rest = [r["row"] for r in got[1:]] == ([] if not after else [2])
         else:
             recs = list(csv.reader(io.StringIO(out, newline="")))
-            in_row = (len(recs[1]) == len(recs[0]) and recs[1][0] == "1" and recs[1][-1].startswith(words)
-                      and all(f == "" for f in recs[1][1:-1]))
+            in_row = (len(recs[1]) == len(recs[0]) and recs[1][0] == "1" and recs[1][-2].startswith(words)
+                      and all(f == "" for f in recs[1][1:-2] + recs[1][-1:]))
             rest = [r[0] for r in recs[2:]] == ([] if not after else ["2"])
         check(f"bad row, {name} ({form}): status 1, named on standard error and in its row, the next row answered",
               status == 1 and err.startswith("trellan: " + words) and err.count("\n") == 1 and in_row and rest,
@@ -255,6 +280,66 @@ check("several bad rows: each named, in order",
       status == 1 and err == ("trellan: row 2: 2 fields; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two\n"
                               "trellan: row 4: 1 field; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two\n")
       and [r["row"] for r in jsonl(out)] == [1, 2, 3, 4, 5], (status, err))
+# --- any CSV a spreadsheet saves ------------------------------------------------
+# The same exercise as a spreadsheet in each language saves it; every form
+# gives the key of the comma file.
+_, plain, _ = run(["--answers", "--format", "jsonl"], HEADER + DEFAULT_ROW)
+for sep in (",", ";", "\t"):
+    for bom in ("", "\ufeff"):
+        for end in ("\n", "\r\n"):
+            text = bom + HEADER.replace(",", sep).replace("\n", end) + DEFAULT_ROW.replace(",", sep).replace("\n", end)
+            status, out, err = run(["--answers", "--format", "jsonl"], text)
+            check(f"separator {sep!r}, {'a' if bom else 'no'} byte order mark, {end!r}: the comma file's key",
+                  (status, out, err) == (0, plain, ""), (status, err, out[:200]))
+
+SEMICOLON_ROW = '"0,5";-1,25;8;7;-7;-5;6;8\r\n'
+status, out, err = run(["--answers", "--format", "jsonl"], HEADER.replace(",", ";") + SEMICOLON_ROW)
+row = json.loads(out)
+check("decimal commas in a semicolon file: quoted or not, read as points, the window given the point",
+      status == 0 and row["typed"][:2] == ["0.5", "-1.25"] and row["exact"]["line1"]["slope"] == "11/10",
+      (status, err, out[:300]))
+status, out, err = run(["--answers", "--format", "jsonl"], SEMICOLON_ROW.replace(";", "\t"))
+check("decimal commas in a tab file", status == 0 and json.loads(out)["typed"][:2] == ["0.5", "-1.25"], (status, out[:200]))
+
+notes = {
+    "an empty field": (",0,8,7,-7,-5,6,8\n", "line 1 X1 empty, read as 0"),
+    "a fraction": ("-6,0,8,7,-7,-5,6,3/4\n", "line 2 Y2 '3/4' read as 3"),
+    "a decimal comma": ("-6;0;8;7,5;-7;-5;6;8\n", "line 1 Y2 '7,5' read as 7.5 (decimal comma)"),
+    "a decimal comma in a comma file": ('-6,0,8,"7,5",-7,-5,6,8\n', "line 1 Y2 '7,5' read as 7"),
+    "text": ("-6,0,8,7,seven,-5,6,8\n", "line 2 X1 'seven' read as 0"),
+    "two cells": ("-6,1/2,8,7,-7,-5,,8\n", "line 1 Y1 '1/2' read as 1; line 2 X2 empty, read as 0"),
+    "plain numbers, blanks and an exponent": ("-6, 0 ,8,7E0,-7,-5,6,8\n", None),
+}
+for name, (text, note) in notes.items():
+    status, out, err = run(["--answers", "--format", "jsonl"], text)
+    got_json = json.loads(out).get("note")
+    status_csv, out_csv, _ = run(["--answers"], text)
+    recs = list(csv.reader(io.StringIO(out_csv, newline="")))
+    check(f"note, {name}: {note!r} in JSON and in the CSV's last column",
+          status == status_csv == 0 and got_json == note and recs[0][-1] == "note" and recs[1][-1] == (note or ""),
+          (status, err, got_json, recs[1][-1:]))
+
+HINT = "if the file uses another, name it: --separator ',', --separator ';' or --separator tab\n"
+mismatched = {
+    "a semicolon file read at commas": (["--separator", ","], HEADER.replace(",", ";") + DEFAULT_ROW.replace(",", ";"),
+                                        "trellan: no row split into 8 fields at the separator ','; " + HINT),
+    "a comma file read at tabs": (["--separator", "tab"], DEFAULT_ROW,
+                                  "trellan: no row split into 8 fields at the separator tab; " + HINT),
+    "seven fields at semicolons": ([], "1;2;3;4;5;6;7\n2;3;4;5;6;7;8\n",
+                                   "trellan: no row split into 8 fields at the separator ';'; " + HINT),
+}
+for name, (args, text, hint) in mismatched.items():
+    status, out, err = run(["--answers", "--format", "jsonl"] + args, text)
+    check(f"mismatched file, {name}: every row failed, the separator named last",
+          status == 1 and err.endswith(hint) and all("error" in r for r in jsonl(out)), (status, err))
+status, out, err = run(["--answers", "--format", "jsonl"], "1;2;3\n-6;0;8;7,5;-7;-5;6;8\n")
+check("a mistyped first row does not hide the semicolons",
+      status == 1 and [r.get("typed", [None] * 4)[3] for r in jsonl(out)] == [None, "7.5"], (status, err, out[:200]))
+status, out, err = run(["--answers", "--format", "jsonl", "--separator", ";"], "1,5;0;8;7;-7;-5;6;8\n")
+check("--separator ';' on a row the guess would also read", status == 0 and json.loads(out)["typed"][0] == "1.5", (status, err))
+status, _, err = run(["--answers", "--separator", "|"], DEFAULT_ROW)
+check("--separator: an unknown one is refused", status == 2 and "Unknown separator '|': use ',', ';' or tab." in err, err)
+
 status, out, err = run(["--answers"], "")
 check("no rows: the header alone, status 0", (status, err) == (0, "") and out.count("\r\n") == 1, (status, out, err))
 status, out, err = run(["--answers", "--format", "jsonl"], DEFAULT_ROW + "1,1,1,1,2,2,3,3\n")

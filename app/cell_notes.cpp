@@ -1,0 +1,75 @@
+#include "app/cell_notes.h"
+
+#include "core/errors.h"
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace answers {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> coordinates = { "X1", "Y1", "X2", "Y2" };
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The number the window reads, as it would write it; nothing when it is
+// beyond the double range.
+std::optional<std::string> readAs(std::string_view text)
+{
+    try {
+        return core::NumberToText(core::Val(text));
+    } catch (const core::ArithmeticError&) {
+        return std::nullopt;
+    }
+}
+
+// The cell with its one comma made a point, when that reads in full.
+std::optional<std::string> withPoint(std::string_view cell)
+{
+    if (std::ranges::count(cell, ',') != 1)
+        return std::nullopt;
+    std::string text(cell);
+    text[text.find(',')] = '.';
+    if (!core::ReadsInFull(text))
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+std::string readCells(std::span<std::string> cells, bool decimalComma)
+{
+    std::string note;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        std::string& cell = cells[k];
+        if (core::ReadsInFull(cell))
+            continue;
+        const std::string name = "line " + std::to_string(k / 4 + 1) + " "
+            + std::string(coordinates[k % coordinates.size()]);
+        std::string said;
+        if (std::optional<std::string> point = decimalComma ? withPoint(cell) : std::nullopt) {
+            if (const std::optional<std::string> read = readAs(*point))
+                said = name + " '" + cell + "' read as " + *read + " (decimal comma)";
+            cell = std::move(*point);
+        } else if (std::ranges::all_of(cell, isBlank)) {
+            said = name + " empty, read as 0";
+        } else if (const std::optional<std::string> read = readAs(cell)) {
+            said = name + " '" + cell + "' read as " + *read;
+        }
+        if (said.empty())
+            continue;
+        if (!note.empty())
+            note += "; ";
+        note += said;
+    }
+    return note;
+}
+
+} // namespace answers

@@ -1,0 +1,156 @@
+#include "app/xlsx_key.h"
+
+#include <algorithm>
+#include <xlsxwriter.h>
+
+namespace answers {
+
+namespace {
+
+// A cell holds at most this many characters.
+constexpr std::size_t cellLength = 32767;
+
+// Column widths, in characters, by what a column holds.
+double widthOf(const std::string& field)
+{
+    if (field == "row")
+        return 6;
+    if (field == "report")
+        return 70;
+    if (field == "warning" || field == "error" || field == "note")
+        return 45;
+    if (field.find("eqn") != std::string::npos || field.find("equation") != std::string::npos)
+        return 28;
+    if (field.starts_with("line"))
+        return 11;
+    return 16;
+}
+
+// Cells wrapped at the column's width: the many-line ones.
+bool wraps(const std::string& field)
+{
+    return field == "report" || field == "working";
+}
+
+// `text` cut to at most `size` bytes, a character not split.
+std::string_view cutUtf8(std::string_view text, std::size_t size)
+{
+    if (text.size() <= size)
+        return text;
+    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
+        --size;
+    return text.substr(0, size);
+}
+
+} // namespace
+
+struct XlsxKey::Workbook {
+    lxw_workbook* book = nullptr;
+    lxw_worksheet* answers = nullptr;
+    lxw_format* text = nullptr; // "@": what is typed into it later stays text too
+    lxw_format* wrapped = nullptr;
+    lxw_format* header = nullptr;
+    std::vector<bool> wrap; // by column
+    lxw_row_t row = 0; // the next row to write
+};
+
+XlsxKey::XlsxKey(const std::string& path, const KeyOrigin& origin)
+    : book_(std::make_unique<Workbook>())
+{
+    lxw_workbook_options options {};
+    options.constant_memory = LXW_TRUE;
+    Workbook& w = *book_;
+    w.book = workbook_new_opt(path.c_str(), &options);
+    if (!w.book)
+        return;
+    w.text = workbook_add_format(w.book);
+    format_set_num_format(w.text, "@");
+    format_set_align(w.text, LXW_ALIGN_VERTICAL_TOP);
+    w.wrapped = workbook_add_format(w.book);
+    format_set_num_format(w.wrapped, "@");
+    format_set_align(w.wrapped, LXW_ALIGN_VERTICAL_TOP);
+    format_set_text_wrap(w.wrapped);
+    w.header = workbook_add_format(w.book);
+    format_set_bold(w.header);
+    format_set_num_format(w.header, "@");
+    format_set_align(w.header, LXW_ALIGN_VERTICAL_TOP);
+    format_set_text_wrap(w.header);
+
+    w.answers = workbook_add_worksheet(w.book, "Answers");
+    const std::vector<std::string> fields = columnNames(Headers::Fields);
+    const std::vector<std::string> words = columnNames(Headers::Words);
+    // Widths come before the first row: rows go to disk as they are written.
+    for (std::size_t c = 0; c < fields.size(); ++c) {
+        w.wrap.push_back(wraps(fields[c]));
+        const auto column = static_cast<lxw_col_t>(c);
+        worksheet_set_column(
+            w.answers, column, column, widthOf(fields[c]), w.wrap.back() ? w.wrapped : w.text);
+    }
+    worksheet_freeze_panes(w.answers, 1, 0);
+    for (std::size_t c = 0; c < words.size(); ++c)
+        worksheet_write_string(w.answers, 0, static_cast<lxw_col_t>(c), words[c].c_str(), w.header);
+    w.row = 1;
+
+    lxw_worksheet* about = workbook_add_worksheet(w.book, "About");
+    worksheet_set_column(about, 0, 0, 14, w.header);
+    worksheet_set_column(about, 1, 1, 90, w.text);
+    const std::pair<const char*, std::string> lines[] = {
+        { "Command line", origin.commandLine },
+        { "Range", origin.lower + " to " + origin.upper },
+        { "Version", origin.version },
+    };
+    lxw_row_t at = 0;
+    for (const auto& [name, value] : lines) {
+        worksheet_write_string(about, at, 0, name, w.header);
+        worksheet_write_string(
+            about, at, 1, std::string(cutUtf8(value, cellLength)).c_str(), w.text);
+        ++at;
+    }
+}
+
+XlsxKey::~XlsxKey()
+{
+    if (book_->book)
+        close();
+}
+
+std::string XlsxKey::addRow(const Cells& cells)
+{
+    Workbook& w = *book_;
+    if (!w.book)
+        return {};
+    if (w.row >= LXW_ROW_MAX)
+        return "a sheet holds at most " + std::to_string(LXW_ROW_MAX - 1)
+            + " rows below its header; this row was left out";
+    std::string problem;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (!cells[c] || cells[c]->empty())
+            continue;
+        const auto column = static_cast<lxw_col_t>(c);
+        lxw_format* format = w.wrap[c] ? w.wrapped : w.text;
+        if (worksheet_write_string(w.answers, w.row, column, cells[c]->c_str(), format)
+            != LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED)
+            continue;
+        // Cut in bytes, which are never fewer than the characters counted.
+        worksheet_write_string(
+            w.answers, w.row, column, std::string(cutUtf8(*cells[c], cellLength)).c_str(), format);
+        problem = "a cell holds more than the " + std::to_string(cellLength)
+            + " characters a spreadsheet cell holds; it was cut to fit";
+    }
+    ++w.row;
+    return problem;
+}
+
+std::string XlsxKey::close()
+{
+    Workbook& w = *book_;
+    if (!w.book)
+        return "cannot start the workbook";
+    const lxw_error error = workbook_close(w.book);
+    w.book = nullptr;
+    if (error != LXW_NO_ERROR)
+        return std::string("cannot write the workbook: ") + lxw_strerror(error);
+    return {};
+}
+
+} // namespace answers

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/answer_rows.h"
+
+#include <memory>
+#include <string>
+
+// The answer key as a workbook a teacher opens in a spreadsheet: a sheet
+// "Answers" with a frozen, bold header in plain words and every answer a
+// text cell exactly as the window writes it, so that nothing turns into a
+// date or a rounded number; the report wrapped; a sheet "About" with how
+// the key was made.
+namespace answers {
+
+struct KeyOrigin {
+    std::string commandLine;
+    std::string lower, upper; // the range fields' texts
+    std::string version; // the product and its version
+};
+
+class XlsxKey {
+public:
+    // Starts the workbook at `path`. Rows are written to disk as they come,
+    // so memory does not grow with their number.
+    XlsxKey(const std::string& path, const KeyOrigin& origin);
+    ~XlsxKey();
+    XlsxKey(const XlsxKey&) = delete;
+    XlsxKey& operator=(const XlsxKey&) = delete;
+
+    // The next row, the header's cells' order; an error text when the row
+    // cannot be written whole (it lies beyond the sheet's last row, or a
+    // cell holds more than a cell holds, which is cut to fit).
+    std::string addRow(const Cells& cells);
+
+    // Writes the workbook out; an error text when it cannot.
+    std::string close();
+
+private:
+    struct Workbook;
+    std::unique_ptr<Workbook> book_;
+};
+
+} // namespace answers
