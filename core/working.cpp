@@ -144,8 +144,8 @@ WorkingStep yAxis(const exact::Line& line)
     return s;
 }
 
-exact::Line addLine(std::vector<WorkingStep>& steps, const std::array<std::string, 4>& typed,
-    const std::string& n)
+exact::Line addLine(
+    std::vector<WorkingStep>& steps, const std::array<std::string, 4>& typed, const std::string& n)
 {
     Points p;
     bool read = true;
@@ -155,8 +155,9 @@ exact::Line addLine(std::vector<WorkingStep>& steps, const std::array<std::strin
         p.value[k] = value.value_or(0);
         p.typed[k] = AsTyped(typed[k], p.value[k]);
     }
-    const exact::Line line = read ? exact::LineThrough(p.value[0], p.value[1], p.value[2], p.value[3])
-                                  : exact::Line {};
+    const exact::Line line = read
+        ? exact::LineThrough(p.value[0], p.value[1], p.value[2], p.value[3])
+        : exact::Line {};
     const std::string name = "Line " + n + ": ";
     const std::array<std::pair<const char*, const char*>, 5> headings = { {
         { "slope", "the slope m, how steep it is" },
@@ -230,7 +231,8 @@ std::string PupilText(std::string_view plain)
             out += "\u2212";
         } else if (c == '*') {
             out += "\u00b7";
-        } else if (c >= '0' && c <= '9' && (before == 'x' || before == 'y' || before == 'm' || before == 'b')
+        } else if (c >= '0' && c <= '9'
+            && (before == 'x' || before == 'y' || before == 'm' || before == 'b')
             && !isLetter(before2)) {
             out += "\u2080";
             out.back() = static_cast<char>(out.back() + (c - '0'));

@@ -36,8 +36,8 @@ struct WorkingStep {
 // The working for two lines, each through two points typed as texts
 // (X1, Y1, X2, Y2), read as core::exact::Read reads them: line one's five
 // steps, line two's five, then the crossing and the relation.
-std::vector<WorkingStep> WorkingFor(const std::array<std::string, 4>& line1,
-    const std::array<std::string, 4>& line2);
+std::vector<WorkingStep> WorkingFor(
+    const std::array<std::string, 4>& line1, const std::array<std::string, 4>& line2);
 
 // The working as plain text: each step's heading, then its lines indented
 // by two spaces, each ended by LF; a blank line between steps.

@@ -52,9 +52,9 @@ void sameSlope(const exact::Line& one, const exact::Line& two, WorkingStep& s)
         const std::string b1 = FractionText(one.yIntercept.at);
         const std::string b2 = FractionText(two.yIntercept.at);
         s.lines = { "m1 = m2 = " + FractionText(one.slope) };
-        s.lines.push_back(same ? "b1 = b2 = " + b1 + ", so they are the same line"
-                               : "b1 = " + b1 + " but b2 = " + b2
-                    + ", so they are parallel and never meet");
+        s.lines.push_back(same
+                ? "b1 = b2 = " + b1 + ", so they are the same line"
+                : "b1 = " + b1 + " but b2 = " + b2 + ", so they are parallel and never meet");
     }
     s.result = same ? "same" : "parallel";
 }
@@ -67,8 +67,7 @@ void oneVertical(const exact::Line& one, const exact::Line& two, WorkingStep& s)
     const std::string k = firstIsVertical ? "1" : "2";
     const std::string n = firstIsVertical ? "2" : "1";
     const exact::Crossing at = exact::CrossingOf(one, two);
-    s.lines = { "line " + k + " is x = " + c(vertical)
-            + ", so where they cross x = " + c(vertical),
+    s.lines = { "line " + k + " is x = " + c(vertical) + ", so where they cross x = " + c(vertical),
         "put x = " + c(vertical) + " into line " + n + ": y = m" + n + " x + b" + n,
         "y = " + Term(FractionText(other.slope)) + " * " + Term(c(vertical)) + " + "
             + Term(FractionText(other.yIntercept.at)),
