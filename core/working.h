@@ -39,6 +39,10 @@ struct WorkingStep {
 std::vector<WorkingStep> WorkingFor(
     const std::array<std::string, 4>& line1, const std::array<std::string, 4>& line2);
 
+// Whether two lines meet at a right angle: slopes whose product is -1, or
+// one vertical and one horizontal.
+bool ArePerpendicular(const exact::Line& one, const exact::Line& two);
+
 // The working as plain text: each step's heading, then its lines indented
 // by two spaces, each ended by LF; a blank line between steps.
 std::string WorkingText(const std::vector<WorkingStep>& steps);

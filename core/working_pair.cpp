@@ -135,9 +135,8 @@ WorkingStep RelationStep(const exact::Line& one, const exact::Line& two)
     }
     const bool v1 = one.kind == LineKind::Vertical;
     if (v1 || two.kind == LineKind::Vertical) {
-        const exact::Line& other = v1 ? two : one;
         const std::string n = v1 ? "2" : "1";
-        const bool flat = other.slope == 0;
+        const bool flat = ArePerpendicular(one, two);
         s.lines = { std::string("line ") + (v1 ? "1" : "2") + " is vertical and line " + n
             + (flat ? " is horizontal, so they meet at a right angle: perpendicular"
                     : " is not horizontal, so they cross but are not perpendicular") };
@@ -145,7 +144,7 @@ WorkingStep RelationStep(const exact::Line& one, const exact::Line& two)
         return s;
     }
     const mpq_class product = one.slope * two.slope;
-    const bool right = product == -1;
+    const bool right = ArePerpendicular(one, two);
     s.lines = { "m1 * m2 = " + Term(FractionText(one.slope)) + " * " + Term(FractionText(two.slope))
             + " = " + FractionText(product),
         right ? "m1 * m2 = -1, so the lines are perpendicular"
@@ -155,3 +154,20 @@ WorkingStep RelationStep(const exact::Line& one, const exact::Line& two)
 }
 
 } // namespace core::working_pair
+
+namespace core {
+
+bool ArePerpendicular(const exact::Line& one, const exact::Line& two)
+{
+    const bool v1 = one.kind == exact::LineKind::Vertical;
+    const bool v2 = two.kind == exact::LineKind::Vertical;
+    const bool l1 = one.kind == exact::LineKind::Line;
+    const bool l2 = two.kind == exact::LineKind::Line;
+    if (v1 && l2)
+        return two.slope == 0;
+    if (v2 && l1)
+        return one.slope == 0;
+    return l1 && l2 && one.slope * two.slope == -1;
+}
+
+} // namespace core

@@ -1,9 +1,13 @@
 #include "main_window/exact_values/exact_window.h"
 
 #include "main_window/exact_values/exact_texts.h"
+#include "main_window/exact_values/working_section.h"
 #include "main_window/widgets/word_wrap.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -54,9 +58,19 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
     close_->setAutoDefault(true);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
+    copyWorking_ = new QPushButton(QStringLiteral("Copy the working"), this);
+    copyWorking_->setObjectName(QStringLiteral("exactCopyWorking"));
+    copyWorking_->setAccessibleDescription(
+        QStringLiteral("Copies the working as plain text, for any editor"));
+    connect(copyWorking_, &QPushButton::clicked, this, &ExactWindow::copyTheWorking);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copyWorking_);
+    buttons->addStretch();
+    buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(page_);
-    layout->addWidget(close_, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
 
     for (std::size_t k = 0; k < fields.size(); ++k) {
         fields_[k] = fields[k];
@@ -113,7 +127,7 @@ void ExactWindow::refresh()
     }
     typed.lower = textOf(fields_[8]);
     typed.upper = textOf(fields_[9]);
-    const QString html = exact_texts::html(typed);
+    const QString html = exact_texts::html(typed) + working_section::html(working());
     // The widest numbers make fractions of thousands of digits. Breaking
     // them between words makes every line look for the end of the number
     // first, four times the work of breaking them anywhere.
@@ -125,6 +139,21 @@ void ExactWindow::refresh()
         longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
     page_->setHtml(html);
     page_->verticalScrollBar()->setValue(scrolled);
+}
+
+std::vector<core::WorkingStep> ExactWindow::working() const
+{
+    std::array<std::string, 4> line1, line2;
+    for (std::size_t k = 0; k < 4; ++k) {
+        line1[k] = textOf(fields_[k]);
+        line2[k] = textOf(fields_[k + 4]);
+    }
+    return core::WorkingFor(line1, line2);
+}
+
+void ExactWindow::copyTheWorking()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(core::WorkingText(working())));
 }
 
 void ExactWindow::closeEvent(QCloseEvent* event)

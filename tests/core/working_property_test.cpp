@@ -167,8 +167,8 @@ std::map<std::string, mpq_class> readBack(const core::WorkingStep& step)
 {
     std::map<std::string, mpq_class> last;
     for (const std::string& line : step.lines) {
-        EXPECT_TRUE(std::all_of(line.begin(), line.end(),
-            [](char c) { return c >= ' ' && c <= '~'; }))
+        EXPECT_TRUE(
+            std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; }))
             << "not plain text: " << line;
         const auto parts = chain(line);
         for (std::size_t k = 1; k < parts.size(); ++k) {
@@ -224,9 +224,8 @@ TEST(WorkingProperty, EveryStepReadsBackToTheExactAnswer)
         const std::array<std::string, 4> a { typed[0], typed[1], typed[2], typed[3] };
         const std::array<std::string, 4> b { typed[4], typed[5], typed[6], typed[7] };
         SCOPED_TRACE(testing::Message() << "typed: " << testing::PrintToString(typed));
-        const core::exact::Line lines[2]
-            = { core::exact::LineThrough(a[0], a[1], a[2], a[3]),
-                  core::exact::LineThrough(b[0], b[1], b[2], b[3]) };
+        const core::exact::Line lines[2] = { core::exact::LineThrough(a[0], a[1], a[2], a[3]),
+            core::exact::LineThrough(b[0], b[1], b[2], b[3]) };
         const auto steps = core::WorkingFor(a, b);
         ASSERT_EQ(steps.size(), 12U);
 

@@ -64,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(HandWorked, WorkingTest,
             "m = (y2 - y1) / (x2 - x1)\nm = (0.1 - 2.5) / (2.5 - 0.1)\nm = -2.4 / 2.4\nm = -1\n",
             "-1" },
         WorkingRow { "decimals_intercept", { "0.1", "2.5", "2.5", "0.1" }, diagonal, "yint1",
-            "b = y1 - m * x1\nb = 2.5 - (-1) * 0.1\nb = 2.5 - (-1/10)\nb = 13/5 = 2.6\n",
-            "13/5" },
+            "b = y1 - m * x1\nb = 2.5 - (-1) * 0.1\nb = 2.5 - (-1/10)\nb = 13/5 = 2.6\n", "13/5" },
         WorkingRow { "blanks_and_exponent_dropped", { " 1 ", "2E1", "3", "+4" }, diagonal, "slope1",
             "m = (y2 - y1) / (x2 - x1)\nm = (4 - 20) / (3 - 1)\nm = -16 / 2\nm = -8\n", "-8" },
         WorkingRow { "vertical_slope", { "3", "1", "3", "5" }, { "1", "2", "4", "2" }, "slope1",
@@ -77,8 +76,8 @@ INSTANTIATE_TEST_SUITE_P(HandWorked, WorkingTest,
             "none" },
         WorkingRow { "vertical_is_the_y_axis", { "0", "1", "0", "5" }, diagonal, "yint1",
             "the line is x = 0, the y-axis itself: it meets it all along\n", "all" },
-        WorkingRow { "vertical_crosses_horizontal", { "3", "1", "3", "5" },
-            { "1", "2", "4", "2" }, "crossing",
+        WorkingRow { "vertical_crosses_horizontal", { "3", "1", "3", "5" }, { "1", "2", "4", "2" },
+            "crossing",
             "line 1 is x = 3, so where they cross x = 3\nput x = 3 into line 2: y = m2 x + b2\n"
             "y = 0 * 3 + 2\ny = 2\n",
             "(3, 2)" },
@@ -131,7 +130,8 @@ TEST(Working, PlainTextIndentsEachStep)
     const std::vector<core::WorkingStep> steps
         = { { "a", "Line 1: the slope", { "m = 1 / 2", "m = 1/2" }, "1/2" },
               { "b", "Where", { "x = 2" }, std::nullopt } };
-    EXPECT_EQ(core::WorkingText(steps), "Line 1: the slope\n  m = 1 / 2\n  m = 1/2\n\nWhere\n  x = 2\n");
+    EXPECT_EQ(
+        core::WorkingText(steps), "Line 1: the slope\n  m = 1 / 2\n  m = 1/2\n\nWhere\n  x = 2\n");
 }
 
 TEST(Working, PupilTextWritesMinusSubscriptsAndDots)
