@@ -114,7 +114,7 @@ public:
             return;
         begun_ = true;
         if (request_.format == Format::Csv)
-            put(csvHeader());
+            put(csvHeader(request_.working));
     }
 
     bool anyFailed() const { return failed_; }
@@ -199,11 +199,11 @@ private:
     {
         const bool csv = request_.format == Format::Csv;
         if (!p.error.empty()) {
-            p.output = csv ? csvError(p.row, p.error) : jsonError(p.row, p.error);
+            p.output = csv ? csvError(p.row, p.error, request_.working) : jsonError(p.row, p.error);
             return;
         }
-        const Answer a
-            = answerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
+        const Answer a = answerRow(
+            p.row, p.typed, request_.lower, request_.upper, request_.arithmetic, request_.working);
         p.output = csv ? csvAnswer(a) : jsonAnswer(a);
     }
 

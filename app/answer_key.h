@@ -21,6 +21,7 @@ struct AnswerKeyRequest {
     std::string upper = "10";
     // Designed reproduces the original program's double arithmetic.
     core::Arithmetic arithmetic = core::Arithmetic::Exact;
+    bool working = false; // each answer worked out step by step as well
 };
 
 // The exit statuses.

@@ -162,6 +162,23 @@ QJsonObject jsonLine(const core::exact::Line& line)
     return o;
 }
 
+QJsonArray jsonWorking(const std::vector<core::WorkingStep>& working)
+{
+    QJsonArray steps;
+    for (const core::WorkingStep& step : working) {
+        QJsonArray lines;
+        for (const std::string& line : step.lines)
+            lines.append(json(line));
+        QJsonObject o;
+        o.insert(key("id"), json(step.id));
+        o.insert(key("heading"), json(step.heading));
+        o.insert(key("lines"), lines);
+        o.insert(key("result"), orNull(step.result));
+        steps.append(o);
+    }
+    return steps;
+}
+
 std::string jsonText(const QJsonObject& object)
 {
     QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
@@ -172,7 +189,7 @@ std::string jsonText(const QJsonObject& object)
 } // namespace
 
 Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
-    const std::string& upper, core::Arithmetic arithmetic)
+    const std::string& upper, core::Arithmetic arithmetic, bool working)
 {
     Answer a;
     a.row = row;
@@ -183,10 +200,13 @@ Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
     a.line1 = core::exact::LineThrough(typed[0], typed[1], typed[2], typed[3]);
     a.line2 = core::exact::LineThrough(typed[4], typed[5], typed[6], typed[7]);
     a.crossing = core::exact::CrossingOf(a.line1, a.line2);
+    if (working)
+        a.working = core::WorkingFor(
+            { typed[0], typed[1], typed[2], typed[3] }, { typed[4], typed[5], typed[6], typed[7] });
     return a;
 }
 
-std::string csvHeader()
+std::string csvHeader(bool working)
 {
     std::string out;
     addField(out, "row");
@@ -202,6 +222,8 @@ std::string csvHeader()
     for (const std::string_view name :
         { "exact_crossing_kind", "exact_crossing_x", "exact_crossing_y" })
         addField(out, name);
+    if (working)
+        addField(out, "working");
     addField(out, "error");
     endRecord(out);
     return out;
@@ -228,17 +250,19 @@ std::string csvAnswer(const Answer& a)
     addField(out, kindName(a.crossing.kind));
     addOptional(out, crossingX(a.crossing));
     addOptional(out, crossingY(a.crossing));
+    if (!a.working.empty())
+        addField(out, core::WorkingText(a.working));
     addOptional(out, std::nullopt); // no error
     endRecord(out);
     return out;
 }
 
-std::string csvError(long long row, std::string_view message)
+std::string csvError(long long row, std::string_view message, bool working)
 {
     // The row number, the message in the last column, empty columns between.
     std::string out;
     addField(out, std::to_string(row));
-    for (std::size_t k = 2; k < csvColumns; ++k)
+    for (std::size_t k = working ? 1 : 2; k < csvColumns; ++k)
         addOptional(out, std::nullopt);
     addField(out, message);
     endRecord(out);
@@ -269,6 +293,8 @@ std::string jsonAnswer(const Answer& a)
     row.insert(key("typed"), typed);
     row.insert(key("window"), window);
     row.insert(key("exact"), exact);
+    if (!a.working.empty())
+        row.insert(key("working"), jsonWorking(a.working));
     return jsonText(row);
 }
 

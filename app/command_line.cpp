@@ -144,6 +144,7 @@ public:
         parser.addOption(answers);
         parser.addOption(format);
         parser.addOption(arithmetic);
+        parser.addOption(working);
         parser.addOption(exportFile);
         parser.addOption(line1);
         parser.addOption(line2);
@@ -177,6 +178,8 @@ public:
             return answerKey(values);
         if (parser.isSet(format))
             return unusable(QStringLiteral("--format is used only with --answers."));
+        if (parser.isSet(working) && !parser.isSet(exportFile))
+            return unusable(QStringLiteral("--working is used only with --answers or --export."));
         if (parser.isSet(arithmetic))
             return unusable(QStringLiteral("--arithmetic is used only with --answers."));
         if (!parser.positionalArguments().isEmpty())
@@ -233,6 +236,7 @@ public:
             request.answers.lower = range[0].toStdString();
             request.answers.upper = range[1].toStdString();
         }
+        request.answers.working = parser.isSet(working);
         return request;
     }
 
@@ -246,6 +250,11 @@ public:
             return { Mode::Unusable,
                 QStringLiteral("Cannot tell the picture's format from '%1': name it .png, .svg or "
                                ".pdf.")
+                    .arg(request.picture.file) };
+        request.picture.working = parser.isSet(working);
+        if (request.picture.working && suffix != u"pdf")
+            return { Mode::Unusable,
+                QStringLiteral("--working needs pages: name the file .pdf, not '%1'.")
                     .arg(request.picture.file) };
         if (parser.isSet(scale)) {
             bool number = false;
@@ -267,9 +276,9 @@ public:
         text.replace(0, text.indexOf(u'\n'),
             QStringLiteral("Usage: %1 [options]\n"
                            "       %1 --answers [file] [--format csv|jsonl] "
-                           "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
+                           "[--arithmetic exact|designed] [--range <lower> <upper>] [--working]\n"
                            "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
-                           "[--range <lower> <upper>] [--scale n]")
+                           "[--range <lower> <upper>] [--scale n] [--working]")
                 .arg(program));
         return text
             + QStringLiteral(
@@ -294,6 +303,10 @@ private:
                        "each answer worked out exactly and rounded once, or designed, the "
                        "original program's double arithmetic, round-off and all."),
         QStringLiteral("arithmetic") };
+    QCommandLineOption working { QStringLiteral("working"),
+        QStringLiteral("Add the working, every answer worked out step by step in exact "
+                       "fractions: a column or field of the answer key, or pages below the "
+                       "picture of a .pdf export.") };
     QCommandLineOption exportFile { QStringLiteral("export"),
         QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
                        ".pdf), without a window."),
