@@ -48,8 +48,8 @@ int paintWorking(QPainter& painter, QPagedPaintDevice& device, const QRect& page
     return y;
 }
 
-words::FileWritten writePdfWithWorking(
-    const DrawingRecord& record, const QString& fileName, const std::vector<core::WorkingStep>& steps)
+words::FileWritten writePdfWithWorking(const DrawingRecord& record, const QString& fileName,
+    const std::vector<core::WorkingStep>& steps)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))

@@ -25,7 +25,7 @@ int paintWorking(QPainter& painter, QPagedPaintDevice& device, const QRect& page
 // A PDF on A4 pages: the picture across the first page's top, then the
 // working below it, on as many pages as it needs. Like writePicture, the
 // file is replaced only when all of it was written.
-words::FileWritten writePdfWithWorking(
-    const DrawingRecord& record, const QString& fileName, const std::vector<core::WorkingStep>& steps);
+words::FileWritten writePdfWithWorking(const DrawingRecord& record, const QString& fileName,
+    const std::vector<core::WorkingStep>& steps);
 
 } // namespace graph

@@ -127,7 +127,7 @@ void ExactWindow::refresh()
     }
     typed.lower = textOf(fields_[8]);
     typed.upper = textOf(fields_[9]);
-    const QString html = exact_texts::html(typed) + working_section::html(working());
+    const QString html = pageHtml(typed);
     // The widest numbers make fractions of thousands of digits. Breaking
     // them between words makes every line look for the end of the number
     // first, four times the work of breaking them anywhere.
@@ -139,6 +139,12 @@ void ExactWindow::refresh()
         longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
     page_->setHtml(html);
     page_->verticalScrollBar()->setValue(scrolled);
+}
+
+QString ExactWindow::pageHtml(const core::TypedFields& typed)
+{
+    return exact_texts::html(typed)
+        + working_section::html(core::WorkingFor(typed.line1, typed.line2));
 }
 
 std::vector<core::WorkingStep> ExactWindow::working() const

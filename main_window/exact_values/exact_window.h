@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/line_commands.h"
 #include "core/working.h"
 
 #include <QPointer>
@@ -35,6 +36,10 @@ public:
     static ExactWindow* instance();
 
     QTextBrowser* page() const { return page_; }
+
+    // The page's text for the typed fields: the exact values, then the
+    // working.
+    static QString pageHtml(const core::TypedFields& typed);
 
     // Copies the working for the typed end points as plain text.
     QPushButton* copyWorking() const { return copyWorking_; }

@@ -7,13 +7,29 @@ namespace working_section {
 namespace {
 
 // A fraction is written without blanks ("7/14"); a division between terms
-// has them ("7 / 14"), so only the first is stacked.
+// has them ("7 / 14"), so only the first is stacked: superscript digits over
+// subscript ones, joined by the fraction slash. Characters rather than
+// raised and lowered text, because the page is laid out again on every
+// keystroke and a change of format splits the text into many more pieces.
 QString stacked(const QString& line)
 {
     static const QRegularExpression fraction(QStringLiteral("(\\d+)/(\\d+)"));
-    QString html = line.toHtmlEscaped();
-    html.replace(fraction, QStringLiteral("<sup>\\1</sup>&frasl;<sub>\\2</sub>"));
-    return html;
+    static const QString raised
+        = QStringLiteral("\u2070\u00b9\u00b2\u00b3\u2074\u2075\u2076\u2077\u2078\u2079");
+    QString out;
+    qsizetype from = 0;
+    for (auto it = fraction.globalMatch(line); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += line.mid(from, m.capturedStart() - from);
+        for (const QChar c : m.capturedView(1))
+            out += raised[c.digitValue()];
+        out += QChar(0x2044);
+        for (const QChar c : m.capturedView(2))
+            out += QChar(0x2080 + c.digitValue());
+        from = m.capturedEnd();
+    }
+    out += line.mid(from);
+    return out.toHtmlEscaped();
 }
 
 } // namespace
