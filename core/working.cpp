@@ -83,7 +83,7 @@ WorkingStep yIntercept(const exact::Line& line, const Points& p)
     return s;
 }
 
-WorkingStep equation(const exact::Line& line)
+WorkingStep equation(const exact::Line& line, const Points&)
 {
     WorkingStep s;
     const std::string text = *exact::EquationText(line);
@@ -100,7 +100,7 @@ WorkingStep equation(const exact::Line& line)
     return s;
 }
 
-WorkingStep xAxis(const exact::Line& line)
+WorkingStep xAxis(const exact::Line& line, const Points&)
 {
     WorkingStep s;
     if (line.kind == LineKind::Vertical) {
@@ -129,7 +129,7 @@ WorkingStep xAxis(const exact::Line& line)
     return s;
 }
 
-WorkingStep yAxis(const exact::Line& line)
+WorkingStep yAxis(const exact::Line& line, const Points&)
 {
     WorkingStep s;
     if (line.kind == LineKind::Vertical) {
@@ -158,34 +158,29 @@ exact::Line addLine(
     const exact::Line line = read
         ? exact::LineThrough(p.value[0], p.value[1], p.value[2], p.value[3])
         : exact::Line {};
-    const std::string name = "Line " + n + ": ";
-    const std::array<std::pair<const char*, const char*>, 5> headings = { {
-        { "slope", "the slope m, how steep it is" },
-        { "yint", "the y-intercept b" },
-        { "equation", "the equation" },
-        { "xaxis", "where it meets the x-axis" },
-        { "yaxis", "where it meets the y-axis" },
+    // Each step of a line: its id without the line's number, its heading,
+    // and how it is worked out.
+    struct Kind {
+        const char* id;
+        const char* heading;
+        WorkingStep (*work)(const exact::Line&, const Points&);
+    };
+    static constexpr std::array<Kind, 5> kinds = { {
+        { "slope", "the slope m, how steep it is", slope },
+        { "yint", "the y-intercept b", yIntercept },
+        { "equation", "the equation", equation },
+        { "xaxis", "where it meets the x-axis", xAxis },
+        { "yaxis", "where it meets the y-axis", yAxis },
     } };
     const bool isLine = line.kind == LineKind::Line || line.kind == LineKind::Vertical;
-    for (const auto& [id, heading] : headings) {
+    for (const Kind& kind : kinds) {
         WorkingStep s;
-        if (!isLine) {
+        if (isLine)
+            s = kind.work(line, p);
+        else
             s.lines = { noLine(line, p) };
-        } else {
-            const std::string_view which = id;
-            if (which == "slope")
-                s = slope(line, p);
-            else if (which == "yint")
-                s = yIntercept(line, p);
-            else if (which == "equation")
-                s = equation(line);
-            else if (which == "xaxis")
-                s = xAxis(line);
-            else
-                s = yAxis(line);
-        }
-        s.id = id + n;
-        s.heading = name + heading;
+        s.id = kind.id + n;
+        s.heading = "Line " + n + ": " + kind.heading;
         steps.push_back(std::move(s));
     }
     return line;

@@ -41,7 +41,8 @@ QString html(const std::vector<core::WorkingStep>& steps)
         out += QStringLiteral("<p><b>") + QString::fromStdString(step.heading).toHtmlEscaped()
             + QStringLiteral("</b></p>");
         for (const std::string& line : step.lines)
-            out += QStringLiteral("<p style=\"margin-left: 16px; margin-top: 0; margin-bottom: 0\">")
+            out += QStringLiteral(
+                       "<p style=\"margin-left: 16px; margin-top: 0; margin-bottom: 0\">")
                 + stacked(QString::fromStdString(core::PupilText(line))) + QStringLiteral("</p>");
     }
     return out;

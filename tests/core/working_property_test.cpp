@@ -32,9 +32,7 @@ public:
     {
         auto v = sum();
         skipBlanks();
-        if (!v || at_ != text_.size())
-            return std::nullopt;
-        return v;
+        return v && at_ == text_.size() ? v : std::nullopt;
     }
 
 private:
@@ -47,83 +45,51 @@ private:
     bool take(char c)
     {
         skipBlanks();
-        if (at_ < text_.size() && text_[at_] == c) {
-            ++at_;
-            return true;
-        }
-        return false;
+        return at_ < text_.size() && text_[at_] == c && ++at_;
     }
 
-    std::optional<mpq_class> sum()
+    // Applies each operator of `ops` to what `next` reads, left to right.
+    template <typename Next> std::optional<mpq_class> chainOf(const char* ops, Next next)
     {
-        auto v = product();
-        while (v) {
-            if (take('+')) {
-                const auto r = product();
-                v = r ? std::optional<mpq_class>(*v + *r) : std::nullopt;
-            } else if (take('-')) {
-                const auto r = product();
-                v = r ? std::optional<mpq_class>(*v - *r) : std::nullopt;
-            } else {
-                break;
-            }
+        auto v = (this->*next)();
+        for (char op; v && (take(op = ops[0]) || take(op = ops[1]));) {
+            const auto r = (this->*next)();
+            if (!r || (op == '/' && *r == 0))
+                return std::nullopt;
+            if (op == '+')
+                *v += *r;
+            else if (op == '-')
+                *v -= *r;
+            else if (op == '*')
+                *v *= *r;
+            else
+                *v /= *r;
         }
         return v;
     }
 
-    std::optional<mpq_class> product()
-    {
-        auto v = factor();
-        while (v) {
-            if (take('*')) {
-                const auto r = factor();
-                v = r ? std::optional<mpq_class>(*v * *r) : std::nullopt;
-            } else if (take('/')) {
-                const auto r = factor();
-                if (!r || *r == 0)
-                    return std::nullopt;
-                v = *v / *r;
-            } else {
-                break;
-            }
-        }
-        return v;
-    }
+    std::optional<mpq_class> sum() { return chainOf("+-", &Evaluator::product); }
+    std::optional<mpq_class> product() { return chainOf("*/", &Evaluator::factor); }
 
     std::optional<mpq_class> factor()
     {
         if (take('-')) {
-            const auto v = factor();
+            auto v = factor();
             return v ? std::optional<mpq_class>(-*v) : std::nullopt;
         }
         if (take('(')) {
             auto v = sum();
             return v && take(')') ? v : std::nullopt;
         }
-        return number();
-    }
-
-    std::string digits()
-    {
-        std::string d;
-        while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9')
-            d += text_[at_++];
-        return d;
-    }
-
-    std::optional<mpq_class> number()
-    {
         skipBlanks();
-        std::string whole = digits(), fraction, repeating;
+        const std::string whole = digits();
+        std::string fraction, repeating;
         if (at_ < text_.size() && text_[at_] == '.') {
             ++at_;
             fraction = digits();
-            if (at_ < text_.size() && text_[at_] == '(') {
-                ++at_;
-                repeating = digits();
-                if (repeating.empty() || !take(')'))
-                    return std::nullopt;
-            }
+            if (at_ < text_.size() && text_[at_] == '(' && ++at_
+                && ((repeating = digits()).empty() || !take(')')))
+                return std::nullopt;
         }
         if (whole.empty() && fraction.empty())
             return std::nullopt;
@@ -133,6 +99,14 @@ private:
             v += mpq_class(mpz_class(repeating, 10), shift * (power(repeating.size()) - 1));
         v.canonicalize();
         return v;
+    }
+
+    std::string digits()
+    {
+        const std::size_t from = at_;
+        while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9')
+            ++at_;
+        return std::string(text_.substr(from, at_ - from));
     }
 
     static mpz_class power(std::size_t n)
