@@ -46,8 +46,8 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
     page_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     page_->setAccessibleName(QStringLiteral("Exact values"));
     page_->setAccessibleDescription(
-        QStringLiteral("Both lines and their crossing as fractions, and where the main window's "
-                       "decimal answers are rounded"));
+        QStringLiteral("Both lines and their crossing as fractions, where the main window's "
+                       "decimal answers are rounded, and the working, step by step"));
     QFont font = page_->font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
     page_->setFont(font);
