@@ -159,6 +159,14 @@ std::map<std::string, mpq_class> readBack(const core::WorkingStep& step)
     return last;
 }
 
+void expectLast(
+    const std::map<std::string, mpq_class>& last, const std::string& label, const mpq_class& value)
+{
+    const auto at = last.find(label);
+    ASSERT_NE(at, last.end()) << "no value for " << label;
+    EXPECT_EQ(at->second, value) << label;
+}
+
 std::string interceptText(const core::exact::Intercept& at)
 {
     if (at.kind == InterceptKind::At)
@@ -207,14 +215,13 @@ TEST(WorkingProperty, EveryStepReadsBackToTheExactAnswer)
             const core::exact::Line& line = lines[n];
             const bool isLine = line.kind == LineKind::Line || line.kind == LineKind::Vertical;
             const auto* s = &steps[static_cast<std::size_t>(5 * n)];
-            for (int k = 0; k < 5; ++k)
+            for (int k = 0; k < 5; ++k) {
                 EXPECT_EQ(s[k].result.has_value(), isLine) << s[k].id;
+                readBack(s[k]);
+            }
             if (!isLine)
                 continue;
-            const auto slope = readBack(s[0]);
-            const auto yint = readBack(s[1]);
             const auto xaxis = readBack(s[3]);
-            const auto yaxis = readBack(s[4]);
             EXPECT_EQ(s[2].result, core::exact::EquationText(line));
             EXPECT_EQ(*s[1].result, interceptText(line.yIntercept));
             EXPECT_EQ(*s[4].result, interceptText(line.yIntercept));
@@ -226,16 +233,11 @@ TEST(WorkingProperty, EveryStepReadsBackToTheExactAnswer)
             EXPECT_EQ(*s[0].result, FractionText(line.slope));
             // The substituted line is read from the typed numbers, so the
             // last value checks the arithmetic itself.
-            ASSERT_EQ(slope.count("m"), 1U);
-            EXPECT_EQ(slope.at("m"), line.slope);
-            ASSERT_EQ(yint.count("b"), 1U);
-            EXPECT_EQ(yint.at("b"), line.yIntercept.at);
-            ASSERT_EQ(yaxis.count("y"), 1U);
-            EXPECT_EQ(yaxis.at("y"), line.yIntercept.at);
-            if (line.xIntercept.kind == InterceptKind::At) {
-                ASSERT_EQ(xaxis.count("x"), 1U);
-                EXPECT_EQ(xaxis.at("x"), line.xIntercept.at);
-            }
+            expectLast(readBack(s[0]), "m", line.slope);
+            expectLast(readBack(s[1]), "b", line.yIntercept.at);
+            expectLast(readBack(s[4]), "y", line.yIntercept.at);
+            if (line.xIntercept.kind == InterceptKind::At)
+                expectLast(xaxis, "x", line.xIntercept.at);
         }
 
         const core::exact::Crossing crossing = core::exact::CrossingOf(lines[0], lines[1]);
@@ -259,11 +261,9 @@ TEST(WorkingProperty, EveryStepReadsBackToTheExactAnswer)
             std::string point = "(";
             point += FractionText(crossing.x) + ", " + FractionText(crossing.y) + ")";
             EXPECT_EQ(cross.result, point);
-            ASSERT_EQ(at.count("y"), 1U);
-            EXPECT_EQ(at.at("y"), crossing.y);
-            if (at.count("x")) {
-                EXPECT_EQ(at.at("x"), crossing.x);
-            }
+            expectLast(at, "y", crossing.y);
+            if (at.count("x"))
+                expectLast(at, "x", crossing.x);
             // Perpendicular by what it means: the directions' dot product is 0.
             const auto direction = [](const core::exact::Line& l) {
                 return l.kind == LineKind::Vertical ? std::pair<mpq_class, mpq_class>(0, 1)
