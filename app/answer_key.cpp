@@ -124,7 +124,7 @@ public:
             return;
         begun_ = true;
         if (request_.format == Format::Csv)
-            put(csvHeader(request_.headers));
+            put(csvHeader(request_.headers, request_.working));
     }
 
     bool anyFailed() const { return failed_; }
@@ -221,15 +221,17 @@ private:
         const bool csv = request_.format == Format::Csv;
         if (!p.error.empty()) {
             if (sheet_)
-                p.cells = errorCells(p.row, p.error);
+                p.cells = errorCells(p.row, p.error, request_.working);
             else
-                p.output = csv ? csvError(p.row, p.error) : jsonError(p.row, p.error);
+                p.output
+                    = csv ? csvError(p.row, p.error, request_.working) : jsonError(p.row, p.error);
             return;
         }
         // A comma inside a number is its decimal point where it does not
         // separate the fields.
         std::string note = readCells(p.typed, separator_ != ',');
-        Answer a = answerRow(p.row, p.typed, request_.lower, request_.upper, request_.arithmetic);
+        Answer a = answerRow(
+            p.row, p.typed, request_.lower, request_.upper, request_.arithmetic, request_.working);
         a.note = std::move(note);
         // A spreadsheet cell's lines end in LF.
         if (sheet_)
@@ -331,7 +333,8 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
     std::optional<XlsxKey> sheet;
     if (request.format == Format::Xlsx)
         sheet.emplace(workbookPath,
-            KeyOrigin { request.commandLine, request.lower, request.upper, request.version });
+            KeyOrigin { request.commandLine, request.lower, request.upper, request.version,
+                request.working });
 
     KeyWriter writer(out, err, request, program, separator, sheet ? &*sheet : nullptr);
     bool first = true;

@@ -29,6 +29,7 @@ struct AnswerKeyRequest {
     // For the workbook's "About" sheet.
     std::string commandLine;
     std::string version;
+    bool working = false; // each answer worked out step by step as well
 };
 
 // The exit statuses.

@@ -139,6 +139,30 @@ std::string jsonLine(const core::exact::Line& line)
     return o.text();
 }
 
+// The working as a JSON array of its steps.
+std::string jsonWorking(const std::vector<core::WorkingStep>& working)
+{
+    std::string steps = "[";
+    for (const core::WorkingStep& step : working) {
+        if (steps.size() > 1)
+            steps += ',';
+        std::string lines = "[";
+        for (const std::string& line : step.lines) {
+            if (lines.size() > 1)
+                lines += ',';
+            appendJsonString(lines, line);
+        }
+        lines += ']';
+        JsonObject o;
+        o.addString("id", step.id);
+        o.addString("heading", step.heading);
+        o.addJson("lines", lines);
+        addOptional(o, "result", step.result);
+        steps += o.text();
+    }
+    return steps + ']';
+}
+
 // A row whose cells were all plain numbers has no note.
 std::optional<std::string> noteText(const std::string& note)
 {
@@ -147,16 +171,16 @@ std::optional<std::string> noteText(const std::string& note)
     return note;
 }
 
-std::size_t columnCount()
+std::size_t columnCount(bool working)
 {
-    static const std::size_t count = columnNames(Headers::Fields).size();
-    return count;
+    static const std::size_t count = columnNames(Headers::Fields, false).size();
+    return count + (working ? 1 : 0);
 }
 
 } // namespace
 
 Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
-    const std::string& upper, core::Arithmetic arithmetic)
+    const std::string& upper, core::Arithmetic arithmetic, bool working)
 {
     Answer a;
     a.row = row;
@@ -173,13 +197,17 @@ Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
     a.line2 = exact2 ? std::move(*exact2)
                      : core::exact::LineThrough(typed[4], typed[5], typed[6], typed[7]);
     a.crossing = core::exact::CrossingOf(a.line1, a.line2);
+    if (working)
+        a.working = core::WorkingFor(
+            { typed[0], typed[1], typed[2], typed[3] }, { typed[4], typed[5], typed[6], typed[7] });
     return a;
 }
 
 Cells answerCells(const Answer& a, std::string_view lineEnd)
 {
+    const bool working = !a.working.empty();
     Cells cells;
-    cells.reserve(columnCount());
+    cells.reserve(columnCount(working));
     cells.emplace_back(std::to_string(a.row));
     cells.insert(cells.end(), a.typed.begin(), a.typed.end());
     cells.insert(cells.end(), a.window.fields.begin(), a.window.fields.end());
@@ -195,23 +223,26 @@ Cells answerCells(const Answer& a, std::string_view lineEnd)
     cells.emplace_back(kindName(a.crossing.kind));
     cells.push_back(crossingX(a.crossing));
     cells.push_back(crossingY(a.crossing));
+    // The working's lines end in LF, whatever the report's do.
+    if (working)
+        cells.emplace_back(core::WorkingText(a.working));
     cells.emplace_back(); // no error
     cells.push_back(noteText(a.note));
     return cells;
 }
 
-Cells errorCells(long long row, std::string_view message)
+Cells errorCells(long long row, std::string_view message, bool working)
 {
     // The row number and the message, every other column empty.
-    Cells cells(columnCount());
+    Cells cells(columnCount(working));
     cells.front() = std::to_string(row);
     cells[cells.size() - 2] = std::string(message);
     return cells;
 }
 
-std::string csvHeader(Headers headers)
+std::string csvHeader(Headers headers, bool working)
 {
-    const std::vector<std::string> names = columnNames(headers);
+    const std::vector<std::string> names = columnNames(headers, working);
     return csvRecord(Cells(names.begin(), names.end()));
 }
 
@@ -220,9 +251,9 @@ std::string csvAnswer(const Answer& a)
     return csvRecord(answerCells(a, "\r\n"));
 }
 
-std::string csvError(long long row, std::string_view message)
+std::string csvError(long long row, std::string_view message, bool working)
 {
-    return csvRecord(errorCells(row, message));
+    return csvRecord(errorCells(row, message, working));
 }
 
 std::string jsonAnswer(const Answer& a)
@@ -254,6 +285,8 @@ std::string jsonAnswer(const Answer& a)
     row.addJson("window", window.text());
     row.addJson("exact", exact.text());
     addOptional(row, "note", noteText(a.note));
+    if (!a.working.empty())
+        row.addJson("working", jsonWorking(a.working));
     return row.text() + '\n';
 }
 

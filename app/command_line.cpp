@@ -154,6 +154,7 @@ public:
         parser.addOption(separator);
         parser.addOption(headers);
         parser.addOption(output);
+        parser.addOption(working);
         parser.addOption(exportFile);
         parser.addOption(line1);
         parser.addOption(line2);
@@ -196,6 +197,8 @@ public:
             return answerKey(values);
         if (parser.isSet(format))
             return unusable(QStringLiteral("--format is used only with --answers."));
+        if (parser.isSet(working) && !parser.isSet(exportFile))
+            return unusable(QStringLiteral("--working is used only with --answers or --export."));
         if (parser.isSet(arithmetic))
             return unusable(QStringLiteral("--arithmetic is used only with --answers."));
         for (const char* name : { "separator", "headers", "output" })
@@ -278,6 +281,7 @@ public:
             request.answers.lower = range[0].toStdString();
             request.answers.upper = range[1].toStdString();
         }
+        request.answers.working = parser.isSet(working);
         return request;
     }
 
@@ -342,6 +346,11 @@ public:
                 QStringLiteral("Cannot tell the picture's format from '%1': name it .png, .svg or "
                                ".pdf.")
                     .arg(request.picture.file) };
+        request.picture.working = parser.isSet(working);
+        if (request.picture.working && suffix != u"pdf")
+            return { Mode::Unusable,
+                QStringLiteral("--working needs pages: name the file .pdf, not '%1'.")
+                    .arg(request.picture.file) };
         if (parser.isSet(scale)) {
             bool number = false;
             request.picture.scale = parser.value(scale).toDouble(&number);
@@ -363,9 +372,10 @@ public:
             QStringLiteral("Usage: %1 [options]\n"
                            "       %1 --answers [file] [--format csv|jsonl|xlsx] [-o <file>] "
                            "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
-                           "                 [--separator ','|';'|tab] [--headers fields|words]\n"
+                           "                 [--separator ','|';'|tab] [--headers fields|words] "
+                           "[--working]\n"
                            "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
-                           "[--range <lower> <upper>] [--scale n]\n"
+                           "[--range <lower> <upper>] [--scale n] [--working]\n"
                            "       %1 --worksheet <file.pdf> [--exercises n] [--level 1|2|3] "
                            "[--seed s] [--key <key.pdf>] [--exercises-csv <file.csv>]")
                 .arg(program));
@@ -405,6 +415,10 @@ private:
     QCommandLineOption output { { QStringLiteral("o"), QStringLiteral("output") },
         QStringLiteral("Write the answer key to <file> rather than to standard output."),
         QStringLiteral("file") };
+    QCommandLineOption working { QStringLiteral("working"),
+        QStringLiteral("Add the working, every answer worked out step by step in exact "
+                       "fractions: a column or field of the answer key, or pages below the "
+                       "picture of a .pdf export.") };
     QCommandLineOption exportFile { QStringLiteral("export"),
         QStringLiteral("Write the picture Draw Both Lines would show to <file> (.png, .svg or "
                        ".pdf), without a window."),

@@ -6,6 +6,7 @@
 #include "graph/drawing_record.h"
 #include "graph/outcome_drawing.h"
 #include "graph/picture_file.h"
+#include "graph/working_pages.h"
 #include "look/fonts.h"
 #include "look/graph_place.h"
 #include "words/bad_input.h"
@@ -55,7 +56,8 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
 
     // Drawn as the window's Draw Both Lines draws it, without a window, and
     // without the labels the window may show over it.
-    const core::CommandResult outcome = core::BothLines(typedFields(request), false);
+    const core::TypedFields typed = typedFields(request);
+    const core::CommandResult outcome = core::BothLines(typed, false);
     if (outcome.stop) {
         complain(bad_input::warning(*outcome.stop));
         return 1;
@@ -67,9 +69,10 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
     graph::drawOutcome(canvas, &record, outcome);
 
     const std::optional<graph::PictureFormat> format = graph::pictureFormatOf(request.file);
-    const words::FileWritten written = format
-        ? graph::writePicture(record, request.file, *format, request.scale)
-        : words::FileWritten { QString() };
+    const words::FileWritten written = request.working ? graph::writePdfWithWorking(record,
+                                           request.file, core::WorkingFor(typed.line1, typed.line2))
+        : format ? graph::writePicture(record, request.file, *format, request.scale)
+                 : words::FileWritten { QString() };
     if (!written) {
         complain(QStringLiteral("cannot write '%1': %2").arg(request.file, *written.failure));
         return 1;

@@ -13,6 +13,7 @@ struct ExportRequest {
     QStringList line2;
     QStringList range; // lower upper
     double scale = 1;
+    bool working = false; // the working on A4 pages below the picture (PDF)
 };
 
 // Draws both lines as the window's Draw Both Lines would, without showing a

@@ -58,9 +58,12 @@ std::vector<std::string> words()
 
 } // namespace
 
-std::vector<std::string> columnNames(Headers headers)
+std::vector<std::string> columnNames(Headers headers, bool working)
 {
-    return headers == Headers::Words ? words() : fieldNames();
+    std::vector<std::string> names = headers == Headers::Words ? words() : fieldNames();
+    if (working)
+        names.insert(names.end() - 2, headers == Headers::Words ? "Working" : "working");
+    return names;
 }
 
 } // namespace answers

@@ -11,6 +11,7 @@ enum class Headers {
     Words, // plain words for people: "Row", "Line 1: X1", ..., "Slope 1", ..., "Note"
 };
 
-std::vector<std::string> columnNames(Headers headers);
+// With the working, a column for it stands before the error's.
+std::vector<std::string> columnNames(Headers headers, bool working = false);
 
 } // namespace answers

@@ -70,10 +70,10 @@ QString fraction(const mpq_class& q)
 QStringList answers(const core::Exercise& e)
 {
     const core::TypedFields typed = typedFields(e);
-    const core::exact::Line one = core::exact::LineThrough(
-        typed.line1[0], typed.line1[1], typed.line1[2], typed.line1[3]);
-    const core::exact::Line two = core::exact::LineThrough(
-        typed.line2[0], typed.line2[1], typed.line2[2], typed.line2[3]);
+    const core::exact::Line one
+        = core::exact::LineThrough(typed.line1[0], typed.line1[1], typed.line1[2], typed.line1[3]);
+    const core::exact::Line two
+        = core::exact::LineThrough(typed.line2[0], typed.line2[1], typed.line2[2], typed.line2[3]);
     QStringList out;
     int n = 1;
     for (const core::exact::Line* l : { &one, &two }) {
@@ -115,8 +115,8 @@ public:
         writer_.setResolution(dotsPerInch);
         writer_.setCreator(QStringLiteral("Trellan"));
         writer_.setTitle(title);
-        writer_.setPageLayout(QPageLayout(
-            QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer_.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         ok_ = painter_.begin(&writer_);
         if (ok_)
             startPage();
@@ -135,7 +135,8 @@ public:
         }
         const int cellWidth = (pageWidth - 2 * margin) / columns;
         const int cellHeight = (pageHeight - 2 * margin - 80) / rows;
-        return { margin + (onPage % columns) * cellWidth, margin + 44 + (onPage / columns) * cellHeight };
+        return { margin + (onPage % columns) * cellWidth,
+            margin + 44 + (onPage / columns) * cellHeight };
     }
 
     // Text in the box, wrapped; returns the height it took, in pixels.

@@ -15,7 +15,7 @@ double widthOf(const std::string& field)
 {
     if (field == "row")
         return 6;
-    if (field == "report")
+    if (field == "report" || field == "working")
         return 70;
     if (field == "warning" || field == "error" || field == "note")
         return 45;
@@ -77,8 +77,8 @@ XlsxKey::XlsxKey(const std::string& path, const KeyOrigin& origin)
     format_set_text_wrap(w.header);
 
     w.answers = workbook_add_worksheet(w.book, "Answers");
-    const std::vector<std::string> fields = columnNames(Headers::Fields);
-    const std::vector<std::string> words = columnNames(Headers::Words);
+    const std::vector<std::string> fields = columnNames(Headers::Fields, origin.working);
+    const std::vector<std::string> words = columnNames(Headers::Words, origin.working);
     // Widths come before the first row: rows go to disk as they are written.
     for (std::size_t c = 0; c < fields.size(); ++c) {
         w.wrap.push_back(wraps(fields[c]));

@@ -16,6 +16,7 @@ struct KeyOrigin {
     std::string commandLine;
     std::string lower, upper; // the range fields' texts
     std::string version; // the product and its version
+    bool working = false; // a column holds the working
 };
 
 class XlsxKey {

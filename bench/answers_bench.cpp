@@ -6,7 +6,7 @@
 // benchmark's main need not name them.
 #include "app/answer_key.h"
 #include "app/answer_rows.h"
-#include "main_window/exact_values/exact_texts.h"
+#include "main_window/exact_values/exact_window.h"
 
 #include <QTextBrowser>
 
@@ -99,7 +99,7 @@ const core::TypedFields closeSlopes { { "0", "0", "1", "0.1" },
 void exactPageText(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(exact_texts::html(closeSlopes));
+        benchmark::DoNotOptimize(ExactWindow::pageHtml(closeSlopes));
 }
 
 // The text worked out and laid out in the window's text browser.
@@ -108,7 +108,7 @@ void exactPageShown(benchmark::State& state)
     QTextBrowser page;
     page.resize(480, 440);
     for (auto _ : state) {
-        page.setHtml(exact_texts::html(closeSlopes));
+        page.setHtml(ExactWindow::pageHtml(closeSlopes));
         benchmark::DoNotOptimize(page.document()->size());
     }
 }

@@ -1,5 +1,6 @@
 #include "main_window/exact_values/exact_texts.h"
 
+#include "core/working.h"
 #include "main_window/exact_values/exact_words.h"
 
 #include <QStringList>
@@ -92,7 +93,10 @@ QString crossingTip(const Answers& exact)
 {
     switch (exact.crossing.kind) {
     case CrossingKind::Point:
-        return QStringLiteral("Exactly ") + point(exact.crossing.x, exact.crossing.y);
+        return QStringLiteral("Exactly ") + point(exact.crossing.x, exact.crossing.y)
+            + (core::ArePerpendicular(exact.line1, exact.line2)
+                    ? QStringLiteral("\nThe lines are perpendicular")
+                    : QString());
     case CrossingKind::Parallel:
         return QStringLiteral("Exactly parallel: the lines never meet");
     case CrossingKind::Same:

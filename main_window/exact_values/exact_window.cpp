@@ -1,10 +1,14 @@
 #include "main_window/exact_values/exact_window.h"
 
 #include "main_window/exact_values/exact_texts.h"
+#include "main_window/exact_values/working_section.h"
 #include "main_window/widgets/typed_boxes.h"
 #include "main_window/widgets/word_wrap.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -38,8 +42,8 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
     page_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     page_->setAccessibleName(QStringLiteral("Exact values"));
     page_->setAccessibleDescription(
-        QStringLiteral("Both lines and their crossing as fractions, and where the main window's "
-                       "decimal answers are rounded"));
+        QStringLiteral("Both lines and their crossing as fractions, where the main window's "
+                       "decimal answers are rounded, and the working, step by step"));
     QFont font = page_->font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
     page_->setFont(font);
@@ -50,9 +54,19 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
     close_->setAutoDefault(true);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
+    copyWorking_ = new QPushButton(QStringLiteral("Copy the working"), this);
+    copyWorking_->setObjectName(QStringLiteral("exactCopyWorking"));
+    copyWorking_->setAccessibleDescription(
+        QStringLiteral("Copies the working as plain text, for any editor"));
+    connect(copyWorking_, &QPushButton::clicked, this, &ExactWindow::copyTheWorking);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copyWorking_);
+    buttons->addStretch();
+    buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(page_);
-    layout->addWidget(close_, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
 
     for (std::size_t k = 0; k < fields.size(); ++k) {
         fields_[k] = fields[k];
@@ -103,7 +117,7 @@ void ExactWindow::refresh()
     // Typing rewrites the text; where the reader was stays in view.
     const int scrolled = page_->verticalScrollBar()->value();
     const core::TypedFields typed = typedFieldsIn(fields_);
-    const QString html = exact_texts::html(typed);
+    const QString html = pageHtml(typed);
     // The widest numbers make fractions of thousands of digits. Breaking
     // them between words makes every line look for the end of the number
     // first, four times the work of breaking them anywhere.
@@ -115,6 +129,23 @@ void ExactWindow::refresh()
         longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
     page_->setHtml(html);
     page_->verticalScrollBar()->setValue(scrolled);
+}
+
+QString ExactWindow::pageHtml(const core::TypedFields& typed)
+{
+    return exact_texts::html(typed)
+        + working_section::html(core::WorkingFor(typed.line1, typed.line2));
+}
+
+std::vector<core::WorkingStep> ExactWindow::working() const
+{
+    const core::TypedFields typed = typedFieldsIn(fields_);
+    return core::WorkingFor(typed.line1, typed.line2);
+}
+
+void ExactWindow::copyTheWorking()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(core::WorkingText(working())));
 }
 
 void ExactWindow::closeEvent(QCloseEvent* event)

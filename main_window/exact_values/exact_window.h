@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/line_commands.h"
+#include "core/working.h"
+
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -33,6 +37,13 @@ public:
 
     QTextBrowser* page() const { return page_; }
 
+    // The page's text for the typed fields: the exact values, then the
+    // working.
+    static QString pageHtml(const core::TypedFields& typed);
+
+    // Copies the working for the typed end points as plain text.
+    QPushButton* copyWorking() const { return copyWorking_; }
+
     // Where a window of `size` opens beside the main window's frame `owner`
     // on a screen whose free area is `screen`: to its right, else to its
     // left, else against the screen's right edge, since the graph takes the
@@ -46,8 +57,11 @@ private:
     ExactWindow(QWidget* owner, const Fields& fields);
 
     void refresh();
+    void copyTheWorking();
+    std::vector<core::WorkingStep> working() const;
 
     std::array<QPointer<QLineEdit>, 10> fields_;
     QTextBrowser* page_ = nullptr;
+    QPushButton* copyWorking_ = nullptr;
     QPushButton* close_ = nullptr;
 };

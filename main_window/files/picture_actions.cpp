@@ -3,6 +3,7 @@
 #include "graph/drawing_record.h"
 #include "graph/graph_panel.h"
 #include "graph/picture_file.h"
+#include "graph/working_pages.h"
 #include "main_window/files/saved_folder.h"
 #include "main_window/form1.h"
 #include "trellan_version.h"
@@ -22,6 +23,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
+
+#include <array>
 
 namespace {
 
@@ -189,7 +192,21 @@ void PictureActions::printPage(QPrinter& printer) const
     const QString report = form_->txt_results->toPlainText();
     if (!report.isEmpty())
         lines << QString() << report;
-    painter.drawText(
-        QRect(0, y, page.width(), page.height() - y), Qt::TextWordWrap, lines.join(u'\n'));
+    const QRect answers(0, y, page.width(), page.height() - y);
+    const QString text = lines.join(u'\n');
+    painter.drawText(answers, Qt::TextWordWrap, text);
+    y += painter.boundingRect(answers, Qt::TextWordWrap, text).height();
+
+    // The working below the answers, on further pages when it needs them.
+    std::array<std::string, 4> line1, line2;
+    const std::array<const QLineEdit*, 4> one { form_->t1, form_->t2, form_->t3, form_->t4 };
+    const std::array<const QLineEdit*, 4> two { form_->t1_b, form_->t2_b, form_->t3_b,
+        form_->t4_b };
+    for (std::size_t k = 0; k < 4; ++k) {
+        line1[k] = one[k]->text().toStdString();
+        line2[k] = two[k]->text().toStdString();
+    }
+    graph::paintWorking(painter, printer, QRect(0, 0, page.width(), page.height()), y,
+        core::WorkingFor(line1, line2));
     painter.end();
 }

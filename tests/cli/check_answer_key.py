@@ -348,6 +348,97 @@ check("a row the window warns about is answered, not failed",
       (status, err))
 
 
+# --- the working -------------------------------------------------------------
+IDS = [f"{step}{n}" for n in (1, 2) for step in ("slope", "yint", "equation", "xaxis", "yaxis")]
+IDS += ["crossing", "relation"]
+rng = random.Random(21)
+
+
+def worksheet_number():
+    return rng.choice([str(rng.randint(-9, 9)), f"{rng.randint(-90, 90) / 10:g}", "2"])
+
+
+working_rows = ["-6,0,8,7,-7,-5,6,8", "3,1,3,5,1,2,4,2", "0,0,1,2,0,1,2,0", "0,0,1,2,2,4,3,6",
+                "0,0,1,1,0,1,1,-1", "2,2,2,2,1,1,3,3", "0,0,1,2,1,1,3,5"]
+working_rows += [",".join(worksheet_number() for _ in range(8)) for _ in range(300)]
+working_input = HEADER + "\n".join(working_rows) + "\n4,5\n"
+
+
+def perpendicular(typed):
+    """Perpendicular by what it means: the directions' dot product is 0."""
+    x1, y1, x2, y2, x3, y3, x4, y4 = map(typed_number, typed)
+    if (x1, y1) == (x2, y2) or (x3, y3) == (x4, y4):
+        return False
+    return (x2 - x1) * (x4 - x3) + (y2 - y1) * (y4 - y3) == 0
+
+
+def expected_results(row):
+    """Each step's result in the forms the exact object already uses."""
+    e = row["exact"]
+    want = {}
+    for n in (1, 2):
+        line = e[f"line{n}"]
+        if line["kind"] not in ("line", "vertical"):
+            want.update({f"{s}{n}": None for s in ("slope", "yint", "equation", "xaxis", "yaxis")})
+            continue
+        want[f"slope{n}"] = "undefined" if line["kind"] == "vertical" else line["slope"]
+        want[f"yint{n}"] = want[f"yaxis{n}"] = line["y_intercept"]
+        want[f"xaxis{n}"] = line["x_intercept"]
+        want[f"equation{n}"] = line["equation"]
+    c = e["crossing"]
+    if c["kind"] == "point":
+        want["crossing"] = f"({c['x']}, {c['y']})"
+        want["relation"] = "perpendicular" if perpendicular(row["typed"]) else "crossing"
+    else:
+        want["crossing"] = want["relation"] = None if c["kind"] == "none" else c["kind"]
+    return want
+
+
+def working_text(steps):
+    return "\n".join(s["heading"] + "\n" + "".join(f"  {line}\n" for line in s["lines"])
+                     for s in steps)
+
+
+status, out, err = run(["--answers", "--format", "jsonl", "--working"], working_input)
+rows = jsonl(out)
+check("working jsonl: the bad row is named, the rest answered", status == 1 and len(rows) == len(
+    working_rows) + 1 and "error" in rows[-1] and "working" not in rows[-1], (status, err))
+answered = [r for r in rows if "error" not in r]
+check("working jsonl: every step pinned, in order, with its four keys",
+      all([s["id"] for s in r["working"]] == IDS and all(
+          set(s) == {"id", "heading", "lines", "result"} and s["lines"]
+          and all(isinstance(line, str) for line in s["lines"]) for s in r["working"])
+          for r in answered))
+wrong = [(r["typed"], s["id"], s["result"], expected_results(r)[s["id"]]) for r in answered
+         for s in r["working"] if s["result"] != expected_results(r)[s["id"]]]
+check("working jsonl: each result is the exact answer", not wrong, wrong[:3])
+check("working jsonl: the relations seen include each kind",
+      {r["working"][11]["result"] for r in answered} >= {"crossing", "perpendicular", "parallel", "same"})
+first = answered[0]["working"][0]
+check("working jsonl: the slope worked from the typed numbers", first["lines"] == [
+    "m = (y2 - y1) / (x2 - x1)", "m = (7 - 0) / (8 - (-6))", "m = 7 / 14", "m = 1/2 = 0.5"], first)
+status, out, _ = run(["--answers", "--format", "jsonl"], working_input)
+check("jsonl: no working unless asked", all("working" not in r for r in jsonl(out)))
+
+status, out, err = run(["--answers", "--working"], working_input)
+records = list(csv.reader(io.StringIO(out, newline="")))
+header = records[0]
+w, e = header.index("working"), header.index("error")
+check("working csv: a column working before error", w == e - 1, header[-3:])
+check("working csv: every record as wide as the header", all(len(r) == len(header) for r in records))
+check("working csv: the working as plain text, lines ended by LF, the same as in JSON Lines",
+      [r[w] for r in records[1:-1]] == [working_text(r["working"]) for r in answered]
+      and all("\r" not in r[w] and r[w].isascii() for r in records[1:]), records[1][w][:300])
+check("working csv: the bad row's working is empty", records[-1][w] == "" and records[-1][e] != "",
+      records[-1][-3:])
+_, out, _ = run(["--answers"], working_input)
+check("csv: no working column unless asked", "working" not in next(csv.reader(io.StringIO(out))))
+status, _, err = run(["--working"])
+check("--working alone is refused", status == 2 and "--working" in err, (status, err))
+status, _, err = run(["--export", "picture.png", "--working"])
+check("--working on a picture without pages is refused", status == 2 and ".pdf" in err, (status, err))
+
+
 # --- memory stays flat as the rows grow --------------------------------------
 def peak_kib(rows):
     with tempfile.NamedTemporaryFile("w", suffix=".csv", delete=False) as f:

@@ -62,6 +62,26 @@ expect "export svg: an SVG" "$(grep -c '<svg' "$work/graph.svg")" 1
 run --export "$work/graph.pdf" --line2 0 3 3 0
 expect "export pdf: status" "$status" 0
 expect "export pdf: a PDF" "$(magic "$work/graph.pdf" 4)" %PDF
+# --working puts the working below the picture, on as many A4 pages as it
+# needs, as a pupil writes it.
+if command -v pdftotext >/dev/null; then
+    run --export "$work/working.pdf" --working --line2 0 1 1 -1
+    expect "export with the working: status" "$status" 0
+    expect "export with the working: A4" "$(pdfinfo "$work/working.pdf" | grep -c '595 x 842 pts')" 1
+    pages=$(pdfinfo "$work/working.pdf" | awk '/^Pages:/ { print $2 }')
+    expect "export with the working: more than the picture's page" "$((pages > 1))" 1
+    working=$(pdftotext -layout "$work/working.pdf" - | sed 's/^ *//')
+    for line in 'Line 1: the slope m, how steep it is' 'm = (7 − 0) / (8 − (−6))' \
+        'x = −3 / (1/2)' 'Where the lines cross' 'y = (−2) · (−4/5) + 1 = 13/5' \
+        'm₁ · m₂ = −1, so the lines are perpendicular'; do
+        expect "export with the working: $line" "$(grep -cxF -- "$line" <<<"$working")" 1
+    done
+    # The steps run on to the last page in order.
+    expect "export with the working: the relation last" \
+        "$(pdftotext -f "$pages" -l "$pages" "$work/working.pdf" - | grep -c 'Parallel, perpendicular or neither')" 1
+    run --export "$work/picture.pdf"
+    expect "export without the working: one page" "$(pdfinfo "$work/picture.pdf" | awk '/^Pages:/ { print $2 }')" 1
+fi
 run --export "$work/stopped.png" --line1 1 1 1 1
 expect "export that stops: status" "$status" 1
 # The warning's words belong to the window's messages; here only that it is said.

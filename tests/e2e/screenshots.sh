@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on its own X server and saves screenshots of the
 # main window, of the About window (opened by clicking "About ...") and of the
-# main window again with the end points' coordinates shown on the graph.
+# main window again with the end points' coordinates shown on the graph, and
+# of the Exact values window showing the working.
 #   tests/e2e/screenshots.sh build/release/trellan [out-dir]
 set -euo pipefail
 
@@ -30,7 +31,19 @@ printf '[graph]\nendPointCoordinates=true\n' >"$XDG_CONFIG_HOME/Trellan/Trellan.
 start_program "$program"
 import -window "$main_window" "$out/end-point-coordinates.png"
 
-for shot in main-window about-window end-point-coordinates; do
+# The Exact values window (opened by clicking "Exact values ..."), scrolled
+# down to the start of the working.
+eval "$(xdotool getwindowgeometry --shell "$main_window")"
+xdotool mousemove $((X + 1000)) $((Y + 15)) click 1
+exact=$(find_window "Exact values") || { echo "FAIL: no Exact values window"; exit 1; }
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$exact")"
+xdotool mousemove $((X + 250)) $((Y + 250))
+for _ in 1 2 3 4 5 6; do xdotool click 5; done
+sleep 0.5
+import -window "$exact" "$out/working.png"
+
+for shot in main-window about-window end-point-coordinates working; do
     size=$(identify -format '%wx%h' "$out/$shot.png")
     echo "ok: $shot.png $size"
 done

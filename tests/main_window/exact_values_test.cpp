@@ -8,8 +8,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTextBrowser>
 
 namespace {
@@ -50,6 +52,7 @@ private slots:
     void windowSaysWhatIsExact();
     void repetendsAreOverlined();
     void windowFollowsTheTyping();
+    void workingFollowsTheTypingAndCopies();
     void windowOpensOnce();
     void windowOpensBeside_data();
     void windowOpensBeside();
@@ -97,6 +100,9 @@ void ExactValuesTest::tooltips_data()
         << Texts { "0", "0", "1", "0.1" } << Texts { "0", "1", "1", "1.1000000000000001" }
         << "lblAns"
         << "Exactly (-10000000000000000, -1000000000000000)";
+    QTest::newRow("perpendicular")
+        << Texts { "0", "0", "1", "2" } << Texts { "0", "1", "2", "0" } << "lblAns"
+        << "Exactly (2/5, 4/5)\nThe lines are perpendicular";
     QTest::newRow("parallel") << Texts { "0", "0", "1", "1" } << Texts { "0", "1", "1", "2" }
                               << "lblAns"
                               << "Exactly parallel: the lines never meet";
@@ -225,6 +231,40 @@ void ExactValuesTest::windowFollowsTheTyping()
     QVERIFY(pageText().contains("The window stops with a warning here: The range from -10 to -10 "
                                 "is empty"));
     QCOMPARE(f->txt_slope1->text(), "0.5");
+}
+
+void ExactValuesTest::workingFollowsTheTypingAndCopies()
+{
+    LoadedForm f;
+    LoadedForm::click(f->exactLink);
+    // As a pupil writes it: the minus sign, subscripts, the fraction stacked.
+    QVERIFY2(
+        pageText().contains(QStringLiteral(
+            "m = (y\u2082 \u2212 y\u2081) / (x\u2082 \u2212 x\u2081)\n"
+            "m = (7 \u2212 0) / (8 \u2212 (\u22126))\nm = 7 / 14\nm = \u00b9\u2044\u2082 = 0.5\n")),
+        qPrintable(pageText()));
+    QVERIFY(
+        pageText().contains(QStringLiteral("b = 0 \u2212 \u00b9\u2044\u2082 \u00b7 (\u22126)")));
+    // Line one, line two, then the crossing.
+    const QString text = pageText();
+    QVERIFY(text.indexOf("Line 1: the slope") < text.indexOf("Line 2: the slope"));
+    QVERIFY(
+        text.indexOf("Line 2: where it meets the y-axis") < text.indexOf("Where the lines cross"));
+
+    LoadedForm::type(f->t4, "12");
+    QVERIFY(pageText().contains(QStringLiteral("m = (12 \u2212 0) / (8 \u2212 (\u22126))")));
+
+    QApplication::clipboard()->clear();
+    LoadedForm::click(ExactWindow::instance()->copyWorking());
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY2(copied.startsWith("Line 1: the slope m, how steep it is\n"
+                               "  m = (y2 - y1) / (x2 - x1)\n"
+                               "  m = (12 - 0) / (8 - (-6))\n"
+                               "  m = 12 / 14\n"
+                               "  m = 6/7 = 0.(857142)\n"),
+        qPrintable(copied));
+    // Plain text only, so that it survives any editor.
+    QVERIFY(std::all_of(copied.begin(), copied.end(), [](QChar c) { return c.unicode() < 128; }));
 }
 
 void ExactValuesTest::windowOpensOnce()

@@ -45,6 +45,7 @@ private slots:
     void savePictureFails_data();
     void savePictureFails();
     void printedPageHoldsTheAnswersAsText();
+    void printedWorkingRunsOnToMorePages();
     void printCancelled();
     void saveReport();
     void saveReportFails();
@@ -209,6 +210,37 @@ void PictureReportTest::printedPageHoldsTheAnswersAsText()
     QVERIFY(page.contains("Line 1"));
     // The first line of the report box.
     QVERIFY(page.contains(f->txt_results->toPlainText().section('\n', 0, 0).simplified()));
+}
+
+void PictureReportTest::printedWorkingRunsOnToMorePages()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: run tools/setup.sh");
+    LoadedForm f;
+    f.typeLine(2, { "0", "1", "1", "-1" });
+    LoadedForm::click(f->cmd_bothlines);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QString pdf = dir.filePath("working.pdf");
+    printer.setOutputFileName(pdf);
+    f->pictureActions->printPage(printer);
+    const auto textOf = [&](const QStringList& pages) {
+        QProcess text;
+        text.start("pdftotext", pages + QStringList { "-layout", pdf, "-" });
+        text.waitForFinished();
+        return QString::fromUtf8(text.readAllStandardOutput());
+    };
+    const QString all = textOf({});
+    // Below the answers, as a pupil writes it.
+    QVERIFY(all.indexOf("Crossing point") < all.indexOf("Line 1: the slope m"));
+    QVERIFY2(
+        all.contains(QStringLiteral("m = (7 \u2212 0) / (8 \u2212 (\u22126))")), qPrintable(all));
+    QVERIFY(all.contains(QStringLiteral("y = (\u22122) \u00b7 (\u22124/5) + 1 = 13/5")));
+    // It needs a second page, and ends there with the relation.
+    QVERIFY(!textOf({ "-f", "2" }).isEmpty());
+    QVERIFY(textOf({ "-f", "2" }).contains("so the lines are perpendicular"));
+    QVERIFY(!textOf({ "-l", "1" }).contains("so the lines are perpendicular"));
 }
 
 void PictureReportTest::printCancelled()

@@ -1,0 +1,241 @@
+#include "core/working.h"
+
+#include "core/exact_number.h"
+#include "core/working_pair.h"
+#include "core/working_text.h"
+
+namespace core {
+
+namespace {
+
+using exact::FractionText;
+using exact::LineKind;
+using working_text::AsTyped;
+using working_text::Divisor;
+using working_text::Term;
+using working_text::WithDecimal;
+
+// One line's end points, as typed and as read.
+struct Points {
+    std::array<std::string, 4> typed; // x1, y1, x2, y2, as substituted
+    std::array<mpq_class, 4> value;
+};
+
+std::string noLine(const exact::Line& line, const Points& p)
+{
+    if (line.kind == LineKind::TooLarge)
+        return std::string("a number is ") + std::string(exact::TooLargeText);
+    return "both points are (" + p.typed[0] + ", " + p.typed[1] + "), one point: it makes no line";
+}
+
+std::string everyPoint(const exact::Line& line)
+{
+    return "every point of the line has x = " + FractionText(line.xIntercept.at);
+}
+
+WorkingStep slope(const exact::Line& line, const Points& p)
+{
+    WorkingStep s;
+    if (line.kind == LineKind::Vertical) {
+        s.lines = { "x1 = x2 = " + FractionText(line.xIntercept.at),
+            "the run x2 - x1 is 0, so the slope is undefined; " + everyPoint(line) };
+        s.result = "undefined";
+        return s;
+    }
+    const auto& [x1, y1, x2, y2] = p.typed;
+    const auto& v = p.value;
+    s.lines = { "m = (y2 - y1) / (x2 - x1)",
+        "m = (" + y2 + " - " + Term(y1) + ") / (" + x2 + " - " + Term(x1) + ")",
+        "m = " + working_text::ShortText(v[3] - v[1]) + " / "
+            + Term(working_text::ShortText(v[2] - v[0])),
+        "m = " + WithDecimal(line.slope) };
+    if (line.slope == 0)
+        s.lines.push_back("the rise is 0, so the line is horizontal and its slope is 0");
+    s.result = FractionText(line.slope);
+    return s;
+}
+
+// Where a vertical line meets the y-axis, for both y-axis steps.
+void verticalOnYAxis(const exact::Line& line, WorkingStep& s)
+{
+    if (line.yIntercept.kind == exact::InterceptKind::All) {
+        s.lines = { "the line is x = 0, the y-axis itself: it meets it all along" };
+        s.result = "all";
+    } else {
+        s.lines = { everyPoint(line) + ", and the y-axis is x = 0: they never meet" };
+        s.result = "none";
+    }
+}
+
+WorkingStep yIntercept(const exact::Line& line, const Points& p)
+{
+    WorkingStep s;
+    if (line.kind == LineKind::Vertical) {
+        verticalOnYAxis(line, s);
+        return s;
+    }
+    const mpq_class& b = line.yIntercept.at;
+    s.lines = { "b = y1 - m * x1",
+        "b = " + p.typed[1] + " - " + Term(FractionText(line.slope)) + " * " + Term(p.typed[0]),
+        "b = " + p.typed[1] + " - " + Term(FractionText(line.slope * p.value[0])),
+        "b = " + WithDecimal(b) };
+    s.result = FractionText(b);
+    return s;
+}
+
+WorkingStep equation(const exact::Line& line, const Points&)
+{
+    WorkingStep s;
+    const std::string text = *exact::EquationText(line);
+    if (line.kind == LineKind::Vertical) {
+        s.lines = { everyPoint(line), text };
+    } else {
+        const std::string put
+            = "y = " + FractionText(line.slope) + " x + " + Term(FractionText(line.yIntercept.at));
+        s.lines = { "y = m x + b", put };
+        if (put != text)
+            s.lines.push_back(text);
+    }
+    s.result = text;
+    return s;
+}
+
+WorkingStep xAxis(const exact::Line& line, const Points&)
+{
+    WorkingStep s;
+    if (line.kind == LineKind::Vertical) {
+        s.lines = { everyPoint(line) + ", so it meets the x-axis (y = 0) there",
+            "x = " + FractionText(line.xIntercept.at) };
+        s.result = FractionText(line.xIntercept.at);
+        return s;
+    }
+    const mpq_class& m = line.slope;
+    const mpq_class& b = line.yIntercept.at;
+    if (line.xIntercept.kind == exact::InterceptKind::All) {
+        s.lines = { "the line is y = 0, the x-axis itself: it meets it all along" };
+        s.result = "all";
+        return s;
+    }
+    if (line.xIntercept.kind == exact::InterceptKind::None) {
+        s.lines = { "0 = 0 x + " + Term(FractionText(b)) + " has no answer: the line stays at y = "
+            + FractionText(b) + " and never meets the x-axis" };
+        s.result = "none";
+        return s;
+    }
+    s.lines = { "0 = m x + b", "0 = " + FractionText(m) + " x + " + Term(FractionText(b)),
+        "x = -b / m", "x = -" + Term(FractionText(b)) + " / " + Divisor(m),
+        "x = " + WithDecimal(line.xIntercept.at) };
+    s.result = FractionText(line.xIntercept.at);
+    return s;
+}
+
+WorkingStep yAxis(const exact::Line& line, const Points&)
+{
+    WorkingStep s;
+    if (line.kind == LineKind::Vertical) {
+        verticalOnYAxis(line, s);
+        return s;
+    }
+    const mpq_class& b = line.yIntercept.at;
+    s.lines = { "the y-axis is x = 0: put x = 0 into y = m x + b",
+        "y = " + Term(FractionText(line.slope)) + " * 0 + " + Term(FractionText(b)),
+        "y = " + WithDecimal(b), "the line meets the y-axis at (0, " + FractionText(b) + ")" };
+    s.result = FractionText(b);
+    return s;
+}
+
+exact::Line addLine(
+    std::vector<WorkingStep>& steps, const std::array<std::string, 4>& typed, const std::string& n)
+{
+    Points p;
+    bool read = true;
+    for (std::size_t k = 0; k < 4; ++k) {
+        const auto value = exact::Read(typed[k]);
+        read = read && value;
+        p.value[k] = value.value_or(0);
+        p.typed[k] = AsTyped(typed[k], p.value[k]);
+    }
+    const exact::Line line = read
+        ? exact::LineThrough(p.value[0], p.value[1], p.value[2], p.value[3])
+        : exact::Line {};
+    // Each step of a line: its id without the line's number, its heading,
+    // and how it is worked out.
+    struct Kind {
+        const char* id;
+        const char* heading;
+        WorkingStep (*work)(const exact::Line&, const Points&);
+    };
+    static constexpr std::array<Kind, 5> kinds = { {
+        { "slope", "the slope m, how steep it is", slope },
+        { "yint", "the y-intercept b", yIntercept },
+        { "equation", "the equation", equation },
+        { "xaxis", "where it meets the x-axis", xAxis },
+        { "yaxis", "where it meets the y-axis", yAxis },
+    } };
+    const bool isLine = line.kind == LineKind::Line || line.kind == LineKind::Vertical;
+    for (const Kind& kind : kinds) {
+        WorkingStep s;
+        if (isLine)
+            s = kind.work(line, p);
+        else
+            s.lines = { noLine(line, p) };
+        s.id = kind.id + n;
+        s.heading = "Line " + n + ": " + kind.heading;
+        steps.push_back(std::move(s));
+    }
+    return line;
+}
+
+} // namespace
+
+std::vector<WorkingStep> WorkingFor(
+    const std::array<std::string, 4>& line1, const std::array<std::string, 4>& line2)
+{
+    std::vector<WorkingStep> steps;
+    steps.reserve(12);
+    const exact::Line one = addLine(steps, line1, "1");
+    const exact::Line two = addLine(steps, line2, "2");
+    steps.push_back(working_pair::CrossingStep(one, two));
+    steps.push_back(working_pair::RelationStep(one, two));
+    return steps;
+}
+
+std::string WorkingText(const std::vector<WorkingStep>& steps)
+{
+    std::string out;
+    for (const WorkingStep& s : steps) {
+        if (!out.empty())
+            out += '\n';
+        out += s.heading + '\n';
+        for (const std::string& line : s.lines)
+            out += "  " + line + '\n';
+    }
+    return out;
+}
+
+std::string PupilText(std::string_view plain)
+{
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    std::string out;
+    out.reserve(plain.size() + 16);
+    for (std::size_t k = 0; k < plain.size(); ++k) {
+        const char c = plain[k];
+        const char before = k > 0 ? plain[k - 1] : ' ';
+        const char before2 = k > 1 ? plain[k - 2] : ' ';
+        if (c == '-' && !isLetter(before)) {
+            out += "\u2212";
+        } else if (c == '*') {
+            out += "\u00b7";
+        } else if (c >= '0' && c <= '9'
+            && (before == 'x' || before == 'y' || before == 'm' || before == 'b')
+            && !isLetter(before2)) {
+            out += "\u2080";
+            out.back() = static_cast<char>(out.back() + (c - '0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace core
