@@ -5,8 +5,10 @@
 #include "core/exercises.h"
 #include "core/line_commands.h"
 #include "core/start_up_texts.h"
+#include "core/working.h"
 #include "graph/canvas.h"
 #include "graph/outcome_drawing.h"
+#include "graph/working_pages.h"
 #include "look/fonts.h"
 #include "look/graph_place.h"
 
@@ -106,11 +108,10 @@ QStringList answers(const core::Exercise& e)
 
 class Pages {
 public:
-    Pages(QIODevice& device, const QString& title, const QString& footer, int pageCount)
+    Pages(QIODevice& device, const QString& title, const QString& footer)
         : writer_(&device)
         , title_(title)
         , footer_(footer)
-        , pageCount_(pageCount)
     {
         writer_.setResolution(dotsPerInch);
         writer_.setCreator(QStringLiteral("Trellan"));
@@ -168,6 +169,19 @@ public:
         painter_.restore();
     }
 
+    // An exercise's working on a page of its own, going on to more pages
+    // when it is long.
+    void working(const QString& heading, const std::vector<core::WorkingStep>& steps)
+    {
+        writer_.newPage();
+        startPage();
+        const int top = margin + 30;
+        const int used = text({ margin, top, pageWidth - 2 * margin, 30 }, heading, 11, true);
+        const QRect area(QPoint(margin * dots, top * dots),
+            QPoint((pageWidth - margin) * dots, (pageHeight - margin - 10) * dots));
+        graph::paintWorking(painter_, writer_, area, (top + used) * dots, steps);
+    }
+
     bool end() { return painter_.end(); }
 
 private:
@@ -176,27 +190,21 @@ private:
         ++page_;
         text({ margin, margin - 16, pageWidth - 2 * margin, 30 }, title_, 13, true);
         text({ margin, pageHeight - margin, pageWidth - 2 * margin, 20 },
-            QStringLiteral("%1 · page %2 of %3").arg(footer_).arg(page_).arg(pageCount_), 8);
+            QStringLiteral("%1 · page %2").arg(footer_).arg(page_), 8);
     }
 
     QPdfWriter writer_;
     QPainter painter_;
     QString title_, footer_;
-    int pageCount_ = 1;
     int page_ = 0;
     bool ok_ = false;
 };
-
-int pagesFor(std::size_t exercises)
-{
-    return static_cast<int>((exercises + columns * rows - 1) / (columns * rows));
-}
 
 bool writeSheet(QIODevice& device, const std::vector<core::Exercise>& sheet, const QString& footer)
 {
     Pages pages(device,
         QStringLiteral("Straight lines          Name: ____________________   Date: __________"),
-        footer, pagesFor(sheet.size()));
+        footer);
     if (!pages.ok())
         return false;
     // An empty numbered grid to draw on: the frame and ticks of -10..10.
@@ -220,7 +228,7 @@ bool writeSheet(QIODevice& device, const std::vector<core::Exercise>& sheet, con
 
 bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const QString& footer)
 {
-    Pages pages(device, QStringLiteral("Straight lines: answers"), footer, pagesFor(sheet.size()));
+    Pages pages(device, QStringLiteral("Straight lines: answers"), footer);
     if (!pages.ok())
         return false;
     const int width = (pageWidth - 2 * margin) / columns - 24;
@@ -232,6 +240,12 @@ bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const
         y += gridSize + 10;
         for (const QString& answer : answers(sheet[k]))
             y += pages.text({ at.x(), y, width, 20 }, answer, 9);
+    }
+    // Then how each answer is reached, step by step.
+    for (std::size_t k = 0; k < sheet.size(); ++k) {
+        const core::TypedFields typed = typedFields(sheet[k]);
+        pages.working(QStringLiteral("Exercise %1: the working").arg(k + 1),
+            core::WorkingFor(typed.line1, typed.line2));
     }
     return pages.end();
 }
