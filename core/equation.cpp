@@ -131,16 +131,38 @@ std::vector<Token> scan(std::string_view text)
         std::size_t length = 1;
         int power = 0;
         switch (c) {
-        case 'x': case 'X': kind = Kind::X; break;
-        case 'y': case 'Y': kind = Kind::Y; break;
-        case '+': kind = Kind::Plus; break;
-        case '-': kind = Kind::Minus; break;
-        case '*': kind = Kind::Times; break;
-        case '/': kind = Kind::Divide; break;
-        case '^': kind = Kind::Power; break;
-        case '(': kind = Kind::Open; break;
-        case ')': kind = Kind::Close; break;
-        case '=': kind = Kind::Equals; break;
+        case 'x':
+        case 'X':
+            kind = Kind::X;
+            break;
+        case 'y':
+        case 'Y':
+            kind = Kind::Y;
+            break;
+        case '+':
+            kind = Kind::Plus;
+            break;
+        case '-':
+            kind = Kind::Minus;
+            break;
+        case '*':
+            kind = Kind::Times;
+            break;
+        case '/':
+            kind = Kind::Divide;
+            break;
+        case '^':
+            kind = Kind::Power;
+            break;
+        case '(':
+            kind = Kind::Open;
+            break;
+        case ')':
+            kind = Kind::Close;
+            break;
+        case '=':
+            kind = Kind::Equals;
+            break;
         default:
             length = characterLength(text, at);
             for (const Sign& s : wideSigns)
@@ -210,9 +232,8 @@ public:
         const Affine right = side(Kind::End);
         const Affine both = left + -right;
         if (both.constant()) {
-            const std::string why = seenVariable_
-                ? "x and y cancel out here, so this is no line"
-                : "There is no x or y here, so this is no line";
+            const std::string why = seenVariable_ ? "x and y cancel out here, so this is no line"
+                                                  : "There is no x or y here, so this is no line";
             throw Refusal { why, 0, text_.size() };
         }
         return { both.x, both.y, -both.c };
@@ -237,7 +258,8 @@ private:
     {
         if (peek().kind == end) {
             const bool before = end == Kind::Equals;
-            throw Refusal { before ? "There is nothing before \"=\"" : "There is nothing after \"=\"",
+            throw Refusal { before ? "There is nothing before \"=\""
+                                   : "There is nothing after \"=\"",
                 peek().from, peek().to };
         }
         const Affine value = sum();
@@ -356,30 +378,28 @@ private:
         return base;
     }
 
-    Affine raised(const Affine& base, const mpq_class& n, std::string_view what,
-        std::size_t from) const
+    Affine raised(
+        const Affine& base, const mpq_class& n, std::string_view what, std::size_t from) const
     {
         if (n == 1)
             return base;
         if (n == 0)
             return { 0, 0, 1 };
         if (!base.constant()) {
-            const std::string power
-                = n == 2 ? "\xC2\xB2" : n == 3 ? "\xC2\xB3" : "^" + n.get_str();
+            const std::string power = n == 2 ? "\xC2\xB2" : n == 3 ? "\xC2\xB3" : "^" + n.get_str();
             throw curve(std::string(what) + power, from);
         }
         if (base.c == 0 && n < 0)
             throw Refusal { "Dividing by 0 has no answer", from, last() };
         const mpz_class magnitude = abs(n.get_num());
-        const std::size_t bits = std::max<std::size_t>(mpz_sizeinbase(base.c.get_num_mpz_t(), 2),
-            mpz_sizeinbase(base.c.get_den_mpz_t(), 2));
+        const std::size_t bits = std::max<std::size_t>(
+            mpz_sizeinbase(base.c.get_num_mpz_t(), 2), mpz_sizeinbase(base.c.get_den_mpz_t(), 2));
         // 0, 1 and -1 stay as they are, whatever the power, but for the sign:
         // a power of 2 or 3 of the same parity does. Others grow with it.
         const bool small = abs(base.c) == 1 || base.c == 0;
         if (!small && (!magnitude.fits_ulong_p() || magnitude.get_ui() > MostBits / bits + 1))
             throw Refusal { "The numbers here grow " + std::string(TooLargeText), from, last() };
-        const unsigned long e
-            = small ? mpz_class(magnitude % 2).get_ui() + 2 : magnitude.get_ui();
+        const unsigned long e = small ? mpz_class(magnitude % 2).get_ui() + 2 : magnitude.get_ui();
         mpq_class value;
         mpz_pow_ui(value.get_num_mpz_t(), base.c.get_num_mpz_t(), e);
         mpz_pow_ui(value.get_den_mpz_t(), base.c.get_den_mpz_t(), e);
@@ -406,7 +426,8 @@ private:
             const Affine inner = sum();
             if (peek().kind != Kind::Close) {
                 if (peek().kind == Kind::End || peek().kind == Kind::Equals)
-                    throw Refusal { "This \"(\" is never closed: a \")\" is missing", t.from, t.to };
+                    throw Refusal { "This \"(\" is never closed: a \")\" is missing", t.from,
+                        t.to };
                 throw misplaced(peek());
             }
             ++next_;

@@ -78,25 +78,25 @@ TEST_P(EquationRefusalTest, SaysWhyAndWhere)
 }
 
 INSTANTIATE_TEST_SUITE_P(Refusals, EquationRefusalTest,
-    testing::Values(
-        RefusalRow { "square_sign", "y = x\xC2\xB2 + 1", "x\xC2\xB2 makes a curve, not a straight line",
-            4, 2 },
-        RefusalRow { "caret_power", "y = x^2", "x\xC2\xB2 makes a curve, not a straight line", 4, 3 },
-        RefusalRow { "product_of_variables", "y = 3xy", "3xy makes a curve, not a straight line",
-            4, 3 },
+    testing::Values(RefusalRow { "square_sign", "y = x\xC2\xB2 + 1",
+                        "x\xC2\xB2 makes a curve, not a straight line", 4, 2 },
+        RefusalRow {
+            "caret_power", "y = x^2", "x\xC2\xB2 makes a curve, not a straight line", 4, 3 },
+        RefusalRow {
+            "product_of_variables", "y = 3xy", "3xy makes a curve, not a straight line", 4, 3 },
         RefusalRow {
             "variable_below_the_line", "y = 1/x", "1/x makes a curve, not a straight line", 4, 3 },
-        RefusalRow { "no_variable_true", "3 = 3", "There is no x or y here, so this is no line", 0,
-            5 },
-        RefusalRow { "no_variable_false", "2 = 5", "There is no x or y here, so this is no line", 0,
-            5 },
+        RefusalRow {
+            "no_variable_true", "3 = 3", "There is no x or y here, so this is no line", 0, 5 },
+        RefusalRow {
+            "no_variable_false", "2 = 5", "There is no x or y here, so this is no line", 0, 5 },
         RefusalRow { "no_equals", "y 2x + 3", "An equation needs \"=\", as in y = 2x + 3", 8, 0 },
         RefusalRow {
             "two_equals", "y = 2x = 3", "A line has only one \"=\"; here is a second", 7, 1 },
         RefusalRow { "empty", "", "Type an equation of a line, such as y = 2x + 3", 0, 0 },
         RefusalRow { "only_blanks", "   ", "Type an equation of a line, such as y = 2x + 3", 0, 3 },
-        RefusalRow { "cancelled_out", "0x + 0y = 5", "x and y cancel out here, so this is no line",
-            0, 11 },
+        RefusalRow {
+            "cancelled_out", "0x + 0y = 5", "x and y cancel out here, so this is no line", 0, 11 },
         RefusalRow { "beyond_exact_limits", "y = 1E1001 x",
             "This number is too large to work with exactly", 4, 6 },
         RefusalRow { "power_beyond_exact_limits", "y = 10^100000 x",
@@ -105,15 +105,14 @@ INSTANTIATE_TEST_SUITE_P(Refusals, EquationRefusalTest,
         RefusalRow { "nothing_before_equals", "= 2x", "There is nothing before \"=\"", 0, 1 },
         RefusalRow { "nothing_after_equals", "y = ", "There is nothing after \"=\"", 4, 0 },
         RefusalRow { "dangling_plus", "y = 2x +", "Something is missing after \"+\"", 7, 1 },
-        RefusalRow { "unclosed_bracket", "y = 2(x - 1", "This \"(\" is never closed: a \")\" is missing",
-            5, 1 },
+        RefusalRow { "unclosed_bracket", "y = 2(x - 1",
+            "This \"(\" is never closed: a \")\" is missing", 5, 1 },
         RefusalRow { "stray_bracket", "y = 2x) + 1", "This \")\" has no \"(\" before it", 6, 1 },
-        RefusalRow {
-            "foreign_letter", "y = 2z + 1", "\"z\" cannot be part of an equation", 5, 1 },
+        RefusalRow { "foreign_letter", "y = 2z + 1", "\"z\" cannot be part of an equation", 5, 1 },
         RefusalRow { "counted_in_characters", "y\xE2\x88\x92x = \xE2\x82\xAC",
             "\"\xE2\x82\xAC\" cannot be part of an equation", 6, 1 },
-        RefusalRow { "fractional_power", "y = x^(1/2)", "A power must be a whole number, as in x\xC2\xB2",
-            6, 5 }),
+        RefusalRow { "fractional_power", "y = x^(1/2)",
+            "A power must be a whole number, as in x\xC2\xB2", 6, 5 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The window's own equation texts, for lines through random end points, read
