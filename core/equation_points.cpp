@@ -32,8 +32,8 @@ mpz_class ceilOf(const mpq_class& q)
 }
 
 // The k for which start + step k lies in lo..hi, step not zero.
-void narrow(const mpz_class& start, const mpz_class& step, const mpz_class& lo,
-    const mpz_class& hi, mpz_class& kLow, mpz_class& kHigh)
+void narrow(const mpz_class& start, const mpz_class& step, const mpz_class& lo, const mpz_class& hi,
+    mpz_class& kLow, mpz_class& kHigh)
 {
     mpq_class l(lo - start), h(hi - start);
     l /= step;
@@ -51,9 +51,8 @@ struct Grid {
 // The two points farthest apart with coordinates that are whole multiples of
 // 10^-places, inside lo..hi (already in those units); a x + b y = c holds
 // with whole a, b, c. Nothing unless there are two.
-std::optional<Grid> farthestOnGrid(
-    const mpz_class& a, const mpz_class& b, const mpz_class& c, const mpz_class& lo,
-    const mpz_class& hi)
+std::optional<Grid> farthestOnGrid(const mpz_class& a, const mpz_class& b, const mpz_class& c,
+    const mpz_class& lo, const mpz_class& hi)
 {
     mpz_class g, s, t;
     mpz_gcdext(g.get_mpz_t(), s.get_mpz_t(), t.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
@@ -152,8 +151,8 @@ std::optional<ChosenEndPoints> ChooseEndPoints(
 
     for (unsigned long places = 0; places <= MaxDecimalPlaces; ++places) {
         const mpz_class unit = tenTo(places);
-        const auto grid = farthestOnGrid(
-            a, b, c * unit, ceilOf(lower * unit), floorOf(upper * unit));
+        const auto grid
+            = farthestOnGrid(a, b, c * unit, ceilOf(lower * unit), floorOf(upper * unit));
         if (!grid)
             continue;
         const auto text = [&](const mpz_class& n) {
@@ -161,13 +160,11 @@ std::optional<ChosenEndPoints> ChooseEndPoints(
             q.canonicalize();
             return DecimalText(q);
         };
-        return ChosenEndPoints {
-            { text(grid->x1), text(grid->y1), text(grid->x2), text(grid->y2) }, false
-        };
+        return ChosenEndPoints { { text(grid->x1), text(grid->y1), text(grid->x2), text(grid->y2) },
+            false };
     }
-    return ChosenEndPoints {
-        { roundedText(x1), roundedText(y1), roundedText(x2), roundedText(y2) }, true
-    };
+    return ChosenEndPoints { { roundedText(x1), roundedText(y1), roundedText(x2), roundedText(y2) },
+        true };
 }
 
 } // namespace core::exact

@@ -27,8 +27,7 @@ std::string chosen(const ChoiceRow& row)
     if (!points)
         return "misses";
     std::string out = points->rounded ? "rounded" : "";
-    for (const std::string& t : points->texts)
-    {
+    for (const std::string& t : points->texts) {
         if (!out.empty())
             out += ' ';
         out += t;
@@ -49,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Choices, EndPointChoiceTest,
         ChoiceRow { "no_finite_decimal_point", "y = x/3 + 1/7", "-10", "10",
             "rounded -10 -3.19047619047619 10 3.47619047619048" },
         ChoiceRow { "vertical", "x = 4", "-10", "10", "4 -10 4 10" },
-        ChoiceRow { "horizontal_in_a_decimal_range", "y = 1.5", "-2.5", "3.75", "-2.5 1.5 3.7 1.5" },
+        ChoiceRow {
+            "horizontal_in_a_decimal_range", "y = 1.5", "-2.5", "3.75", "-2.5 1.5 3.7 1.5" },
         ChoiceRow { "one_whole_point_only", "y = 1.1x", "-1", "1", "-0.9 -0.99 0.9 0.99" },
         ChoiceRow { "misses_the_range", "y = 2x + 100", "-10", "10", "misses" },
         ChoiceRow { "touches_a_corner_only", "y = -x + 20", "-10", "10", "misses" }),
@@ -94,9 +94,9 @@ TEST(EndPointChoiceProperty, OnTheLineInTheRangeWholeWhenTheyCanBe)
             continue;
         const auto& [lower, upper] = ranges[n % ranges.size()];
         const auto points = ChooseEndPoints(e, lower, upper);
-        SCOPED_TRACE(testing::Message() << e.a.get_str() << " x + " << e.b.get_str()
-                                        << " y = " << e.c.get_str() << " in " << lower.get_str()
-                                        << ".." << upper.get_str());
+        SCOPED_TRACE(testing::Message()
+            << e.a.get_str() << " x + " << e.b.get_str() << " y = " << e.c.get_str() << " in "
+            << lower.get_str() << ".." << upper.get_str());
 
         // Every whole-number point of the line in the range, found by walking.
         std::vector<std::pair<mpq_class, mpq_class>> wholePoints;
