@@ -214,7 +214,10 @@ bool tooLarge(const Affine& p)
 
 std::string quoted(std::string_view piece)
 {
-    return "\"" + std::string(piece) + "\"";
+    std::string text(1, '"');
+    text += piece;
+    text += '"';
+    return text;
 }
 
 class Parser {
@@ -386,8 +389,9 @@ private:
         if (n == 0)
             return { 0, 0, 1 };
         if (!base.constant()) {
-            const std::string power = n == 2 ? "\xC2\xB2" : n == 3 ? "\xC2\xB3" : "^" + n.get_str();
-            throw curve(std::string(what) + power, from);
+            std::string power(what);
+            power += n == 2 ? "\xC2\xB2" : n == 3 ? "\xC2\xB3" : '^' + n.get_str();
+            throw curve(power, from);
         }
         if (base.c == 0 && n < 0)
             throw Refusal { "Dividing by 0 has no answer", from, last() };
@@ -437,6 +441,8 @@ private:
         case Kind::Equals:
         case Kind::Close: {
             --next_;
+            if (next_ == 0)
+                throw misplaced(t);
             const Token& before = tokens_[next_ - 1];
             const std::string after = quoted(piece(before.from, before.to));
             throw Refusal { "Something is missing after " + after, before.from, t.from };
