@@ -74,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             reading.problem.c_str());
         return 0;
     }
-    FUZZ_CHECK(reading.problem.empty(), "read with a reason to refuse: %s", reading.problem.c_str());
+    FUZZ_CHECK(
+        reading.problem.empty(), "read with a reason to refuse: %s", reading.problem.c_str());
     const Equation& e = *reading.equation;
     FUZZ_CHECK(e.a != 0 || e.b != 0, "read an equation that is no line");
 
@@ -82,7 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(own, "a read equation has no text");
     const EquationReading again = read(*own);
     // Worked out, a number may have more digits than anyone may type.
-    const bool tooLong = !again.equation && again.problem.find(core::exact::TooLargeText) != std::string::npos;
+    const bool tooLong
+        = !again.equation && again.problem.find(core::exact::TooLargeText) != std::string::npos;
     FUZZ_CHECK(tooLong || (again.equation && sameLine(e, *again.equation)),
         "\"%.300s\" does not read back", own->c_str());
     checkPoints(e);
