@@ -113,7 +113,22 @@ void ExactWindow::refresh()
     }
     typed.lower = textOf(fields_[8]);
     typed.upper = textOf(fields_[9]);
-    const QString html = exact_texts::html(typed);
+    // The main window notes on a line's X1 field the equation its end points
+    // were rounded from, with the texts it wrote; edited since, they are the
+    // pupil's own.
+    std::array<QString, 2> roundedFrom;
+    for (std::size_t line = 0; line < 2; ++line) {
+        const QStringList note = fields_[4 * line]
+            ? fields_[4 * line]->property(RoundedFrom).toStringList()
+            : QStringList();
+        bool same = note.size() == 5;
+        for (qsizetype k = 0; same && k < 4; ++k)
+            same = fields_[4 * line + static_cast<std::size_t>(k)]
+                && fields_[4 * line + static_cast<std::size_t>(k)]->text() == note[k + 1];
+        if (same)
+            roundedFrom[line] = note[0];
+    }
+    const QString html = exact_texts::html(typed, roundedFrom);
     // The widest numbers make fractions of thousands of digits. Breaking
     // them between words makes every line look for the end of the number
     // first, four times the work of breaking them anywhere.

@@ -33,6 +33,11 @@ public:
 
     QTextBrowser* page() const { return page_; }
 
+    // The property on a line's X1 field by which the main window notes that
+    // it rounded the line's end points from a typed equation: a QStringList
+    // of the equation as typed and the four texts written.
+    static constexpr const char* RoundedFrom = "roundedFrom";
+
     // Where a window of `size` opens beside the main window's frame `owner`
     // on a screen whose free area is `screen`: to its right, else to its
     // left, else against the screen's right edge, since the graph takes the
