@@ -77,11 +77,15 @@ QString takeValues(QStringList& arguments, QHash<QString, QStringList>& values)
             ++k;
             continue;
         }
-        if (k + found->count >= arguments.size())
-            return found->count == 2 ? rangeTakesTwo()
-                                     : QStringLiteral("Missing value after '%1'.").arg(word);
-        values[QLatin1String(found->name)] = arguments.mid(k + 1, found->count);
-        arguments.remove(k, found->count + 1);
+        // A line may be given as its equation, one value: --line1 "y = 2x + 3".
+        const bool equation
+            = found->count == 4 && k + 1 < arguments.size() && arguments[k + 1].contains(u'=');
+        const int count = equation ? 1 : found->count;
+        if (k + count >= arguments.size())
+            return count == 2 ? rangeTakesTwo()
+                              : QStringLiteral("Missing value after '%1'.").arg(word);
+        values[QLatin1String(found->name)] = arguments.mid(k + 1, count);
+        arguments.remove(k, count + 1);
     }
     return {};
 }
@@ -268,7 +272,7 @@ public:
             QStringLiteral("Usage: %1 [options]\n"
                            "       %1 --answers [file] [--format csv|jsonl] "
                            "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
-                           "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
+                           "       %1 --export <file> [--line1 x1 y1 x2 y2|equation] [--line2 ...] "
                            "[--range <lower> <upper>] [--scale n]")
                 .arg(program));
         return text
@@ -299,10 +303,12 @@ private:
                        ".pdf), without a window."),
         QStringLiteral("file") };
     QCommandLineOption line1 { QStringLiteral("line1"),
-        QStringLiteral("Line one's end points for --export, as typed in the window."),
+        QStringLiteral("Line one's end points for --export, as typed in the window, or its "
+                       "equation as one value: \"y = 2x + 3\"."),
         QStringLiteral("x1 y1 x2 y2") };
     QCommandLineOption line2 { QStringLiteral("line2"),
-        QStringLiteral("Line two's end points for --export, as typed in the window."),
+        QStringLiteral("Line two's end points for --export, as typed in the window, or its "
+                       "equation as one value."),
         QStringLiteral("x1 y1 x2 y2") };
     QCommandLineOption range { QStringLiteral("range"),
         QStringLiteral("The texts of the two range fields, -10 and 10 unless given."),
