@@ -17,9 +17,9 @@ namespace {
 QStringList everyField(const Form1& w)
 {
     QStringList texts;
-    for (const QLineEdit* field : { w.t1, w.t2, w.t3, w.t4, w.t1_b, w.t2_b, w.t3_b, w.t4_b,
-             w.txmin, w.txmax, w.txt_slope1, w.txt_yint1, w.txt_l1xint, w.txt_l1yint,
-             w.txt_slope2, w.txt_yint2, w.txt_eqn2, w.txt_l2xint, w.txt_l2yint })
+    for (const QLineEdit* field : { w.t1, w.t2, w.t3, w.t4, w.t1_b, w.t2_b, w.t3_b, w.t4_b, w.txmin,
+             w.txmax, w.txt_slope1, w.txt_yint1, w.txt_l1xint, w.txt_l1yint, w.txt_slope2,
+             w.txt_yint2, w.txt_eqn2, w.txt_l2xint, w.txt_l2yint })
         texts << field->text();
     return texts << w.lblAns->text() << w.txt_results->toPlainText();
 }
@@ -60,11 +60,12 @@ void EquationEntryTest::enterFillsTheEndPointsAndDrawsBothLines_data()
     QTest::addColumn<QString>("equation");
     QTest::newRow("slope_intercept")
         << 1 << "y = 2x + 3" << QStringList { "-6", "-9", "3", "9" } << " Y = 2 X +  3";
-    QTest::newRow("general_line_two")
-        << 2 << "2x + 3y = 6" << QStringList { "-9", "8", "9", "-4" } << " Y = -0.666666666666667 X +  2";
+    QTest::newRow("general_line_two") << 2 << "2x + 3y = 6" << QStringList { "-9", "8", "9", "-4" }
+                                      << " Y = -0.666666666666667 X +  2";
     QTest::newRow("vertical") << 1 << "x = 4" << QStringList { "4", "-10", "4", "10" } << " X = 4";
     QTest::newRow("no_finite_decimal")
-        << 1 << "y = x/3 + 1/7" << QStringList { "-10", "-3.19047619047619", "10", "3.47619047619048" }
+        << 1 << "y = x/3 + 1/7"
+        << QStringList { "-10", "-3.19047619047619", "10", "3.47619047619048" }
         // The window's own chain from the rounded end points.
         << " Y = 0.333333333333333 X +  0.142857142857145";
 }
@@ -96,9 +97,12 @@ void EquationEntryTest::whatCannotBeUsedChangesNothing_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("why");
-    QTest::newRow("curve") << "y = x^2" << "x\u00B2 makes a curve, not a straight line";
-    QTest::newRow("no_variable") << "3 = 3" << "There is no x or y here, so this is no line";
-    QTest::newRow("empty") << "" << "Type an equation of a line, such as y = 2x + 3";
+    QTest::newRow("curve") << "y = x^2"
+                           << "x\u00B2 makes a curve, not a straight line";
+    QTest::newRow("no_variable") << "3 = 3"
+                                 << "There is no x or y here, so this is no line";
+    QTest::newRow("empty") << ""
+                           << "Type an equation of a line, such as y = 2x + 3";
     QTest::newRow("misses_the_range")
         << "y = 2x + 100"
         << "This line does not pass through the range shown, -10 to 10: change the range, or "
