@@ -1,6 +1,7 @@
 #include "app/answer_key.h"
 
 #include "app/answer_rows.h"
+#include "app/equation_rows.h"
 
 #include <QByteArrayView>
 #include <QFuture>
@@ -143,6 +144,10 @@ private:
     void endRow()
     {
         ++row_;
+        if (isEquationRow(fields_, count_) && problem_.empty()) {
+            count_ = fields_.size();
+            problem_ = endPointsFromEquations(fields_, request_.lower, request_.upper).value_or("");
+        }
         if (count_ != fields_.size())
             fail(std::to_string(count_) + (count_ == 1 ? " field" : " fields")
                 + "; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two");
