@@ -1,13 +1,8 @@
 #include "app/answer_rows.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
-#include <QString>
+#include "app/csv_text.h"
+#include "app/json_text.h"
 
-#include <algorithm>
-#include <csv.h>
 #include <optional>
 
 namespace answers {
@@ -99,25 +94,12 @@ constexpr std::array<std::string_view, 8> typedColumns = { "line1_X1", "line1_Y1
 constexpr std::array<std::string_view, 5> lineColumns
     = { "kind", "slope", "y_intercept", "x_intercept", "equation" };
 
-// libcsv writes a field with its quotes, doubling any quote inside.
-void addField(std::string& out, std::string_view text)
-{
-    if (!out.empty())
-        out += ',';
-    if (text.data() == nullptr)
-        text = ""; // libcsv writes nothing at all for no text
-    const std::size_t at = out.size();
-    const std::size_t size = csv_write(nullptr, 0, text.data(), text.size());
-    out.resize(at + size);
-    csv_write(out.data() + at, size, text.data(), text.size());
-}
-
 // A value that does not exist is an empty field without quotes; an empty
 // text is a pair of quotes.
 void addOptional(std::string& out, const std::optional<std::string>& text)
 {
     if (text)
-        addField(out, *text);
+        appendCsvField(out, *text);
     else if (!out.empty())
         out += ',';
 }
@@ -131,42 +113,24 @@ void endRecord(std::string& out)
 constexpr std::size_t csvColumns
     = 1 + typedColumns.size() + core::ResultFieldCount + 2 + 2 * lineColumns.size() + 3 + 1;
 
-// Most texts are plain ASCII, which the JSON value takes without decoding.
-QJsonValue json(std::string_view text)
+void addOptional(JsonObject& o, std::string_view key, const std::optional<std::string>& text)
 {
-    const auto size = static_cast<qsizetype>(text.size());
-    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
-        return QLatin1StringView(text.data(), size);
-    return QString::fromUtf8(text.data(), size);
+    if (text)
+        o.addString(key, *text);
+    else
+        o.addNull(key);
 }
 
-QJsonValue orNull(const std::optional<std::string>& text)
-{
-    return text ? json(*text) : QJsonValue(QJsonValue::Null);
-}
-
-QLatin1StringView key(std::string_view name)
-{
-    return QLatin1StringView(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QJsonObject jsonLine(const core::exact::Line& line)
+std::string jsonLine(const core::exact::Line& line)
 {
     const ExactTexts t = exactTexts(line);
-    QJsonObject o;
-    o.insert(key("kind"), json(t.kind));
-    o.insert(key("slope"), orNull(t.slope));
-    o.insert(key("y_intercept"), orNull(t.yIntercept));
-    o.insert(key("x_intercept"), orNull(t.xIntercept));
-    o.insert(key("equation"), orNull(t.equation));
-    return o;
-}
-
-std::string jsonText(const QJsonObject& object)
-{
-    QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    bytes += '\n';
-    return bytes.toStdString();
+    JsonObject o;
+    o.addString("kind", t.kind);
+    addOptional(o, "slope", t.slope);
+    addOptional(o, "y_intercept", t.yIntercept);
+    addOptional(o, "x_intercept", t.xIntercept);
+    addOptional(o, "equation", t.equation);
+    return o.text();
 }
 
 } // namespace
@@ -177,11 +141,17 @@ Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
     Answer a;
     a.row = row;
     a.typed = typed;
-    a.window = freshWindowAnswer({ { typed[0], typed[1], typed[2], typed[3] },
-                                     { typed[4], typed[5], typed[6], typed[7] }, lower, upper },
-        arithmetic);
-    a.line1 = core::exact::LineThrough(typed[0], typed[1], typed[2], typed[3]);
-    a.line2 = core::exact::LineThrough(typed[4], typed[5], typed[6], typed[7]);
+    core::CommandResult result
+        = core::BothLines({ { typed[0], typed[1], typed[2], typed[3] },
+                              { typed[4], typed[5], typed[6], typed[7] }, lower, upper },
+            true, core::Verticals::Answered, arithmetic);
+    a.window = freshWindowAnswer(result);
+    // The command worked out the lines it reached in exact arithmetic.
+    auto& [exact1, exact2] = result.exactLines;
+    a.line1 = exact1 ? std::move(*exact1)
+                     : core::exact::LineThrough(typed[0], typed[1], typed[2], typed[3]);
+    a.line2 = exact2 ? std::move(*exact2)
+                     : core::exact::LineThrough(typed[4], typed[5], typed[6], typed[7]);
     a.crossing = core::exact::CrossingOf(a.line1, a.line2);
     return a;
 }
@@ -189,20 +159,20 @@ Answer answerRow(long long row, const TypedRow& typed, const std::string& lower,
 std::string csvHeader()
 {
     std::string out;
-    addField(out, "row");
+    appendCsvField(out, "row");
     for (const std::string_view name : typedColumns)
-        addField(out, name);
+        appendCsvField(out, name);
     for (int f = 0; f < core::ResultFieldCount; ++f)
-        addField(out, core::FieldName(static_cast<core::ResultField>(f)));
-    addField(out, "warning");
-    addField(out, "report");
+        appendCsvField(out, core::FieldName(static_cast<core::ResultField>(f)));
+    appendCsvField(out, "warning");
+    appendCsvField(out, "report");
     for (const std::string_view line : { "exact_line1_", "exact_line2_" })
         for (const std::string_view name : lineColumns)
-            addField(out, std::string(line) + std::string(name));
+            appendCsvField(out, std::string(line) + std::string(name));
     for (const std::string_view name :
         { "exact_crossing_kind", "exact_crossing_x", "exact_crossing_y" })
-        addField(out, name);
-    addField(out, "error");
+        appendCsvField(out, name);
+    appendCsvField(out, "error");
     endRecord(out);
     return out;
 }
@@ -210,22 +180,22 @@ std::string csvHeader()
 std::string csvAnswer(const Answer& a)
 {
     std::string out;
-    addField(out, std::to_string(a.row));
+    appendCsvField(out, std::to_string(a.row));
     for (const std::string& text : a.typed)
-        addField(out, text);
+        appendCsvField(out, text);
     for (const std::string& text : a.window.fields)
-        addField(out, text);
+        appendCsvField(out, text);
     addOptional(out, a.window.warning);
-    addField(out, a.window.report);
+    appendCsvField(out, a.window.report);
     for (const core::exact::Line* line : { &a.line1, &a.line2 }) {
         const ExactTexts t = exactTexts(*line);
-        addField(out, t.kind);
+        appendCsvField(out, t.kind);
         addOptional(out, t.slope);
         addOptional(out, t.yIntercept);
         addOptional(out, t.xIntercept);
         addOptional(out, t.equation);
     }
-    addField(out, kindName(a.crossing.kind));
+    appendCsvField(out, kindName(a.crossing.kind));
     addOptional(out, crossingX(a.crossing));
     addOptional(out, crossingY(a.crossing));
     addOptional(out, std::nullopt); // no error
@@ -237,47 +207,51 @@ std::string csvError(long long row, std::string_view message)
 {
     // The row number, the message in the last column, empty columns between.
     std::string out;
-    addField(out, std::to_string(row));
+    appendCsvField(out, std::to_string(row));
     for (std::size_t k = 2; k < csvColumns; ++k)
         addOptional(out, std::nullopt);
-    addField(out, message);
+    appendCsvField(out, message);
     endRecord(out);
     return out;
 }
 
 std::string jsonAnswer(const Answer& a)
 {
-    QJsonArray typed;
-    for (const std::string& text : a.typed)
-        typed.append(json(text));
-    QJsonObject window;
+    std::string typed = "[";
+    for (const std::string& text : a.typed) {
+        if (typed.size() > 1)
+            typed += ',';
+        appendJsonString(typed, text);
+    }
+    typed += ']';
+    JsonObject window;
     for (int f = 0; f < core::ResultFieldCount; ++f)
-        window.insert(key(core::FieldName(static_cast<core::ResultField>(f))),
-            json(a.window.fields[static_cast<std::size_t>(f)]));
-    window.insert(key("warning"), orNull(a.window.warning));
-    window.insert(key("report"), json(a.window.report));
-    QJsonObject crossing;
-    crossing.insert(key("kind"), json(kindName(a.crossing.kind)));
-    crossing.insert(key("x"), orNull(crossingX(a.crossing)));
-    crossing.insert(key("y"), orNull(crossingY(a.crossing)));
-    QJsonObject exact;
-    exact.insert(key("line1"), jsonLine(a.line1));
-    exact.insert(key("line2"), jsonLine(a.line2));
-    exact.insert(key("crossing"), crossing);
-    QJsonObject row;
-    row.insert(key("row"), a.row);
-    row.insert(key("typed"), typed);
-    row.insert(key("window"), window);
-    row.insert(key("exact"), exact);
-    return jsonText(row);
+        window.addString(core::FieldName(static_cast<core::ResultField>(f)),
+            a.window.fields[static_cast<std::size_t>(f)]);
+    addOptional(window, "warning", a.window.warning);
+    window.addString("report", a.window.report);
+    JsonObject crossing;
+    crossing.addString("kind", kindName(a.crossing.kind));
+    addOptional(crossing, "x", crossingX(a.crossing));
+    addOptional(crossing, "y", crossingY(a.crossing));
+    JsonObject exact;
+    exact.addJson("line1", jsonLine(a.line1));
+    exact.addJson("line2", jsonLine(a.line2));
+    exact.addJson("crossing", crossing.text());
+    JsonObject row;
+    row.addInteger("row", a.row);
+    row.addJson("typed", typed);
+    row.addJson("window", window.text());
+    row.addJson("exact", exact.text());
+    return row.text() + '\n';
 }
 
 std::string jsonError(long long row, std::string_view message)
 {
-    QJsonObject o;
-    o.insert(key("row"), row);
-    o.insert(key("error"), json(message));
-    return jsonText(o);
+    JsonObject o;
+    o.addInteger("row", row);
+    o.addString("error", message);
+    return o.text() + '\n';
 }
 
 } // namespace answers

@@ -33,8 +33,11 @@ const Fields& startUpFields()
 
 WindowTexts freshWindowAnswer(const core::TypedFields& typed, core::Arithmetic arithmetic)
 {
-    const core::CommandResult result
-        = core::BothLines(typed, true, core::Verticals::Answered, arithmetic);
+    return freshWindowAnswer(core::BothLines(typed, true, core::Verticals::Answered, arithmetic));
+}
+
+WindowTexts freshWindowAnswer(const core::CommandResult& result)
+{
     WindowTexts shown { startUpFields(), std::nullopt, result.report.value_or(std::string()) };
     applyWrites(shown.fields, result);
     if (result.stop) {

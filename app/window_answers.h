@@ -26,4 +26,8 @@ struct WindowTexts {
 WindowTexts freshWindowAnswer(
     const core::TypedFields& typed, core::Arithmetic arithmetic = core::Arithmetic::Exact);
 
+// The same from the both-lines command's outcome on those texts, with the
+// report asked for.
+WindowTexts freshWindowAnswer(const core::CommandResult& bothLines);
+
 } // namespace answers

@@ -153,6 +153,7 @@ public:
         LineIn in { p, std::nullopt };
         if (arithmetic_ == Arithmetic::Exact) {
             exact::Line l = exact::LineThrough(texts[0], texts[1], texts[2], texts[3]);
+            result_.exactLines[static_cast<std::size_t>(line - 1)] = l;
             if (l.kind != exact::LineKind::TooLarge)
                 in.exact = std::move(l);
         }

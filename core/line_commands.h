@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/crossing.h"
+#include "core/exact_line.h"
 #include "core/line.h"
 
 #include <array>
@@ -115,6 +116,10 @@ struct CommandResult {
     std::optional<Crossing> crossing; // when the crossing step ran
     std::optional<std::string> report; // when asked for and the command completed
     std::optional<CommandStop> stop; // where and why it stopped, if it did
+    // In exact arithmetic, the exact lines through the typed end points of
+    // the segments reached, line one's first, so that a front showing them
+    // need not work them out again; one beyond the limits is TooLarge.
+    std::array<std::optional<exact::Line>, 2> exactLines;
 };
 
 // What a command does with a vertical line x = c (X1 = X2, end points that

@@ -28,6 +28,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
     createControls();
+    findResultBoxes();
     connectHandlers();
     pictureActions = new PictureActions(this);
     reportFile = new ReportFile(txt_results);

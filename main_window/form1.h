@@ -189,6 +189,10 @@ private:
     void zoom(double step);
     // The boxes the user types into: both lines' end points, then the range.
     std::array<QLineEdit*, 10> typedBoxes() const;
+    // The result boxes by the field the core writes into (none for the
+    // crossing, which lblAns shows).
+    std::array<QLineEdit*, 11> resultBoxes_ {};
+    void findResultBoxes();
     // Writes one result, from its start, with its exact value as tooltip.
     void write(const core::FieldWrite& write, const core::CommandResult& result,
         const exact_texts::Answers& exact);

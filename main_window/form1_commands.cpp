@@ -8,6 +8,7 @@
 #include "main_window/form1.h"
 #include "main_window/widgets/read_mark.h"
 #include "main_window/widgets/result_box.h"
+#include "main_window/widgets/typed_boxes.h"
 #include "words/bad_input.h"
 
 #include <QLabel>
@@ -18,11 +19,6 @@
 #include <vector>
 
 namespace {
-
-std::string textOf(const QLineEdit* field)
-{
-    return field->text().toStdString();
-}
 
 // In the results box a CR LF pair is one line break; the lone LF that ends
 // each report shows nothing, so every report is followed by one blank line.
@@ -55,8 +51,7 @@ QString exactTip(const core::FieldWrite& w, const exact_texts::Answers& exact)
 
 core::TypedFields Form1::typedFields() const
 {
-    return { { textOf(t1), textOf(t2), textOf(t3), textOf(t4) },
-        { textOf(t1_b), textOf(t2_b), textOf(t3_b), textOf(t4_b) }, textOf(txmin), textOf(txmax) };
+    return typedFieldsIn(typedBoxes());
 }
 
 void Form1::run(Command command, Run how)
@@ -116,43 +111,19 @@ void Form1::empty(core::ResultField field)
     write({ field, std::string() }, core::CommandResult {}, exact_texts::Answers {});
 }
 
+void Form1::findResultBoxes()
+{
+    // Each result box is named as the field the core writes into.
+    static_assert(std::tuple_size_v<decltype(resultBoxes_)> == core::ResultFieldCount);
+    for (std::size_t k = 0; k < resultBoxes_.size(); ++k)
+        resultBoxes_[k] = findChild<QLineEdit*>(
+            QLatin1StringView(core::FieldName(static_cast<core::ResultField>(k))));
+}
+
 void Form1::write(
     const core::FieldWrite& w, const core::CommandResult& result, const exact_texts::Answers& exact)
 {
-    using enum core::ResultField;
-    QLineEdit* field = nullptr;
-    switch (w.field) {
-    case Slope1:
-        field = txt_slope1;
-        break;
-    case YIntercept1:
-        field = txt_yint1;
-        break;
-    case Equation1:
-        field = txt_eqn1;
-        break;
-    case XAxis1:
-        field = txt_l1xint;
-        break;
-    case YAxis1:
-        field = txt_l1yint;
-        break;
-    case Slope2:
-        field = txt_slope2;
-        break;
-    case YIntercept2:
-        field = txt_yint2;
-        break;
-    case Equation2:
-        field = txt_eqn2;
-        break;
-    case XAxis2:
-        field = txt_l2xint;
-        break;
-    case YAxis2:
-        field = txt_l2yint;
-        break;
-    case Answer:
+    if (w.field == core::ResultField::Answer) {
         // The both-lines command shows the crossing; the draw-line commands
         // empty the label and leave its colour and weight.
         if (result.crossing)
@@ -162,6 +133,7 @@ void Form1::write(
         result_box::describe(lblAns, exactTip(w, exact));
         return;
     }
+    QLineEdit* field = resultBoxes_[static_cast<std::size_t>(w.field)];
     result_box::show(field, QString::fromStdString(w.text), exactTip(w, exact));
 }
 

@@ -1,6 +1,7 @@
 #include "main_window/exact_values/exact_window.h"
 
 #include "main_window/exact_values/exact_texts.h"
+#include "main_window/widgets/typed_boxes.h"
 #include "main_window/widgets/word_wrap.h"
 
 #include <QCloseEvent>
@@ -17,11 +18,6 @@
 namespace {
 
 QPointer<ExactWindow> openWindow;
-
-std::string textOf(const QLineEdit* field)
-{
-    return field ? field->text().toStdString() : std::string();
-}
 
 } // namespace
 
@@ -106,13 +102,7 @@ void ExactWindow::refresh()
 {
     // Typing rewrites the text; where the reader was stays in view.
     const int scrolled = page_->verticalScrollBar()->value();
-    core::TypedFields typed;
-    for (std::size_t k = 0; k < 4; ++k) {
-        typed.line1[k] = textOf(fields_[k]);
-        typed.line2[k] = textOf(fields_[k + 4]);
-    }
-    typed.lower = textOf(fields_[8]);
-    typed.upper = textOf(fields_[9]);
+    const core::TypedFields typed = typedFieldsIn(fields_);
     // The main window notes on a line's X1 field the equation its end points
     // were rounded from, with the texts it wrote; edited since, they are the
     // pupil's own.

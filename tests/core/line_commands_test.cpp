@@ -336,6 +336,44 @@ TEST(LineCommands, ReportOnlyWhenAskedFor)
     EXPECT_EQ(report->substr(0, start.size()), start);
 }
 
+// The exact lines a command leaves for the fronts that show fractions: those
+// of the segments it reached, in exact arithmetic only.
+struct ExactLinesRow {
+    const char* name;
+    TypedFields typed;
+    Arithmetic arithmetic;
+    std::optional<exact::LineKind> one, two; // nothing when not left
+};
+
+class ExactLinesLeft : public testing::TestWithParam<ExactLinesRow> { };
+
+TEST_P(ExactLinesLeft, AsTheEngineWorksThemOut)
+{
+    const ExactLinesRow& row = GetParam();
+    const CommandResult r = BothLines(row.typed, false, Verticals::Answered, row.arithmetic);
+    for (const auto& [left, expected, t] :
+        { std::tuple { r.exactLines[0], row.one, row.typed.line1 },
+            std::tuple { r.exactLines[1], row.two, row.typed.line2 } }) {
+        ASSERT_EQ(left ? std::optional(left->kind) : std::nullopt, expected);
+        if (left) {
+            EXPECT_EQ(left->slope, exact::LineThrough(t[0], t[1], t[2], t[3]).slope);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ExactLinesLeft,
+    testing::Values(ExactLinesRow { "both_reached", typed(defaultOne, { "0", "0", "3", "1" }),
+                        Arithmetic::Exact, exact::LineKind::Line, exact::LineKind::Line },
+        ExactLinesRow { "beyond_the_engine_left_as_too_large",
+            typed({ "3", "1", "3", "5" }, { "0", "0." + std::string(1001, '0') + "1", "1", "1" }),
+            Arithmetic::Exact, exact::LineKind::Vertical, exact::LineKind::TooLarge },
+        ExactLinesRow { "stopped_at_line_two_end_point",
+            typed(defaultOne, { "0", "0", "1E+400", "1" }), Arithmetic::Exact,
+            exact::LineKind::Line, std::nullopt },
+        ExactLinesRow { "designed_arithmetic", typed(defaultOne, defaultTwo), Arithmetic::Designed,
+            std::nullopt, std::nullopt }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Lines through random whole-number points, most of them crossing.
 class RandomLines : public testing::Test {
 protected:
