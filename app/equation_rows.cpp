@@ -22,9 +22,9 @@ std::optional<std::string> endPointsFromEquations(
         const auto reading = core::exact::ReadEquation(equations[line]);
         if (!reading.equation)
             return which + reading.problem;
-        const auto points
-            = low && high ? core::exact::ChooseEndPoints(*reading.equation, *low, *high)
-                          : std::nullopt;
+        const auto points = low && high
+            ? core::exact::ChooseEndPoints(*reading.equation, *low, *high)
+            : std::nullopt;
         if (!points)
             return which
                 + bad_input::lineMissesRange(
