@@ -3,6 +3,7 @@
 #include "app/answer_rows.h"
 #include "app/cell_notes.h"
 #include "app/csv_dialect.h"
+#include "app/equation_rows.h"
 #include "app/xlsx_key.h"
 
 #include <QByteArrayView>
@@ -25,7 +26,8 @@ namespace {
 constexpr std::size_t pieceSize = 64 * 1024;
 
 // The fields a row of the input holds.
-constexpr std::array<std::size_t, 1> rowSizes = { std::tuple_size_v<TypedRow> };
+// End points, or the two lines' equations.
+constexpr std::array<std::size_t, 2> rowSizes = { std::tuple_size_v<TypedRow>, 2 };
 
 // A window field holds at most this many characters (UTF-16 units); no
 // longer text can be typed into it.
@@ -157,6 +159,10 @@ private:
     void endRow()
     {
         ++row_;
+        if (isEquationRow(fields_, count_) && problem_.empty()) {
+            count_ = fields_.size();
+            problem_ = endPointsFromEquations(fields_, request_.lower, request_.upper).value_or("");
+        }
         ++(count_ == fields_.size() ? splitRight_ : splitWrong_);
         if (count_ != fields_.size())
             fail(std::to_string(count_) + (count_ == 1 ? " field" : " fields")

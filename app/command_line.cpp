@@ -84,11 +84,15 @@ QString takeValues(QStringList& arguments, QHash<QString, QStringList>& values)
             ++k;
             continue;
         }
-        if (k + found->count >= arguments.size())
-            return found->count == 2 ? rangeTakesTwo()
-                                     : QStringLiteral("Missing value after '%1'.").arg(word);
-        values[QLatin1String(found->name)] = arguments.mid(k + 1, found->count);
-        arguments.remove(k, found->count + 1);
+        // A line may be given as its equation, one value: --line1 "y = 2x + 3".
+        const bool equation
+            = found->count == 4 && k + 1 < arguments.size() && arguments[k + 1].contains(u'=');
+        const int count = equation ? 1 : found->count;
+        if (k + count >= arguments.size())
+            return count == 2 ? rangeTakesTwo()
+                              : QStringLiteral("Missing value after '%1'.").arg(word);
+        values[QLatin1String(found->name)] = arguments.mid(k + 1, count);
+        arguments.remove(k, count + 1);
     }
     return {};
 }
@@ -374,7 +378,7 @@ public:
                            "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
                            "                 [--separator ','|';'|tab] [--headers fields|words] "
                            "[--working]\n"
-                           "       %1 --export <file> [--line1 x1 y1 x2 y2] [--line2 x1 y1 x2 y2] "
+                           "       %1 --export <file> [--line1 x1 y1 x2 y2|equation] [--line2 ...] "
                            "[--range <lower> <upper>] [--scale n] [--working]\n"
                            "       %1 --worksheet <file.pdf> [--exercises n] [--level 1|2|3] "
                            "[--seed s] [--key <key.pdf>] [--exercises-csv <file.csv>]")
@@ -424,10 +428,12 @@ private:
                        ".pdf), without a window."),
         QStringLiteral("file") };
     QCommandLineOption line1 { QStringLiteral("line1"),
-        QStringLiteral("Line one's end points for --export, as typed in the window."),
+        QStringLiteral("Line one's end points for --export, as typed in the window, or its "
+                       "equation as one value: \"y = 2x + 3\"."),
         QStringLiteral("x1 y1 x2 y2") };
     QCommandLineOption line2 { QStringLiteral("line2"),
-        QStringLiteral("Line two's end points for --export, as typed in the window."),
+        QStringLiteral("Line two's end points for --export, as typed in the window, or its "
+                       "equation as one value."),
         QStringLiteral("x1 y1 x2 y2") };
     QCommandLineOption range { QStringLiteral("range"),
         QStringLiteral("The texts of the two range fields, -10 and 10 unless given."),

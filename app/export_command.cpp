@@ -1,5 +1,6 @@
 #include "app/export_command.h"
 
+#include "core/equation_points.h"
 #include "core/line_commands.h"
 #include "core/start_up_texts.h"
 #include "graph/canvas.h"
@@ -13,7 +14,11 @@
 
 #include <QGuiApplication>
 
+#include <array>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <variant>
 
 namespace trellan {
 
@@ -26,20 +31,46 @@ void complain(const QString& text)
     std::fflush(stderr);
 }
 
-// The texts given on the command line over the start-up texts.
-core::TypedFields typedFields(const ExportRequest& request)
+// A line given as its equation gets the end points the window would choose
+// for it in the range; why not, when it cannot.
+std::optional<QString> choosePoints(
+    const QString& equation, const core::TypedFields& typed, std::array<std::string, 4>& line)
+{
+    const auto reading = core::exact::ReadEquation(equation.toStdString());
+    if (!reading.equation)
+        return QStringLiteral("cannot read the equation '%1': %2")
+            .arg(equation, QString::fromStdString(reading.problem));
+    const auto lower = core::exact::Read(typed.lower);
+    const auto upper = core::exact::Read(typed.upper);
+    const auto points = lower && upper
+        ? core::exact::ChooseEndPoints(*reading.equation, *lower, *upper)
+        : std::nullopt;
+    if (!points)
+        return bad_input::lineMissesRange(
+            QString::fromStdString(typed.lower), QString::fromStdString(typed.upper));
+    line = points->texts;
+    return std::nullopt;
+}
+
+// The texts given on the command line over the start-up texts; why not, when
+// a line given as its equation has no end points.
+std::variant<core::TypedFields, QString> typedFields(const ExportRequest& request)
 {
     core::TypedFields typed = core::startUpTexts;
-    for (int k = 0; k < 4; ++k) {
-        if (k < request.line1.size())
-            typed.line1[static_cast<std::size_t>(k)] = request.line1[k].toStdString();
-        if (k < request.line2.size())
-            typed.line2[static_cast<std::size_t>(k)] = request.line2[k].toStdString();
-    }
     if (request.range.size() > 0)
         typed.lower = request.range[0].toStdString();
     if (request.range.size() > 1)
         typed.upper = request.range[1].toStdString();
+    for (const auto& [given, line] : { std::pair { &request.line1, &typed.line1 },
+             std::pair { &request.line2, &typed.line2 } }) {
+        if (given->size() == 1) {
+            if (const auto why = choosePoints(given->constFirst(), typed, *line))
+                return *why;
+            continue;
+        }
+        for (qsizetype k = 0; k < 4 && k < given->size(); ++k)
+            (*line)[static_cast<std::size_t>(k)] = (*given)[k].toStdString();
+    }
     return typed;
 }
 
@@ -56,7 +87,12 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
 
     // Drawn as the window's Draw Both Lines draws it, without a window, and
     // without the labels the window may show over it.
-    const core::TypedFields typed = typedFields(request);
+    const auto read = typedFields(request);
+    if (const auto* why = std::get_if<QString>(&read)) {
+        complain(*why);
+        return 1;
+    }
+    const core::TypedFields& typed = std::get<core::TypedFields>(read);
     const core::CommandResult outcome = core::BothLines(typed, false);
     if (outcome.stop) {
         complain(bad_input::warning(*outcome.stop));

@@ -9,7 +9,7 @@ namespace trellan {
 // window's fields (an empty list keeps the start-up texts).
 struct ExportRequest {
     QString file;
-    QStringList line1; // X1 Y1 X2 Y2
+    QStringList line1; // X1 Y1 X2 Y2, or one equation
     QStringList line2;
     QStringList range; // lower upper
     double scale = 1;

@@ -37,6 +37,7 @@ int main(int argc, char* argv[])
 
     bench::RegisterDrawingBenchmarks();
     bench::RegisterWindowBenchmarks();
+    bench::RegisterEquationBenchmarks();
     bench::RegisterPictureBenchmarks();
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))

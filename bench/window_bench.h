@@ -3,5 +3,7 @@
 namespace bench {
 
 void RegisterWindowBenchmarks();
+// equation_bench.cpp: typing a line as its equation.
+void RegisterEquationBenchmarks();
 
 } // namespace bench

@@ -4,6 +4,7 @@
 #include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
 #include "main_window/drag/point_drag.h"
+#include "main_window/equation/equation_entry.h"
 #include "main_window/exact_values/exact_window.h"
 #include "main_window/files/picture_actions.h"
 #include "main_window/files/report_file.h"
@@ -61,6 +62,8 @@ void Form1::connectHandlers()
     Label1->installEventFilter(this);
     for (QLineEdit* field : typedBoxes())
         field->installEventFilter(this);
+    for (const int line : { 1, 2 })
+        new EquationEntry(this, line);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
         &Form1::lblCredits_Click);
 }

@@ -18,7 +18,8 @@ fi
 cd "$(dirname "$0")/.."
 root=$PWD
 build=$root/build/fuzz
-targets=(fuzz_val fuzz_text_to_number fuzz_number_to_text fuzz_line_texts fuzz_exact fuzz_sheet_cells)
+targets=(fuzz_val fuzz_text_to_number fuzz_number_to_text fuzz_line_texts fuzz_exact fuzz_sheet_cells
+    fuzz_equation)
 
 if [[ ! -f $build/build.ninja ]]; then
     CC=clang CXX=clang++ cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -33,6 +34,8 @@ run() {
     local target=$1 options=()
     if [[ $target == fuzz_number_to_text ]]; then
         options=(-max_len=14) # a double, a single and a 16-bit integer
+    elif [[ $target == fuzz_equation ]]; then
+        options=(-dict="$root/tests/fuzz/equation.dict")
     else
         options=(-dict="$root/tests/fuzz/numbers.dict")
     fi

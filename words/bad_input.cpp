@@ -227,4 +227,19 @@ std::optional<QString> howRead(const QString& typed)
                          "nothing after it");
 }
 
+QString equationHelp()
+{
+    return QStringLiteral(
+        "Type the line's equation here and press Enter: y = 2x + 3, 2x + 3y = 6, "
+        "y - 3 = 2(x - 1), x = 4. Fractions, decimals and brackets are fine; 1/2x means "
+        "(1/2)x, as in school books. Esc puts back what was here.");
+}
+
+QString lineMissesRange(const QString& lower, const QString& upper)
+{
+    return QStringLiteral("This line does not pass through the range shown, %1 to %2: "
+                          "change the range, or type another line")
+        .arg(lower.trimmed(), upper.trimmed());
+}
+
 } // namespace bad_input

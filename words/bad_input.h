@@ -27,4 +27,11 @@ QString rangeEmpty(double bound);
 // one too large to read.
 std::optional<QString> howRead(const QString& typed);
 
+// What can be typed into a line's equation box, for its tooltip.
+QString equationHelp();
+
+// A line typed as its equation that does not pass through the visible range,
+// its bounds as typed.
+QString lineMissesRange(const QString& lower, const QString& upper);
+
 } // namespace bad_input

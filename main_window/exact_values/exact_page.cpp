@@ -223,10 +223,23 @@ private:
 
 } // namespace
 
-QString html(const core::TypedFields& typed)
+// Under a line whose end points were rounded from the equation typed for it.
+QString roundedNote(const QString& equation)
+{
+    if (equation.isEmpty())
+        return QString();
+    return paragraph(QStringLiteral("These end points were rounded to 15 significant digits from "
+                                    "the typed equation %1: it has no two points with short "
+                                    "exact decimals in the range. The line through them is "
+                                    "very close to the typed line, not the same.")
+                         .arg(equation.toHtmlEscaped()));
+}
+
+QString html(const core::TypedFields& typed, const std::array<QString, 2>& roundedFrom)
 {
     const Answers exact = answersFor(typed);
-    return lineSection(1, typed.line1, exact.line1) + lineSection(2, typed.line2, exact.line2)
+    return lineSection(1, typed.line1, exact.line1) + roundedNote(roundedFrom[0])
+        + lineSection(2, typed.line2, exact.line2) + roundedNote(roundedFrom[1])
         + crossingSection(exact) + Comparison(core::BothLines(typed, false), exact).html();
 }
 

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <array>
+
 // The exact values beside the window's decimal answers, in words: the
 // tooltips of the result fields and the contents of the Exact values window.
 namespace exact_texts {
@@ -30,6 +32,8 @@ QString tooltip(core::ResultField field, const Answers& exact);
 // The Exact values window's text, as HTML: both lines through the typed end
 // points, their equations, slopes and intercepts as fractions, the crossing,
 // and where the window's decimal answers for the same texts are rounded.
-QString html(const core::TypedFields& typed);
+// A line's end points rounded from an equation typed for it are noted under
+// that line: `roundedFrom` holds the equation as typed, or nothing.
+QString html(const core::TypedFields& typed, const std::array<QString, 2>& roundedFrom = {});
 
 } // namespace exact_texts

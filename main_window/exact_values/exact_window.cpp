@@ -117,7 +117,22 @@ void ExactWindow::refresh()
     // Typing rewrites the text; where the reader was stays in view.
     const int scrolled = page_->verticalScrollBar()->value();
     const core::TypedFields typed = typedFieldsIn(fields_);
-    const QString html = pageHtml(typed);
+    // The main window notes on a line's X1 field the equation its end points
+    // were rounded from, with the texts it wrote; edited since, they are the
+    // pupil's own.
+    std::array<QString, 2> roundedFrom;
+    for (std::size_t line = 0; line < 2; ++line) {
+        const QStringList note = fields_[4 * line]
+            ? fields_[4 * line]->property(RoundedFrom).toStringList()
+            : QStringList();
+        bool same = note.size() == 5;
+        for (qsizetype k = 0; same && k < 4; ++k)
+            same = fields_[4 * line + static_cast<std::size_t>(k)]
+                && fields_[4 * line + static_cast<std::size_t>(k)]->text() == note[k + 1];
+        if (same)
+            roundedFrom[line] = note[0];
+    }
+    const QString html = pageHtml(typed, roundedFrom);
     // The widest numbers make fractions of thousands of digits. Breaking
     // them between words makes every line look for the end of the number
     // first, four times the work of breaking them anywhere.
@@ -131,9 +146,10 @@ void ExactWindow::refresh()
     page_->verticalScrollBar()->setValue(scrolled);
 }
 
-QString ExactWindow::pageHtml(const core::TypedFields& typed)
+QString ExactWindow::pageHtml(
+    const core::TypedFields& typed, const std::array<QString, 2>& roundedFrom)
 {
-    return exact_texts::html(typed)
+    return exact_texts::html(typed, roundedFrom)
         + working_section::html(core::WorkingFor(typed.line1, typed.line2));
 }
 

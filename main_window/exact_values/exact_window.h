@@ -38,11 +38,16 @@ public:
     QTextBrowser* page() const { return page_; }
 
     // The page's text for the typed fields: the exact values, then the
-    // working.
-    static QString pageHtml(const core::TypedFields& typed);
+    // working; a line's end points may have been rounded from an equation.
+    static QString pageHtml(
+        const core::TypedFields& typed, const std::array<QString, 2>& roundedFrom = {});
 
     // Copies the working for the typed end points as plain text.
     QPushButton* copyWorking() const { return copyWorking_; }
+    // The property on a line's X1 field by which the main window notes that
+    // it rounded the line's end points from a typed equation: a QStringList
+    // of the equation as typed and the four texts written.
+    static constexpr const char* RoundedFrom = "roundedFrom";
 
     // Where a window of `size` opens beside the main window's frame `owner`
     // on a screen whose free area is `screen`: to its right, else to its

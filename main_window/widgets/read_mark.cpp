@@ -24,8 +24,25 @@ public:
         hide();
         connect(field, &QLineEdit::textChanged, this, [this, field] {
             hide();
-            field->setToolTip(QString());
+            field->setToolTip(tipBefore_);
         });
+    }
+
+    // Shows the mark with `tip`, keeping the tooltip it covers for later.
+    void showWith(QLineEdit* field, const QString& tip)
+    {
+        if (isHidden())
+            tipBefore_ = field->toolTip();
+        place();
+        show();
+        raise();
+        field->setToolTip(tip);
+    }
+
+    void hideOn(QLineEdit* field)
+    {
+        hide();
+        field->setToolTip(tipBefore_);
     }
 
     // In the top corner away from where the text starts.
@@ -51,6 +68,7 @@ protected:
 
 private:
     bool right_ = true;
+    QString tipBefore_;
 };
 
 Mark* markOf(const QLineEdit* field)
@@ -67,18 +85,21 @@ void showHowRead(QLineEdit* field)
     const std::optional<QString> read = bad_input::howRead(field->text());
     Mark* mark = markOf(field);
     if (!read) {
-        if (mark && mark->isVisible()) {
-            mark->hide();
-            field->setToolTip(QString());
-        }
+        if (mark && mark->isVisible())
+            mark->hideOn(field);
         return;
     }
     if (!mark)
         mark = new Mark(field);
-    mark->place();
-    mark->show();
-    mark->raise();
-    field->setToolTip(*read);
+    mark->showWith(field, *read);
+}
+
+void showProblem(QLineEdit* field, const QString& why)
+{
+    Mark* mark = markOf(field);
+    if (!mark)
+        mark = new Mark(field);
+    mark->showWith(field, why);
 }
 
 bool isMarked(const QLineEdit* field)

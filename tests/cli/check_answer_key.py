@@ -340,6 +340,19 @@ check("--separator ';' on a row the guess would also read", status == 0 and json
 status, _, err = run(["--answers", "--separator", "|"], DEFAULT_ROW)
 check("--separator: an unknown one is refused", status == 2 and "Unknown separator '|': use ',', ';' or tab." in err, err)
 
+# --- a row of two fields is two equations, answered through the end points
+# the window chooses for them
+status, out, err = run(["--answers", "--format", "jsonl"], "y = 2x + 3,2x + 3y = 6\n" + "-6,-9,3,9,-9,8,9,-4\n")
+got = jsonl(out)
+check("equation row: answered as the window answers the end points it chooses",
+      status == 0 and err == "" and len(got) == 2
+      and {k: v for k, v in got[0].items() if k != "row"} == {k: v for k, v in got[1].items() if k != "row"},
+      (status, err, out[:400]))
+status, out, err = run(["--answers", "--format", "jsonl", "--range", "-5", "5"], "y = x^2,x = 1\ny = 2x + 30,x = 1\n")
+check("equation rows that cannot be answered: the reason, with the line",
+      status == 1 and err == ("trellan: row 1: line 1: x\u00b2 makes a curve, not a straight line\n"
+                              "trellan: row 2: line 1: This line does not pass through the range shown, "
+                              "-5 to 5: change the range, or type another line\n"), (status, err))
 status, out, err = run(["--answers"], "")
 check("no rows: the header alone, status 0", (status, err) == (0, "") and out.count("\r\n") == 1, (status, out, err))
 status, out, err = run(["--answers", "--format", "jsonl"], DEFAULT_ROW + "1,1,1,1,2,2,3,3\n")

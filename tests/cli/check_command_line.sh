@@ -87,6 +87,18 @@ expect "export that stops: status" "$status" 1
 # The warning's words belong to the window's messages; here only that it is said.
 expect "export that stops: the warning" "$(grep -c '^trellan: .' <<<"$err")" 1
 expect "export that stops: nothing written" "$(ls "$work/stopped.png" 2>/dev/null)" ""
+# A line given as its equation is drawn through the end points the window
+# chooses for it: the same picture as those end points typed.
+run --export "$work/equation.svg" --line1 "y = 2x + 3" --line2 "2x + 3y = 6"
+expect "export an equation: status" "$status" 0
+run --export "$work/points.svg" --line1 -6 -9 3 9 --line2 -9 8 9 -4
+expect "export an equation: the picture of its end points" \
+    "$(cmp -s "$work/equation.svg" "$work/points.svg" && echo same)" same
+run --export "$work/curve.png" --line1 "y = x^2"
+expect "export a curve: status" "$status" 1
+expect "export a curve: the reason" "$err" \
+    "trellan: cannot read the equation 'y = x^2': x² makes a curve, not a straight line"
+expect "export a curve: nothing written" "$(ls "$work/curve.png" 2>/dev/null)" ""
 run --export "$work/graph.gif"
 expect "export with a bad extension: status" "$status" 2
 expect "export with a bad extension: nothing written" "$(ls "$work/graph.gif" 2>/dev/null)" ""

@@ -122,6 +122,23 @@ const std::vector<Named> writtenTexts {
 };
 
 // Texts read exactly, alone or as "dividend|divisor".
+const std::vector<Named> equationTexts {
+    { "slope_intercept", "y = 2x + 3" },
+    { "general", "2x + 3y = 6" },
+    { "point_slope", "y + 1 = -(x + 4)/3" },
+    { "vertical", "x = 4" },
+    { "school_book_half_x", "y = 1/2x" },
+    { "window_text", " Y = 2 X +  -3" },
+    { "window_exponent", " Y = 1.33333333333333 X +  1.02140518265514E-14" },
+    { "signs_beyond_ascii", "y \xE2\x88\x92 1 = 3\xC2\xB7x \xC3\xB7 2" },
+    { "no_finite_decimal", "y = x/3 + 1/7" },
+    { "square", "y = x\xC2\xB2" },
+    { "power", "y = 2^-3 x" },
+    { "cancelled", "0x + 0y = 5" },
+    { "unclosed", "y = 2(x - 1" },
+    { "stray_bracket_first", ")xu=x  4" },
+};
+
 const std::vector<Named> exactTexts {
     { "tenth", "0.1" },
     { "exponent", "2.5E-3" },
@@ -214,6 +231,8 @@ int main(int argc, char** argv)
         write(root / "fuzz_text_to_number", t.name, t.text);
     for (const Named& t : exactTexts)
         write(root / "fuzz_exact", t.name, t.text);
+    for (const Named& t : equationTexts)
+        write(root / "fuzz_equation", t.name, t.text);
     for (const NumberRow& n : numbers)
         write(root / "fuzz_number_to_text", n.name, bytesOf(n.d) + bytesOf(n.f) + bytesOf(n.i));
     for (const LineRow& l : lines)

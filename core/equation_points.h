@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/equation.h"
+
+#include <array>
+#include <gmpxx.h>
+#include <optional>
+#include <string>
+
+namespace core::exact {
+
+// Two end points chosen for a line typed as its equation, written as a pupil
+// would type them into the end-point fields.
+struct ChosenEndPoints {
+    std::array<std::string, 4> texts; // X1, Y1, X2, Y2
+    // The points are where the line meets the range's edges, each number
+    // rounded to 15 significant digits, because the line has no two points
+    // with short exact decimals in the range: they lie on the typed line only
+    // up to that rounding.
+    bool rounded = false;
+};
+
+// Two points of the line inside the visible square, x and y both from lower
+// to upper, edges included. Whole numbers when the line has two such points
+// there, as far apart as possible; otherwise the two farthest apart with the
+// fewest decimal places (at most MaxDecimalPlaces); otherwise the points
+// where it meets the square's edges, rounded. Nothing when the line misses
+// the square or only touches a corner of it.
+std::optional<ChosenEndPoints> ChooseEndPoints(
+    const Equation& equation, const mpq_class& lower, const mpq_class& upper);
+
+} // namespace core::exact
