@@ -68,14 +68,7 @@ words::FileWritten writePicture(
         written = writePdf(record, file);
         break;
     }
-    if (!written) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return { why };
-    }
-    if (!file.commit())
-        return { file.errorString() };
-    return {};
+    return words::finishWriting(file, written);
 }
 
 } // namespace graph

@@ -75,14 +75,7 @@ words::FileWritten writePdfWithWorking(const DrawingRecord& record, const QStrin
         paintWorking(painter, writer, area, int(panel.height() * units), steps);
         written = painter.end();
     }
-    if (!written) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return { why };
-    }
-    if (!file.commit())
-        return { file.errorString() };
-    return {};
+    return words::finishWriting(file, written);
 }
 
 } // namespace graph

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSaveFile>
 #include <QString>
 
 #include <optional>
@@ -13,5 +14,19 @@ struct FileWritten {
 
     explicit operator bool() const { return !failure; }
 };
+
+// Ends a write through QSaveFile: the file is put in place when all of it
+// was `written`, and otherwise left as it was.
+inline FileWritten finishWriting(QSaveFile& file, bool written)
+{
+    if (!written) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return { why };
+    }
+    if (!file.commit())
+        return { file.errorString() };
+    return {};
+}
 
 } // namespace words

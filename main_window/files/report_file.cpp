@@ -44,15 +44,11 @@ words::FileWritten ReportFile::save(const QString& fileName)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return { file.errorString() };
     const QByteArray bytes = box_->toPlainText().toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return { why };
-    }
-    if (!file.commit())
-        return { file.errorString() };
-    box_->document()->setModified(false);
-    return {};
+    const words::FileWritten written
+        = words::finishWriting(file, file.write(bytes) == bytes.size());
+    if (written)
+        box_->document()->setModified(false);
+    return written;
 }
 
 bool ReportFile::saveAs()
