@@ -43,6 +43,7 @@ struct Request {
     ExportRequest picture = {}; // for Mode::Export
     answers::AnswerKeyRequest answers = {}; // for Mode::Answers
     WorksheetRequest worksheet = {}; // for Mode::Worksheet
+    WindowStart window = {}; // for Mode::Window
 };
 
 Request unusable(const QString& error)
@@ -165,7 +166,7 @@ public:
         parser.addOption(range);
         parser.addOption(scale);
         for (const QCommandLineOption* option :
-            { &worksheet, &exercises, &level, &seed, &key, &exercisesCsv })
+            { &worksheet, &exercises, &level, &seed, &key, &exercisesCsv, &practice })
             parser.addOption(*option);
         for (const QtOption& qt : qtOptions) {
             QCommandLineOption option(QString::fromLatin1(qt.name));
@@ -191,12 +192,19 @@ public:
             return { Mode::Version, {} };
         if (parser.isSet(answers) && parser.isSet(exportFile))
             return unusable(QStringLiteral("--answers and --export cannot be used together."));
+        if (parser.isSet(worksheet) && parser.isSet(practice))
+            return unusable(QStringLiteral("--worksheet and --practice cannot be used together."));
         if (parser.isSet(worksheet))
             return worksheetRequest(values);
+        if (parser.isSet(practice))
+            return practiceRequest(values);
         for (const QCommandLineOption* option : { &exercises, &level, &seed, &key, &exercisesCsv })
             if (parser.isSet(*option))
-                return unusable(QStringLiteral("--%1 is used only with --worksheet.")
-                                    .arg(option->names().constFirst()));
+                return unusable(
+                    QStringLiteral("--%1 is used only with --worksheet%2.")
+                        .arg(option->names().constFirst(),
+                            option == &level || option == &seed ? QStringLiteral(" or --practice")
+                                                                : QString()));
         if (parser.isSet(answers))
             return answerKey(values);
         if (parser.isSet(format))
@@ -321,21 +329,61 @@ public:
         if (parser.isSet(exercises) && !whole(exercises, 1, 200, v))
             return unusable(QStringLiteral("--exercises takes a whole number from 1 to 200."));
         w.exercises = static_cast<int>(v);
-        v = w.level;
-        if (parser.isSet(level) && !whole(level, 1, 3, v))
-            return unusable(QStringLiteral("--level takes 1, 2 or 3."));
-        w.level = static_cast<int>(v);
-        if (parser.isSet(seed)) {
-            bool ok = false;
-            w.seed = parser.value(seed).toULongLong(&ok);
-            if (!ok)
-                return unusable(QStringLiteral("--seed takes a whole number from 0 to %1.")
-                                    .arg(std::numeric_limits<std::uint64_t>::max()));
-        } else {
+        const std::optional<QString> error = readLevelAndSeed(w.level, w.seed);
+        if (error)
+            return unusable(*error);
+        if (!parser.isSet(seed)) {
             // A new sheet each time; its footer prints the seed, so that it
             // can be made again.
             w.seed = QRandomGenerator::global()->bounded(1000000u);
         }
+        return request;
+    }
+
+    // --level and --seed, into `level` and `seed` when given; the complaint
+    // when either is unusable.
+    std::optional<QString> readLevelAndSeed(int& level, std::uint64_t& seed) const
+    {
+        if (parser.isSet(this->level)) {
+            bool ok = false;
+            const int v = parser.value(this->level).toInt(&ok);
+            if (!ok || v < 1 || v > 3)
+                return QStringLiteral("--level takes 1, 2 or 3.");
+            level = v;
+        }
+        if (parser.isSet(this->seed)) {
+            bool ok = false;
+            seed = parser.value(this->seed).toULongLong(&ok);
+            if (!ok)
+                return QStringLiteral("--seed takes a whole number from 0 to %1.")
+                    .arg(std::numeric_limits<std::uint64_t>::max());
+        }
+        return std::nullopt;
+    }
+
+    Request practiceRequest(const QHash<QString, QStringList>& values) const
+    {
+        if (parser.isSet(answers) || parser.isSet(exportFile) || !values.isEmpty()
+            || parser.isSet(scale) || parser.isSet(format) || parser.isSet(arithmetic)
+            || parser.isSet(working) || parser.isSet(exercises) || parser.isSet(key)
+            || parser.isSet(exercisesCsv))
+            return unusable(QStringLiteral("--practice takes only --level and --seed."));
+        for (const char* name : { "separator", "headers", "output" })
+            if (parser.isSet(QLatin1String(name)))
+                return unusable(QStringLiteral("--practice takes only --level and --seed."));
+        if (!parser.positionalArguments().isEmpty())
+            return unusable(QStringLiteral("Unexpected argument '%1'.")
+                                .arg(parser.positionalArguments().constFirst()));
+        int chosenLevel = 0;
+        std::uint64_t chosenSeed = 0;
+        if (const std::optional<QString> error = readLevelAndSeed(chosenLevel, chosenSeed))
+            return unusable(*error);
+        Request request;
+        WindowStart::Practice& start = request.window.practice.emplace();
+        if (parser.isSet(level))
+            start.level = chosenLevel;
+        if (parser.isSet(seed))
+            start.seed = chosenSeed;
         return request;
     }
 
@@ -381,7 +429,8 @@ public:
                            "       %1 --export <file> [--line1 x1 y1 x2 y2|equation] [--line2 ...] "
                            "[--range <lower> <upper>] [--scale n] [--working]\n"
                            "       %1 --worksheet <file.pdf> [--exercises n] [--level 1|2|3] "
-                           "[--seed s] [--key <key.pdf>] [--exercises-csv <file.csv>]")
+                           "[--seed s] [--key <key.pdf>] [--exercises-csv <file.csv>]\n"
+                           "       %1 --practice [--level 1|2|3] [--seed s]")
                 .arg(program));
         return text
             + QStringLiteral(
@@ -446,13 +495,18 @@ private:
     QCommandLineOption exercises { QStringLiteral("exercises"),
         QStringLiteral("How many exercises the worksheet has: 8 unless given."),
         QStringLiteral("n") };
+    QCommandLineOption practice { QStringLiteral("practice"),
+        QStringLiteral("Open the Practice window at once: exercises to answer, each answer "
+                       "checked.") };
     QCommandLineOption level { QStringLiteral("level"),
-        QStringLiteral("The worksheet's level: 1 (whole-number slopes, the default), 2 "
-                       "(fractional slopes) or 3 (with parallel, same, vertical, horizontal "
-                       "and perpendicular pairs)."),
+        QStringLiteral(
+            "The worksheet's or the practice's level: 1 (whole-number slopes, the default), 2 "
+            "(fractional slopes) or 3 (with parallel, same, vertical, horizontal "
+            "and perpendicular pairs)."),
         QStringLiteral("level") };
     QCommandLineOption seed { QStringLiteral("seed"),
-        QStringLiteral("Make the same worksheet again: the seed printed in its footer."),
+        QStringLiteral("Make the same worksheet again, with the seed printed in its footer, or "
+                       "the same practice, with the seed its window shows."),
         QStringLiteral("seed") };
     QCommandLineOption key { QStringLiteral("key"),
         QStringLiteral("Write the worksheet's key, with pictures and answers, to <file> (.pdf)."),
@@ -505,7 +559,7 @@ void setApplicationNames()
     QCoreApplication::setApplicationVersion(versionNumber());
 }
 
-std::optional<int> runCommandLine(int& argc, char* argv[])
+std::variant<int, WindowStart> runCommandLine(int& argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -537,7 +591,7 @@ std::optional<int> runCommandLine(int& argc, char* argv[])
     }
     switch (request.mode) {
     case Mode::Window:
-        return std::nullopt;
+        return request.window;
     case Mode::Answers: // run above
     case Mode::Export:
         return exportPicture(argc, argv, request.picture) == 0 ? exitSuccess : exitStopped;

@@ -7,7 +7,8 @@
 int main(int argc, char* argv[])
 {
     trellan::setApplicationNames();
-    if (const std::optional<int> status = trellan::runCommandLine(argc, argv))
+    const std::variant<int, trellan::WindowStart> start = trellan::runCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&start))
         return *status;
 
     look::FontConfigurationLoader fontConfiguration; // beside the display connection
@@ -16,5 +17,7 @@ int main(int argc, char* argv[])
     look::installFontSubstitutions();
     Form1 window;
     window.show();
+    if (const auto& practice = std::get<trellan::WindowStart>(start).practice)
+        window.openPractice(practice->level, practice->seed);
     return app.exec();
 }

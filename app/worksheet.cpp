@@ -36,22 +36,9 @@ constexpr int margin = 48;
 constexpr int columns = 2, rows = 2; // exercises on a page
 constexpr int gridSize = 300; // the graph's picture, square
 
-QString number(int v)
-{
-    // A printed minus sign, not a hyphen.
-    return v < 0 ? QStringLiteral("\u2212%1").arg(-v) : QString::number(v);
-}
-
-QString point(int x, int y)
-{
-    return QStringLiteral("(%1, %2)").arg(number(x), number(y));
-}
-
 QString exerciseText(int n, const core::Exercise& e)
 {
-    return QStringLiteral("%1. Line one passes through %2 and %3; line two through %4 and %5.")
-        .arg(n)
-        .arg(point(e[0], e[1]), point(e[2], e[3]), point(e[4], e[5]), point(e[6], e[7]));
+    return QStringLiteral("%1. %2.").arg(n).arg(QString::fromStdString(core::exerciseSentence(e)));
 }
 
 core::TypedFields typedFields(const core::Exercise& e)

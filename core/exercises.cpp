@@ -255,4 +255,15 @@ std::array<std::string, 8> exerciseTexts(const Exercise& exercise)
     return texts;
 }
 
+std::string exerciseSentence(const Exercise& e)
+{
+    const auto number = [](int v) {
+        // A printed minus sign, not a hyphen.
+        return v < 0 ? "\u2212" + std::to_string(-v) : std::to_string(v);
+    };
+    const auto point = [&](int x, int y) { return "(" + number(x) + ", " + number(y) + ")"; };
+    return "Line one passes through " + point(e[0], e[1]) + " and " + point(e[2], e[3])
+        + "; line two through " + point(e[4], e[5]) + " and " + point(e[6], e[7]);
+}
+
 } // namespace core

@@ -31,4 +31,9 @@ std::vector<Exercise> makeExercises(int count, int level, std::uint64_t seed);
 // The exercise as the eight typed texts the window and the answer key read.
 std::array<std::string, 8> exerciseTexts(const Exercise& exercise);
 
+// The exercise as a pupil reads it, in UTF-8, a minus written as the minus
+// sign U+2212: "Line one passes through (−6, 0) and (8, 7); line two through
+// (−7, −5) and (6, 8)".
+std::string exerciseSentence(const Exercise& exercise);
+
 } // namespace core

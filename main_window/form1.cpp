@@ -8,6 +8,7 @@
 #include "main_window/exact_values/exact_window.h"
 #include "main_window/files/picture_actions.h"
 #include "main_window/files/report_file.h"
+#include "main_window/practice/practice_window.h"
 #include "main_window/widgets/enter_key.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ void Form1::connectHandlers()
     connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
     connect(exactLink, &QAbstractButton::clicked, this, &Form1::exactLink_Click);
+    connect(practiceLink, &QAbstractButton::clicked, this, [this] { openPractice(); });
     connect(p1, &graph::GraphPanel::MouseMove, this, &Form1::p1_MouseMove);
     connect(p1, &graph::GraphPanel::WheelTurned, this, &Form1::p1_WheelTurned);
     lblCredits->installEventFilter(this);
@@ -66,6 +68,8 @@ void Form1::connectHandlers()
         new EquationEntry(this, line);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
         &Form1::lblCredits_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
+        [this] { openPractice(); });
 }
 
 namespace {
@@ -185,4 +189,21 @@ std::array<QLineEdit*, 10> Form1::typedBoxes() const
 void Form1::exactLink_Click()
 {
     ExactWindow::open(this, typedBoxes());
+}
+
+void Form1::openPractice(std::optional<int> level, std::optional<std::uint64_t> seed)
+{
+    const bool opening = !PracticeWindow::instance();
+    PracticeWindow* practice = PracticeWindow::open(this, level, seed);
+    if (opening)
+        connect(practice, &PracticeWindow::showInMainWindow, this, &Form1::showExercise);
+}
+
+void Form1::showExercise(const std::array<QString, 8>& texts)
+{
+    const std::array<QLineEdit*, 8> fields { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b };
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        fields[k]->setText(texts[k]);
+    run(Command::BothLines, Run::Button);
+    raise();
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -139,6 +140,7 @@ public:
     // Other
     QLabel* lblCredits = nullptr;
     QAbstractButton* exactLink = nullptr; // opens the Exact values window
+    QAbstractButton* practiceLink = nullptr; // opens the Practice window
     Shape* Shape1 = nullptr;
     Shape* Shape2 = nullptr;
     // The picture's copy, save and print; the report's save and the question
@@ -161,6 +163,12 @@ public slots:
     void cmd_quit_Click();
     void lblCredits_Click();
     void exactLink_Click();
+    // Opens the Practice window (F2); a new sitting at `level` from `seed`
+    // when given, else at the level chosen last with a new seed.
+    void openPractice(std::optional<int> level = {}, std::optional<std::uint64_t> seed = {});
+    // Types an exercise's end points (X1, Y1, X2, Y2 of line one, then of
+    // line two) into the fields and draws both lines.
+    void showExercise(const std::array<QString, 8>& texts);
     void p1_MouseMove(float X, float Y);
     // Each notch away from the user is a click of Zoom In, each towards it
     // one of Zoom Out.

@@ -230,6 +230,15 @@ void Form1::createControls()
     exactLink->setAccessibleName(QStringLiteral("Exact values"));
     exactLink->setAccessibleDescription(
         QStringLiteral("Opens a window with both lines and their crossing as exact fractions"));
+    practiceLink = place(new LinkButton(QStringLiteral("Practice ..."), lblCredits->parentWidget()),
+        "practiceLink", fromTwips(13080, 120, 1140, 225));
+    practiceLink->setFont(credits);
+    practiceLink->setAutoFillBackground(true);
+    paint(practiceLink, QPalette::Window, windowBlue);
+    paint(practiceLink, QPalette::WindowText, creditsBlue);
+    practiceLink->setAccessibleName(QStringLiteral("Practice"));
+    practiceLink->setAccessibleDescription(
+        QStringLiteral("Opens exercises to answer, each answer checked (F2)"));
 
     // The outline around the equations area: it draws over the labels and
     // lets the pointer through to what lies beneath.
@@ -358,7 +367,7 @@ void Form1::createControls()
     const std::initializer_list<QWidget*> focusOrder { p1, t1, t2, cmd_bothlines, t3, t4, Command1,
         Command2, txmin, txmax, ty, tx, t1_b, t2_b, t3_b, t4_b, draw_line2, draw_line1, txt_eqn1,
         txt_eqn2, cmd_quit, txt_results, Check1, txt_l1xint, txt_l2xint, txt_l1yint, txt_l2yint,
-        exactLink };
+        exactLink, practiceLink };
     QWidget* previous = nullptr;
     for (QWidget* next : focusOrder) {
         if (previous)

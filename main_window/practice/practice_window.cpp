@@ -1,0 +1,369 @@
+#include "main_window/practice/practice_window.h"
+
+#include "core/line_commands.h"
+#include "core/start_up_texts.h"
+#include "graph/graph_panel.h"
+#include "look/graph_place.h"
+#include "main_window/exact_values/exact_window.h"
+#include "main_window/exact_values/working_section.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPointer>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using core::practice::Mark;
+using core::practice::Question;
+
+namespace {
+
+QPointer<PracticeWindow> openWindow;
+
+struct AnswerField {
+    const char* name;
+    const char* accessibleName;
+    const char* placeholder;
+};
+
+// In the order of core::practice::questions.
+constexpr std::array<AnswerField, Sitting::questionCount> answerFields { {
+    { "answer_slope1", "Slope of line one", "m" },
+    { "answer_yint1", "y-intercept of line one", "b" },
+    { "answer_eqn1", "Equation of line one", "y = m x + b" },
+    { "answer_slope2", "Slope of line two", "m" },
+    { "answer_yint2", "y-intercept of line two", "b" },
+    { "answer_eqn2", "Equation of line two", "y = m x + b" },
+    { "answer_crossing", "Where the lines cross", "(x, y), parallel or the same line" },
+} };
+
+constexpr std::array<const char*, 3> levelNames {
+    "1: whole-number slopes",
+    "2: fractional slopes",
+    "3: parallel, perpendicular, vertical and more",
+};
+
+const QColor rightColour(0, 128, 0), wrongColour(192, 0, 0);
+
+QString pupilText(const std::string& plain)
+{
+    return QString::fromStdString(core::PupilText(plain)).toHtmlEscaped();
+}
+
+} // namespace
+
+PracticeWindow* PracticeWindow::open(
+    QWidget* owner, std::optional<int> level, std::optional<std::uint64_t> seed)
+{
+    if (!openWindow) {
+        const int chosen = level.value_or(QSettings().value(levelKey, core::lowestLevel).toInt());
+        // A new sitting each time unless a seed asks for one made before; the
+        // window shows its seed, so that it can be made again.
+        openWindow = new PracticeWindow(
+            owner, chosen, seed.value_or(QRandomGenerator::global()->bounded(1000000u)));
+        const QScreen* screen = owner->screen();
+        openWindow->move(ExactWindow::besideOwner(owner->frameGeometry(), openWindow->sizeHint(),
+            screen ? screen->availableGeometry() : owner->frameGeometry()));
+    }
+    PracticeWindow* window = openWindow;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+PracticeWindow* PracticeWindow::instance()
+{
+    return openWindow;
+}
+
+PracticeWindow::PracticeWindow(QWidget* owner, int level, std::uint64_t seed)
+    : QWidget(owner, Qt::Window)
+    , sitting_(std::make_unique<Sitting>(level, seed))
+{
+    setObjectName(QStringLiteral("practice"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Practice"));
+    createControls();
+    showExercise();
+}
+
+void PracticeWindow::createControls()
+{
+    exercise_ = new QLabel(this);
+    exercise_->setObjectName(QStringLiteral("exercise"));
+    exercise_->setWordWrap(true);
+    exercise_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont larger = exercise_->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.2);
+    exercise_->setFont(larger);
+    exercise_->setAccessibleName(QStringLiteral("Exercise"));
+
+    graph_ = new graph::GraphPanel(this);
+    graph_->setObjectName(QStringLiteral("practice_graph"));
+    // The main window's graph in little: its shape, its face.
+    graph_->setFixedSize(360, 332);
+    graph_->setFont(look::mainWindowFont());
+    graph_->setFocusPolicy(Qt::NoFocus);
+    graph_->setAccessibleName(QStringLiteral("Graph of the two lines"));
+
+    auto* answers = new QGridLayout;
+    answers->setHorizontalSpacing(6);
+    answers->setVerticalSpacing(8);
+    const auto heading = [&](const QString& text, int column) {
+        answers->addWidget(new QLabel(text, this), 0, column, Qt::AlignBottom);
+    };
+    heading(QStringLiteral("Slope m"), 1);
+    heading(QStringLiteral("y-intercept b"), 3);
+    heading(QStringLiteral("Equation"), 5);
+    answers->addWidget(new QLabel(QStringLiteral("Line one"), this), 1, 0);
+    answers->addWidget(new QLabel(QStringLiteral("Line two"), this), 2, 0);
+    answers->addWidget(new QLabel(QStringLiteral("Crossing"), this), 3, 0);
+
+    crossing_ = new QComboBox(this);
+    crossing_->setEditable(true);
+    crossing_->setInsertPolicy(QComboBox::NoInsert);
+    crossing_->addItems({ QString(), QStringLiteral("parallel"), QStringLiteral("the same line") });
+    for (std::size_t q = 0; q < answerFields.size(); ++q) {
+        const AnswerField& field = answerFields[q];
+        const bool crossing = core::practice::questions[q] == Question::Crossing;
+        QLineEdit* edit = crossing ? crossing_->lineEdit() : new QLineEdit(this);
+        QWidget* control = crossing ? static_cast<QWidget*>(crossing_) : edit;
+        control->setObjectName(QString::fromLatin1(field.name));
+        control->setAccessibleName(QString::fromLatin1(field.accessibleName));
+        edit->setAccessibleName(QString::fromLatin1(field.accessibleName));
+        edit->setPlaceholderText(QString::fromLatin1(field.placeholder));
+        edit->setMinimumWidth(crossing ? 240 : q % 3 == 2 ? 150 : 70);
+        answers_[q] = edit;
+        auto* mark = new QLabel(this);
+        mark->setMinimumWidth(18);
+        marks_[q] = mark;
+        const int row = crossing ? 3 : 1 + static_cast<int>(q / 3);
+        const int column = crossing ? 1 : 1 + 2 * static_cast<int>(q % 3);
+        answers->addWidget(control, row, column, 1, crossing ? 3 : 1);
+        answers->addWidget(mark, row, crossing ? 4 : column + 1);
+        // An answer changed since its check is neither right nor wrong.
+        connect(edit, &QLineEdit::textEdited, this, [this, q] { markField(q, Mark::Empty); });
+        connect(edit, &QLineEdit::returnPressed, this, &PracticeWindow::check);
+    }
+    answers->setColumnStretch(5, 1);
+    place_ = new QLabel(this);
+    place_->setObjectName(QStringLiteral("place"));
+
+    check_ = new QPushButton(QStringLiteral("&Check"), this);
+    check_->setObjectName(QStringLiteral("check"));
+    check_->setToolTip(QStringLiteral("Mark each answer right or wrong (Enter)"));
+    showWorking_ = new QPushButton(QStringLiteral("Show &working"), this);
+    showWorking_->setObjectName(QStringLiteral("show_working"));
+    next_ = new QPushButton(QStringLiteral("&Next"), this);
+    next_->setObjectName(QStringLiteral("next"));
+    next_->setToolTip(QStringLiteral("A new exercise"));
+    showInMain_ = new QPushButton(QStringLiteral("Show in &main window"), this);
+    showInMain_->setObjectName(QStringLiteral("show_in_main_window"));
+    showInMain_->setToolTip(QStringLiteral("Type the exercise's end points into the main "
+                                           "window and draw both lines"));
+    level_ = new QComboBox(this);
+    level_->setObjectName(QStringLiteral("level"));
+    for (const char* name : levelNames)
+        level_->addItem(QString::fromLatin1(name));
+    level_->setCurrentIndex(sitting_->level() - core::lowestLevel);
+    auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
+    levelLabel->setBuddy(level_);
+    score_ = new QLabel(this);
+    score_->setObjectName(QStringLiteral("score"));
+    score_->setToolTip(QStringLiteral("Each answer counts once, at its first check"));
+
+    working_ = new QTextBrowser(this);
+    working_->setObjectName(QStringLiteral("working"));
+    working_->setAccessibleName(QStringLiteral("Hints and working"));
+    working_->setMinimumHeight(190);
+    working_->setOpenLinks(false);
+
+    // Beside the graph: the answers, the commands under them, then the
+    // sitting's level, score and place.
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : { check_, showWorking_, next_, showInMain_ })
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    auto* levelRow = new QHBoxLayout;
+    levelRow->addWidget(levelLabel);
+    levelRow->addWidget(level_);
+    levelRow->addStretch(1);
+    levelRow->addWidget(score_);
+    auto* side = new QVBoxLayout;
+    side->addLayout(answers);
+    side->addSpacing(12);
+    side->addLayout(buttons);
+    side->addStretch(1);
+    side->addLayout(levelRow);
+    side->addWidget(place_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(graph_, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(side, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(exercise_);
+    layout->addLayout(top);
+    layout->addWidget(working_, 1);
+
+    // The keyboard walks the answers as they are read, then the commands.
+    QWidget* before = answers_[0];
+    for (QWidget* w :
+        std::initializer_list<QWidget*> { answers_[1], answers_[2], answers_[3], answers_[4],
+            answers_[5], crossing_, check_, showWorking_, next_, showInMain_, level_, working_ }) {
+        setTabOrder(before, w);
+        before = w;
+    }
+
+    connect(check_, &QPushButton::clicked, this, &PracticeWindow::check);
+    connect(showWorking_, &QPushButton::clicked, this, &PracticeWindow::showWorking);
+    connect(next_, &QPushButton::clicked, this, &PracticeWindow::next);
+    connect(showInMain_, &QPushButton::clicked, this, [this] {
+        const std::array<std::string, 8> t = core::exerciseTexts(sitting_->exercise());
+        std::array<QString, 8> texts;
+        std::transform(t.begin(), t.end(), texts.begin(), &QString::fromStdString);
+        emit showInMainWindow(texts);
+    });
+    connect(level_, &QComboBox::activated, this, &PracticeWindow::chooseLevel);
+}
+
+void PracticeWindow::showExercise()
+{
+    exercise_->setText(QString::fromStdString(core::exerciseSentence(sitting_->exercise())) + u'.');
+    for (std::size_t q = 0; q < answers_.size(); ++q) {
+        answers_[q]->clear();
+        markField(q, Mark::Empty);
+    }
+    working_->clear();
+    place_->setText(QStringLiteral("Exercise %1 at level %2, seed %3")
+                        .arg(sitting_->number())
+                        .arg(sitting_->level())
+                        .arg(sitting_->seed()));
+    place_->setToolTip(QStringLiteral("trellan --practice --level %1 --seed %2 starts this "
+                                      "sitting again")
+                           .arg(sitting_->level())
+                           .arg(sitting_->seed()));
+    showScore();
+
+    core::TypedFields typed = core::startUpTexts; // the range -10..10
+    const std::array<std::string, 8> t = core::exerciseTexts(sitting_->exercise());
+    typed.line1 = { t[0], t[1], t[2], t[3] };
+    typed.line2 = { t[4], t[5], t[6], t[7] };
+    graph_->Cls();
+    graph_->drawOutcome(core::BothLines(typed, false));
+    answers_[0]->setFocus();
+}
+
+void PracticeWindow::check()
+{
+    Sitting::Answers typed;
+    for (std::size_t q = 0; q < answers_.size(); ++q)
+        typed[q] = answerText(q).toStdString();
+    const Sitting::Marks marks = sitting_->check(typed);
+    int right = 0, wrong = 0;
+    for (std::size_t q = 0; q < marks.size(); ++q) {
+        markField(q, marks[q]);
+        right += marks[q] == Mark::Right ? 1 : 0;
+        wrong += marks[q] == Mark::Wrong ? 1 : 0;
+    }
+    showScore();
+
+    QString html;
+    if (right + wrong == 0)
+        html = QStringLiteral("<p>Type an answer into a field, then Check.</p>");
+    else if (wrong == 0 && right == static_cast<int>(marks.size()))
+        html = QStringLiteral("<p>Every answer is right. Next makes a new exercise.</p>");
+    else if (wrong == 0)
+        html = QStringLiteral("<p>%1 right so far.</p>").arg(right);
+    else
+        html = QStringLiteral("<p>%1 right, %2 wrong. A step of the working for each wrong "
+                              "answer; check again for the next step.</p>")
+                   .arg(right)
+                   .arg(wrong);
+    for (const Question question : core::practice::questions) {
+        const Sitting::Hint hint = sitting_->hint(question);
+        if (hint.lines.empty())
+            continue;
+        html += QStringLiteral("<p><b>%1</b>").arg(pupilText(hint.heading));
+        for (const std::string& line : hint.lines)
+            html += QStringLiteral("<br>&nbsp;&nbsp;%1").arg(pupilText(line));
+        html += QStringLiteral("</p>");
+    }
+    working_->setHtml(html);
+}
+
+void PracticeWindow::showWorking()
+{
+    working_->setHtml(working_section::html(sitting_->working()));
+}
+
+void PracticeWindow::next()
+{
+    sitting_->next();
+    showExercise();
+}
+
+void PracticeWindow::chooseLevel(int index)
+{
+    const int level = core::lowestLevel + index;
+    QSettings().setValue(levelKey, level);
+    if (level == sitting_->level())
+        return;
+    sitting_->setLevel(level);
+    showExercise();
+}
+
+void PracticeWindow::showScore()
+{
+    score_->setText(sitting_->counted() == 0
+            ? QStringLiteral("No answers checked yet")
+            : QStringLiteral("%1 of %2 right").arg(sitting_->right()).arg(sitting_->counted()));
+}
+
+void PracticeWindow::markField(std::size_t question, Mark mark)
+{
+    QLineEdit* edit = answers_[question];
+    QWidget* control = core::practice::questions[question] == Question::Crossing
+        ? static_cast<QWidget*>(crossing_)
+        : edit;
+    const QString word = mark == Mark::Right ? QStringLiteral("right")
+        : mark == Mark::Wrong                ? QStringLiteral("wrong")
+                                             : QString();
+    control->setAccessibleDescription(word);
+    edit->setAccessibleDescription(word);
+    QLabel* label = marks_[question];
+    label->setText(mark == Mark::Right ? QStringLiteral("\u2714")
+            : mark == Mark::Wrong      ? QStringLiteral("\u2718")
+                                       : QString());
+    label->setAccessibleName(word);
+    label->setToolTip(word);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, mark == Mark::Right ? rightColour : wrongColour);
+    label->setPalette(palette);
+}
+
+QString PracticeWindow::answerText(std::size_t question) const
+{
+    return answers_[question]->text();
+}
+
+void PracticeWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

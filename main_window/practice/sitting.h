@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/exact_line.h"
+#include "core/exercises.h"
+#include "core/practice.h"
+#include "core/working.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One pupil's sitting at the Practice window: the exercises in the order its
+// seed makes them, the marks of the answers checked, the hints earned and
+// the score. The same level, seed and presses make the same sitting again.
+class Sitting {
+public:
+    static constexpr std::size_t questionCount = core::practice::questions.size();
+    using Answers = std::array<std::string, questionCount>;
+    using Marks = std::array<core::practice::Mark, questionCount>;
+
+    Sitting(int level, std::uint64_t seed);
+
+    int level() const { return level_; }
+    std::uint64_t seed() const { return seed_; }
+    // The exercise's place in the sitting, from 1.
+    int number() const { return index_ + 1; }
+    const core::Exercise& exercise() const { return exercise_; }
+    const std::vector<core::WorkingStep>& working() const { return working_; }
+
+    // A new exercise: the sitting's next one, or one at another level in the
+    // same place.
+    void next();
+    void setLevel(int level);
+
+    // Marks the answers, in the order of core::practice::questions. Each
+    // question of an exercise counts towards the score once, at the first
+    // check with something typed for it, so that trying again after a hint
+    // mends the answer but not the score. A wrong answer earns one more line
+    // of its step of the working.
+    Marks check(const Answers& typed);
+    const Marks& marks() const { return marks_; }
+
+    // What the last check earned for a wrong answer: its step's heading and
+    // the first lines of the step. Never the step's last line, which holds
+    // the answer, unless the step has only that line. Empty for an answer
+    // that is not wrong.
+    struct Hint {
+        std::string heading;
+        std::vector<std::string> lines;
+    };
+    Hint hint(core::practice::Question question) const;
+
+    // The score of the sitting: answers right at their first check, of all
+    // answers checked.
+    int right() const { return right_; }
+    int counted() const { return counted_; }
+
+private:
+    void make();
+    const core::WorkingStep* step(core::practice::Question question) const;
+
+    int level_;
+    std::uint64_t seed_;
+    int index_ = 0;
+    core::Exercise exercise_ {};
+    core::exact::Line one_, two_;
+    std::vector<core::WorkingStep> working_;
+    Marks marks_ {};
+    std::array<std::size_t, questionCount> hintLines_ {};
+    std::array<bool, questionCount> scored_ {};
+    int right_ = 0;
+    int counted_ = 0;
+};
