@@ -206,8 +206,9 @@ void PracticeWindow::createControls()
     side->addLayout(answers);
     side->addSpacing(12);
     side->addLayout(buttons);
-    side->addStretch(1);
+    side->addSpacing(12);
     side->addLayout(levelRow);
+    side->addStretch(1);
     side->addWidget(place_);
     auto* top = new QHBoxLayout;
     top->addWidget(graph_, 0, Qt::AlignTop);

@@ -76,7 +76,10 @@ with tempfile.TemporaryDirectory() as work:
 
     for args in (["--worksheet", "u.gif"], ["--worksheet", "u.pdf", "--level", "4"],
                  ["--worksheet", "u.pdf", "--exercises", "0"], ["--level", "2"],
-                 ["--worksheet", "u.pdf", "--seed", "-1"]):
+                 ["--worksheet", "u.pdf", "--seed", "-1"], ["--practice", "--level", "0"],
+                 ["--practice", "--seed", "x"], ["--practice", "--answers"],
+                 ["--practice", "--worksheet", "u.pdf"], ["--practice", "--exercises", "3"],
+                 ["--practice", "u.pdf"]):
         status, _, err = run(args, work)
         check(f"unusable: {' '.join(args)}: status 2, said, nothing written",
               status == 2 and err.count("\n") == 2 and not os.path.exists(os.path.join(work, "u.pdf")),

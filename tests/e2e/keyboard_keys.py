@@ -30,7 +30,8 @@ TAB_ORDER = [
     "Pointer Y", "Pointer X", "Line 2, X1", "Line 2, Y1", "Line 2, X2", "Line 2, Y2",
     "Draw Line 2", "Draw Line 1", "Equation of line 1", "Equation of line 2", "Quit", "Results",
     REPORT_SWITCH, "X-axis crossing of line 1", "X-axis crossing of line 2",
-    "Y-axis crossing of line 1", "Y-axis crossing of line 2", "Exact values", "Graph",
+    "Y-axis crossing of line 1", "Y-axis crossing of line 2", "Exact values", "Practice",
+    "Graph",
 ]
 HIDDEN = ["Slope of line 1", "Slope of line 2", "Y-intercept of line 1", "Y-intercept of line 2"]
 

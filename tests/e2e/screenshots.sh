@@ -2,7 +2,8 @@
 # Starts the real program on its own X server and saves screenshots of the
 # main window, of the About window (opened by clicking "About ...") and of the
 # main window again with the end points' coordinates shown on the graph, and
-# of the Exact values window showing the working.
+# of the Exact values window showing the working, and of the Practice window
+# (started by --practice) with answers checked.
 #   tests/e2e/screenshots.sh build/release/trellan [out-dir]
 set -euo pipefail
 
@@ -43,7 +44,23 @@ for _ in 1 2 3 4 5 6; do xdotool click 5; done
 sleep 0.5
 import -window "$exact" "$out/working.png"
 
-for shot in main-window about-window end-point-coordinates working; do
+# The Practice window from the command line, its sitting made again from
+# its seed: line one answered right (its equation in another form), line
+# two's slope wrong, so that the hint shows.
+kill "$app"
+wait "$app" 2>/dev/null || true
+start_program "$program" --practice --level 2 --seed 7
+practice=$(find_window "^Practice$") || { echo "FAIL: no Practice window"; exit 1; }
+xdotool windowfocus --sync "$practice"
+for answer in "2/3" "0" "2x - 3y = 0" "4/3"; do
+    xdotool type --delay 20 "$answer"
+    xdotool key Tab
+done
+xdotool key shift+Tab Return
+sleep 0.5
+import -window "$practice" "$out/practice.png"
+
+for shot in main-window about-window end-point-coordinates working practice; do
     size=$(identify -format '%wx%h' "$out/$shot.png")
     echo "ok: $shot.png $size"
 done

@@ -33,10 +33,10 @@ find_window() {
     return 1
 }
 
-# Starts the program on the X server and sets `main_window` to the id of its
-# main window.
+# Starts the program, with the options after it, on the X server and sets
+# `main_window` to the id of its main window.
 start_program() {
-    "$1" >"$work/log" 2>&1 &
+    "$@" >"$work/log" 2>&1 &
     app=$!
     main_window=$(find_window "Quarnby's Trellan") || {
         echo "FAIL: no main window"
