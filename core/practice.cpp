@@ -174,15 +174,14 @@ bool sameLine(const exact::Line& one, const exact::Line& two)
     return false;
 }
 
-// A point as "(x, y)" or "x, y". The outer brackets are taken off only as a
-// pair, so that "(2, 4" is refused; brackets inside a number ("0.(3)") stay.
+// A point as "(x, y)" or "x, y". An opening bracket must be closed at the
+// end, so that "(2, 4" is refused; a closing one alone may end a repeating
+// decimal ("1, 0.(3)").
 std::optional<std::pair<mpq_class, mpq_class>> readPoint(std::string_view text)
 {
     text = trimmed(text);
-    if (text.starts_with('(') != text.ends_with(')'))
-        return std::nullopt;
     if (text.starts_with('(')) {
-        if (text.size() < 2)
+        if (text.size() < 2 || !text.ends_with(')'))
             return std::nullopt;
         text = text.substr(1, text.size() - 2);
     }

@@ -80,6 +80,8 @@ const core::exact::Line third = LineThrough(0, 0, 3, 1);
 const core::exact::Line upright = LineThrough(2, 0, 2, 5); // x = 2
 const core::exact::Line yAxis = LineThrough(0, 1, 0, 5);
 const core::exact::Line point = LineThrough(1, 1, 1, 1);
+const core::exact::Line diagonal = LineThrough(0, 0, 1, 1);
+const core::exact::Line steep = LineThrough(0, 1, 1, -1); // meets diagonal at (1/3, 1/3)
 
 struct CheckRow {
     const char* name;
@@ -131,6 +133,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, CheckTest,
         CheckRow { "crossing_bracketed", Question::Crossing, &half, &falling, "(2, 4)", R },
         CheckRow { "crossing_bare", Question::Crossing, &half, &falling, "  2 ,4 ", R },
         CheckRow { "crossing_unclosed", Question::Crossing, &half, &falling, "(2, 4", W },
+        CheckRow {
+            "crossing_repeating_bare", Question::Crossing, &diagonal, &steep, "0.(3), 0.(3)", R },
         CheckRow { "crossing_y_off", Question::Crossing, &half, &falling, "(2, 5)", W },
         CheckRow { "crossing_swapped", Question::Crossing, &half, &falling, "(4, 2)", W },
         CheckRow { "crossing_decimal_comma", Question::Crossing, &half, &falling, "(2,0, 4)", W },
