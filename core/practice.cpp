@@ -136,19 +136,22 @@ private:
                 > static_cast<std::size_t>(exact::MaxFractionDigits))
             return std::nullopt;
 
-        // 0.d(r) = (dr - d) / (10^|d| (10^|r| - 1)); without r, d / 10^|d|.
+        // w.d(r) = wd / 10^|d| + r / (10^|d| (10^|r| - 1)). GMP adds only
+        // reduced fractions, so each is reduced first.
         mpz_class head(0), scale(1);
         if (!whole.empty() || !fraction.empty())
             head.set_str(std::string(whole) + std::string(fraction), 10);
         mpz_ui_pow_ui(scale.get_mpz_t(), 10, fraction.size());
         mpq_class q(head, scale);
+        q.canonicalize();
         if (repeats) {
-            mpz_class period(std::string(repeating), 10), nines;
+            mpz_class nines;
             mpz_ui_pow_ui(nines.get_mpz_t(), 10, repeating.size());
             nines -= 1;
-            q += mpq_class(period, scale * nines);
+            mpq_class period(mpz_class(std::string(repeating), 10), scale * nines);
+            period.canonicalize();
+            q += period;
         }
-        q.canonicalize();
         return q;
     }
 
