@@ -50,7 +50,7 @@ Mark CheckEquation(std::string_view typed, const exact::Line& line);
 Mark CheckCrossing(std::string_view typed, const exact::Crossing& crossing);
 
 // The answer to one question about the lines one and two.
-Mark Check(Question question, std::string_view typed, const exact::Line& one,
-    const exact::Line& two);
+Mark Check(
+    Question question, std::string_view typed, const exact::Line& one, const exact::Line& two);
 
 } // namespace core::practice

@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build=$root/build/fuzz
 targets=(fuzz_val fuzz_text_to_number fuzz_number_to_text fuzz_line_texts fuzz_exact fuzz_sheet_cells
-    fuzz_equation)
+    fuzz_equation fuzz_practice)
 
 if [[ ! -f $build/build.ninja ]]; then
     CC=clang CXX=clang++ cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -36,6 +36,8 @@ run() {
         options=(-max_len=14) # a double, a single and a 16-bit integer
     elif [[ $target == fuzz_equation ]]; then
         options=(-dict="$root/tests/fuzz/equation.dict")
+    elif [[ $target == fuzz_practice ]]; then
+        options=(-dict="$root/tests/fuzz/practice.dict")
     else
         options=(-dict="$root/tests/fuzz/numbers.dict")
     fi

@@ -192,6 +192,31 @@ const std::vector<NumberRow> numbers {
     { "one_e_fourteen", 1e14, 1e6f, 32000 },
 };
 
+// A pupil's answers, as the checker's tables write them.
+const std::vector<Named> answerTexts {
+    { "fraction", "1/2" },
+    { "point_first", ".5" },
+    { "minus_sign",
+        "\xE2\x88\x92"
+        "1/2" },
+    { "blanks_around_sign_and_bar", " \t- 3 /  4 " },
+    { "seven_sixths", "1.1(6)" },
+    { "seventh", "0.(142857)" },
+    { "repeating_divisor", "1/0.(3)" },
+    { "mixed_number", "1 1/2" },
+    { "divides_by_zero", "1/0" },
+    { "decimal_comma", "2,5" },
+    { "unclosed_repeat", "0.(3" },
+    { "undefined", "UnDefined " },
+    { "point", "( 0 , 6 )" },
+    { "crossing_repeating_bare", "0.(3), 0.(3)" },
+    { "crossing_unclosed", "(2, 4" },
+    { "the_same_line", " The  same LINE" },
+    { "parallel", "Parallel" },
+    { "equation_doubled", "2y = x + 6" },
+    { "equation_point_slope", "y - 3 = 1/2(x - 0)" },
+};
+
 struct LineRow {
     const char* name;
     double x1, y1, x2, y2;
@@ -233,6 +258,8 @@ int main(int argc, char** argv)
         write(root / "fuzz_exact", t.name, t.text);
     for (const Named& t : equationTexts)
         write(root / "fuzz_equation", t.name, t.text);
+    for (const Named& t : answerTexts)
+        write(root / "fuzz_practice", t.name, t.text);
     for (const NumberRow& n : numbers)
         write(root / "fuzz_number_to_text", n.name, bytesOf(n.d) + bytesOf(n.f) + bytesOf(n.i));
     for (const LineRow& l : lines)
