@@ -181,8 +181,9 @@ void LookTest::focusChain()
         // The slope and intercept boxes under the equation boxes are no stops.
         "txt_eqn1", "txt_eqn2", "cmd_quit", "txt_results", "Check1", "txt_l1xint", "txt_l2xint",
         "txt_l1yint", "txt_l2yint",
-        // The way to the exact values, added last so the designed order stands.
-        "exactLink", "p1" };
+        // The ways to the exact values and to practice, added last so the
+        // designed order stands.
+        "exactLink", "practiceLink", "p1" };
     form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     form_->p1->setFocus(Qt::OtherFocusReason);
@@ -193,7 +194,7 @@ void LookTest::focusChain()
         QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("exactLink"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("practiceLink"));
     form_->p1->setFocus(Qt::OtherFocusReason);
 
     for (const char* name : { "lbl_l1", "lblAns", "lblCredits", "Label1", "Shape1", "Shape2" })
