@@ -43,6 +43,9 @@ forbid '\bPlaceResults[[:space:]]*=[^=]' "PlaceResults set as a hidden parameter
     $(grep -rl --include='*.h' --include='*.cpp' PlaceResults main_window app |
         grep -vE '^main_window/form1(_graph)?\.(cpp|h)$' || true) /dev/null
 forbid '#include[[:space:]]*[<"]graph/' "the About window includes the graph" about_window
+# The main window's rooms are below it: what they do to it, they ask by a signal.
+forbid '#include[[:space:]]*[<"]main_window/form1|\bForm1\b' "a room of the main window reaches into it" \
+    main_window/practice main_window/exact_values main_window/widgets
 forbid '\b(Canvas|SegmentPixels|SkipLine|GlyphTable|GlyphInk|NumberPrinter)\b|canvas\(\)' \
     "the main window handles the graph's pixels" main_window
 
