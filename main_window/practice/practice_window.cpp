@@ -34,18 +34,17 @@ QPointer<PracticeWindow> openWindow;
 struct AnswerField {
     const char* name;
     const char* accessibleName;
-    const char* placeholder;
 };
 
 // In the order of core::practice::questions.
 constexpr std::array<AnswerField, Sitting::questionCount> answerFields { {
-    { "answer_slope1", "Slope of line one", "m" },
-    { "answer_yint1", "y-intercept of line one", "b" },
-    { "answer_eqn1", "Equation of line one", "y = m x + b" },
-    { "answer_slope2", "Slope of line two", "m" },
-    { "answer_yint2", "y-intercept of line two", "b" },
-    { "answer_eqn2", "Equation of line two", "y = m x + b" },
-    { "answer_crossing", "Where the lines cross", "(x, y), parallel or the same line" },
+    { "answer_slope1", "Slope of line one" },
+    { "answer_yint1", "y-intercept of line one" },
+    { "answer_eqn1", "Equation of line one" },
+    { "answer_slope2", "Slope of line two" },
+    { "answer_yint2", "y-intercept of line two" },
+    { "answer_eqn2", "Equation of line two" },
+    { "answer_crossing", "Where the lines cross" },
 } };
 
 constexpr std::array<const char*, 3> levelNames {
@@ -109,7 +108,6 @@ void PracticeWindow::createControls()
     QFont larger = exercise_->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.2);
     exercise_->setFont(larger);
-    exercise_->setAccessibleName(QStringLiteral("Exercise"));
 
     graph_ = new graph::GraphPanel(this);
     graph_->setObjectName(QStringLiteral("practice_graph"));
@@ -144,7 +142,6 @@ void PracticeWindow::createControls()
         control->setObjectName(QString::fromLatin1(field.name));
         control->setAccessibleName(QString::fromLatin1(field.accessibleName));
         edit->setAccessibleName(QString::fromLatin1(field.accessibleName));
-        edit->setPlaceholderText(QString::fromLatin1(field.placeholder));
         edit->setMinimumWidth(crossing ? 240 : q % 3 == 2 ? 150 : 70);
         answers_[q] = edit;
         auto* mark = new QLabel(this);
@@ -158,6 +155,15 @@ void PracticeWindow::createControls()
         connect(edit, &QLineEdit::textEdited, this, [this, q] { markField(q, Mark::Empty); });
         connect(edit, &QLineEdit::returnPressed, this, &PracticeWindow::check);
     }
+    // No placeholder or tooltip in the fields: a screen reader speaks either
+    // where the mark's description is empty. What the crossing takes is said
+    // beside it.
+    auto* crossingForms
+        = new QLabel(QStringLiteral("a point (x, y), parallel or the same line"), this);
+    QPalette muted = crossingForms->palette();
+    muted.setColor(QPalette::WindowText, muted.color(QPalette::PlaceholderText).darker(130));
+    crossingForms->setPalette(muted);
+    answers->addWidget(crossingForms, 3, 5, 1, 2);
     answers->setColumnStretch(5, 1);
     place_ = new QLabel(this);
     place_->setObjectName(QStringLiteral("place"));
