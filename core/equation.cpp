@@ -347,8 +347,21 @@ private:
 
     std::size_t last() const { return tokens_[next_ - 1].to; }
 
+    // Brackets, signs and powers nest by calling down again: a text of
+    // thousands of "(" would run out of stack before it ran out of text.
+    // No equation a pupil writes comes near this depth.
+    static constexpr int deepest = 200;
+
     Affine signedFactor()
     {
+        if (depth_ >= deepest)
+            throw Refusal { "The brackets, signs or powers here nest too deeply to read",
+                peek().from, peek().to };
+        ++depth_;
+        struct Up {
+            int& depth;
+            ~Up() { --depth; }
+        } up { depth_ };
         if (peek().kind == Kind::Minus) {
             ++next_;
             return -signedFactor();
@@ -457,6 +470,7 @@ private:
     std::vector<Token> tokens_;
     std::size_t next_ = 0;
     bool seenVariable_ = false;
+    int depth_ = 0;
 };
 
 // Characters, not bytes, before `at`: where a text box puts its cursor.

@@ -5,6 +5,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 namespace {
@@ -115,6 +116,26 @@ INSTANTIATE_TEST_SUITE_P(Refusals, EquationRefusalTest,
         RefusalRow { "fractional_power", "y = x^(1/2)",
             "A power must be a whole number, as in x\xC2\xB2", 6, 5 }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Nesting deeper than any pupil writes is refused, where reading it down to
+// the bottom would run out of stack; a hundred brackets still read.
+TEST(EquationDepth, DeepNestingIsRefusedNotReadUntilTheStackEnds)
+{
+    const auto repeated = [](std::string_view piece, int times) {
+        std::string text;
+        for (int k = 0; k < times; ++k)
+            text += piece;
+        return text;
+    };
+    for (const std::string& text : { "y = " + repeated("(", 20000) + "x" + repeated(")", 20000),
+             "y = x" + repeated("^1", 20000), "y = " + repeated("-", 20000) + "x" }) {
+        const core::exact::EquationReading reading = core::exact::ReadEquation(text);
+        EXPECT_FALSE(reading.equation);
+        EXPECT_EQ(reading.problem, "The brackets, signs or powers here nest too deeply to read");
+    }
+    EXPECT_TRUE(
+        core::exact::ReadEquation("y = " + repeated("(", 100) + "x" + repeated(")", 100)).equation);
+}
 
 // The window's own equation texts, for lines through random end points, read
 // back to the line with the slope and intercept the window shows beside them.
