@@ -205,5 +205,7 @@ void Form1::showExercise(const std::array<QString, 8>& texts)
     for (std::size_t k = 0; k < fields.size(); ++k)
         fields[k]->setText(texts[k]);
     run(Command::BothLines, Run::Button);
+    // The keyboard follows the eye: F2 brings the Practice window back.
     raise();
+    activateWindow();
 }

@@ -97,6 +97,7 @@ PracticeWindow::PracticeWindow(QWidget* owner, int level, std::uint64_t seed)
     setWindowTitle(QStringLiteral("Practice"));
     createControls();
     showExercise();
+    answers_[0]->setFocus();
 }
 
 void PracticeWindow::createControls()
@@ -104,7 +105,8 @@ void PracticeWindow::createControls()
     exercise_ = new QLabel(this);
     exercise_->setObjectName(QStringLiteral("exercise"));
     exercise_->setWordWrap(true);
-    exercise_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A Tab stop, so that a screen reader's user can hear it again.
+    exercise_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QFont larger = exercise_->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.2);
     exercise_->setFont(larger);
@@ -152,7 +154,8 @@ void PracticeWindow::createControls()
         answers->addWidget(control, row, column, 1, crossing ? 3 : 1);
         answers->addWidget(mark, row, crossing ? 4 : column + 1);
         // An answer changed since its check is neither right nor wrong.
-        connect(edit, &QLineEdit::textEdited, this, [this, q] { markField(q, Mark::Empty); });
+        // Also when the crossing's list puts a word in the field.
+        connect(edit, &QLineEdit::textChanged, this, [this, q] { markField(q, Mark::Empty); });
         connect(edit, &QLineEdit::returnPressed, this, &PracticeWindow::check);
     }
     // No placeholder or tooltip in the fields: a screen reader speaks either
@@ -164,6 +167,12 @@ void PracticeWindow::createControls()
     muted.setColor(QPalette::WindowText, muted.color(QPalette::PlaceholderText).darker(130));
     crossingForms->setPalette(muted);
     answers->addWidget(crossingForms, 3, 5, 1, 2);
+    auto* verticalWords
+        = new QLabel(QStringLiteral("A vertical line: its slope is undefined, its y-intercept none "
+                                    "(all for x = 0)."),
+            this);
+    verticalWords->setPalette(muted);
+    answers->addWidget(verticalWords, 4, 1, 1, 6);
     answers->setColumnStretch(5, 1);
     place_ = new QLabel(this);
     place_->setObjectName(QStringLiteral("place"));
@@ -190,6 +199,10 @@ void PracticeWindow::createControls()
     score_ = new QLabel(this);
     score_->setObjectName(QStringLiteral("score"));
     score_->setToolTip(QStringLiteral("Each answer counts once, at its first check"));
+    score_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // An accidental turn of the wheel over it would throw the answers away.
+    level_->setFocusPolicy(Qt::StrongFocus);
+    level_->installEventFilter(this);
 
     working_ = new QTextBrowser(this);
     working_->setObjectName(QStringLiteral("working"));
@@ -226,10 +239,10 @@ void PracticeWindow::createControls()
     layout->addWidget(working_, 1);
 
     // The keyboard walks the answers as they are read, then the commands.
-    QWidget* before = answers_[0];
-    for (QWidget* w :
-        std::initializer_list<QWidget*> { answers_[1], answers_[2], answers_[3], answers_[4],
-            answers_[5], crossing_, check_, showWorking_, next_, showInMain_, level_, working_ }) {
+    QWidget* before = exercise_;
+    for (QWidget* w : std::initializer_list<QWidget*> { answers_[0], answers_[1], answers_[2],
+             answers_[3], answers_[4], answers_[5], crossing_, check_, showWorking_, next_,
+             showInMain_, level_, score_, working_ }) {
         setTabOrder(before, w);
         before = w;
     }
@@ -248,7 +261,11 @@ void PracticeWindow::createControls()
 
 void PracticeWindow::showExercise()
 {
-    exercise_->setText(QString::fromStdString(core::exerciseSentence(sitting_->exercise())) + u'.');
+    const QString sentence
+        = QString::fromStdString(core::exerciseSentence(sitting_->exercise())) + u'.';
+    exercise_->setText(sentence);
+    // What a screen reader says as the window comes up.
+    setAccessibleDescription(sentence);
     for (std::size_t q = 0; q < answers_.size(); ++q) {
         answers_[q]->clear();
         markField(q, Mark::Empty);
@@ -270,7 +287,6 @@ void PracticeWindow::showExercise()
     typed.line2 = { t[4], t[5], t[6], t[7] };
     graph_->Cls();
     graph_->drawOutcome(core::BothLines(typed, false));
-    answers_[0]->setFocus();
 }
 
 void PracticeWindow::check()
@@ -296,7 +312,7 @@ void PracticeWindow::check()
         html = QStringLiteral("<p>%1 right so far.</p>").arg(right);
     else
         html = QStringLiteral("<p>%1 right, %2 wrong. A step of the working for each wrong "
-                              "answer; check again for the next step.</p>")
+                              "answer; another try earns the next step.</p>")
                    .arg(right)
                    .arg(wrong);
     for (const Question question : core::practice::questions) {
@@ -313,6 +329,7 @@ void PracticeWindow::check()
 
 void PracticeWindow::showWorking()
 {
+    sitting_->workingShown();
     working_->setHtml(working_section::html(sitting_->working()));
 }
 
@@ -320,6 +337,7 @@ void PracticeWindow::next()
 {
     sitting_->next();
     showExercise();
+    answers_[0]->setFocus();
 }
 
 void PracticeWindow::chooseLevel(int index)
@@ -364,6 +382,13 @@ void PracticeWindow::markField(std::size_t question, Mark mark)
 QString PracticeWindow::answerText(std::size_t question) const
 {
     return answers_[question]->text();
+}
+
+bool PracticeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == level_ && event->type() == QEvent::Wheel && !level_->hasFocus())
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void PracticeWindow::keyPressEvent(QKeyEvent* event)

@@ -49,6 +49,7 @@ signals:
     void showInMainWindow(const std::array<QString, 8>& texts);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -30,16 +30,20 @@ void Sitting::next()
 void Sitting::setLevel(int level)
 {
     level_ = std::clamp(level, core::lowestLevel, core::highestLevel);
+    sheet_.clear();
     make();
 }
 
 void Sitting::make()
 {
     // The sitting's exercises are a sheet made from the seed, taken one by
-    // one: the first n of a longer sheet are the sheet of n, so exercise k
-    // is the last of a sheet of k.
-    const std::vector<core::Exercise> sheet = core::makeExercises(index_ + 1, level_, seed_);
-    exercise_ = sheet.empty() ? core::Exercise {} : sheet.back();
+    // one. The first n of a longer sheet are the sheet of n, so the sheet is
+    // made again, twice as long, only when the sitting reaches its end.
+    const auto k = static_cast<std::size_t>(index_);
+    if (k >= sheet_.size())
+        sheet_ = core::makeExercises(
+            static_cast<int>(std::max<std::size_t>(16, 2 * (k + 1))), level_, seed_);
+    exercise_ = sheet_.empty() ? core::Exercise {} : sheet_[k % sheet_.size()];
     const std::array<std::string, 8> t = core::exerciseTexts(exercise_);
     const std::array<std::string, 4> line1 { t[0], t[1], t[2], t[3] };
     const std::array<std::string, 4> line2 { t[4], t[5], t[6], t[7] };
@@ -48,7 +52,44 @@ void Sitting::make()
     working_ = core::WorkingFor(line1, line2);
     marks_ = {};
     hintLines_ = {};
+    lastWrong_ = {};
     scored_ = {};
+    for (const Question question : core::practice::questions)
+        hintLimits_[indexOf(question)] = hintLimit(question);
+}
+
+std::size_t Sitting::hintLimit(Question question) const
+{
+    const core::WorkingStep* s = step(question);
+    if (!s || s->lines.empty())
+        return 0;
+    const core::exact::Crossing crossing = core::exact::CrossingOf(one_, two_);
+    const auto givesAway = [&](std::string_view value) {
+        if (core::practice::Check(question, value, one_, two_) == Mark::Right)
+            return true;
+        if (question != Question::Crossing || crossing.kind != core::exact::CrossingKind::Point)
+            return false;
+        const std::optional<mpq_class> q = core::practice::ReadAnswerNumber(value);
+        return q && (*q == crossing.x || *q == crossing.y);
+    };
+    std::size_t limit = s->lines.size() - 1;
+    for (std::size_t k = 0; k < limit; ++k) {
+        // A line is a chain "label = value = value"; an equation is also
+        // whole.
+        const std::string_view line = s->lines[k];
+        bool given = givesAway(line);
+        for (std::size_t at = line.find(" = "); !given && at != std::string_view::npos;
+             at = line.find(" = ", at + 3))
+            given = givesAway(line.substr(at + 3));
+        if (given)
+            limit = k;
+    }
+    return std::max<std::size_t>(1, limit);
+}
+
+void Sitting::workingShown()
+{
+    scored_.fill(true);
 }
 
 Sitting::Marks Sitting::check(const Answers& typed)
@@ -64,11 +105,9 @@ Sitting::Marks Sitting::check(const Answers& typed)
             ++counted_;
             right_ += mark == Mark::Right ? 1 : 0;
         }
-        if (mark == Mark::Wrong) {
-            const core::WorkingStep* s = step(question);
-            const std::size_t lines = s ? s->lines.size() : 0;
-            const std::size_t most = std::max<std::size_t>(1, lines > 0 ? lines - 1 : 0);
-            hintLines_[q] = std::min(hintLines_[q] + 1, most);
+        if (mark == Mark::Wrong && (hintLines_[q] == 0 || typed[q] != lastWrong_[q])) {
+            hintLines_[q] = std::min(hintLines_[q] + 1, hintLimits_[q]);
+            lastWrong_[q] = typed[q];
         }
     }
     return marks_;

@@ -6,6 +6,7 @@
 #include "core/working.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,14 +38,20 @@ public:
     // question of an exercise counts towards the score once, at the first
     // check with something typed for it, so that trying again after a hint
     // mends the answer but not the score. A wrong answer earns one more line
-    // of its step of the working.
+    // of its step of the working when it differs from the one checked
+    // before: pressing Check again earns nothing.
     Marks check(const Answers& typed);
     const Marks& marks() const { return marks_; }
 
+    // The whole working was shown: the questions not counted yet count no
+    // more, since their answers can be copied from it.
+    void workingShown();
+
     // What the last check earned for a wrong answer: its step's heading and
-    // the first lines of the step. Never the step's last line, which holds
-    // the answer, unless the step has only that line. Empty for an answer
-    // that is not wrong.
+    // the first lines of the step, never one that gives the answer away (a
+    // value that would be marked right, or for the crossing either of its
+    // coordinates) nor the step's last line, but always its first. Empty for
+    // an answer that is not wrong.
     struct Hint {
         std::string heading;
         std::vector<std::string> lines;
@@ -59,15 +66,19 @@ public:
 private:
     void make();
     const core::WorkingStep* step(core::practice::Question question) const;
+    std::size_t hintLimit(core::practice::Question question) const;
 
     int level_;
     std::uint64_t seed_;
     int index_ = 0;
+    std::vector<core::Exercise> sheet_; // the sitting's exercises made so far
     core::Exercise exercise_ {};
     core::exact::Line one_, two_;
     std::vector<core::WorkingStep> working_;
     Marks marks_ {};
     std::array<std::size_t, questionCount> hintLines_ {};
+    std::array<std::size_t, questionCount> hintLimits_ {};
+    std::array<std::string, questionCount> lastWrong_ {};
     std::array<bool, questionCount> scored_ {};
     int right_ = 0;
     int counted_ = 0;

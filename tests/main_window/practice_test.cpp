@@ -27,6 +27,7 @@ private slots:
 
     void checkMarksEachAnswerFromTheKeyboard();
     void aWrongAnswerEarnsOneMoreStepEachCheck();
+    void noHintGivesTheAnswerAway();
     void nextClearsTheAnswersAndKeepsTheScore();
     void theExerciseNamesItsEightCoordinatesInOrder();
     void aSeedMakesTheSameSittingAgain();
@@ -150,10 +151,13 @@ void PracticeTest::checkMarksEachAnswerFromTheKeyboard()
     QCOMPARE(marked, expected);
     QCOMPARE(text(w, "score"), "5 of 6 right");
 
-    // An answer edited after its check is neither right nor wrong.
+    // An answer changed after its check is neither right nor wrong, also
+    // when the crossing's list changes it.
     edit(w, 3)->setFocus();
     QTest::keyClick(edit(w, 3), Qt::Key_Backspace);
     QCOMPARE(description(w, 3), "");
+    qobject_cast<QComboBox*>(field(w, 6))->setCurrentIndex(1);
+    QCOMPARE(description(w, 6), "");
 }
 
 void PracticeTest::aWrongAnswerEarnsOneMoreStepEachCheck()
@@ -172,12 +176,12 @@ void PracticeTest::aWrongAnswerEarnsOneMoreStepEachCheck()
     QVERIFY(shows(slope->heading));
     QVERIFY(shows(slope->lines[0]));
     QVERIFY(!shows(slope->lines[1]));
+    // The same answer checked again earns nothing; another wrong one, a step.
+    LoadedForm::click(check);
+    QVERIFY(!shows(slope->lines[1]));
+    LoadedForm::type(edit(w, 0), QStringLiteral("999"));
     LoadedForm::click(check);
     QVERIFY(shows(slope->lines[1]));
-    // However often it is checked, the hint never gives the answer away.
-    for (int k = 0; k < 10; ++k)
-        LoadedForm::click(check);
-    QVERIFY(!shows(slope->lines.back()));
     // The score counts the answer at its first check only.
     QCOMPARE(text(w, "score"), "0 of 1 right");
     LoadedForm::type(edit(w, 0), answer(w, Question::Slope1));
@@ -185,6 +189,37 @@ void PracticeTest::aWrongAnswerEarnsOneMoreStepEachCheck()
     QCOMPARE(description(w, 0), "right");
     QVERIFY(!shows(slope->lines[0]));
     QCOMPARE(text(w, "score"), "0 of 1 right");
+}
+
+// However many wrong answers are tried, no line of a hint holds a value that
+// would be marked right: not "m = 7 / 14", not "y = 2 x + (-3)".
+void PracticeTest::noHintGivesTheAnswerAway()
+{
+    for (int level = core::lowestLevel; level <= core::highestLevel; ++level) {
+        Sitting sitting(level, 77);
+        for (int k = 0; k < 40; ++k, sitting.next()) {
+            const std::array<std::string, 8> t = core::exerciseTexts(sitting.exercise());
+            const core::exact::Line one = core::exact::LineThrough(t[0], t[1], t[2], t[3]);
+            const core::exact::Line two = core::exact::LineThrough(t[4], t[5], t[6], t[7]);
+            for (int tries = 0; tries < 8; ++tries) {
+                const std::string n = std::to_string(1000 + tries);
+                sitting.check({ n, n, "y = " + n + "x", n, n, "y = " + n + "x", n + ", 0" });
+            }
+            for (const Question question : core::practice::questions) {
+                const auto givesAway = [&](std::string_view value) {
+                    return core::practice::Check(question, value, one, two)
+                        == core::practice::Mark::Right;
+                };
+                for (const std::string& line : sitting.hint(question).lines) {
+                    bool given = givesAway(line);
+                    for (std::size_t at = line.find(" = "); at != std::string::npos;
+                         at = line.find(" = ", at + 3))
+                        given = given || givesAway(std::string_view(line).substr(at + 3));
+                    QVERIFY2(!given, line.c_str());
+                }
+            }
+        }
+    }
 }
 
 void PracticeTest::nextClearsTheAnswersAndKeepsTheScore()
@@ -265,11 +300,18 @@ void PracticeTest::showWorkingShowsEveryStep()
 {
     LoadedForm f;
     PracticeWindow* w = opened(f, 1, 3);
+    LoadedForm::type(edit(w, 0), answer(w, Question::Slope1));
+    LoadedForm::click(w->findChild<QPushButton*>(QStringLiteral("check")));
     LoadedForm::click(w->findChild<QPushButton*>(QStringLiteral("show_working")));
     const QString shown = w->findChild<QTextBrowser*>(QStringLiteral("working"))->toPlainText();
     QCOMPARE(w->sitting().working().size(), std::size_t { 12 });
     for (const core::WorkingStep& step : w->sitting().working())
         QVERIFY2(shown.contains(QString::fromStdString(step.heading)), step.heading.c_str());
+    // Answers copied from the working are marked, but no longer counted.
+    LoadedForm::type(edit(w, 1), answer(w, Question::Yint1));
+    LoadedForm::click(w->findChild<QPushButton*>(QStringLiteral("check")));
+    QCOMPARE(description(w, 1), "right");
+    QCOMPARE(text(w, "score"), "1 of 1 right");
 }
 
 void PracticeTest::showInMainWindowTypesAndDraws()
