@@ -65,9 +65,9 @@ bool isHeader(const TypedRow& fields)
     return true;
 }
 
-// Rows are answered in batches, on every core, while the next batch is read,
-// and written in their order once their batch is done. A batch ends at this
-// many rows or this many bytes typed, so memory stays bounded (two batches)
+// Rows are answered in batches, on every core, while the next batch is read
+// and the batch before is written, in their order. A batch ends at this many
+// rows or this many bytes typed, so memory stays bounded (three batches)
 // however many rows follow.
 constexpr std::size_t batchRows = 1024;
 constexpr std::size_t batchBytes = 4 << 20;
@@ -112,9 +112,10 @@ public:
     // Answers and writes the rows still waiting.
     void finish()
     {
+        startAnswering();
         writeAnswered();
-        QtConcurrent::blockingMap(batch_, [this](Pending& p) { answer(p); });
-        std::swap(batch_, answering_);
+        answered_.waitForFinished();
+        std::swap(answering_, writing_);
         writeAnswered();
     }
 
@@ -193,19 +194,29 @@ private:
     {
         batch_.push_back(std::move(p));
         if (batch_.size() == batchRows || batchSize_ >= batchBytes) {
-            // The batch before is answered while this one is read.
+            // This batch is answered while the one before is written and
+            // the next one read; writing a workbook's cells costs about as
+            // much as answering them.
+            startAnswering();
             writeAnswered();
-            std::swap(batch_, answering_);
-            batchSize_ = 0;
-            answered_ = QtConcurrent::map(answering_, [this](Pending& p) { answer(p); });
         }
     }
 
-    // Waits for the batch being answered and writes it.
-    void writeAnswered()
+    // Waits for the batch being answered, then answers the batch read
+    // while it was.
+    void startAnswering()
     {
         answered_.waitForFinished();
-        for (const Pending& p : answering_) {
+        std::swap(answering_, writing_);
+        std::swap(batch_, answering_);
+        batchSize_ = 0;
+        answered_ = QtConcurrent::map(answering_, [this](Pending& p) { answer(p); });
+    }
+
+    // Writes the batch last answered.
+    void writeAnswered()
+    {
+        for (const Pending& p : writing_) {
             if (!p.error.empty())
                 std::fprintf(err_, "%.*s: %s\n", static_cast<int>(program_.size()), program_.data(),
                     p.error.c_str());
@@ -217,7 +228,7 @@ private:
                 put(p.output);
             }
         }
-        answering_.clear();
+        writing_.clear();
     }
 
     // Runs on any thread: the command chain and the exact engine keep no
@@ -269,6 +280,7 @@ private:
     std::vector<Pending> batch_; // rows read, waiting for their batch to fill
     std::size_t batchSize_ = 0; // bytes typed in the batch
     std::vector<Pending> answering_; // the batch being answered
+    std::vector<Pending> writing_; // the batch answered before it, being written
     QFuture<void> answered_;
 };
 

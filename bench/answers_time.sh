@@ -55,5 +55,5 @@ for format in "${formats[@]}"; do
     sort -n "$work/$format" | awk -v rows="$rows" -v f="$format" '{ r[NR] = $1; c[NR] = $2 }
         END { m = r[int((NR + 1) / 2)]; printf "%-5s real: median %d ms (%.1f k rows/s), runs %d..%d ms\n", f, m, rows / m, r[1], r[NR] }'
     sort -n -k2 "$work/$format" | awk -v rows="$rows" -v f="$format" '{ c[NR] = $2 }
-        END { m = c[int((NR + 1) / 2)]; printf "%-5s CPU:  median %d ms (%.1f k rows/s of CPU)\n", f, m, rows / m }'
+        END { m = c[int((NR + 1) / 2)]; printf "%-5s CPU:  median %d ms (%.1f k rows/s of CPU), runs %d..%d ms\n", f, m, rows / m, c[1], c[NR] }'
 done

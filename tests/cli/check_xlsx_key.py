@@ -114,6 +114,20 @@ with tempfile.TemporaryDirectory() as d:
     status, out, err = run(["--answers", "-o", d], SHEET)
     check("-o naming a folder: status 2, said", status == 2 and f"cannot write '{d}'" in err, (status, err))
 
+    # Thousands of rows, a batch answered while the one before is written: each
+    # in its place in both forms, the bad ones named in order.
+    many = "".join(f"{k},1,2\n" if k % 700 == 0 else f"{k % 17 - 8},{k % 5},{k % 11},-7,-5,6,{k % 13},1\n"
+                   for k in range(1, 2601))
+    many_path = os.path.join(d, "many.xlsx")
+    status, _, err = run(["--answers", "--format", "xlsx", "-o", many_path], many)
+    _, csv_out, _ = run(["--answers", "--headers", "words"], many)
+    many_rows = list(csv.reader(io.StringIO(csv_out.decode(), newline="")))
+    many_cells = [[c.value for c in r] for r in openpyxl.load_workbook(many_path, read_only=True)["Answers"].iter_rows()]
+    check("many rows: in order, the bad ones named in order, the workbook the CSV key",
+          status == 1 and [r[0] for r in many_rows[1:]] == [str(k) for k in range(1, 2601)]
+          and [line.split()[2] for line in err.splitlines()] == ["700:", "1400:", "2100:"]
+          and many_cells == [[f.replace("\r\n", "\n") or None for f in r] for r in many_rows], err[:300])
+
     # A terminal gets a refusal, not the workbook's bytes.
     leader, follower = pty.openpty()
     status, _, err = run(["--answers", "--format", "xlsx"], SHEET, stdout=follower)
