@@ -219,25 +219,24 @@ void Form1::createControls()
     lblCredits = label(this, "lblCredits", QStringLiteral("About ..."),
         fromTwips(15840, 120, 960, 225), credits, windowBlue);
     paint(lblCredits, QPalette::WindowText, creditsBlue);
-    // Beside it and looking like it, the way to the exact values.
-    exactLink
-        = place(new LinkButton(QStringLiteral("Exact values ..."), lblCredits->parentWidget()),
-            "exactLink", fromTwips(14400, 120, 1200, 225));
-    exactLink->setFont(credits);
-    exactLink->setAutoFillBackground(true);
-    paint(exactLink, QPalette::Window, windowBlue);
-    paint(exactLink, QPalette::WindowText, creditsBlue);
-    exactLink->setAccessibleName(QStringLiteral("Exact values"));
-    exactLink->setAccessibleDescription(
+    // Beside it and looking like it, the ways to the exact values and to
+    // practice.
+    const auto link = [&](const QString& text, const char* name, QRect at, const QString& spoken,
+                          const QString& description) {
+        QAbstractButton* button = place(new LinkButton(text, lblCredits->parentWidget()), name, at);
+        button->setFont(credits);
+        button->setAutoFillBackground(true);
+        paint(button, QPalette::Window, windowBlue);
+        paint(button, QPalette::WindowText, creditsBlue);
+        button->setAccessibleName(spoken);
+        button->setAccessibleDescription(description);
+        return button;
+    };
+    exactLink = link(QStringLiteral("Exact values ..."), "exactLink",
+        fromTwips(14400, 120, 1200, 225), QStringLiteral("Exact values"),
         QStringLiteral("Opens a window with both lines and their crossing as exact fractions"));
-    practiceLink = place(new LinkButton(QStringLiteral("Practice ..."), lblCredits->parentWidget()),
-        "practiceLink", fromTwips(13080, 120, 1140, 225));
-    practiceLink->setFont(credits);
-    practiceLink->setAutoFillBackground(true);
-    paint(practiceLink, QPalette::Window, windowBlue);
-    paint(practiceLink, QPalette::WindowText, creditsBlue);
-    practiceLink->setAccessibleName(QStringLiteral("Practice"));
-    practiceLink->setAccessibleDescription(
+    practiceLink = link(QStringLiteral("Practice ..."), "practiceLink",
+        fromTwips(13080, 120, 1140, 225), QStringLiteral("Practice"),
         QStringLiteral("Opens exercises to answer, each answer checked (F2)"));
 
     // The outline around the equations area: it draws over the labels and
