@@ -2,6 +2,7 @@
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
 #include "leak_heap.h"
+#include "main_window/practice/practice_window.h"
 #include "monkey_quiet.h"
 
 #include <QApplication>
@@ -112,6 +113,21 @@ void LeakTest::repeatedActionsLeaveNothing_data()
     QTest::newRow("About, closed by code, deleted at the end") << Action([](LoadedForm& f, int) {
         QTest::mouseClick(f->lblCredits, Qt::LeftButton);
         frmSplash::instance()->close();
+    }) << defaults;
+    QTest::newRow("Practice, opened by its link, closed by Esc") << Action([](LoadedForm& f, int) {
+        LoadedForm::click(f->practiceLink);
+        QTest::keyClick(PracticeWindow::instance(), Qt::Key_Escape);
+        settle();
+    }) << defaults;
+    QTest::newRow("Practice, a wrong answer checked") << Action([](LoadedForm& f, int k) {
+        PracticeWindow* practice = PracticeWindow::instance();
+        if (!practice) {
+            f->openPractice(1, 3);
+            practice = PracticeWindow::instance();
+        }
+        auto* slope = practice->findChild<QLineEdit*>(QStringLiteral("answer_slope1"));
+        slope->setText(QString::number(1000 + k % 7));
+        LoadedForm::click(practice->findChild<QPushButton*>(QStringLiteral("check")));
     }) << defaults;
     QTest::newRow("both lines") << clicking(&Form1::cmd_bothlines) << defaults;
     QTest::newRow("both lines with a report, box emptied") << Action([](LoadedForm& f, int k) {
