@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -244,28 +245,16 @@ public:
                                 .arg(files[1]));
         if (!files.isEmpty())
             request.answers.file = QFile::encodeName(files.constFirst()).toStdString();
-        if (parser.isSet(format)) {
-            const QString name = parser.value(format);
-            if (name == u"csv")
-                request.answers.format = answers::Format::Csv;
-            else if (name == u"jsonl")
-                request.answers.format = answers::Format::Jsonl;
-            else if (name == u"xlsx")
-                request.answers.format = answers::Format::Xlsx;
-            else
-                return unusable(
-                    QStringLiteral("Unknown format '%1': use csv, jsonl or xlsx.").arg(name));
-        }
-        if (parser.isSet(arithmetic)) {
-            const QString name = parser.value(arithmetic);
-            if (name == u"exact")
-                request.answers.arithmetic = core::Arithmetic::Exact;
-            else if (name == u"designed")
-                request.answers.arithmetic = core::Arithmetic::Designed;
-            else
-                return unusable(
-                    QStringLiteral("Unknown arithmetic '%1': use exact or designed.").arg(name));
-        }
+        if (const std::optional<QString> error = readChoice(format,
+                { { "csv", answers::Format::Csv }, { "jsonl", answers::Format::Jsonl },
+                    { "xlsx", answers::Format::Xlsx } },
+                request.answers.format))
+            return unusable(*error);
+        if (const std::optional<QString> error = readChoice(arithmetic,
+                { { "exact", core::Arithmetic::Exact },
+                    { "designed", core::Arithmetic::Designed } },
+                request.answers.arithmetic))
+            return unusable(*error);
         if (parser.isSet(separator)) {
             const QString name = parser.value(separator);
             request.answers.separator = answers::separatorNamed(name.toStdString());
@@ -275,16 +264,10 @@ public:
         }
         if (parser.isSet(output))
             request.answers.output = QFile::encodeName(parser.value(output)).toStdString();
-        if (parser.isSet(headers)) {
-            const QString name = parser.value(headers);
-            if (name == u"fields")
-                request.answers.headers = answers::Headers::Fields;
-            else if (name == u"words")
-                request.answers.headers = answers::Headers::Words;
-            else
-                return unusable(
-                    QStringLiteral("Unknown headers '%1': use fields or words.").arg(name));
-        }
+        if (const std::optional<QString> error = readChoice(headers,
+                { { "fields", answers::Headers::Fields }, { "words", answers::Headers::Words } },
+                request.answers.headers))
+            return unusable(*error);
         if (const QStringList range = values.value(QStringLiteral("range")); !range.isEmpty()) {
             if (range[0].size() > fieldLength || range[1].size() > fieldLength)
                 return unusable(QStringLiteral("The range's texts can be at most %1 characters "
@@ -295,6 +278,28 @@ public:
         }
         request.answers.working = parser.isSet(working);
         return request;
+    }
+
+    // An option that takes one of a few words, into `into` when given; the
+    // complaint naming the words when it is none of them.
+    template <typename T>
+    std::optional<QString> readChoice(const QCommandLineOption& option,
+        std::initializer_list<std::pair<const char*, T>> words, T& into) const
+    {
+        if (!parser.isSet(option))
+            return std::nullopt;
+        const QString name = parser.value(option);
+        QStringList names;
+        for (const auto& [word, value] : words) {
+            if (name == QLatin1String(word)) {
+                into = value;
+                return std::nullopt;
+            }
+            names << QLatin1String(word);
+        }
+        const QString last = names.takeLast();
+        return QStringLiteral("Unknown %1 '%2': use %3 or %4.")
+            .arg(option.names().constFirst(), name, names.join(QStringLiteral(", ")), last);
     }
 
     Request worksheetRequest(const QHash<QString, QStringList>& values) const

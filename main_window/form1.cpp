@@ -201,9 +201,10 @@ void Form1::openPractice(std::optional<int> level, std::optional<std::uint64_t> 
 
 void Form1::showExercise(const std::array<QString, 8>& texts)
 {
-    const std::array<QLineEdit*, 8> fields { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b };
-    for (std::size_t k = 0; k < fields.size(); ++k)
-        fields[k]->setText(texts[k]);
+    // The typed boxes start with both lines' end points, in the exercise's order.
+    const std::array<QLineEdit*, 10> boxes = typedBoxes();
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        boxes[k]->setText(texts[k]);
     run(Command::BothLines, Run::Button);
     // The keyboard follows the eye: F2 brings the Practice window back.
     raise();
