@@ -22,8 +22,7 @@ struct Problem {
 // What every reader of typed text gives back: the value read, or the
 // problem that stopped it. Arithmetic that fails on values already read is
 // a different matter and stays an exception (core/errors.h).
-template <class T>
-class Reading {
+template <class T> class Reading {
 public:
     Reading(T value)
         : state(std::in_place_index<0>, std::move(value))
