@@ -52,7 +52,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # Libraries come from dpkg-shlibdeps; the faces the window asks for by name
-# come from these (see the font table in README.md).
+# come from these (see the font table in docs/fonts.md).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-comic-neue, fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation")

@@ -51,6 +51,34 @@ packages=(
     python3-openpyxl
 )
 
+# Whether another process holds its lock on the file. apt and dpkg lock with
+# fcntl, and /proc/locks lists every such lock by device and inode for any
+# user, so asking needs no root.
+lock_held() {
+    local major minor inode
+    read -r major minor inode < <(stat -c '%Hd %Ld %i' "$1" 2>/dev/null) || return 1
+    grep -q " $(printf '%02x:%02x' "$major" "$minor"):$inode " /proc/locks 2>/dev/null
+}
+
+# Waits up to ten minutes while another package manager holds one of the
+# lock files, saying so once; then goes on and lets apt report what is left.
+wait_for_locks() {
+    local lock waited=0 said=0
+    while ((waited < 600)); do
+        for lock; do
+            lock_held "$lock" && break
+            lock=
+        done
+        [[ -z $lock ]] && return 0
+        if ((!said)); then
+            echo "Waiting up to ten minutes for another package manager to finish ($lock is held) ..."
+            said=1
+        fi
+        sleep 2
+        waited=$((waited + 2))
+    done
+}
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -63,8 +91,14 @@ if ((${#missing[@]})); then
     sudo=()
     [[ $(id -u) -eq 0 ]] || sudo=(sudo)
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # On a fresh machine an update manager often runs at first login: wait for
+    # it rather than fail at once. apt-get update does not wait for the lists'
+    # lock by itself, so the script waits for all three; apt's own timeout
+    # covers one that starts in between.
+    wait_for_locks /var/lib/apt/lists/lock /var/lib/dpkg/lock-frontend /var/lib/dpkg/lock
+    apt_wait=(-o DPkg::Lock::Timeout=600)
+    "${sudo[@]}" apt-get "${apt_wait[@]}" update -qq
+    "${sudo[@]}" apt-get "${apt_wait[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 if [[ ! -f build/$preset/build.ninja ]]; then

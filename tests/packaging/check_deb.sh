@@ -4,7 +4,7 @@
 # lintian's verdict, and the program unpacked from it answering --version and
 # --help with no display.
 #
-#   tests/packaging/check_deb.sh <build dir> <version> <homepage> <README.md> <icon sizes...>
+#   tests/packaging/check_deb.sh <build dir> <version> <homepage> <docs/packaging.md> <icon sizes...>
 #
 # Exits 77 (skipped) where dpkg-deb is missing: not a Debian system.
 set -uo pipefail
@@ -83,9 +83,9 @@ else
     lintian --fail-on error "$deb" >"$work/lintian" 2>&1
     expect "lintian reports no error" "$?" 0
     cat "$work/lintian"
-    # Every warning left is one the README explains.
+    # Every warning left is one docs/packaging.md explains.
     while read -r tag; do
-        check "README explains lintian's $tag" grep -qF -- "$tag" "$readme"
+        check "docs/packaging.md explains lintian's $tag" grep -qF -- "$tag" "$readme"
     done < <(awk '$1 == "W:" { print $3 }' "$work/lintian" | sort -u)
 fi
 
