@@ -1,5 +1,7 @@
 #include "core/equation.h"
 
+#include "core/written_number.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -65,6 +67,7 @@ constexpr Sign wideSigns[] = {
     { "\xE2\x8B\x85", Kind::Times }, // ⋅
     { "\xC3\x97", Kind::Times }, // ×
     { "\xC3\xB7", Kind::Divide }, // ÷
+    { "\xE2\x81\x84", Kind::Divide }, // ⁄ fraction slash
     { "\xC2\xB2", Kind::Superscript, 2 }, // ²
     { "\xC2\xB3", Kind::Superscript, 3 }, // ³
     { "\xC2\xA0", Kind::End }, // no-break space: a blank, never a token
@@ -106,6 +109,29 @@ std::size_t scanNumber(std::string_view text, std::size_t at)
     return k;
 }
 
+// The number that starts at `at`, if one does: a mixed number ("1 1/2",
+// "1½") as on paper, unless it would be a divisor's or a power's whole
+// part ("1/2 1/2" is no mixed number); a fraction character; or a decimal.
+std::optional<Token> numberAt(
+    std::string_view text, std::size_t at, const std::vector<Token>& before)
+{
+    const char c = text[at];
+    const bool afterOperator = !before.empty()
+        && (before.back().kind == Kind::Divide || before.back().kind == Kind::Power);
+    if (isDigit(c) && !afterOperator)
+        if (const auto mixed = MixedNumberAt(text.substr(at)))
+            return Token { Kind::Number, at, at + mixed->bytes, mixed->value };
+    if (const auto character = FractionCharacterAt(text.substr(at)))
+        return Token { Kind::Number, at, at + character->bytes, character->value };
+    if (!isDigit(c) && !(c == '.' && at + 1 < text.size() && isDigit(text[at + 1])))
+        return std::nullopt;
+    const std::size_t end = scanNumber(text, at);
+    const auto value = Read(text.substr(at, end - at));
+    if (!value)
+        throw Refusal { "This number is " + std::string(TooLargeText), at, end };
+    return Token { Kind::Number, at, end, *value };
+}
+
 std::vector<Token> scan(std::string_view text)
 {
     std::vector<Token> tokens;
@@ -116,15 +142,15 @@ std::vector<Token> scan(std::string_view text)
             ++at;
             continue;
         }
-        const bool startsNumber
-            = isDigit(c) || (c == '.' && at + 1 < text.size() && isDigit(text[at + 1]));
-        if (startsNumber) {
-            const std::size_t end = scanNumber(text, at);
-            const auto value = Read(text.substr(at, end - at));
-            if (!value)
-                throw Refusal { "This number is " + std::string(TooLargeText), at, end };
-            tokens.push_back({ Kind::Number, at, end, *value });
-            at = end;
+        if (const auto number = numberAt(text, at, tokens)) {
+            // Two numbers with only blanks between them are a slip, never a
+            // product.
+            if (!tokens.empty() && tokens.back().kind == Kind::Number)
+                throw Refusal { "Two numbers stand side by side here: write one number, a mixed "
+                                "number such as 2 1/3, or \"*\" between them",
+                    tokens.back().from, number->to };
+            tokens.push_back(*number);
+            at = number->to;
             continue;
         }
         Kind kind = Kind::Unknown;

@@ -2,7 +2,9 @@
 
 #include "core/equation.h"
 #include "core/exact_number.h"
+#include "core/written_number.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -10,16 +12,9 @@ namespace core::practice {
 
 namespace {
 
-constexpr std::string_view minusSign = "\xE2\x88\x92"; // U+2212
-
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 std::string_view trimmed(std::string_view text)
@@ -31,11 +26,14 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-// The words of a text in small letters, one blank between them: "  The
-// SAME\tline " is "the same line". Only ASCII letters change case, so that
-// no locale comes into it.
+// The words of a text in small letters, one blank between them, without a
+// full stop at the end: "  The SAME\tline. " is "the same line". Only
+// ASCII letters change case, so that no locale comes into it.
 std::string words(std::string_view text)
 {
+    text = trimmed(text);
+    while (!text.empty() && (text.back() == '.' || text.back() == '!'))
+        text.remove_suffix(1);
     std::string out;
     bool gap = false;
     for (const char c : trimmed(text)) {
@@ -51,113 +49,55 @@ std::string words(std::string_view text)
     return out;
 }
 
-// Reads a text from the start, piece by piece, each piece taken off as it
-// is read.
-class Reader {
-public:
-    explicit Reader(std::string_view text)
-        : text_(text)
-    {
-    }
+template <std::size_t N>
+bool saysOneOf(const std::string& said, const std::array<std::string_view, N>& phrases)
+{
+    return std::find(phrases.begin(), phrases.end(), said) != phrases.end();
+}
 
-    bool atEnd() const { return at_ == text_.size(); }
+// What pupils write for a vertical line's slope, for lines that never meet,
+// and so on.
+constexpr std::array<std::string_view, 5> noSlope { "undefined", "not defined", "does not exist",
+    "none", "no slope" };
+constexpr std::array<std::string_view, 3> infiniteSlope { "infinite", "infinity", "\xE2\x88\x9E" };
+constexpr std::array<std::string_view, 6> noIntercept { "none", "no y-intercept", "no y intercept",
+    "no intercept", "does not exist", "undefined" };
+constexpr std::array<std::string_view, 6> allIntercept { "all", "every point", "all points",
+    "infinitely many", "the whole line", "whole line" };
+constexpr std::array<std::string_view, 10> neverMeet { "parallel", "parallel lines",
+    "they are parallel", "the lines are parallel", "no intersection", "no crossing", "none",
+    "no solution", "no solutions", "they never meet" };
+constexpr std::array<std::string_view, 11> oneLine { "same", "same line", "the same line",
+    "they are the same line", "they are the same", "infinitely many", "infinitely many solutions",
+    "infinite solutions", "coincident", "the lines are the same", "all points" };
 
-    void skipBlanks()
-    {
-        while (!atEnd() && isBlank(text_[at_]))
-            ++at_;
-    }
-
-    bool take(std::string_view piece)
-    {
-        if (text_.substr(at_).starts_with(piece)) {
-            at_ += piece.size();
-            return true;
+// The text after a label such as "m =" or "slope:", when it starts with
+// one of the labels, in any case and with any blanks; the text itself when
+// it starts with none.
+template <std::size_t N>
+std::string_view afterLabel(std::string_view text, const std::array<std::string_view, N>& labels)
+{
+    text = trimmed(text);
+    for (const std::string_view label : labels) {
+        if (text.size() <= label.size())
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < label.size() && same; ++i) {
+            const char c = text[i];
+            same = ((c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c) == label[i];
         }
-        return false;
+        if (!same)
+            continue;
+        std::string_view rest = trimmed(text.substr(label.size()));
+        if (rest.starts_with('=') || rest.starts_with(':'))
+            return trimmed(rest.substr(1));
     }
+    return text;
+}
 
-    std::string_view digits()
-    {
-        const std::size_t from = at_;
-        while (!atEnd() && isDigit(text_[at_]))
-            ++at_;
-        return text_.substr(from, at_ - from);
-    }
-
-    // A signed number: sign, digits, point, fraction, repeating digits in
-    // brackets. Nothing when the text here is not one or it is beyond the
-    // limits of exact work.
-    std::optional<mpq_class> number()
-    {
-        bool negative = false;
-        if (take("-") || take(minusSign))
-            negative = true;
-        else
-            take("+");
-        skipBlanks();
-        const std::string_view whole = digits();
-        std::string_view fraction, repeating;
-        bool repeats = false;
-        if (take(".")) {
-            fraction = digits();
-            if (take("(")) {
-                repeating = digits();
-                if (repeating.empty() || !take(")"))
-                    return std::nullopt;
-                repeats = true;
-            }
-        }
-        if (whole.empty() && fraction.empty() && !repeats)
-            return std::nullopt;
-        auto q = valueOf(whole, fraction, repeating, repeats);
-        if (q && negative)
-            *q = -*q;
-        return q;
-    }
-
-private:
-    // whole.fraction(repeating), checked against the limits on the lengths
-    // alone before any big number is made.
-    static std::optional<mpq_class> valueOf(
-        std::string_view whole, std::string_view fraction, std::string_view repeating, bool repeats)
-    {
-        // Zeros before the whole part and, when nothing repeats, after the
-        // fraction change nothing and cost nothing.
-        const std::size_t first = whole.find_first_not_of('0');
-        whole = first == std::string_view::npos ? std::string_view {} : whole.substr(first);
-        if (!repeats) {
-            const std::size_t last = fraction.find_last_not_of('0');
-            fraction = last == std::string_view::npos ? std::string_view {}
-                                                      : fraction.substr(0, last + 1);
-        }
-        if (whole.size() > static_cast<std::size_t>(exact::MaxIntegerDigits)
-            || fraction.size() + repeating.size()
-                > static_cast<std::size_t>(exact::MaxFractionDigits))
-            return std::nullopt;
-
-        // w.d(r) = wd / 10^|d| + r / (10^|d| (10^|r| - 1)). GMP adds only
-        // reduced fractions, so each is reduced first.
-        mpz_class head(0), scale(1);
-        if (!whole.empty() || !fraction.empty())
-            head.set_str(std::string(whole) + std::string(fraction), 10);
-        mpz_ui_pow_ui(scale.get_mpz_t(), 10, fraction.size());
-        mpq_class q(head, scale);
-        q.canonicalize();
-        if (repeats) {
-            mpz_class nines;
-            mpz_ui_pow_ui(nines.get_mpz_t(), 10, repeating.size());
-            nines -= 1;
-            mpq_class period(mpz_class(std::string(repeating), 10), scale * nines);
-            period.canonicalize();
-            q += period;
-        }
-        return q;
-    }
-
-    std::string_view text_;
-    std::size_t at_ = 0;
-};
+constexpr std::array<std::string_view, 3> slopeLabels { "slope", "gradient", "m" };
+constexpr std::array<std::string_view, 5> interceptLabels { "y-intercept", "y intercept",
+    "intercept", "b", "c" };
 
 bool isLine(const exact::Line& line)
 {
@@ -177,35 +117,86 @@ bool sameLine(const exact::Line& one, const exact::Line& two)
     return false;
 }
 
-// A point as "(x, y)" or "x, y". An opening bracket must be closed at the
-// end, so that "(2, 4" is refused; a closing one alone may end a repeating
-// decimal ("1, 0.(3)").
-std::optional<std::pair<mpq_class, mpq_class>> readPoint(std::string_view text)
+Verdict markOf(bool right)
 {
-    text = trimmed(text);
-    if (text.starts_with('(')) {
-        if (text.size() < 2 || !text.ends_with(')'))
-            return std::nullopt;
-        text = text.substr(1, text.size() - 2);
-    }
-    const std::size_t comma = text.find(',');
-    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos)
-        return std::nullopt;
-    const auto x = ReadAnswerNumber(text.substr(0, comma));
-    const auto y = ReadAnswerNumber(text.substr(comma + 1));
-    if (!x || !y)
-        return std::nullopt;
-    return std::pair { *x, *y };
+    return { right ? Mark::Right : Mark::Wrong, {} };
 }
 
-Mark markOf(bool right)
+Verdict notRead(std::string advice)
 {
-    return right ? Mark::Right : Mark::Wrong;
+    return { Mark::NotRead, std::move(advice) };
+}
+
+struct Point {
+    mpq_class x, y;
+};
+
+// The place of the bracket that closes the one at open, if any.
+std::size_t closingBracket(std::string_view text, std::size_t open)
+{
+    int depth = 0;
+    for (std::size_t i = open; i < text.size(); ++i) {
+        depth += text[i] == '(' ? 1 : text[i] == ')' ? -1 : 0;
+        if (depth == 0)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// A number, or a coordinate after its name ("x = -5").
+Reading<mpq_class> coordinate(std::string_view text, std::string_view name)
+{
+    text = trimmed(text);
+    if (text.size() > 1 && (text[0] == name[0] || text[0] == name[0] - 'a' + 'A')) {
+        const std::string_view rest = trimmed(text.substr(1));
+        if (rest.starts_with('='))
+            text = rest.substr(1);
+    }
+    return exact::ReadWrittenNumber(text);
+}
+
+constexpr std::string_view pointAdvice = "write the point as (x, y), such as (2, -1)";
+
+// A point: "(x, y)" or "x, y", with "|" or ";" in place of the comma, or
+// "x = 1, y = 2" and "x = 1 and y = 2". An opening bracket must be closed at
+// the end: "(2, 4" is no point.
+Reading<Point> readPoint(std::string_view text)
+{
+    text = trimmed(text);
+    if (text.starts_with('(') && closingBracket(text, 0) == text.size() - 1)
+        text = text.substr(1, text.size() - 2);
+    std::string_view separator = ",";
+    for (const std::string_view s : { "|", ";", " and " })
+        if (text.find(s) != std::string_view::npos) {
+            separator = s;
+            break;
+        }
+    const std::size_t at = text.find(separator);
+    if (at == std::string_view::npos
+        || text.find(separator, at + separator.size()) != std::string_view::npos)
+        return Problem { std::string(pointAdvice) };
+    auto x = coordinate(text.substr(0, at), "x");
+    auto y = coordinate(text.substr(at + separator.size()), "y");
+    if (!x)
+        return x.problem();
+    if (!y)
+        return y.problem();
+    return Point { *x, *y };
 }
 
 bool isEmpty(std::string_view typed)
 {
     return trimmed(typed).empty();
+}
+
+constexpr std::string_view slopeAdvice = "write the slope as a number, such as 3, -1.5 or 2/3";
+constexpr std::string_view verticalSlope = "a vertical line has no slope: write \"undefined\"";
+
+// The problem's advice, or the answer's own when the text is not even
+// close to a number.
+std::string adviceFor(const Problem& problem, std::string_view general)
+{
+    return problem.what.starts_with("write a number") ? std::string(general) : problem.what;
 }
 
 } // namespace
@@ -231,87 +222,83 @@ std::string_view StepId(Question question)
     return {};
 }
 
-std::optional<mpq_class> ReadAnswerNumber(std::string_view text)
-{
-    Reader r(text);
-    r.skipBlanks();
-    auto q = r.number();
-    if (!q)
-        return std::nullopt;
-    r.skipBlanks();
-    if (r.take("/")) {
-        r.skipBlanks();
-        const auto divisor = r.number();
-        if (!divisor || *divisor == 0)
-            return std::nullopt;
-        *q /= *divisor;
-        r.skipBlanks();
-    }
-    if (!r.atEnd())
-        return std::nullopt;
-    return q;
-}
-
-Mark CheckSlope(std::string_view typed, const exact::Line& line)
+Verdict CheckSlope(std::string_view typed, const exact::Line& line)
 {
     if (isEmpty(typed))
-        return Mark::Empty;
-    if (line.kind == exact::LineKind::Vertical)
-        return markOf(words(typed) == "undefined");
-    if (line.kind != exact::LineKind::Line)
-        return Mark::Wrong;
-    const auto m = ReadAnswerNumber(typed);
-    return markOf(m && *m == line.slope);
+        return { Mark::Empty, {} };
+    const std::string_view answer = afterLabel(typed, slopeLabels);
+    const std::string said = words(answer);
+    if (saysOneOf(said, noSlope))
+        return markOf(line.kind == exact::LineKind::Vertical);
+    if (saysOneOf(said, infiniteSlope))
+        return notRead(std::string(verticalSlope));
+    const auto m = exact::ReadWrittenNumber(answer);
+    if (!m)
+        return notRead(adviceFor(m.problem(), slopeAdvice));
+    return markOf(line.kind == exact::LineKind::Line && *m == line.slope);
 }
 
-Mark CheckIntercept(std::string_view typed, const exact::Line& line)
+Verdict CheckIntercept(std::string_view typed, const exact::Line& line)
 {
     if (isEmpty(typed))
-        return Mark::Empty;
-    if (line.kind == exact::LineKind::Vertical) {
-        const bool all = line.yIntercept.kind == exact::InterceptKind::All;
-        return markOf(words(typed) == (all ? "all" : "none"));
+        return { Mark::Empty, {} };
+    const std::string_view answer = afterLabel(typed, interceptLabels);
+    const std::string said = words(answer);
+    const bool vertical = line.kind == exact::LineKind::Vertical;
+    const bool all = vertical && line.yIntercept.kind == exact::InterceptKind::All;
+    if (saysOneOf(said, allIntercept))
+        return markOf(all);
+    if (saysOneOf(said, noIntercept))
+        return markOf(vertical && !all);
+    const bool onLine = line.kind == exact::LineKind::Line;
+    if (const auto b = exact::ReadWrittenNumber(answer))
+        return markOf(onLine && *b == line.yIntercept.at);
+    if (const auto point = readPoint(answer))
+        return markOf(onLine && point->x == 0 && point->y == line.yIntercept.at);
+    const auto b = exact::ReadWrittenNumber(answer);
+    return notRead(adviceFor(b.problem(),
+        "write the y-intercept as a number, such as 3, or as a point, such as (0, 3)"));
+}
+
+Verdict CheckEquation(std::string_view typed, const exact::Line& line)
+{
+    if (isEmpty(typed))
+        return { Mark::Empty, {} };
+    std::string text(trimmed(typed));
+    // "f(x) = ..." names the function where a school book writes "y".
+    if (text.size() > 4 && text[0] >= 'a' && text[0] <= 'z' && text[0] != 'x' && text[0] != 'y'
+        && text.substr(1, 3) == "(x)")
+        text = "y" + text.substr(4);
+    if (text.find('=') == std::string::npos) {
+        if (exact::ReadEquation("y = " + text).equation)
+            return notRead("write it as an equation: y = " + text);
+        return notRead("write the equation as y = ...");
     }
-    if (line.kind != exact::LineKind::Line)
-        return Mark::Wrong;
-    if (const auto b = ReadAnswerNumber(typed))
-        return markOf(*b == line.yIntercept.at);
+    const exact::EquationReading reading = exact::ReadEquation(text);
+    if (!reading.equation)
+        return notRead(reading.problem);
+    return markOf(isLine(line) && sameLine(exact::LineOf(*reading.equation), line));
+}
+
+Verdict CheckCrossing(std::string_view typed, const exact::Crossing& crossing)
+{
+    if (isEmpty(typed))
+        return { Mark::Empty, {} };
+    const std::string said = words(typed);
+    if (saysOneOf(said, neverMeet))
+        return markOf(crossing.kind == exact::CrossingKind::Parallel);
+    if (saysOneOf(said, oneLine))
+        return markOf(crossing.kind == exact::CrossingKind::Same);
     const auto point = readPoint(typed);
-    return markOf(point && point->first == 0 && point->second == line.yIntercept.at);
+    if (!point)
+        return notRead(adviceFor(point.problem(),
+            "write the crossing as a point, such as (2, -1), or say \"parallel\" or \"the same "
+            "line\""));
+    return markOf(crossing.kind == exact::CrossingKind::Point && point->x == crossing.x
+        && point->y == crossing.y);
 }
 
-Mark CheckEquation(std::string_view typed, const exact::Line& line)
-{
-    if (isEmpty(typed))
-        return Mark::Empty;
-    if (!isLine(line))
-        return Mark::Wrong;
-    const exact::EquationReading reading = exact::ReadEquation(typed);
-    return markOf(reading.equation && sameLine(exact::LineOf(*reading.equation), line));
-}
-
-Mark CheckCrossing(std::string_view typed, const exact::Crossing& crossing)
-{
-    if (isEmpty(typed))
-        return Mark::Empty;
-    switch (crossing.kind) {
-    case exact::CrossingKind::Parallel:
-        return markOf(words(typed) == "parallel");
-    case exact::CrossingKind::Same: {
-        const std::string said = words(typed);
-        return markOf(said == "same" || said == "same line" || said == "the same line");
-    }
-    case exact::CrossingKind::Point: {
-        const auto point = readPoint(typed);
-        return markOf(point && point->first == crossing.x && point->second == crossing.y);
-    }
-    case exact::CrossingKind::None:
-        break;
-    }
-    return Mark::Wrong;
-}
-
-Mark Check(
+Verdict Check(
     Question question, std::string_view typed, const exact::Line& one, const exact::Line& two)
 {
     switch (question) {
@@ -330,7 +317,7 @@ Mark Check(
     case Question::Crossing:
         return CheckCrossing(typed, exact::CrossingOf(one, two));
     }
-    return Mark::Wrong;
+    return markOf(false);
 }
 
 } // namespace core::practice

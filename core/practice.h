@@ -4,7 +4,7 @@
 
 #include <array>
 #include <gmpxx.h>
-#include <optional>
+#include <string>
 #include <string_view>
 
 // Checking a pupil's answers to an exercise. An answer is right when it is
@@ -24,33 +24,46 @@ inline constexpr std::array<Question, 7> questions { Question::Slope1, Question:
 // "yint1", "equation1", ..., "crossing").
 std::string_view StepId(Question question);
 
-// Nothing typed (only blanks), right, or wrong.
-enum class Mark { Empty, Right, Wrong };
+// Nothing typed (only blanks); right; wrong; or not read: the text is not
+// an answer of that kind at all ("5x + 17" for an equation, "2,5" for a
+// number), which counts neither against the pupil nor for them.
+enum class Mark { Empty, Right, Wrong, NotRead };
 
-// A number as a pupil writes it, the whole text and nothing else: an
-// optional sign ("-", "+" or the minus sign U+2212), digits with an optional
-// point and fraction (".5", "5." and "0.5" are all read), optionally a
-// repeating part in brackets after the point ("0.(3)", "-1.1(6)"), and
-// optionally "/" and a second such number for a fraction ("2/4", "-1/2",
-// "1.5/3"). Blanks may stand before and after the whole and around the sign
-// and the "/", never inside a number's digits: "1 1/2" is not read. Nothing
-// when the text is not such a number, divides by zero, or is beyond the
-// limits of exact work.
-std::optional<mpq_class> ReadAnswerNumber(std::string_view text);
+// A mark, and for an answer not read, how to write it in words a pupil
+// follows ("write it as an equation: y = 5x + 17").
+struct Verdict {
+    Mark mark = Mark::Empty;
+    std::string advice;
 
-// The slope: a number, or "undefined" for a vertical line.
-Mark CheckSlope(std::string_view typed, const exact::Line& line);
-// Where the line meets the y-axis: the number b or the point "(0, b)"; for a
-// vertical line "none", or "all" when it is the y-axis itself.
-Mark CheckIntercept(std::string_view typed, const exact::Line& line);
-// An equation of the same line, read by exact::ReadEquation.
-Mark CheckEquation(std::string_view typed, const exact::Line& line);
-// Where the lines cross: "(x, y)" or "x, y"; "parallel" for lines that never
-// meet; "same" or "the same line" for one line. Words in any case.
-Mark CheckCrossing(std::string_view typed, const exact::Crossing& crossing);
+    bool operator==(Mark other) const { return mark == other; }
+};
+
+// Every check takes the usual ways of writing its answer, in any case and
+// with any blanks, and reads numbers as exact::ReadWrittenNumber does
+// ("-1 1/3", "½", "-(4/3)" and "0.(3)" are numbers).
+
+// The slope: a number, alone or after a label ("m = 5", "slope: 5"); for a
+// vertical line "undefined", "not defined", "does not exist", "none" or
+// "no slope".
+Verdict CheckSlope(std::string_view typed, const exact::Line& line);
+// Where the line meets the y-axis: the number b, alone or after a label
+// ("b = 17", "c = 17", "y-intercept = 17"), or the point "(0, b)". For a
+// vertical line "none" ("no y-intercept", "does not exist", "undefined"),
+// or for the y-axis itself "all" ("every point", "infinitely many", "the
+// whole line").
+Verdict CheckIntercept(std::string_view typed, const exact::Line& line);
+// An equation of the same line, read by exact::ReadEquation: "y = ...",
+// "f(x) = ...", or any equivalent linear equation. A bare expression is
+// not read.
+Verdict CheckEquation(std::string_view typed, const exact::Line& line);
+// Where the lines cross: "(x, y)", "x, y", "(x | y)", "(x; y)",
+// "x = 1, y = 2" or "x = 1 and y = 2"; words for lines that never meet
+// ("parallel", "no solution", ...) or are one line ("the same line",
+// "infinitely many", ...).
+Verdict CheckCrossing(std::string_view typed, const exact::Crossing& crossing);
 
 // The answer to one question about the lines one and two.
-Mark Check(
+Verdict Check(
     Question question, std::string_view typed, const exact::Line& one, const exact::Line& two);
 
 } // namespace core::practice

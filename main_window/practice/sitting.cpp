@@ -1,5 +1,7 @@
 #include "main_window/practice/sitting.h"
 
+#include "core/written_number.h"
+
 #include <algorithm>
 
 using core::practice::Mark;
@@ -69,7 +71,7 @@ std::size_t Sitting::hintLimit(Question question) const
             return true;
         if (question != Question::Crossing || crossing.kind != core::exact::CrossingKind::Point)
             return false;
-        const std::optional<mpq_class> q = core::practice::ReadAnswerNumber(value);
+        const auto q = core::exact::ReadWrittenNumber(value);
         return q && (*q == crossing.x || *q == crossing.y);
     };
     std::size_t limit = s->lines.size() - 1;
@@ -96,9 +98,11 @@ Sitting::Marks Sitting::check(const Answers& typed)
 {
     for (const Question question : core::practice::questions) {
         const std::size_t q = indexOf(question);
-        const Mark mark = core::practice::Check(question, typed[q], one_, two_);
+        const Mark mark = core::practice::Check(question, typed[q], one_, two_).mark;
         marks_[q] = mark;
-        if (mark == Mark::Empty)
+        // A text that is no answer is neither right nor wrong: it waits for
+        // one that is.
+        if (mark == Mark::Empty || mark == Mark::NotRead)
             continue;
         if (!scored_[q]) {
             scored_[q] = true;

@@ -56,7 +56,16 @@ INSTANTIATE_TEST_SUITE_P(Forms, EquationFormTest,
         FormRow { "blanks_everywhere", "\ty=  2 x\n+3 ", "y = 2 x + 3" },
         FormRow { "constant_powers", "y = 2^3 x + 3\xC2\xB2 - x^1 + 2^-1", "y = 7 x + 19/2" },
         FormRow { "x_to_the_power_0", "y = x^0", "y = 1" },
-        FormRow { "xy_cancelled_by_brackets", "y = (x + 1) - x + 2x", "y = 2 x + 1" }),
+        FormRow { "xy_cancelled_by_brackets", "y = (x + 1) - x + 2x", "y = 2 x + 1" },
+        FormRow { "mixed_number_is_one_number", "y = 0.5x + 1 1/2", "y = 1/2 x + 3/2" },
+        FormRow { "mixed_number_before_x", "y = -2 1/4x", "y = -9/4 x" },
+        FormRow {
+            "fraction_characters", "y = 1\xC2\xBDx \xE2\x88\x92 \xE2\x85\x93", "y = 3/2 x - 1/3" },
+        FormRow { "vertical_mixed", "x = -1 1/2", "x = -3/2" },
+        FormRow { "fraction_slash",
+            "y = 3\xE2\x81\x84"
+            "4x",
+            "y = 3/4 x" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalRow {
@@ -91,6 +100,18 @@ INSTANTIATE_TEST_SUITE_P(Refusals, EquationRefusalTest,
             "no_variable_true", "3 = 3", "There is no x or y here, so this is no line", 0, 5 },
         RefusalRow {
             "no_variable_false", "2 = 5", "There is no x or y here, so this is no line", 0, 5 },
+        RefusalRow { "two_numbers_side_by_side", "y = 2 3x",
+            "Two numbers stand side by side here: write one number, a mixed number such as "
+            "2 1/3, or \"*\" between them",
+            4, 3 },
+        RefusalRow { "divisor_starts_no_mixed_number", "y = 1/2 1/4 x",
+            "Two numbers stand side by side here: write one number, a mixed number such as "
+            "2 1/3, or \"*\" between them",
+            6, 3 },
+        RefusalRow { "improper_mixed_number", "y = 1 3/2 x",
+            "Two numbers stand side by side here: write one number, a mixed number such as "
+            "2 1/3, or \"*\" between them",
+            4, 3 },
         RefusalRow { "no_equals", "y 2x + 3", "An equation needs \"=\", as in y = 2x + 3", 8, 0 },
         RefusalRow {
             "two_equals", "y = 2x = 3", "A line has only one \"=\"; here is a second", 7, 1 },

@@ -3,6 +3,7 @@
 #include "core/exercises.h"
 #include "core/practice.h"
 #include "core/working.h"
+#include "core/written_number.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ using core::practice::Question;
 
 std::string readAs(std::string_view text)
 {
-    const auto q = core::practice::ReadAnswerNumber(text);
+    const auto q = core::exact::ReadWrittenNumber(text);
     return q ? FractionText(*q) : "not read";
 }
 
@@ -57,7 +58,7 @@ const NumberRow numberRows[] = {
     { "blanks_around_sign_and_bar", " \t- 3 /  4 ", "-3/4" },
     { "three_digits_are_not_a_third", "0.333", "333/1000" },
     { "most_integer_digits", std::string(1000, '9'), std::string(1000, '9') },
-    { "mixed_number", "1 1/2", "not read" },
+    { "mixed_number", "1 1/2", "3/2" },
     { "blank_in_digits", "1 000", "not read" },
     { "divides_by_zero", "1/0", "not read" },
     { "decimal_comma", "2,5", "not read" },
@@ -99,7 +100,7 @@ TEST_P(CheckTest, MarksTheAnswer)
     EXPECT_EQ(Check(row.question, row.typed, *row.one, *row.two), row.mark);
 }
 
-constexpr auto R = Mark::Right, W = Mark::Wrong, E = Mark::Empty;
+constexpr auto R = Mark::Right, W = Mark::Wrong, E = Mark::Empty, N = Mark::NotRead;
 using enum Question;
 
 const CheckRow checkRows[] = {
@@ -125,18 +126,18 @@ const CheckRow checkRows[] = {
     { "equation_point_slope", Equation1, &half, &falling, "y - 3 = 1/2(x - 0)", R },
     { "equation_vertical", Equation1, &upright, &half, "x = 2", R },
     { "equation_parallel", Equation1, &half, &falling, "y = 0.5x + 4", W },
-    { "equation_unread", Equation1, &half, &falling, "y = 0.5x +", W },
+    { "equation_unread", Equation1, &half, &falling, "y = 0.5x +", N },
     { "crossing_bracketed", Crossing, &half, &falling, "(2, 4)", R },
     { "crossing_bare", Crossing, &half, &falling, "  2 ,4 ", R },
-    { "crossing_unclosed", Crossing, &half, &falling, "(2, 4", W },
+    { "crossing_unclosed", Crossing, &half, &falling, "(2, 4", N },
     { "crossing_repeating_bare", Crossing, &diagonal, &steep, "0.(3), 0.(3)", R },
     { "crossing_y_off", Crossing, &half, &falling, "(2, 5)", W },
-    { "crossing_decimal_comma", Crossing, &half, &falling, "(2,0, 4)", W },
+    { "crossing_decimal_comma", Crossing, &half, &falling, "(2,0, 4)", N },
     { "crossing_parallel", Crossing, &half, &halfHigher, "Parallel", R },
     { "crossing_parallel_said_same", Crossing, &half, &halfHigher, "same", W },
     { "crossing_same", Crossing, &half, &halfAgain, "same", R },
     { "crossing_the_same_line", Crossing, &half, &halfAgain, " The  same LINE", R },
-    { "crossing_word", Crossing, &half, &falling, "abc", W },
+    { "crossing_word", Crossing, &half, &falling, "abc", N },
     { "crossing_of_a_point", Crossing, &point, &half, "(0, 3)", W },
 };
 

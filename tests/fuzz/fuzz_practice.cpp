@@ -4,6 +4,7 @@
 // through it, as the same number written by the exact engine, and twice as
 // a crossing point; no text is right for two different answers.
 #include "core/practice.h"
+#include "core/written_number.h"
 #include "fuzz_check.h"
 
 #include <cstddef>
@@ -52,7 +53,7 @@ void checkNumber(std::string_view text, const mpq_class& q)
         "(%.300s, the same) is not right as the point it reads as", std::string(text).c_str());
     if (typeable(q)) {
         const std::string fraction = core::exact::FractionText(q);
-        const auto again = core::practice::ReadAnswerNumber(fraction);
+        const auto again = core::exact::ReadWrittenNumber(fraction);
         FUZZ_CHECK(again && *again == q, "%.300s does not read back", fraction.c_str());
         FUZZ_CHECK(core::practice::CheckSlope(fraction, through) == Mark::Right,
             "%.300s is not right as its own slope", fraction.c_str());
@@ -66,13 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     try {
         const bool blank = onlyBlanks(text);
-        const auto q = core::practice::ReadAnswerNumber(text);
+        const auto q = core::exact::ReadWrittenNumber(text);
         FUZZ_CHECK(!(blank && q), "only blanks read as a number");
         if (q)
             checkNumber(text, *q);
 
         for (const Question question : core::practice::questions) {
-            const Mark mark = core::practice::Check(question, text, half, falling);
+            const Mark mark = core::practice::Check(question, text, half, falling).mark;
             FUZZ_CHECK((mark == Mark::Empty) == blank, "empty and blank disagree");
         }
         // One text, two different answers: never right for both.
