@@ -85,8 +85,7 @@ std::string_view withoutLeadingZeros(std::string_view digits)
 
 bool tooLong(std::string_view wholeDigits)
 {
-    return withoutLeadingZeros(wholeDigits).size()
-        > static_cast<std::size_t>(MaxIntegerDigits);
+    return withoutLeadingZeros(wholeDigits).size() > static_cast<std::size_t>(MaxIntegerDigits);
 }
 
 mpz_class wholeOf(std::string_view digits)
@@ -297,8 +296,8 @@ private:
                 if (digits == 3) {
                     std::string joined(text);
                     joined.erase(at_, 1);
-                    return problem("write " + std::string(trimmed(joined))
-                            + " without a comma, or " + std::string(shown) + " with a point",
+                    return problem("write " + std::string(trimmed(joined)) + " without a comma, or "
+                            + std::string(shown) + " with a point",
                         at_, at_ + 1);
                 }
                 return problem("write " + std::string(shown) + " with a point", at_, at_ + 1);
@@ -312,9 +311,10 @@ private:
                     at_, text.size());
             const std::size_t digits = digitsAt(text, at_);
             const std::size_t slash = at_ + digits + blanksAt(text, at_ + digits);
-            if (slash < text.size() && (text[slash] == '/' || text.substr(slash).starts_with(fractionSlash)))
-                return problem("in a mixed number the fraction is less than 1, as in 2 1/3", at_,
-                    text.size());
+            if (slash < text.size()
+                && (text[slash] == '/' || text.substr(slash).starts_with(fractionSlash)))
+                return problem(
+                    "in a mixed number the fraction is less than 1, as in 2 1/3", at_, text.size());
             return problem("write one number: a mixed number is a whole number and a fraction "
                            "less than 1, as in 2 1/3",
                 at_, text.size());
