@@ -208,7 +208,14 @@ std::optional<Exercise> special(Draw& draw)
         const std::vector<Point> points = gridPointsOn(x, y, a.p, a.q);
         const auto one = twoOf(draw, points);
         const auto two = twoOf(draw, points);
-        if (!one || !two || isAxis(*one) || *one == *two)
+        // Line one's points again, in either order, would give the answer
+        // away: line two needs at least one point of its own.
+        const auto sameEnds
+            = [](const std::pair<Point, Point>& u, const std::pair<Point, Point>& v) {
+                  return (u.first == v.first && u.second == v.second)
+                      || (u.first == v.second && u.second == v.first);
+              };
+        if (!one || !two || isAxis(*one) || sameEnds(*one, *two))
             return std::nullopt;
         return exerciseOf(*one, *two);
     }

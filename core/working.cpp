@@ -13,6 +13,7 @@ using exact::LineKind;
 using working_text::AsTyped;
 using working_text::Divisor;
 using working_text::Term;
+using working_text::TimesX;
 using working_text::WithDecimal;
 
 // One line's end points, as typed and as read.
@@ -37,8 +38,12 @@ WorkingStep slope(const exact::Line& line, const Points& p)
 {
     WorkingStep s;
     if (line.kind == LineKind::Vertical) {
-        s.lines = { "x1 = x2 = " + FractionText(line.xIntercept.at),
-            "the run x2 - x1 is 0, so the slope is undefined; " + everyPoint(line) };
+        const std::string &x1 = p.typed[0], &x2 = p.typed[2];
+        if (x1 == x2)
+            s.lines = { "x1 = x2 = " + x1 };
+        else
+            s.lines = { "x1 = " + x1, "x2 = " + x2 };
+        s.lines.push_back("the run x2 - x1 is 0, so the slope is undefined; " + everyPoint(line));
         s.result = "undefined";
         return s;
     }
@@ -53,6 +58,12 @@ WorkingStep slope(const exact::Line& line, const Points& p)
         s.lines.push_back("the rise is 0, so the line is horizontal and its slope is 0");
     s.result = FractionText(line.slope);
     return s;
+}
+
+// The last line of a step that finds where the line meets an axis.
+std::string meetsAt(const char* axis, const std::string& x, const std::string& y)
+{
+    return std::string("the line meets the ") + axis + " at (" + x + ", " + y + ")";
 }
 
 // Where a vertical line meets the y-axis, for both y-axis steps.
@@ -91,7 +102,7 @@ WorkingStep equation(const exact::Line& line, const Points&)
         s.lines = { everyPoint(line), text };
     } else {
         const std::string put
-            = "y = " + FractionText(line.slope) + " x + " + Term(FractionText(line.yIntercept.at));
+            = "y = " + TimesX(line.slope) + " + " + Term(FractionText(line.yIntercept.at));
         s.lines = { "y = m x + b", put };
         if (put != text)
             s.lines.push_back(text);
@@ -105,7 +116,8 @@ WorkingStep xAxis(const exact::Line& line, const Points&)
     WorkingStep s;
     if (line.kind == LineKind::Vertical) {
         s.lines = { everyPoint(line) + ", so it meets the x-axis (y = 0) there",
-            "x = " + FractionText(line.xIntercept.at) };
+            "x = " + FractionText(line.xIntercept.at),
+            meetsAt("x-axis", FractionText(line.xIntercept.at), "0") };
         s.result = FractionText(line.xIntercept.at);
         return s;
     }
@@ -122,9 +134,11 @@ WorkingStep xAxis(const exact::Line& line, const Points&)
         s.result = "none";
         return s;
     }
-    s.lines = { "0 = m x + b", "0 = " + FractionText(m) + " x + " + Term(FractionText(b)),
-        "x = -b / m", "x = -" + Term(FractionText(b)) + " / " + Divisor(m),
-        "x = " + WithDecimal(line.xIntercept.at) };
+    // -b with b = 0 is written 0: a pupil never writes -0.
+    const std::string minusB = b == 0 ? "0" : "-" + Term(FractionText(b));
+    s.lines = { "0 = m x + b", "0 = " + TimesX(m) + " + " + Term(FractionText(b)), "x = -b / m",
+        "x = " + minusB + " / " + Divisor(m), "x = " + WithDecimal(line.xIntercept.at),
+        meetsAt("x-axis", FractionText(line.xIntercept.at), "0") };
     s.result = FractionText(line.xIntercept.at);
     return s;
 }
@@ -139,7 +153,7 @@ WorkingStep yAxis(const exact::Line& line, const Points&)
     const mpq_class& b = line.yIntercept.at;
     s.lines = { "the y-axis is x = 0: put x = 0 into y = m x + b",
         "y = " + Term(FractionText(line.slope)) + " * 0 + " + Term(FractionText(b)),
-        "y = " + WithDecimal(b), "the line meets the y-axis at (0, " + FractionText(b) + ")" };
+        "y = " + WithDecimal(b), meetsAt("y-axis", "0", FractionText(b)) };
     s.result = FractionText(b);
     return s;
 }

@@ -12,6 +12,7 @@ using exact::FractionText;
 using exact::LineKind;
 using working_text::Divisor;
 using working_text::Term;
+using working_text::TimesX;
 using working_text::WithDecimal;
 
 bool isLine(const exact::Line& line)
@@ -100,7 +101,7 @@ WorkingStep CrossingStep(const exact::Line& one, const exact::Line& two)
     const mpq_class &b1 = one.yIntercept.at, &b2 = two.yIntercept.at;
     const exact::Crossing at = exact::CrossingOf(one, two);
     s.lines = { "m1 x + b1 = m2 x + b2",
-        FractionText(m1) + " x + " + Term(FractionText(b1)) + " = " + FractionText(m2) + " x + "
+        TimesX(m1) + " + " + Term(FractionText(b1)) + " = " + TimesX(m2) + " + "
             + Term(FractionText(b2)),
         "x = (b2 - b1) / (m1 - m2)",
         "x = (" + FractionText(b2) + " - " + Term(FractionText(b1)) + ") / (" + FractionText(m1)

@@ -34,7 +34,7 @@ std::string AsTyped(std::string_view typed, const mpq_class& value)
     if (!s.empty() && s.front() == '+')
         s.erase(0, 1);
     if (isPlainDecimal(s) && s != "-" && s.back() != '.')
-        return s;
+        return value == 0 && s.front() == '-' ? s.substr(1) : s;
     return ShortText(value);
 }
 
@@ -55,6 +55,15 @@ std::string WithDecimal(const mpq_class& q)
     if (decimal.find("\u2026") != std::string::npos)
         return fraction;
     return fraction + " = " + decimal;
+}
+
+std::string TimesX(const mpq_class& m)
+{
+    if (m == 1)
+        return "x";
+    if (m == -1)
+        return "-x";
+    return exact::FractionText(m) + " x";
 }
 
 std::string Term(const std::string& text)

@@ -353,6 +353,16 @@ check("equation rows that cannot be answered: the reason, with the line",
       status == 1 and err == ("trellan: row 1: line 1: x\u00b2 makes a curve, not a straight line\n"
                               "trellan: row 2: line 1: This line does not pass through the range shown, "
                               "-5 to 5: change the range, or type another line\n"), (status, err))
+# One equation beside a plain number is still an equation row: the number is
+# refused as an equation, by its line, not counted as two fields of eight.
+for fields, line in ((("y = 2x + 1", "5"), 2), (("5", "y = 2x + 1"), 1)):
+    status, out, err = run(["--answers", "--format", "jsonl"], DEFAULT_ROW + ",".join(fields) + "\n" + DEFAULT_ROW)
+    got = jsonl(out)
+    check(f"equation row with a plain number on line {line}: refused as an equation, the rows around it answered",
+          status == 1 and err.startswith(f"trellan: row 2: line {line}: ")
+          and 'an equation needs "="' in err.lower() and "field" not in err and err.count("\n") == 1
+          and [r["row"] for r in got] == [1, 2, 3] and "error" in got[1] and "error" not in got[2],
+          (status, err, out[:300]))
 status, out, err = run(["--answers"], "")
 check("no rows: the header alone, status 0", (status, err) == (0, "") and out.count("\r\n") == 1, (status, out, err))
 status, out, err = run(["--answers", "--format", "jsonl"], DEFAULT_ROW + "1,1,1,1,2,2,3,3\n")

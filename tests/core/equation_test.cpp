@@ -158,6 +158,20 @@ TEST(EquationDepth, DeepNestingIsRefusedNotReadUntilTheStackEnds)
         core::exact::ReadEquation("y = " + repeated("(", 100) + "x" + repeated(")", 100)).equation);
 }
 
+// The limit counts nesting, not length: three hundred terms side by side
+// are read, as they sum.
+TEST(EquationDepth, ManyFlatTermsAreRead)
+{
+    std::string text = "y = x";
+    for (int k = 0; k < 150; ++k)
+        text += " + 1 - 1";
+    const core::exact::EquationReading reading = core::exact::ReadEquation(text + " + 1");
+    ASSERT_TRUE(reading.equation) << reading.problem;
+    const core::exact::Line line = core::exact::LineOf(*reading.equation);
+    EXPECT_EQ(line.slope, 1);
+    EXPECT_EQ(line.yIntercept.at, 1);
+}
+
 // The window's own equation texts, for lines through random end points, read
 // back to the line with the slope and intercept the window shows beside them.
 TEST(EquationProperty, TheWindowsEquationTextsReadBackToTheirLine)

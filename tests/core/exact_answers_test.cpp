@@ -178,6 +178,22 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExactAnswers,
         Row { "single_tie_at_half_the_smallest_to_zero",
             { "0", binary(1, -150), "1", binary(1, -150) }, yAxis,
             { "0", "7.00649232162409E-46", "none" }, yAxisTexts, "(0,  0)" },
+        // Near the largest double a slope is still a number: (2^53 - 1) 2^971
+        // itself, then 1.7976931348623158E+308, beyond it but below the
+        // halfway point to 2^1024, which rounds down to it. The end points
+        // stay within the drawing's single range.
+        Row { "slope_the_largest_double",
+            { "0", "0", "1E-270", binary((1L << 53) - 1, 971) + "E-270" }, yAxis,
+            { "1.79769313486232E+308", "0", "0" }, yAxisTexts, "(0,  0)" },
+        Row { "slope_just_below_two_to_the_1024", { "0", "0", "1E-270", "1.7976931348623158E38" },
+            yAxis, { "1.79769313486232E+308", "0", "0" }, yAxisTexts, "(0,  0)" },
+        Row { "slope_from_a_tiny_run", { "0", "0", "1E-270", "1E38" }, yAxis,
+            { "1E+308", "0", "0" }, yAxisTexts, "(0,  0)" },
+        // Halfway between the largest double and 2^1024 the tie goes to the
+        // even neighbour, which is the infinity.
+        Row { "slope_at_the_tie_below_two_to_the_1024",
+            { "0", "0", "1E-270", binary((1L << 54) - 1, 970) + "E-270" }, yAxis, {}, {}, "",
+            Problem::SlopeTooLarge },
         Row { "slope_beyond_double", { "0", "0", "1E-300", "1E+30" }, defaultTwo, {}, {}, "",
             Problem::SlopeTooLarge },
         Row { "crossing_y_beyond_single", { "0", "0", "1", "1E+20" },

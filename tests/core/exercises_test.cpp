@@ -71,6 +71,11 @@ TEST_P(EachLevel, KeepsItsPromisesOverManySeeds)
                 EXPECT_FALSE(l->kind == LineKind::Vertical && l->xIntercept.at == 0);
                 EXPECT_FALSE(l->kind == LineKind::Line && l->slope == 0 && l->yIntercept.at == 0);
             }
+            // Line one's end points again, in either order, would give the
+            // answer away.
+            const std::set<std::pair<int, int>> ends1 { { e[0], e[1] }, { e[2], e[3] } };
+            const std::set<std::pair<int, int>> ends2 { { e[4], e[5] }, { e[6], e[7] } };
+            EXPECT_NE(ends1, ends2) << "line two through line one's end points";
             const core::exact::Crossing c = core::exact::CrossingOf(one, two);
             const bool special = isSpecial(one, two, c);
             specials += special;

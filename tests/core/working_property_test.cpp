@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
+#include <regex>
 #include <string>
 
 // Every working the engine writes is checked by reading its lines back:
@@ -135,6 +136,15 @@ std::vector<std::string> chain(const std::string& line)
     return parts;
 }
 
+// What no pupil writes: a zero with a minus ("-0 / 2", "(-0)"), and a
+// coefficient of 1 ("1 x", "-1 x").
+bool writtenAsAPupilWould(const std::string& line)
+{
+    static const std::regex minusZero("(^|[^0-9.])-0($|[^0-9.])");
+    static const std::regex coefficientOne("(^|[^0-9./a-z])1 x");
+    return !std::regex_search(line, minusZero) && !std::regex_search(line, coefficientOne);
+}
+
 // Checks a step's lines read back, and returns the last value under each
 // label.
 std::map<std::string, mpq_class> readBack(const core::WorkingStep& step)
@@ -144,6 +154,7 @@ std::map<std::string, mpq_class> readBack(const core::WorkingStep& step)
         EXPECT_TRUE(
             std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; }))
             << "not plain text: " << line;
+        EXPECT_TRUE(writtenAsAPupilWould(line)) << step.id << ": " << line;
         const auto parts = chain(line);
         for (std::size_t k = 1; k < parts.size(); ++k) {
             const auto v = evaluate(parts[k]);
@@ -276,6 +287,15 @@ TEST(WorkingProperty, EveryStepReadsBackToTheExactAnswer)
         }
         }
     }
+}
+
+TEST(WorkingProperty, TheSlipsCheckSeesThem)
+{
+    for (const char* slip : { "x = -0 / 2", "0 = 1 x + 0", "-1 x + 2 = x", "y = (-0)" })
+        EXPECT_FALSE(writtenAsAPupilWould(slip)) << slip;
+    for (const char* fine :
+        { "x = -0.5", "0 = 11 x + 0", "0 = 3/1 x", "m = (7 - 0) / 2", "y = -x" })
+        EXPECT_TRUE(writtenAsAPupilWould(fine)) << fine;
 }
 
 TEST(WorkingProperty, TheEvaluatorReadsWhatTheWorkingWrites)

@@ -68,9 +68,30 @@ INSTANTIATE_TEST_SUITE_P(HandWorked, WorkingTest,
             "the rise is 0, so the line is horizontal and its slope is 0\n",
             "0" },
         WorkingRow { "the_origin", diagonal, { "0", "0", "2", "3" }, "xaxis2",
-            "0 = m x + b\n0 = 3/2 x + 0\nx = -b / m\nx = -0 / (3/2)\nx = 0\n", "0" },
+            "0 = m x + b\n0 = 3/2 x + 0\nx = -b / m\nx = 0 / (3/2)\nx = 0\n"
+            "the line meets the x-axis at (0, 0)\n",
+            "0" },
+        WorkingRow { "x_axis_names_the_point", defaultOne, defaultTwo, "xaxis1",
+            "0 = m x + b\n0 = 1/2 x + 3\nx = -b / m\nx = -3 / (1/2)\nx = -6\n"
+            "the line meets the x-axis at (-6, 0)\n",
+            "-6" },
+        WorkingRow { "slope_one_written_x", diagonal, defaultTwo, "equation1",
+            "y = m x + b\ny = x + 0\ny = x\n", "y = x" },
+        WorkingRow { "slope_minus_one_written_minus_x", { "0", "3", "3", "0" }, diagonal, "xaxis1",
+            "0 = m x + b\n0 = -x + 3\nx = -b / m\nx = -3 / (-1)\nx = 3\n"
+            "the line meets the x-axis at (3, 0)\n",
+            "3" },
+        WorkingRow { "minus_zero_typed_written_zero", { "-0", "1", "2", "-0.0" }, diagonal,
+            "slope1",
+            "m = (y2 - y1) / (x2 - x1)\nm = (0.0 - 1) / (2 - 0)\nm = -1 / 2\n"
+            "m = -1/2 = -0.5\n",
+            "-1/2" },
+        WorkingRow { "vertical_as_typed", { "-1.5", "0", "-1.5", "2" }, diagonal, "slope1",
+            "x1 = x2 = -1.5\nthe run x2 - x1 is 0, so the slope is undefined; every point of the "
+            "line has x = -3/2\n",
+            "undefined" },
         WorkingRow { "repeating_crossing", diagonal, { "0", "1", "1", "-1" }, "crossing",
-            "m1 x + b1 = m2 x + b2\n1 x + 0 = -2 x + 1\nx = (b2 - b1) / (m1 - m2)\n"
+            "m1 x + b1 = m2 x + b2\nx + 0 = -2 x + 1\nx = (b2 - b1) / (m1 - m2)\n"
             "x = (1 - 0) / (1 - (-2))\nx = 1 / 3\nx = 1/3 = 0.(3)\ny = m1 x + b1\n"
             "y = 1 * 1/3 + 0\ny = 1/3 = 0.(3)\ncheck on line 2: y = m2 x + b2\n"
             "y = (-2) * 1/3 + 1 = 1/3\n",
