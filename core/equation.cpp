@@ -126,7 +126,22 @@ std::optional<Token> numberAt(
     if (!isDigit(c) && !(c == '.' && at + 1 < text.size() && isDigit(text[at + 1])))
         return std::nullopt;
     const std::size_t end = scanNumber(text, at);
-    const auto value = Read(text.substr(at, end - at));
+    // A repeating decimal: "0.(3)" is a third, as a pupil writes it, not 0
+    // times 3.
+    const std::string_view number = text.substr(at, end - at);
+    if (number.find('.') != std::string_view::npos && number.find_first_of("Ee") == std::string_view::npos
+        && end < text.size() && text[end] == '(') {
+        std::size_t close = end + 1;
+        while (close < text.size() && isDigit(text[close]))
+            ++close;
+        if (close > end + 1 && close < text.size() && text[close] == ')') {
+            const auto repeating = ReadWrittenNumber(text.substr(at, close + 1 - at));
+            if (!repeating)
+                throw Refusal { repeating.problem().what, at, close + 1 };
+            return Token { Kind::Number, at, close + 1, *repeating };
+        }
+    }
+    const auto value = Read(number);
     if (!value)
         throw Refusal { "This number is " + std::string(TooLargeText), at, end };
     return Token { Kind::Number, at, end, *value };

@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, EquationFormTest,
         FormRow {
             "fraction_characters", "y = 1\xC2\xBDx \xE2\x88\x92 \xE2\x85\x93", "y = 3/2 x - 1/3" },
         FormRow { "vertical_mixed", "x = -1 1/2", "x = -3/2" },
+        FormRow { "repeating_decimal", "y = 0.(3)x - 1.1(6)", "y = 1/3 x - 7/6" },
+        FormRow { "bracket_after_a_whole_number", "y = 2(3)x", "y = 6 x" },
         FormRow { "fraction_slash",
             "y = 3\xE2\x81\x84"
             "4x",

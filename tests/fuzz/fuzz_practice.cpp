@@ -2,7 +2,9 @@
 // raises; only blanks are empty for every question and nothing else is; a
 // number it reads is right as the slope and the y-intercept of a line
 // through it, as the same number written by the exact engine, and twice as
-// a crossing point; no text is right for two different answers.
+// a crossing point, and the same number in an equation; no text is right
+// for two different answers.
+#include "core/equation.h"
 #include "core/practice.h"
 #include "core/written_number.h"
 #include "fuzz_check.h"
@@ -69,8 +71,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool blank = onlyBlanks(text);
         const auto q = core::exact::ReadWrittenNumber(text);
         FUZZ_CHECK(!(blank && q), "only blanks read as a number");
-        if (q)
+        if (q) {
             checkNumber(text, *q);
+            // No text reads as two different numbers: the equation reader
+            // takes a number as the number reader does.
+            const auto line = core::exact::ReadEquation("y = " + std::string(text));
+            FUZZ_CHECK(line.equation && line.equation->a == 0 && line.equation->b != 0
+                    && line.equation->c / line.equation->b == *q,
+                "%.300s reads as another number in an equation", std::string(text).c_str());
+        }
 
         for (const Question question : core::practice::questions) {
             const Mark mark = core::practice::Check(question, text, half, falling).mark;

@@ -124,6 +124,10 @@ const std::vector<Named> writtenTexts {
 // Texts read exactly, alone or as "dividend|divisor".
 const std::vector<Named> equationTexts {
     { "slope_intercept", "y = 2x + 3" },
+    { "mixed_intercept", "y = 0.5x + 1 1/2" },
+    { "fraction_characters", "y = 1\xC2\xBDx \xE2\x88\x92 \xE2\x85\x93" },
+    { "two_numbers", "y = 2 3x" },
+    { "repeating", "y = 0.(3)x" },
     { "general", "2x + 3y = 6" },
     { "point_slope", "y + 1 = -(x + 4)/3" },
     { "vertical", "x = 4" },
@@ -215,6 +219,14 @@ const std::vector<Named> answerTexts {
     { "parallel", "Parallel" },
     { "equation_doubled", "2y = x + 6" },
     { "equation_point_slope", "y - 3 = 1/2(x - 0)" },
+    { "mixed_minus", "-1 1/3" },
+    { "mixed_character", "\xE2\x88\x92" "1\xE2\x85\x93" },
+    { "minus_bracket", "-(4/3)" },
+    { "labelled_slope", "m = 5" },
+    { "crossing_named", "x = -5, y = -8" },
+    { "crossing_bar", "(\xE2\x88\x92" "5|\xE2\x88\x92" "8)" },
+    { "crossing_mixed", "(9 1/2, -2)" },
+    { "f_of_x", "f(x) = 5x + 17" },
 };
 
 struct LineRow {
