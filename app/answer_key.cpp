@@ -326,8 +326,8 @@ std::string inputName(const AnswerKeyRequest& request)
 
 } // namespace
 
-ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
-    std::string_view program)
+ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
+    const AnswerKeyRequest& request, std::string_view program)
 {
     csv_parser parser {};
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);

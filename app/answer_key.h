@@ -38,8 +38,8 @@ struct AnswerKeyRequest {
 // answered is named, with the reason, on `err` (after "program: ") and in
 // its own output row; the rows after it are still answered. SomeFailed
 // when any row was; CannotRun when the input or the output failed.
-trellan::ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
-    std::string_view program);
+trellan::ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
+    const AnswerKeyRequest& request, std::string_view program);
 
 // The same on the request's file or standard input, to the request's output
 // or standard output; a workbook is not written to a terminal.

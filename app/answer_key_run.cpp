@@ -32,8 +32,7 @@ ExitStatus runAnswerKey(const AnswerKeyRequest& request, std::string_view progra
     if (request.file && *request.file != "-") {
         in = std::fopen(request.file->c_str(), "rb");
         if (!in) {
-            return report(
-                program, "cannot read '" + *request.file + "': " + std::strerror(errno));
+            return report(program, "cannot read '" + *request.file + "': " + std::strerror(errno));
         }
     }
     std::FILE* out = stdout;

@@ -22,8 +22,7 @@ struct Failure {
 };
 
 // What a step gives back: its value, or why it has none.
-template <class T>
-struct Result : std::variant<T, Failure> {
+template <class T> struct Result : std::variant<T, Failure> {
     using std::variant<T, Failure>::variant;
     explicit operator bool() const { return this->index() == 0; }
     const T& operator*() const { return std::get<0>(*this); }

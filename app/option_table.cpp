@@ -196,7 +196,7 @@ Result<Command> commandOf(const GivenOptions& given)
             if (one->startsCommand && other->startsCommand && set(*one) && set(*other)
                 && sharesOption(*one, *other))
                 return unusable(QStringLiteral("%1 and %2 cannot be used together.")
-                                   .arg(dashed(*one), dashed(*other)));
+                                    .arg(dashed(*one), dashed(*other)));
     // The last command given is the one run: --worksheet and --practice come
     // after --answers and --export, and so refuse them as not their own.
     const OptionRow* command = nullptr;

@@ -1,8 +1,8 @@
 #include "app/xlsx_key.h"
 
 #include <algorithm>
-#include <xlsxwriter.h>
 #include <utility>
+#include <xlsxwriter.h>
 
 namespace answers {
 
