@@ -164,7 +164,11 @@ private:
         ++row_;
         if (isEquationRow(fields_, count_) && problem_.empty()) {
             count_ = fields_.size();
-            problem_ = endPointsFromEquations(fields_, request_.lower, request_.upper).value_or("");
+            const auto chosen = endPointsFromEquations(fields_, request_.lower, request_.upper);
+            if (chosen)
+                fields_ = *chosen;
+            else
+                problem_ = chosen.failure().message;
         }
         ++(count_ == fields_.size() ? splitRight_ : splitWrong_);
         if (count_ != fields_.size())

@@ -1,6 +1,6 @@
 #include "app/export_command.h"
 
-#include "core/equation_points.h"
+#include "app/equation_rows.h"
 #include "core/line_commands.h"
 #include "core/start_up_texts.h"
 #include "graph/canvas.h"
@@ -27,26 +27,6 @@ Failure stopped(const QString& why)
     return { why.toStdString(), ExitStatus::SomeFailed };
 }
 
-// A line given as its equation gets the end points the window would choose
-// for it in the range.
-Result<std::array<std::string, 4>> choosePoints(
-    const QString& equation, const core::TypedFields& typed)
-{
-    const auto reading = core::exact::ReadEquation(equation.toStdString());
-    if (!reading.equation)
-        return stopped(QStringLiteral("cannot read the equation '%1': %2")
-                           .arg(equation, QString::fromStdString(reading.problem)));
-    const auto lower = core::exact::Read(typed.lower);
-    const auto upper = core::exact::Read(typed.upper);
-    const auto points = lower && upper
-        ? core::exact::ChooseEndPoints(*reading.equation, *lower, *upper)
-        : std::nullopt;
-    if (!points)
-        return stopped(bad_input::lineMissesRange(
-            QString::fromStdString(typed.lower), QString::fromStdString(typed.upper)));
-    return points->texts;
-}
-
 // The texts given on the command line over the start-up texts, unless a line
 // given as its equation has no end points.
 Result<core::TypedFields> typedFields(const ExportRequest& request)
@@ -59,7 +39,12 @@ Result<core::TypedFields> typedFields(const ExportRequest& request)
     for (const auto& [given, line] : { std::pair { &request.line1, &typed.line1 },
              std::pair { &request.line2, &typed.line2 } }) {
         if (given->size() == 1) {
-            const auto points = choosePoints(given->constFirst(), typed);
+            // A line given as its equation gets the end points the window
+            // would choose for it in the range.
+            const QString equation = given->constFirst();
+            const auto points
+                = answers::endPointsOf(equation.toStdString(), typed.lower, typed.upper,
+                    QStringLiteral("cannot read the equation '%1': ").arg(equation).toStdString());
             if (!points)
                 return points.failure();
             *line = *points;
