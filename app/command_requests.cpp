@@ -74,19 +74,21 @@ Result<answers::AnswerKeyRequest> answerKeyRequest(const GivenOptions& given)
             QStringLiteral("Unexpected argument '%1': --answers reads one file.").arg(files[1]));
     if (!files.isEmpty())
         key.file = QFile::encodeName(files.constFirst()).toStdString();
+    // Each is read first; the first unusable one, in this order, is said.
     const auto format = readChoice(given, "format",
         { { "csv", answers::Format::Csv }, { "jsonl", answers::Format::Jsonl },
             { "xlsx", answers::Format::Xlsx } },
         key.format);
-    if (!format)
-        return format.failure();
-    key.format = *format;
     const auto arithmetic = readChoice(given, "arithmetic",
         { { "exact", core::Arithmetic::Exact }, { "designed", core::Arithmetic::Designed } },
         key.arithmetic);
+    const auto headers = readChoice(given, "headers",
+        { { "fields", answers::Headers::Fields }, { "words", answers::Headers::Words } },
+        key.headers);
+    if (!format)
+        return format.failure();
     if (!arithmetic)
         return arithmetic.failure();
-    key.arithmetic = *arithmetic;
     if (given.isSet("separator")) {
         const QString name = given.value("separator");
         key.separator = answers::separatorNamed(name.toStdString());
@@ -94,14 +96,13 @@ Result<answers::AnswerKeyRequest> answerKeyRequest(const GivenOptions& given)
             return unusable(
                 QStringLiteral("Unknown separator '%1': use ',', ';' or tab.").arg(name));
     }
-    if (given.isSet("output"))
-        key.output = QFile::encodeName(given.value("output")).toStdString();
-    const auto headers = readChoice(given, "headers",
-        { { "fields", answers::Headers::Fields }, { "words", answers::Headers::Words } },
-        key.headers);
     if (!headers)
         return headers.failure();
+    key.format = *format;
+    key.arithmetic = *arithmetic;
     key.headers = *headers;
+    if (given.isSet("output"))
+        key.output = QFile::encodeName(given.value("output")).toStdString();
     if (const QStringList range = given.valuesOf("range"); !range.isEmpty()) {
         if (range[0].size() > fieldLength || range[1].size() > fieldLength)
             return unusable(QStringLiteral("The range's texts can be at most %1 characters "
