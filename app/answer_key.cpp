@@ -20,6 +20,8 @@
 
 namespace answers {
 
+using trellan::ExitStatus;
+
 namespace {
 
 // Input is read in pieces of this size; nothing else grows with the rows.
@@ -162,7 +164,11 @@ private:
         ++row_;
         if (isEquationRow(fields_, count_) && problem_.empty()) {
             count_ = fields_.size();
-            problem_ = endPointsFromEquations(fields_, request_.lower, request_.upper).value_or("");
+            const auto chosen = endPointsFromEquations(fields_, request_.lower, request_.upper);
+            if (chosen)
+                fields_ = *chosen;
+            else
+                problem_ = chosen.failure().message;
         }
         ++(count_ == fields_.size() ? splitRight_ : splitWrong_);
         if (count_ != fields_.size())
@@ -218,12 +224,11 @@ private:
     {
         for (const Pending& p : writing_) {
             if (!p.error.empty())
-                std::fprintf(err_, "%.*s: %s\n", static_cast<int>(program_.size()), program_.data(),
-                    p.error.c_str());
+                trellan::tell(program_, p.error, err_);
             if (sheet_) {
-                if (const std::string problem = sheet_->addRow(p.cells); !problem.empty())
-                    std::fprintf(err_, "%.*s: row %lld: %s\n", static_cast<int>(program_.size()),
-                        program_.data(), p.row, problem.c_str());
+                if (const trellan::Outcome added = sheet_->addRow(p.cells); !added)
+                    trellan::tell(program_,
+                        "row " + std::to_string(p.row) + ": " + added.failure().message, err_);
             } else {
                 put(p.output);
             }
@@ -295,10 +300,10 @@ std::size_t lineEnd(const char* text, std::size_t size)
     return size;
 }
 
-void report(std::FILE* err, std::string_view program, const std::string& message)
+ExitStatus report(std::FILE* err, std::string_view program, const std::string& message)
 {
-    std::fprintf(
-        err, "%.*s: %s\n", static_cast<int>(program.size()), program.data(), message.c_str());
+    trellan::tell(program, message, err);
+    return ExitStatus::CannotRun;
 }
 
 // Copies the file at `path` to `out`; false when it cannot be read. A
@@ -325,8 +330,8 @@ std::string inputName(const AnswerKeyRequest& request)
 
 } // namespace
 
-int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
-    std::string_view program)
+ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
+    const AnswerKeyRequest& request, std::string_view program)
 {
     csv_parser parser {};
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
@@ -405,31 +410,25 @@ int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKe
     if (readProblem.empty())
         writer.begin();
     if (writer.noRowSplit())
-        report(err, program,
+        trellan::tell(program,
             "no row split into " + std::to_string(rowSizes[0]) + " fields at the separator "
                 + (separator == '\t' ? "tab" : "'" + std::string(1, separator) + "'")
                 + "; if the file uses another, name it: --separator ',', --separator ';' or "
-                  "--separator tab");
+                  "--separator tab",
+            err);
 
     if (sheet && readProblem.empty()) {
-        if (const std::string problem = sheet->close(); !problem.empty()) {
-            report(err, program, problem);
-            return CannotRead;
-        }
-        if (!copyFile(workbookPath, out)) {
-            report(err, program, "cannot read the workbook back from its temporary file");
-            return CannotRead;
-        }
+        if (const trellan::Outcome closed = sheet->close(); !closed)
+            return report(err, program, closed.failure().message);
+        if (!copyFile(workbookPath, out))
+            return report(err, program, "cannot read the workbook back from its temporary file");
     }
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        report(err, program, std::string("cannot write the answers: ") + std::strerror(errno));
-        return CannotRead;
-    }
-    if (!readProblem.empty()) {
-        report(err, program, readProblem);
-        return CannotRead;
-    }
-    return writer.anyFailed() ? SomeRowsFailed : AllAnswered;
+    if (std::fflush(out) != 0 || std::ferror(out))
+        return report(
+            err, program, std::string("cannot write the answers: ") + std::strerror(errno));
+    if (!readProblem.empty())
+        return report(err, program, readProblem);
+    return writer.anyFailed() ? ExitStatus::SomeFailed : ExitStatus::Done;
 }
 
 } // namespace answers

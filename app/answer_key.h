@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/failure.h"
 #include "app/key_columns.h"
 #include "core/line_commands.h"
 
@@ -32,20 +33,16 @@ struct AnswerKeyRequest {
     bool working = false; // each answer worked out step by step as well
 };
 
-// The exit statuses.
-inline constexpr int AllAnswered = 0;
-inline constexpr int SomeRowsFailed = 1;
-inline constexpr int CannotRead = 2; // the input (or the output) failed
-
 // Reads `in` to its end and writes the key to `out` as each row completes,
 // so memory does not grow with the number of rows. A row that cannot be
 // answered is named, with the reason, on `err` (after "program: ") and in
-// its own output row; the rows after it are still answered.
-int writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err, const AnswerKeyRequest& request,
-    std::string_view program);
+// its own output row; the rows after it are still answered. SomeFailed
+// when any row was; CannotRun when the input or the output failed.
+trellan::ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
+    const AnswerKeyRequest& request, std::string_view program);
 
 // The same on the request's file or standard input, to the request's output
 // or standard output; a workbook is not written to a terminal.
-int runAnswerKey(const AnswerKeyRequest& request, std::string_view program);
+trellan::ExitStatus runAnswerKey(const AnswerKeyRequest& request, std::string_view program);
 
 } // namespace answers

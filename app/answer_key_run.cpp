@@ -9,49 +9,47 @@
 // standard streams.
 namespace answers {
 
+using trellan::ExitStatus;
+
 namespace {
 
-void report(std::string_view program, const std::string& message)
+ExitStatus report(std::string_view program, const std::string& message)
 {
-    std::fprintf(
-        stderr, "%.*s: %s\n", static_cast<int>(program.size()), program.data(), message.c_str());
+    trellan::tell(program, message);
+    return ExitStatus::CannotRun;
 }
 
 } // namespace
 
-int runAnswerKey(const AnswerKeyRequest& request, std::string_view program)
+ExitStatus runAnswerKey(const AnswerKeyRequest& request, std::string_view program)
 {
     if (request.format == Format::Xlsx && !request.output && isatty(fileno(stdout))) {
-        report(program,
+        return report(program,
             "a workbook is not text for a terminal: name its file with -o key.xlsx, or redirect "
             "standard output to one");
-        return CannotRead;
     }
     std::FILE* in = stdin;
     if (request.file && *request.file != "-") {
         in = std::fopen(request.file->c_str(), "rb");
         if (!in) {
-            report(program, "cannot read '" + *request.file + "': " + std::strerror(errno));
-            return CannotRead;
+            return report(program, "cannot read '" + *request.file + "': " + std::strerror(errno));
         }
     }
     std::FILE* out = stdout;
     if (request.output) {
         out = std::fopen(request.output->c_str(), "wb");
         if (!out) {
-            report(program, "cannot write '" + *request.output + "': " + std::strerror(errno));
+            const std::string why = std::strerror(errno);
             if (in != stdin)
                 std::fclose(in);
-            return CannotRead;
+            return report(program, "cannot write '" + *request.output + "': " + why);
         }
     }
-    int status = writeAnswerKey(in, out, stderr, request, program);
+    ExitStatus status = writeAnswerKey(in, out, stderr, request, program);
     if (in != stdin)
         std::fclose(in);
-    if (out != stdout && std::fclose(out) != 0 && status != CannotRead) {
-        report(program, "cannot write '" + *request.output + "': " + std::strerror(errno));
-        status = CannotRead;
-    }
+    if (out != stdout && std::fclose(out) != 0 && status != ExitStatus::CannotRun)
+        status = report(program, "cannot write '" + *request.output + "': " + std::strerror(errno));
     return status;
 }
 

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "app/answer_key.h"
+#include "app/export_command.h"
+#include "app/failure.h"
+#include "app/worksheet.h"
+
+#include <QStringList>
+
 #include <cstdint>
 #include <optional>
-#include <variant>
 
 namespace trellan {
 
@@ -21,10 +27,31 @@ struct WindowStart {
     std::optional<Practice> practice;
 };
 
+// What a command line asks for, once read.
+struct Request {
+    enum class Mode { Window, Help, Version, AnswerKey, Export, Worksheet };
+    Mode mode = Mode::Window;
+    WindowStart window = {}; // for Mode::Window
+    answers::AnswerKeyRequest key = {}; // for Mode::AnswerKey
+    ExportRequest picture = {}; // for Mode::Export
+    WorksheetRequest worksheet = {}; // for Mode::Worksheet
+};
+
+// Reads `arguments` (the program's name first) into a request, or refuses
+// them with the one line said on standard error.
+Result<Request> readCommandLine(QStringList arguments);
+
+// What main() does next: open the window as `window` says, or end with
+// `status` when the command line has done all it was asked.
+struct Launch {
+    std::optional<WindowStart> window;
+    ExitStatus status = ExitStatus::Done;
+};
+
 // Reads the command line before any application object exists, so that
-// nothing here needs a display. Answers --help and --version on standard
-// output and unusable options on standard error. Returns the exit status
-// when the program has finished, or how the window should open.
-std::variant<int, WindowStart> runCommandLine(int& argc, char* argv[]);
+// nothing here needs a display, and runs the commands that need no window.
+// Answers --help and --version on standard output and unusable options on
+// standard error.
+Launch runCommandLine(int& argc, char* argv[]);
 
 } // namespace trellan

@@ -5,35 +5,45 @@
 
 namespace answers {
 
+using trellan::ExitStatus;
+using trellan::Failure;
+
 bool isEquationRow(const TypedRow& row, std::size_t fields)
 {
     return fields == 2
         && (row[0].find('=') != std::string::npos || row[1].find('=') != std::string::npos);
 }
 
-std::optional<std::string> endPointsFromEquations(
-    TypedRow& row, const std::string& lower, const std::string& upper)
+trellan::Result<std::array<std::string, 4>> endPointsOf(std::string_view equation,
+    const std::string& lower, const std::string& upper, std::string_view unreadable)
 {
+    const auto reading = core::exact::ReadEquation(equation);
+    if (!reading.equation)
+        return Failure { std::string(unreadable) + reading.problem, ExitStatus::SomeFailed };
     const auto low = core::exact::Read(lower);
     const auto high = core::exact::Read(upper);
-    const std::array<std::string, 2> equations { row[0], row[1] };
+    const auto points
+        = low && high ? core::exact::ChooseEndPoints(*reading.equation, *low, *high) : std::nullopt;
+    if (!points)
+        return Failure { bad_input::lineMissesRange(
+                             QString::fromStdString(lower), QString::fromStdString(upper))
+                             .toStdString(),
+            ExitStatus::SomeFailed };
+    return points->texts;
+}
+
+trellan::Result<TypedRow> endPointsFromEquations(
+    const TypedRow& row, const std::string& lower, const std::string& upper)
+{
+    TypedRow chosen = row;
     for (std::size_t line = 0; line < 2; ++line) {
-        const std::string which = "line " + std::to_string(line + 1) + ": ";
-        const auto reading = core::exact::ReadEquation(equations[line]);
-        if (!reading.equation)
-            return which + reading.problem;
-        const auto points = low && high
-            ? core::exact::ChooseEndPoints(*reading.equation, *low, *high)
-            : std::nullopt;
+        const auto points = endPointsOf(row[line], lower, upper);
         if (!points)
-            return which
-                + bad_input::lineMissesRange(
-                    QString::fromStdString(lower), QString::fromStdString(upper))
-                      .toStdString();
-        for (std::size_t k = 0; k < 4; ++k)
-            row[4 * line + k] = points->texts[k];
+            return Failure { "line " + std::to_string(line + 1) + ": " + points.failure().message,
+                ExitStatus::SomeFailed };
+        std::copy(points->begin(), points->end(), chosen.begin() + 4 * line);
     }
-    return std::nullopt;
+    return chosen;
 }
 
 } // namespace answers

@@ -1,6 +1,6 @@
 #include "app/export_command.h"
 
-#include "core/equation_points.h"
+#include "app/equation_rows.h"
 #include "core/line_commands.h"
 #include "core/start_up_texts.h"
 #include "graph/canvas.h"
@@ -15,46 +15,21 @@
 #include <QGuiApplication>
 
 #include <array>
-#include <cstdio>
 #include <optional>
 #include <string>
-#include <variant>
 
 namespace trellan {
 
 namespace {
 
-void complain(const QString& text)
+Failure stopped(const QString& why)
 {
-    const QByteArray bytes = (QStringLiteral("trellan: ") + text + u'\n').toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
+    return { why.toStdString(), ExitStatus::SomeFailed };
 }
 
-// A line given as its equation gets the end points the window would choose
-// for it in the range; why not, when it cannot.
-std::optional<QString> choosePoints(
-    const QString& equation, const core::TypedFields& typed, std::array<std::string, 4>& line)
-{
-    const auto reading = core::exact::ReadEquation(equation.toStdString());
-    if (!reading.equation)
-        return QStringLiteral("cannot read the equation '%1': %2")
-            .arg(equation, QString::fromStdString(reading.problem));
-    const auto lower = core::exact::Read(typed.lower);
-    const auto upper = core::exact::Read(typed.upper);
-    const auto points = lower && upper
-        ? core::exact::ChooseEndPoints(*reading.equation, *lower, *upper)
-        : std::nullopt;
-    if (!points)
-        return bad_input::lineMissesRange(
-            QString::fromStdString(typed.lower), QString::fromStdString(typed.upper));
-    line = points->texts;
-    return std::nullopt;
-}
-
-// The texts given on the command line over the start-up texts; why not, when
-// a line given as its equation has no end points.
-std::variant<core::TypedFields, QString> typedFields(const ExportRequest& request)
+// The texts given on the command line over the start-up texts, unless a line
+// given as its equation has no end points.
+Result<core::TypedFields> typedFields(const ExportRequest& request)
 {
     core::TypedFields typed = core::startUpTexts;
     if (request.range.size() > 0)
@@ -64,8 +39,15 @@ std::variant<core::TypedFields, QString> typedFields(const ExportRequest& reques
     for (const auto& [given, line] : { std::pair { &request.line1, &typed.line1 },
              std::pair { &request.line2, &typed.line2 } }) {
         if (given->size() == 1) {
-            if (const auto why = choosePoints(given->constFirst(), typed, *line))
-                return *why;
+            // A line given as its equation gets the end points the window
+            // would choose for it in the range.
+            const QString equation = given->constFirst();
+            const auto points
+                = answers::endPointsOf(equation.toStdString(), typed.lower, typed.upper,
+                    QStringLiteral("cannot read the equation '%1': ").arg(equation).toStdString());
+            if (!points)
+                return points.failure();
+            *line = *points;
             continue;
         }
         for (qsizetype k = 0; k < 4 && k < given->size(); ++k)
@@ -76,7 +58,7 @@ std::variant<core::TypedFields, QString> typedFields(const ExportRequest& reques
 
 } // namespace
 
-int exportPicture(int& argc, char** argv, const ExportRequest& request)
+Outcome exportPicture(int& argc, char** argv, const ExportRequest& request)
 {
     // Nothing is shown: with no display to use, draw off screen.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
@@ -87,17 +69,13 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
 
     // Drawn as the window's Draw Both Lines draws it, without a window, and
     // without the labels the window may show over it.
-    const auto read = typedFields(request);
-    if (const auto* why = std::get_if<QString>(&read)) {
-        complain(*why);
-        return 1;
-    }
-    const core::TypedFields& typed = std::get<core::TypedFields>(read);
+    const Result<core::TypedFields> read = typedFields(request);
+    if (!read)
+        return read.failure();
+    const core::TypedFields& typed = *read;
     const core::CommandResult outcome = core::BothLines(typed, false);
-    if (outcome.stop) {
-        complain(bad_input::warning(*outcome.stop));
-        return 1;
-    }
+    if (outcome.stop)
+        return stopped(bad_input::warning(*outcome.stop));
     graph::Canvas canvas(look::graphPictureSize);
     canvas.setFont(look::mainWindowFont());
     graph::DrawingRecord record;
@@ -109,11 +87,9 @@ int exportPicture(int& argc, char** argv, const ExportRequest& request)
                                            request.file, core::WorkingFor(typed.line1, typed.line2))
         : format ? graph::writePicture(record, request.file, *format, request.scale)
                  : words::FileWritten { QString() };
-    if (!written) {
-        complain(QStringLiteral("cannot write '%1': %2").arg(request.file, *written.failure));
-        return 1;
-    }
-    return 0;
+    if (!written)
+        return stopped(QStringLiteral("cannot write '%1': %2").arg(request.file, *written.failure));
+    return done;
 }
 
 } // namespace trellan

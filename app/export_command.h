@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/failure.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +19,9 @@ struct ExportRequest {
 };
 
 // Draws both lines as the window's Draw Both Lines would, without showing a
-// window, and writes the picture. 0 when written; 1 when the command stopped
-// with a warning or the file could not be written (said on standard error,
-// and nothing is written).
-int exportPicture(int& argc, char** argv, const ExportRequest& request);
+// window, and writes the picture. Fails with SomeFailed when the command
+// stopped with a warning or the file could not be written (and nothing is
+// written).
+Outcome exportPicture(int& argc, char** argv, const ExportRequest& request);
 
 } // namespace trellan

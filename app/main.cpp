@@ -7,9 +7,9 @@
 int main(int argc, char* argv[])
 {
     trellan::setApplicationNames();
-    const std::variant<int, trellan::WindowStart> start = trellan::runCommandLine(argc, argv);
-    if (const int* status = std::get_if<int>(&start))
-        return *status;
+    const trellan::Launch launch = trellan::runCommandLine(argc, argv);
+    if (!launch.window)
+        return static_cast<int>(launch.status);
 
     look::FontConfigurationLoader fontConfiguration; // beside the display connection
     QApplication app(argc, argv);
@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     look::installFontSubstitutions();
     Form1 window;
     window.show();
-    if (const auto& practice = std::get<trellan::WindowStart>(start).practice)
+    if (const auto& practice = launch.window->practice)
         window.openPractice(practice->level, practice->seed);
     return app.exec();
 }

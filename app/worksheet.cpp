@@ -19,7 +19,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -249,16 +248,9 @@ QByteArray exercisesCsv(const std::vector<core::Exercise>& sheet)
     return csv;
 }
 
-void complain(const QString& text)
-{
-    const QByteArray bytes = (QStringLiteral("trellan: ") + text + u'\n').toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
 } // namespace
 
-int writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
+Outcome writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -279,8 +271,8 @@ int writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
     const auto fail = [&](const QString& name, const QString& why) {
         for (const auto& file : files)
             file->cancelWriting();
-        complain(QStringLiteral("cannot write '%1': %2").arg(name, why));
-        return 1;
+        return Failure { QStringLiteral("cannot write '%1': %2").arg(name, why).toStdString(),
+            ExitStatus::SomeFailed };
     };
     QSaveFile* out = open(request.sheet);
     if (!out || !writeSheet(*out, sheet, footer))
@@ -299,7 +291,7 @@ int writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
     for (const auto& file : files)
         if (!file->commit())
             return fail(file->fileName(), file->errorString());
-    return 0;
+    return done;
 }
 
 } // namespace trellan

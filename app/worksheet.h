@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/failure.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -17,8 +19,8 @@ struct WorksheetRequest {
 };
 
 // Makes the exercises and writes the sheet, the key and the CSV, with no
-// display. 0 when all were written; 1 when any could not be, and then none
-// is (said on standard error).
-int writeWorksheet(int& argc, char** argv, const WorksheetRequest& request);
+// display. Fails with SomeFailed when any could not be written, and then
+// none is.
+Outcome writeWorksheet(int& argc, char** argv, const WorksheetRequest& request);
 
 } // namespace trellan

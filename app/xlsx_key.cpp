@@ -1,6 +1,7 @@
 #include "app/xlsx_key.h"
 
 #include <algorithm>
+#include <utility>
 #include <xlsxwriter.h>
 
 namespace answers {
@@ -40,6 +41,12 @@ std::string_view cutUtf8(std::string_view text, std::size_t size)
     while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
         --size;
     return text.substr(0, size);
+}
+
+// A row or a workbook written only in part.
+trellan::Failure failed(std::string message)
+{
+    return { std::move(message), trellan::ExitStatus::SomeFailed };
 }
 
 } // namespace
@@ -114,14 +121,14 @@ XlsxKey::~XlsxKey()
         close();
 }
 
-std::string XlsxKey::addRow(const Cells& cells)
+trellan::Outcome XlsxKey::addRow(const Cells& cells)
 {
     Workbook& w = *book_;
     if (!w.book)
-        return {};
+        return trellan::done;
     if (w.row >= LXW_ROW_MAX)
-        return "a sheet holds at most " + std::to_string(LXW_ROW_MAX - 1)
-            + " rows below its header; this row was left out";
+        return failed("a sheet holds at most " + std::to_string(LXW_ROW_MAX - 1)
+            + " rows below its header; this row was left out");
     std::string problem;
     for (std::size_t c = 0; c < cells.size(); ++c) {
         if (!cells[c] || cells[c]->empty())
@@ -138,19 +145,19 @@ std::string XlsxKey::addRow(const Cells& cells)
             + " characters a spreadsheet cell holds; it was cut to fit";
     }
     ++w.row;
-    return problem;
+    return problem.empty() ? trellan::done : failed(problem);
 }
 
-std::string XlsxKey::close()
+trellan::Outcome XlsxKey::close()
 {
     Workbook& w = *book_;
     if (!w.book)
-        return "cannot start the workbook";
+        return failed("cannot start the workbook");
     const lxw_error error = workbook_close(w.book);
     w.book = nullptr;
     if (error != LXW_NO_ERROR)
-        return std::string("cannot write the workbook: ") + lxw_strerror(error);
-    return {};
+        return failed(std::string("cannot write the workbook: ") + lxw_strerror(error));
+    return trellan::done;
 }
 
 } // namespace answers

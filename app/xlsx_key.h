@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/answer_rows.h"
+#include "app/failure.h"
 
 #include <memory>
 #include <string>
@@ -28,13 +29,13 @@ public:
     XlsxKey(const XlsxKey&) = delete;
     XlsxKey& operator=(const XlsxKey&) = delete;
 
-    // The next row, the header's cells' order; an error text when the row
-    // cannot be written whole (it lies beyond the sheet's last row, or a
-    // cell holds more than a cell holds, which is cut to fit).
-    std::string addRow(const Cells& cells);
+    // The next row, the header's cells' order; fails when the row cannot be
+    // written whole (it lies beyond the sheet's last row, or a cell holds
+    // more than a cell holds, which is cut to fit).
+    trellan::Outcome addRow(const Cells& cells);
 
-    // Writes the workbook out; an error text when it cannot.
-    std::string close();
+    // Writes the workbook out.
+    trellan::Outcome close();
 
 private:
     struct Workbook;
