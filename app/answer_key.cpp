@@ -251,7 +251,7 @@ private:
         }
         // A comma inside a number is its decimal point where it does not
         // separate the fields.
-        std::string note = readCells(p.typed, separator_ != ',');
+        std::string note = readCells(p.typed, separator_ != ',', request_.arithmetic);
         Answer a = answerRow(
             p.row, p.typed, request_.lower, request_.upper, request_.arithmetic, request_.working);
         a.note = std::move(note);

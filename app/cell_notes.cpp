@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/number_text.h"
+#include "core/written_number.h"
 
 #include <algorithm>
 #include <array>
@@ -44,7 +45,7 @@ std::optional<std::string> withPoint(std::string_view cell)
 
 } // namespace
 
-std::string readCells(std::span<std::string> cells, bool decimalComma)
+std::string readCells(std::span<std::string> cells, bool decimalComma, core::Arithmetic arithmetic)
 {
     std::string note;
     for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -54,7 +55,12 @@ std::string readCells(std::span<std::string> cells, bool decimalComma)
         const std::string name = "line " + std::to_string(k / 4 + 1) + " "
             + std::string(coordinates[k % coordinates.size()]);
         std::string said;
-        if (std::optional<std::string> point = decimalComma ? withPoint(cell) : std::nullopt) {
+        const auto written = arithmetic == core::Arithmetic::Exact
+            ? core::exact::WrittenFraction(cell)
+            : std::nullopt;
+        if (written) {
+            said = name + " '" + cell + "' read as " + core::exact::FractionText(*written);
+        } else if (std::optional<std::string> point = decimalComma ? withPoint(cell) : std::nullopt) {
             if (const std::optional<std::string> read = readAs(*point))
                 said = name + " '" + cell + "' read as " + *read + " (decimal comma)";
             cell = std::move(*point);

@@ -1,6 +1,7 @@
 #include "app/equation_rows.h"
 
 #include "core/equation_points.h"
+#include "core/written_number.h"
 #include "words/bad_input.h"
 
 namespace answers {
@@ -20,8 +21,8 @@ trellan::Result<std::array<std::string, 4>> endPointsOf(std::string_view equatio
     const auto reading = core::exact::ReadEquation(equation);
     if (!reading.equation)
         return Failure { std::string(unreadable) + reading.problem, ExitStatus::SomeFailed };
-    const auto low = core::exact::Read(lower);
-    const auto high = core::exact::Read(upper);
+    const auto low = core::exact::ReadField(lower);
+    const auto high = core::exact::ReadField(upper);
     const auto points
         = low && high ? core::exact::ChooseEndPoints(*reading.equation, *low, *high) : std::nullopt;
     if (!points)

@@ -5,6 +5,7 @@
 #include "core/exact_answers.h"
 #include "core/number_text.h"
 #include "core/report.h"
+#include "core/written_number.h"
 
 #include <cstdint>
 #include <span>
@@ -84,15 +85,17 @@ public:
     {
     }
 
+    double fieldValue(const std::string& text) const { return FieldValue(text, arithmetic_); }
+
     // What DrawTickMarks meets: the range read, set as the scale and counted
     // out by 16-bit counters.
     void ticks()
     {
         // Both bounds are read, so that the frame can be drawn whichever
         // fails; the lower one is told first.
-        const auto bound = [](const std::string& text) -> std::optional<double> {
+        const auto bound = [this](const std::string& text) -> std::optional<double> {
             try {
-                return Val(text);
+                return fieldValue(text);
             } catch (const ArithmeticError&) {
                 return std::nullopt;
             }
@@ -136,7 +139,7 @@ public:
         const Step step = lineStep(line, Step::Line1, Step::Line2);
         std::array<double, 4> v {};
         for (std::size_t k = 0; k < 4; ++k)
-            v[k] = attempt([&] { return Val(texts[k]); },
+            v[k] = attempt([&] { return fieldValue(texts[k]); },
                 [&] {
                     CommandStop s = stopAt(step, Problem::EndPointTooLarge, line);
                     s.coordinate = static_cast<Coordinate>(k);
@@ -297,6 +300,14 @@ std::string_view FieldName(ResultField field)
         return "lblAns";
     }
     return {};
+}
+
+double FieldValue(std::string_view text, Arithmetic arithmetic)
+{
+    if (arithmetic == Arithmetic::Exact)
+        if (const auto q = exact::WrittenFraction(text))
+            return NearestDouble(*q);
+    return Val(text);
 }
 
 CommandResult BothLines(

@@ -141,6 +141,13 @@ enum class Verticals { Answered, Stop };
 // and intercepts read back from their 15-digit texts, round-off and all.
 enum class Arithmetic { Exact, Designed };
 
+// The number of an end-point or range field. In exact arithmetic a field
+// whose whole text is a fraction, a mixed number or a fraction character is
+// the number the pupil meant, to the nearest double ("1 1/2" is 1.5, not the
+// 11 that the designed reading makes of it); any other text is read as
+// designed, by Val.
+double FieldValue(std::string_view text, Arithmetic arithmetic = Arithmetic::Exact);
+
 // The both-lines command: frame and ticks, both segments, then slope and
 // y-intercept of each line, the crossing, both equations, both y-axis and
 // both x-axis crossings; the report last when `report` is set.

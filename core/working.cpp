@@ -3,6 +3,7 @@
 #include "core/exact_number.h"
 #include "core/working_pair.h"
 #include "core/working_text.h"
+#include "core/written_number.h"
 
 namespace core {
 
@@ -164,7 +165,7 @@ exact::Line addLine(
     Points p;
     bool read = true;
     for (std::size_t k = 0; k < 4; ++k) {
-        const auto value = exact::Read(typed[k]);
+        const auto value = exact::ReadField(typed[k]);
         read = read && value;
         p.value[k] = value.value_or(0);
         p.typed[k] = AsTyped(typed[k], p.value[k]);

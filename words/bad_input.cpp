@@ -2,8 +2,10 @@
 
 #include "core/checked.h"
 #include "core/errors.h"
+#include "core/exact_number.h"
 #include "core/line_commands.h"
 #include "core/number_text.h"
+#include "core/written_number.h"
 
 #include <cmath>
 
@@ -225,6 +227,14 @@ std::optional<QString> howRead(const QString& typed)
     return readAs
         + QStringLiteral("only the number at the start counts; type the number alone, with "
                          "nothing after it");
+}
+
+std::optional<QString> readAsWritten(const QString& typed)
+{
+    const auto q = core::exact::WrittenFraction(typed.toStdString());
+    if (!q)
+        return std::nullopt;
+    return QStringLiteral("Read as %1").arg(QString::fromStdString(core::exact::FractionText(*q)));
 }
 
 QString equationHelp()

@@ -87,8 +87,8 @@ void PointDrag::drawLatest()
     latest_.reset();
     double L = 0, U = 0;
     if (!command_step::skipOnFailure([&] {
-            L = core::Val(form_->txmin->text().toStdString());
-            U = core::Val(form_->txmax->text().toStdString());
+            L = core::FieldValue(form_->txmin->text().toStdString());
+            U = core::FieldValue(form_->txmax->text().toStdString());
         }))
         return;
     // The panel's y grows downwards: the user's y is its negation.

@@ -1,6 +1,7 @@
 #include "main_window/equation/equation_entry.h"
 
 #include "core/equation_points.h"
+#include "core/written_number.h"
 #include "main_window/exact_values/exact_window.h"
 #include "main_window/form1.h"
 #include "main_window/widgets/enter_key.h"
@@ -49,8 +50,8 @@ bool EquationEntry::enter()
         box_->setSelection(static_cast<int>(reading.at), static_cast<int>(reading.length));
         return false;
     }
-    const auto lower = core::exact::Read(form_->txmin->text().toStdString());
-    const auto upper = core::exact::Read(form_->txmax->text().toStdString());
+    const auto lower = core::exact::ReadField(form_->txmin->text().toStdString());
+    const auto upper = core::exact::ReadField(form_->txmax->text().toStdString());
     std::optional<core::exact::ChosenEndPoints> points;
     if (lower && upper)
         points = core::exact::ChooseEndPoints(*reading.equation, *lower, *upper);
