@@ -39,9 +39,9 @@ class ReportFile;
 class Shape;
 
 // The main window. Its controls are the data: every command reads the fields
-// when it runs and writes its results back into them.
-// Its rooms reach it only through the doors it opens them: the line door
-// (the typed boxes and the line commands) and the drag's door.
+// when it runs and writes its results back into them. Its rooms reach it
+// only through the doors it opens them: the line door (the typed boxes and
+// the line commands), the drag's door, and the boxes the printed page shows.
 class Form1 : public QWidget, public DragDoor {
     Q_OBJECT
 
