@@ -2,9 +2,8 @@
 
 #include "core/equation_points.h"
 #include "core/written_number.h"
-#include "main_window/exact_values/exact_window.h"
-#include "main_window/form1.h"
 #include "main_window/widgets/enter_key.h"
+#include "main_window/widgets/line_door.h"
 #include "main_window/widgets/read_mark.h"
 #include "words/bad_input.h"
 
@@ -13,13 +12,13 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-#include <array>
+#include <cstddef>
 
-EquationEntry::EquationEntry(Form1* form, int line)
-    : QObject(form)
-    , form_(form)
+EquationEntry::EquationEntry(LineDoor& door, QLineEdit* box, int line, QObject* parent)
+    : QObject(parent)
+    , door_(&door)
     , line_(line)
-    , box_(line == 1 ? form->txt_eqn1 : form->txt_eqn2)
+    , box_(box)
 {
     setObjectName(QStringLiteral("equationEntry%1").arg(line));
     box_->installEventFilter(this);
@@ -50,20 +49,21 @@ bool EquationEntry::enter()
         box_->setSelection(static_cast<int>(reading.at), static_cast<int>(reading.length));
         return false;
     }
-    const auto lower = core::exact::ReadField(form_->txmin->text().toStdString());
-    const auto upper = core::exact::ReadField(form_->txmax->text().toStdString());
+    const TypedBoxes boxes = door_->typedBoxes();
+    const QLineEdit* const lowest = boxes[8];
+    const QLineEdit* const highest = boxes[9];
+    const auto lower = core::exact::ReadField(lowest->text().toStdString());
+    const auto upper = core::exact::ReadField(highest->text().toStdString());
     std::optional<core::exact::ChosenEndPoints> points;
     if (lower && upper)
         points = core::exact::ChooseEndPoints(*reading.equation, *lower, *upper);
     if (!points) {
-        read_mark::showProblem(
-            box_, bad_input::lineMissesRange(form_->txmin->text(), form_->txmax->text()));
+        read_mark::showProblem(box_, bad_input::lineMissesRange(lowest->text(), highest->text()));
         return false;
     }
 
-    const std::array<QLineEdit*, 4> fields = line_ == 1
-        ? std::array { form_->t1, form_->t2, form_->t3, form_->t4 }
-        : std::array { form_->t1_b, form_->t2_b, form_->t3_b, form_->t4_b };
+    // The line's X1, Y1, X2 and Y2.
+    const std::size_t first = line_ == 1 ? 0 : 4;
     QStringList rounded;
     if (points->rounded) {
         rounded << typed.trimmed();
@@ -71,10 +71,10 @@ bool EquationEntry::enter()
             rounded << QString::fromStdString(t);
     }
     // Set before the fields change, which the Exact values window follows.
-    fields[0]->setProperty(ExactWindow::RoundedFrom, rounded);
+    boxes[first]->setProperty(roundedFromProperty, rounded);
     for (std::size_t k = 0; k < 4; ++k)
-        fields[k]->setText(QString::fromStdString(points->texts[k]));
-    form_->run(Form1::Command::BothLines, Form1::Run::Button);
+        boxes[first + k]->setText(QString::fromStdString(points->texts[k]));
+    door_->run(LineDoor::Command::BothLines, LineDoor::Run::Button);
     editing_ = false;
     box_->setCursorPosition(0);
     return true;

@@ -4,8 +4,8 @@
 #include "core/start_up_texts.h"
 #include "graph/graph_panel.h"
 #include "look/graph_place.h"
-#include "main_window/exact_values/exact_window.h"
-#include "main_window/exact_values/working_section.h"
+#include "main_window/widgets/beside_owner.h"
+#include "main_window/widgets/working_section.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -72,7 +72,7 @@ PracticeWindow* PracticeWindow::open(
         openWindow = new PracticeWindow(
             owner, chosen, seed.value_or(QRandomGenerator::global()->bounded(1000000u)));
         const QScreen* screen = owner->screen();
-        openWindow->move(ExactWindow::besideOwner(owner->frameGeometry(), openWindow->sizeHint(),
+        openWindow->move(besideOwner(owner->frameGeometry(), openWindow->sizeHint(),
             screen ? screen->availableGeometry() : owner->frameGeometry()));
     }
     PracticeWindow* window = openWindow;
