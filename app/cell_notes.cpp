@@ -60,7 +60,8 @@ std::string readCells(std::span<std::string> cells, bool decimalComma, core::Ari
             : std::nullopt;
         if (written) {
             said = name + " '" + cell + "' read as " + core::exact::FractionText(*written);
-        } else if (std::optional<std::string> point = decimalComma ? withPoint(cell) : std::nullopt) {
+        } else if (std::optional<std::string> point
+            = decimalComma ? withPoint(cell) : std::nullopt) {
             if (const std::optional<std::string> read = readAs(*point))
                 said = name + " '" + cell + "' read as " + *read + " (decimal comma)";
             cell = std::move(*point);

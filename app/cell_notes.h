@@ -18,9 +18,9 @@ namespace answers {
 //   "line 1 Y1 '0,5' read as 0.5 (decimal comma)"
 // In exact arithmetic a cell that is a fraction, a mixed number or a
 // fraction character is read as that number, as the window reads it; in the
-// designed arithmetic "1/2" is read as 1. With `decimalComma`, a cell that reads in full once its one comma is a
-// point is given with the point. A cell too large to read gets no note: the
-// window's warning says so.
+// designed arithmetic "1/2" is read as 1. With `decimalComma`, a cell that reads in full once its
+// one comma is a point is given with the point. A cell too large to read gets no note: the window's
+// warning says so.
 std::string readCells(std::span<std::string> cells, bool decimalComma,
     core::Arithmetic arithmetic = core::Arithmetic::Exact);
 

@@ -129,8 +129,9 @@ std::optional<Token> numberAt(
     // A repeating decimal: "0.(3)" is a third, as a pupil writes it, not 0
     // times 3.
     const std::string_view number = text.substr(at, end - at);
-    if (number.find('.') != std::string_view::npos && number.find_first_of("Ee") == std::string_view::npos
-        && end < text.size() && text[end] == '(') {
+    if (number.find('.') != std::string_view::npos
+        && number.find_first_of("Ee") == std::string_view::npos && end < text.size()
+        && text[end] == '(') {
         std::size_t close = end + 1;
         while (close < text.size() && isDigit(text[close]))
             ++close;

@@ -300,10 +300,14 @@ void AnswersTest::readMarks_data()
     QTest::newRow("1,5,3") << "1,5,3" << comma.arg(1) + "a decimal number takes a point, as in 1.5";
     // A fraction or a mixed number is the number the pupil meant: said, not
     // marked.
-    QTest::newRow("1/2") << "1/2" << "Read as 1/2";
-    QTest::newRow("-3/4") << "-3/4" << "Read as -3/4";
-    QTest::newRow("12 / 4") << "12 / 4" << "Read as 3";
-    QTest::newRow("1 1/2") << "1 1/2" << "Read as 3/2";
+    QTest::newRow("1/2") << "1/2"
+                         << "Read as 1/2";
+    QTest::newRow("-3/4") << "-3/4"
+                          << "Read as -3/4";
+    QTest::newRow("12 / 4") << "12 / 4"
+                            << "Read as 3";
+    QTest::newRow("1 1/2") << "1 1/2"
+                           << "Read as 3/2";
     QTest::newRow("half character") << "\u00BD"
                                     << "Read as 1/2";
     QTest::newRow("1/0") << "1/0"
