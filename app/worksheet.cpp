@@ -38,12 +38,12 @@ constexpr int gridSize = 300; // the graph's picture, square
 
 QString exerciseText(int n, const core::Exercise& e)
 {
-    return QStringLiteral("%1. %2.").arg(n).arg(QString::fromStdString(core::exerciseSentence(e)));
+    return QStringLiteral("%1. %2.").arg(n).arg(QString::fromStdString(core::ExerciseSentence(e)));
 }
 
 core::TypedFields typedFields(const core::Exercise& e)
 {
-    const std::array<std::string, 8> t = core::exerciseTexts(e);
+    const std::array<std::string, 8> t = core::ExerciseTexts(e);
     core::TypedFields typed = core::startUpTexts; // the window's range, -10..10
     typed.line1 = { t[0], t[1], t[2], t[3] };
     typed.line2 = { t[4], t[5], t[6], t[7] };
@@ -242,7 +242,7 @@ QByteArray exercisesCsv(const std::vector<core::Exercise>& sheet)
 {
     QByteArray csv = "X1,Y1,X2,Y2,X1,Y1,X2,Y2\r\n";
     for (const core::Exercise& e : sheet) {
-        const std::array<std::string, 8> texts = core::exerciseTexts(e);
+        const std::array<std::string, 8> texts = core::ExerciseTexts(e);
         for (std::size_t k = 0; k < texts.size(); ++k)
             csv += QByteArray::fromStdString(texts[k]) + (k + 1 < texts.size() ? "," : "\r\n");
     }
@@ -266,7 +266,7 @@ int writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
     look::installFontSubstitutions();
 
     const std::vector<core::Exercise> sheet
-        = core::makeExercises(request.exercises, request.level, request.seed);
+        = core::MakeExercises(request.exercises, request.level, request.seed);
     const QString footer = QStringLiteral("Trellan worksheet · level %1 · seed %2")
                                .arg(request.level)
                                .arg(request.seed);

@@ -15,7 +15,7 @@ std::size_t indexOf(Question question)
 } // namespace
 
 Sitting::Sitting(int level, std::uint64_t seed)
-    : level_(std::clamp(level, core::lowestLevel, core::highestLevel))
+    : level_(std::clamp(level, core::LowestLevel, core::HighestLevel))
     , seed_(seed)
 {
     make();
@@ -29,7 +29,7 @@ void Sitting::next()
 
 void Sitting::setLevel(int level)
 {
-    level_ = std::clamp(level, core::lowestLevel, core::highestLevel);
+    level_ = std::clamp(level, core::LowestLevel, core::HighestLevel);
     sheet_.clear();
     make();
 }
@@ -41,10 +41,10 @@ void Sitting::make()
     // made again, twice as long, only when the sitting reaches its end.
     const auto k = static_cast<std::size_t>(index_);
     if (k >= sheet_.size())
-        sheet_ = core::makeExercises(
+        sheet_ = core::MakeExercises(
             static_cast<int>(std::max<std::size_t>(16, 2 * (k + 1))), level_, seed_);
     exercise_ = sheet_.empty() ? core::Exercise {} : sheet_[k % sheet_.size()];
-    const std::array<std::string, 8> t = core::exerciseTexts(exercise_);
+    const std::array<std::string, 8> t = core::ExerciseTexts(exercise_);
     const std::array<std::string, 4> line1 { t[0], t[1], t[2], t[3] };
     const std::array<std::string, 4> line2 { t[4], t[5], t[6], t[7] };
     one_ = core::exact::LineThrough(t[0], t[1], t[2], t[3]);

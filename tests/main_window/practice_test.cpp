@@ -195,10 +195,10 @@ void PracticeTest::aWrongAnswerEarnsOneMoreStepEachCheck()
 // would be marked right: not "m = 7 / 14", not "y = 2 x + (-3)".
 void PracticeTest::noHintGivesTheAnswerAway()
 {
-    for (int level = core::lowestLevel; level <= core::highestLevel; ++level) {
+    for (int level = core::LowestLevel; level <= core::HighestLevel; ++level) {
         Sitting sitting(level, 77);
         for (int k = 0; k < 40; ++k, sitting.next()) {
-            const std::array<std::string, 8> t = core::exerciseTexts(sitting.exercise());
+            const std::array<std::string, 8> t = core::ExerciseTexts(sitting.exercise());
             const core::exact::Line one = core::exact::LineThrough(t[0], t[1], t[2], t[3]);
             const core::exact::Line two = core::exact::LineThrough(t[4], t[5], t[6], t[7]);
             for (int tries = 0; tries < 8; ++tries) {
@@ -253,7 +253,7 @@ void PracticeTest::theExerciseNamesItsEightCoordinatesInOrder()
         for (const QRegularExpressionMatch& m : number.globalMatch(shown))
             numbers << m.captured();
         QStringList typed;
-        for (const std::string& t : core::exerciseTexts(w->sitting().exercise()))
+        for (const std::string& t : core::ExerciseTexts(w->sitting().exercise()))
             typed << QString::fromStdString(t);
         QCOMPARE(numbers, typed);
         LoadedForm::click(w->findChild<QPushButton*>(QStringLiteral("next")));
@@ -323,7 +323,7 @@ void PracticeTest::showInMainWindowTypesAndDraws()
     for (QLineEdit* box : { f->t1, f->t2, f->t3, f->t4, f->t1_b, f->t2_b, f->t3_b, f->t4_b })
         typed << box->text();
     QStringList exercise;
-    for (const std::string& t : core::exerciseTexts(w->sitting().exercise()))
+    for (const std::string& t : core::ExerciseTexts(w->sitting().exercise()))
         exercise << QString::fromStdString(t);
     QCOMPARE(typed, exercise);
     // Drawn: level one's slopes are whole numbers, as the window writes them.
