@@ -1,5 +1,7 @@
 #include "core/equation.h"
 
+#include "core/blanks.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -42,16 +44,6 @@ struct Refusal {
     std::size_t from, to;
 };
 
-bool isBlank(unsigned char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // The signs written beyond ASCII, in UTF-8.
 struct Sign {
     std::string_view bytes;
@@ -85,11 +77,11 @@ std::size_t characterLength(std::string_view text, std::size_t at)
 std::size_t scanNumber(std::string_view text, std::size_t at)
 {
     std::size_t k = at;
-    while (k < text.size() && isDigit(text[k]))
+    while (k < text.size() && IsDigit(text[k]))
         ++k;
     if (k < text.size() && text[k] == '.') {
         ++k;
-        while (k < text.size() && isDigit(text[k]))
+        while (k < text.size() && IsDigit(text[k]))
             ++k;
     }
     // An exponent only when digits follow: "2e" is 2 and a stray letter.
@@ -97,8 +89,8 @@ std::size_t scanNumber(std::string_view text, std::size_t at)
         std::size_t e = k + 1;
         if (e < text.size() && (text[e] == '+' || text[e] == '-'))
             ++e;
-        if (e < text.size() && isDigit(text[e])) {
-            while (e < text.size() && isDigit(text[e]))
+        if (e < text.size() && IsDigit(text[e])) {
+            while (e < text.size() && IsDigit(text[e]))
                 ++e;
             k = e;
         }
@@ -112,12 +104,13 @@ std::vector<Token> scan(std::string_view text)
     std::size_t at = 0;
     while (at < text.size()) {
         const char c = text[at];
-        if (isBlank(static_cast<unsigned char>(c))) {
+        // Line ends too: an equation is often pasted, or read from a cell.
+        if (IsBlankOrLineEnd(c)) {
             ++at;
             continue;
         }
         const bool startsNumber
-            = isDigit(c) || (c == '.' && at + 1 < text.size() && isDigit(text[at + 1]));
+            = IsDigit(c) || (c == '.' && at + 1 < text.size() && IsDigit(text[at + 1]));
         if (startsNumber) {
             const std::size_t end = scanNumber(text, at);
             const auto value = Read(text.substr(at, end - at));
@@ -248,12 +241,7 @@ private:
 
     std::string_view piece(std::size_t from, std::size_t to) const
     {
-        std::string_view s = text_.substr(from, to - from);
-        while (!s.empty() && isBlank(static_cast<unsigned char>(s.front())))
-            s.remove_prefix(1);
-        while (!s.empty() && isBlank(static_cast<unsigned char>(s.back())))
-            s.remove_suffix(1);
-        return s;
+        return Trimmed(text_.substr(from, to - from), IsBlankOrLineEnd);
     }
 
     // One side of the equation, which must end at `end`.

@@ -1,5 +1,6 @@
 #include "core/practice.h"
 
+#include "core/blanks.h"
 #include "core/equation.h"
 #include "core/exact_number.h"
 
@@ -12,24 +13,8 @@ namespace {
 
 constexpr std::string_view minusSign = "\xE2\x88\x92"; // U+2212
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+// An answer is typed into a one-line field: its blanks are spaces and tabs
+// (core/blanks.h's IsBlank), and a line end is something else typed.
 
 // The words of a text in small letters, one blank between them: "  The
 // SAME\tline " is "the same line". Only ASCII letters change case, so that
@@ -38,8 +23,8 @@ std::string words(std::string_view text)
 {
     std::string out;
     bool gap = false;
-    for (const char c : trimmed(text)) {
-        if (isBlank(c)) {
+    for (const char c : Trimmed(text)) {
+        if (IsBlank(c)) {
             gap = true;
             continue;
         }
@@ -64,7 +49,7 @@ public:
 
     void skipBlanks()
     {
-        while (!atEnd() && isBlank(text_[at_]))
+        while (!atEnd() && IsBlank(text_[at_]))
             ++at_;
     }
 
@@ -80,7 +65,7 @@ public:
     std::string_view digits()
     {
         const std::size_t from = at_;
-        while (!atEnd() && isDigit(text_[at_]))
+        while (!atEnd() && IsDigit(text_[at_]))
             ++at_;
         return text_.substr(from, at_ - from);
     }
@@ -182,7 +167,7 @@ bool sameLine(const exact::Line& one, const exact::Line& two)
 // decimal ("1, 0.(3)").
 std::optional<std::pair<mpq_class, mpq_class>> readPoint(std::string_view text)
 {
-    text = trimmed(text);
+    text = Trimmed(text);
     if (text.starts_with('(')) {
         if (text.size() < 2 || !text.ends_with(')'))
             return std::nullopt;
@@ -205,7 +190,7 @@ Mark markOf(bool right)
 
 bool isEmpty(std::string_view typed)
 {
-    return trimmed(typed).empty();
+    return Trimmed(typed).empty();
 }
 
 } // namespace
