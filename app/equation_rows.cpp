@@ -14,17 +14,13 @@ bool isEquationRow(const TypedRow& row, std::size_t fields)
 std::optional<std::string> endPointsFromEquations(
     TypedRow& row, const std::string& lower, const std::string& upper)
 {
-    const auto low = core::exact::Read(lower);
-    const auto high = core::exact::Read(upper);
     const std::array<std::string, 2> equations { row[0], row[1] };
     for (std::size_t line = 0; line < 2; ++line) {
         const std::string which = "line " + std::to_string(line + 1) + ": ";
         const auto reading = core::exact::ReadEquation(equations[line]);
-        if (!reading.equation)
-            return which + reading.problem;
-        const auto points = low && high
-            ? core::exact::ChooseEndPoints(*reading.equation, *low, *high)
-            : std::nullopt;
+        if (!reading)
+            return which + reading.problem().what;
+        const auto points = core::exact::ChooseEndPoints(*reading, lower, upper);
         if (!points)
             return which
                 + bad_input::lineMissesRange(

@@ -37,14 +37,10 @@ std::optional<QString> choosePoints(
     const QString& equation, const core::TypedFields& typed, std::array<std::string, 4>& line)
 {
     const auto reading = core::exact::ReadEquation(equation.toStdString());
-    if (!reading.equation)
+    if (!reading)
         return QStringLiteral("cannot read the equation '%1': %2")
-            .arg(equation, QString::fromStdString(reading.problem));
-    const auto lower = core::exact::Read(typed.lower);
-    const auto upper = core::exact::Read(typed.upper);
-    const auto points = lower && upper
-        ? core::exact::ChooseEndPoints(*reading.equation, *lower, *upper)
-        : std::nullopt;
+            .arg(equation, QString::fromStdString(reading.problem().what));
+    const auto points = core::exact::ChooseEndPoints(*reading, typed.lower, typed.upper);
     if (!points)
         return bad_input::lineMissesRange(
             QString::fromStdString(typed.lower), QString::fromStdString(typed.upper));

@@ -38,7 +38,7 @@ struct Token {
 };
 
 // Why the text cannot be read, with the bytes it is about; thrown inside the
-// reader only and turned into an EquationReading at its door.
+// reader only and turned into a Reading's Problem at its door.
 struct Refusal {
     std::string problem;
     std::size_t from, to;
@@ -462,20 +462,10 @@ private:
 };
 
 // Characters, not bytes, before `at`: where a text box puts its cursor.
-std::size_t characters(std::string_view text, std::size_t at)
-{
-    std::size_t n = 0;
-    for (std::size_t k = 0; k < at && k < text.size(); ++k)
-        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
 } // namespace
 
-EquationReading ReadEquation(std::string_view text)
+Reading<Equation> ReadEquation(std::string_view text)
 {
-    EquationReading reading;
     try {
         std::vector<Token> tokens = scan(text);
         if (tokens.size() == 1)
@@ -489,13 +479,11 @@ EquationReading ReadEquation(std::string_view text)
         }
         if (equals == 0)
             throw Refusal { "An equation needs \"=\", as in y = 2x + 3", text.size(), text.size() };
-        reading.equation = Parser(text, std::move(tokens)).equation();
+        return Parser(text, std::move(tokens)).equation();
     } catch (const Refusal& r) {
-        reading.problem = r.problem;
-        reading.at = characters(text, r.from);
-        reading.length = characters(text, r.to) - reading.at;
+        const std::size_t at = CharactersBefore(text, r.from);
+        return Problem { r.problem, at, CharactersBefore(text, r.to) - at };
     }
-    return reading;
 }
 
 Line LineOf(const Equation& e)

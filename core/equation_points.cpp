@@ -111,9 +111,10 @@ std::string roundedText(const mpq_class& q)
 
 } // namespace
 
-std::optional<ChosenEndPoints> ChooseEndPoints(
+Reading<ChosenEndPoints> ChooseEndPoints(
     const Equation& e, const mpq_class& lowerBound, const mpq_class& upperBound)
 {
+    const Problem misses { std::string(MissesRangeText) };
     const mpq_class lower = std::min(lowerBound, upperBound);
     const mpq_class upper = std::max(lowerBound, upperBound);
 
@@ -124,7 +125,7 @@ std::optional<ChosenEndPoints> ChooseEndPoints(
         y1 = lower;
         y2 = upper;
         if (x1 < lower || x1 > upper)
-            return std::nullopt;
+            return misses;
     } else {
         const auto yAt = [&](const mpq_class& x) -> mpq_class { return (e.c - e.a * x) / e.b; };
         x1 = lower;
@@ -138,7 +139,7 @@ std::optional<ChosenEndPoints> ChooseEndPoints(
         y1 = yAt(x1);
         y2 = yAt(x2);
         if (x1 >= x2 || std::max(y1, y2) < lower || std::min(y1, y2) > upper)
-            return std::nullopt;
+            return misses;
     }
 
     // The equation with whole coefficients.
@@ -165,6 +166,18 @@ std::optional<ChosenEndPoints> ChooseEndPoints(
     }
     return ChosenEndPoints { { roundedText(x1), roundedText(y1), roundedText(x2), roundedText(y2) },
         true };
+}
+
+Reading<ChosenEndPoints> ChooseEndPoints(
+    const Equation& equation, std::string_view lower, std::string_view upper)
+{
+    const Reading<mpq_class> low = Read(lower);
+    if (!low)
+        return low.problem();
+    const Reading<mpq_class> high = Read(upper);
+    if (!high)
+        return high.problem();
+    return ChooseEndPoints(equation, *low, *high);
 }
 
 } // namespace core::exact

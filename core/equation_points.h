@@ -4,7 +4,7 @@
 
 #include <array>
 #include <gmpxx.h>
-#include <optional>
+#include <string_view>
 #include <string>
 
 namespace core::exact {
@@ -24,9 +24,17 @@ struct ChosenEndPoints {
 // to upper, edges included. Whole numbers when the line has two such points
 // there, as far apart as possible; otherwise the two farthest apart with the
 // fewest decimal places (at most MaxDecimalPlaces); otherwise the points
-// where it meets the square's edges, rounded. Nothing when the line misses
-// the square or only touches a corner of it.
-std::optional<ChosenEndPoints> ChooseEndPoints(
+// where it meets the square's edges, rounded. Not when the line misses the
+// square or only touches a corner of it (MissesRangeText).
+Reading<ChosenEndPoints> ChooseEndPoints(
     const Equation& equation, const mpq_class& lower, const mpq_class& upper);
+
+// The same with the range as typed, both bounds read with Read: not when
+// either is beyond the limits of exact work either.
+Reading<ChosenEndPoints> ChooseEndPoints(
+    const Equation& equation, std::string_view lower, std::string_view upper);
+
+inline constexpr std::string_view MissesRangeText
+    = "This line does not pass through the range shown";
 
 } // namespace core::exact

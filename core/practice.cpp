@@ -271,8 +271,8 @@ Mark CheckEquation(std::string_view typed, const exact::Line& line)
         return Mark::Empty;
     if (!isLine(line))
         return Mark::Wrong;
-    const exact::EquationReading reading = exact::ReadEquation(typed);
-    return markOf(reading.equation && sameLine(exact::LineOf(*reading.equation), line));
+    const Reading<exact::Equation> reading = exact::ReadEquation(typed);
+    return markOf(reading && sameLine(exact::LineOf(*reading), line));
 }
 
 Mark CheckCrossing(std::string_view typed, const exact::Crossing& crossing)

@@ -152,7 +152,7 @@ exact::Line addLine(
     for (std::size_t k = 0; k < 4; ++k) {
         const auto value = exact::Read(typed[k]);
         read = read && value;
-        p.value[k] = value.value_or(0);
+        p.value[k] = value ? *value : mpq_class(0);
         p.typed[k] = AsTyped(typed[k], p.value[k]);
     }
     const exact::Line line = read

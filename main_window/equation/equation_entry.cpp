@@ -42,18 +42,16 @@ bool EquationEntry::enter()
     if (!editing_)
         return false;
     const QString typed = box_->text();
-    const core::exact::EquationReading reading = core::exact::ReadEquation(typed.toStdString());
-    if (!reading.equation) {
-        read_mark::showProblem(box_, QString::fromStdString(reading.problem));
+    const auto reading = core::exact::ReadEquation(typed.toStdString());
+    if (!reading) {
+        const core::Problem& problem = reading.problem();
+        read_mark::showProblem(box_, QString::fromStdString(problem.what));
         // The place the problem is about, selected, so the pupil sees it.
-        box_->setSelection(static_cast<int>(reading.at), static_cast<int>(reading.length));
+        box_->setSelection(static_cast<int>(problem.at), static_cast<int>(problem.length));
         return false;
     }
-    const auto lower = core::exact::Read(form_->txmin->text().toStdString());
-    const auto upper = core::exact::Read(form_->txmax->text().toStdString());
-    std::optional<core::exact::ChosenEndPoints> points;
-    if (lower && upper)
-        points = core::exact::ChooseEndPoints(*reading.equation, *lower, *upper);
+    const auto points = core::exact::ChooseEndPoints(
+        *reading, form_->txmin->text().toStdString(), form_->txmax->text().toStdString());
     if (!points) {
         read_mark::showProblem(
             box_, bad_input::lineMissesRange(form_->txmin->text(), form_->txmax->text()));

@@ -56,7 +56,7 @@ struct Row {
     Line one, two;
     Texts texts1, texts2;
     std::string crossing;
-    std::optional<Problem> stop = std::nullopt;
+    std::optional<StopReason> stop = std::nullopt;
 };
 
 void PrintTo(const Row& row, std::ostream* os)
@@ -179,12 +179,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExactAnswers,
             { "0", binary(1, -150), "1", binary(1, -150) }, yAxis,
             { "0", "7.00649232162409E-46", "none" }, yAxisTexts, "(0,  0)" },
         Row { "slope_beyond_double", { "0", "0", "1E-300", "1E+30" }, defaultTwo, {}, {}, "",
-            Problem::SlopeTooLarge },
+            StopReason::SlopeTooLarge },
         Row { "crossing_y_beyond_single", { "0", "0", "1", "1E+20" },
-            { "1E+20", "0", "1E+20", "1" }, {}, {}, "", Problem::CrossingTooLarge },
+            { "1E+20", "0", "1E+20", "1" }, {}, {}, "", StopReason::CrossingTooLarge },
         // A slope of 1E+280 that meets the y-axis near -1E+310.
         Row { "y_intercept_beyond_double", { "1E+30", "0", nudged, "1E+10" }, defaultTwo, {}, {},
-            "", Problem::YInterceptTooLarge }),
+            "", StopReason::YInterceptTooLarge }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExactAnswers, DesignedArithmeticKeepsItsResidue)
