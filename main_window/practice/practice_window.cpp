@@ -1,7 +1,5 @@
 #include "main_window/practice/practice_window.h"
 
-#include "core/line_commands.h"
-#include "core/start_up_texts.h"
 #include "graph/graph_panel.h"
 #include "look/graph_place.h"
 #include "main_window/exact_values/exact_window.h"
@@ -26,6 +24,7 @@
 
 using core::practice::Mark;
 using core::practice::Question;
+using core::practice::Sitting;
 
 namespace {
 
@@ -281,17 +280,13 @@ void PracticeWindow::showExercise()
                            .arg(sitting_->seed()));
     showScore();
 
-    core::TypedFields typed = core::startUpTexts; // the range -10..10
-    const std::array<std::string, 8> t = core::ExerciseTexts(sitting_->exercise());
-    typed.line1 = { t[0], t[1], t[2], t[3] };
-    typed.line2 = { t[4], t[5], t[6], t[7] };
     graph_->Cls();
-    graph_->drawOutcome(core::BothLines(typed, false));
+    graph_->drawOutcome(sitting_->solution().drawn);
 }
 
 void PracticeWindow::check()
 {
-    Sitting::Answers typed;
+    Sitting::TypedAnswers typed;
     for (std::size_t q = 0; q < answers_.size(); ++q)
         typed[q] = answerText(q).toStdString();
     const Sitting::Marks marks = sitting_->check(typed);

@@ -1,9 +1,8 @@
-#include "main_window/practice/sitting.h"
+#include "core/sitting.h"
 
 #include <algorithm>
 
-using core::practice::Mark;
-using core::practice::Question;
+namespace core::practice {
 
 namespace {
 
@@ -15,7 +14,7 @@ std::size_t indexOf(Question question)
 } // namespace
 
 Sitting::Sitting(int level, std::uint64_t seed)
-    : level_(std::clamp(level, core::LowestLevel, core::HighestLevel))
+    : level_(std::clamp(level, LowestLevel, HighestLevel))
     , seed_(seed)
 {
     make();
@@ -29,7 +28,7 @@ void Sitting::next()
 
 void Sitting::setLevel(int level)
 {
-    level_ = std::clamp(level, core::LowestLevel, core::HighestLevel);
+    level_ = std::clamp(level, LowestLevel, HighestLevel);
     sheet_.clear();
     make();
 }
@@ -41,35 +40,30 @@ void Sitting::make()
     // made again, twice as long, only when the sitting reaches its end.
     const auto k = static_cast<std::size_t>(index_);
     if (k >= sheet_.size())
-        sheet_ = core::MakeExercises(
+        sheet_ = MakeExercises(
             static_cast<int>(std::max<std::size_t>(16, 2 * (k + 1))), level_, seed_);
-    exercise_ = sheet_.empty() ? core::Exercise {} : sheet_[k % sheet_.size()];
-    const std::array<std::string, 8> t = core::ExerciseTexts(exercise_);
-    const std::array<std::string, 4> line1 { t[0], t[1], t[2], t[3] };
-    const std::array<std::string, 4> line2 { t[4], t[5], t[6], t[7] };
-    one_ = core::exact::LineThrough(t[0], t[1], t[2], t[3]);
-    two_ = core::exact::LineThrough(t[4], t[5], t[6], t[7]);
-    working_ = core::WorkingFor(line1, line2);
+    exercise_ = sheet_.empty() ? Exercise {} : sheet_[k % sheet_.size()];
+    solution_ = SolutionOf(exercise_);
     marks_ = {};
     hintLines_ = {};
     lastWrong_ = {};
     scored_ = {};
-    for (const Question question : core::practice::questions)
+    for (const Question question : questions)
         hintLimits_[indexOf(question)] = hintLimit(question);
 }
 
 std::size_t Sitting::hintLimit(Question question) const
 {
-    const core::WorkingStep* s = step(question);
+    const WorkingStep* s = step(question);
     if (!s || s->lines.empty())
         return 0;
-    const core::exact::Crossing crossing = core::exact::CrossingOf(one_, two_);
+    const exact::Crossing& crossing = solution_.crossing;
     const auto givesAway = [&](std::string_view value) {
-        if (core::practice::Check(question, value, one_, two_) == Mark::Right)
+        if (Check(question, value, solution_.one, solution_.two) == Mark::Right)
             return true;
-        if (question != Question::Crossing || crossing.kind != core::exact::CrossingKind::Point)
+        if (question != Question::Crossing || crossing.kind != exact::CrossingKind::Point)
             return false;
-        const std::optional<mpq_class> q = core::practice::ReadAnswerNumber(value);
+        const std::optional<mpq_class> q = ReadAnswerNumber(value);
         return q && (*q == crossing.x || *q == crossing.y);
     };
     std::size_t limit = s->lines.size() - 1;
@@ -92,11 +86,11 @@ void Sitting::workingShown()
     scored_.fill(true);
 }
 
-Sitting::Marks Sitting::check(const Answers& typed)
+Sitting::Marks Sitting::check(const TypedAnswers& typed)
 {
-    for (const Question question : core::practice::questions) {
+    for (const Question question : questions) {
         const std::size_t q = indexOf(question);
-        const Mark mark = core::practice::Check(question, typed[q], one_, two_);
+        const Mark mark = Check(question, typed[q], solution_.one, solution_.two);
         marks_[q] = mark;
         if (mark == Mark::Empty)
             continue;
@@ -116,7 +110,7 @@ Sitting::Marks Sitting::check(const Answers& typed)
 Sitting::Hint Sitting::hint(Question question) const
 {
     const std::size_t q = indexOf(question);
-    const core::WorkingStep* s = step(question);
+    const WorkingStep* s = step(question);
     if (marks_[q] != Mark::Wrong || !s)
         return {};
     const std::size_t shown = std::min(hintLines_[q], s->lines.size());
@@ -124,10 +118,13 @@ Sitting::Hint Sitting::hint(Question question) const
         std::vector<std::string>(s->lines.begin(), s->lines.begin() + static_cast<long>(shown)) };
 }
 
-const core::WorkingStep* Sitting::step(Question question) const
+const WorkingStep* Sitting::step(Question question) const
 {
-    const std::string_view id = core::practice::StepId(question);
+    const std::string_view id = StepId(question);
+    const std::vector<WorkingStep>& working = solution_.working;
     const auto found = std::find_if(
-        working_.begin(), working_.end(), [&](const core::WorkingStep& s) { return s.id == id; });
-    return found == working_.end() ? nullptr : &*found;
+        working.begin(), working.end(), [&](const WorkingStep& s) { return s.id == id; });
+    return found == working.end() ? nullptr : &*found;
 }
+
+} // namespace core::practice
