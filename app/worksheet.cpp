@@ -177,8 +177,7 @@ bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const
     }
     // Then how each answer is reached, step by step.
     for (std::size_t k = 0; k < sheet.size(); ++k)
-        pages.working(
-            QStringLiteral("Exercise %1: the working").arg(k + 1), solutions[k].working);
+        pages.working(QStringLiteral("Exercise %1: the working").arg(k + 1), solutions[k].working);
     return pages.end();
 }
 

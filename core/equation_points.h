@@ -4,8 +4,8 @@
 
 #include <array>
 #include <gmpxx.h>
-#include <string_view>
 #include <string>
+#include <string_view>
 
 namespace core::exact {
 

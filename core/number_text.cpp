@@ -100,7 +100,8 @@ bool ReadsInFull(std::string_view text)
 {
     const TypedNumber n = ReadTypedNumber(text);
     return n.hasDigits()
-        && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(n.end), text.end(), IsNumberBlank);
+        && std::all_of(
+            text.begin() + static_cast<std::ptrdiff_t>(n.end), text.end(), IsNumberBlank);
 }
 
 double Val(std::string_view text)

@@ -34,8 +34,7 @@ constexpr std::size_t CharactersBefore(std::string_view text, std::size_t at)
 // What every reader of typed text gives back: the value read, or the
 // problem that stopped it. Arithmetic that fails on values already read is
 // a different matter and stays an exception (core/errors.h).
-template <class T>
-class Reading {
+template <class T> class Reading {
 public:
     Reading(T value)
         : state(std::in_place_index<0>, std::move(value))

@@ -35,8 +35,8 @@ Solution SolutionOf(const Exercise& exercise)
     s.crossing = exact::CrossingOf(s.one, s.two);
     int n = 1;
     for (const exact::Line* l : { &s.one, &s.two }) {
-        const std::string line = "Line " + std::to_string(n++) + ": "
-            + printed(exact::EquationText(*l).value_or(""));
+        const std::string line
+            = "Line " + std::to_string(n++) + ": " + printed(exact::EquationText(*l).value_or(""));
         if (l->kind == exact::LineKind::Vertical)
             s.answers.push_back(line + "; its slope is undefined");
         else

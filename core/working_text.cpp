@@ -18,9 +18,7 @@ bool isPlainDecimal(std::string_view s)
     const std::string_view whole = s.substr(0, point);
     const std::string_view fraction
         = point == std::string_view::npos ? std::string_view {} : s.substr(point + 1);
-    const auto digits = [](std::string_view d) {
-        return std::all_of(d.begin(), d.end(), IsDigit);
-    };
+    const auto digits = [](std::string_view d) { return std::all_of(d.begin(), d.end(), IsDigit); };
     return !(whole.empty() && fraction.empty()) && digits(whole) && digits(fraction);
 }
 

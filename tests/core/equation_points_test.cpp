@@ -22,8 +22,8 @@ std::string chosen(const ChoiceRow& row)
     const auto reading = core::exact::ReadEquation(row.typed);
     if (!reading)
         return reading.problem().what;
-    const auto points = ChooseEndPoints(
-        *reading, *core::exact::Read(row.lower), *core::exact::Read(row.upper));
+    const auto points
+        = ChooseEndPoints(*reading, *core::exact::Read(row.lower), *core::exact::Read(row.upper));
     if (!points)
         return "misses";
     std::string out = points->rounded ? "rounded" : "";

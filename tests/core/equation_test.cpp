@@ -131,8 +131,8 @@ TEST(EquationDepth, DeepNestingIsRefusedNotReadUntilTheStackEnds)
              "y = x" + repeated("^1", 20000), "y = " + repeated("-", 20000) + "x" }) {
         const auto reading = core::exact::ReadEquation(text);
         ASSERT_FALSE(reading);
-        EXPECT_EQ(reading.problem().what,
-            "The brackets, signs or powers here nest too deeply to read");
+        EXPECT_EQ(
+            reading.problem().what, "The brackets, signs or powers here nest too deeply to read");
     }
     EXPECT_TRUE(core::exact::ReadEquation("y = " + repeated("(", 100) + "x" + repeated(")", 100)));
 }

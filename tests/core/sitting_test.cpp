@@ -4,7 +4,6 @@
 #include "core/sitting.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <string_view>
 

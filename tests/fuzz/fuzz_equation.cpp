@@ -85,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Worked out, a number may have more digits than anyone may type.
     const bool tooLong
         = !again && again.problem().what.find(core::exact::TooLargeText) != std::string::npos;
-    FUZZ_CHECK(tooLong || (again && sameLine(e, *again)),
-        "\"%.300s\" does not read back", own->c_str());
+    FUZZ_CHECK(
+        tooLong || (again && sameLine(e, *again)), "\"%.300s\" does not read back", own->c_str());
     checkPoints(e);
     return 0;
 }
