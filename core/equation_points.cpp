@@ -31,17 +31,21 @@ mpz_class ceilOf(const mpq_class& q)
     return f;
 }
 
-// The k for which start + step k lies in lo..hi, step not zero.
-void narrow(const mpz_class& start, const mpz_class& step, const mpz_class& lo, const mpz_class& hi,
-    mpz_class& kLow, mpz_class& kHigh)
+// The whole numbers k from low to high.
+struct Span {
+    mpz_class low, high;
+};
+
+// The k of `k` for which start + step k lies in lo..hi, step not zero.
+Span narrowed(
+    Span k, const mpz_class& start, const mpz_class& step, const mpz_class& lo, const mpz_class& hi)
 {
     mpq_class l(lo - start), h(hi - start);
     l /= step;
     h /= step;
     if (step < 0)
         std::swap(l, h);
-    kLow = std::max(kLow, ceilOf(l));
-    kHigh = std::min(kHigh, floorOf(h));
+    return { std::max(k.low, ceilOf(l)), std::min(k.high, floorOf(h)) };
 }
 
 struct Grid {
@@ -64,18 +68,18 @@ std::optional<Grid> farthestOnGrid(const mpz_class& a, const mpz_class& b, const
     const mpz_class dx = b / g;
     const mpz_class dy = -a / g;
     // Beyond any k that could matter: the range is bounded in both.
-    mpz_class kLow = -(abs(x0) + abs(y0) + abs(lo) + abs(hi) + 1);
-    mpz_class kHigh = -kLow;
+    const mpz_class far = abs(x0) + abs(y0) + abs(lo) + abs(hi) + 1;
+    Span k { -far, far };
     for (const auto& [start, step] : { std::pair { x0, dx }, std::pair { y0, dy } }) {
         if (step != 0) {
-            narrow(start, step, lo, hi, kLow, kHigh);
+            k = narrowed(k, start, step, lo, hi);
         } else if (start < lo || start > hi) {
             return std::nullopt;
         }
     }
-    if (kLow >= kHigh)
+    if (k.low >= k.high)
         return std::nullopt;
-    Grid grid { x0 + dx * kLow, y0 + dy * kLow, x0 + dx * kHigh, y0 + dy * kHigh };
+    Grid grid { x0 + dx * k.low, y0 + dy * k.low, x0 + dx * k.high, y0 + dy * k.high };
     // Left to right, or bottom to top, as a pupil would write them.
     if (grid.x1 > grid.x2 || (grid.x1 == grid.x2 && grid.y1 > grid.y2)) {
         swap(grid.x1, grid.x2);
