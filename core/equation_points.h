@@ -20,6 +20,11 @@ struct ChosenEndPoints {
     bool rounded = false;
 };
 
+// How a line that misses the range is reported. The window and the command
+// line say it in their own words, with the range as typed.
+inline constexpr std::string_view MissesRangeText
+    = "This line does not pass through the range shown";
+
 // Two points of the line inside the visible square, x and y both from lower
 // to upper, edges included. Whole numbers when the line has two such points
 // there, as far apart as possible; otherwise the two farthest apart with the
@@ -33,8 +38,5 @@ Reading<ChosenEndPoints> ChooseEndPoints(
 // either is beyond the limits of exact work either.
 Reading<ChosenEndPoints> ChooseEndPoints(
     const Equation& equation, std::string_view lower, std::string_view upper);
-
-inline constexpr std::string_view MissesRangeText
-    = "This line does not pass through the range shown";
 
 } // namespace core::exact

@@ -39,10 +39,10 @@ public:
     void next();
     void setLevel(int level);
 
-    // Marks the answers, in the order of questions. Each
-    // question of an exercise counts towards the score once, at the first
-    // check with something typed for it, so that trying again after a hint
-    // mends the answer but not the score. A wrong answer earns one more line
+    // Marks the answers, in the order of questions. Each question of an
+    // exercise counts towards the score once, at the first check with
+    // something typed for it, so that trying again after a hint mends the
+    // answer but not the score. A wrong answer earns one more line
     // of its step of the working when it differs from the one checked
     // before: pressing Check again earns nothing.
     Marks check(const TypedAnswers& typed);
