@@ -1,5 +1,6 @@
 #include "app/cell_notes.h"
 
+#include "core/blanks.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "core/written_number.h"
@@ -14,11 +15,6 @@ namespace answers {
 namespace {
 
 constexpr std::array<std::string_view, 4> coordinates = { "X1", "Y1", "X2", "Y2" };
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
 
 // The number the window reads, as it would write it; nothing when it is
 // beyond the double range.
@@ -65,7 +61,9 @@ std::string readCells(std::span<std::string> cells, bool decimalComma, core::Ari
             if (const std::optional<std::string> read = readAs(*point))
                 said = name + " '" + cell + "' read as " + *read + " (decimal comma)";
             cell = std::move(*point);
-        } else if (std::ranges::all_of(cell, isBlank)) {
+            // A line end left in a cell is no number either: Val reads such
+            // a cell as 0, like an empty one.
+        } else if (std::ranges::all_of(cell, core::IsBlankOrLineEnd)) {
             said = name + " empty, read as 0";
         } else if (const std::optional<std::string> read = readAs(cell)) {
             said = name + " '" + cell + "' read as " + *read;

@@ -66,7 +66,7 @@ enum class Step {
 enum class Coordinate { X1, Y1, X2, Y2 };
 
 // Why a command stopped.
-enum class Problem {
+enum class StopReason {
     LowerBoundTooLarge, // txmin holds a number beyond the double range
     UpperBoundTooLarge,
     RangeEmpty, // equal bounds
@@ -85,7 +85,7 @@ enum class Problem {
 
 struct CommandStop {
     Step step;
-    Problem problem;
+    StopReason problem;
     int line = 0; // 1 or 2 for a problem of one line, else 0
     // EndPointTooLarge, EndPointsBeyondDrawing: the first such end point
     Coordinate coordinate = Coordinate::X1;

@@ -384,10 +384,10 @@ std::optional<mpq_class> WrittenFraction(std::string_view text)
     return std::move(*q);
 }
 
-std::optional<mpq_class> ReadField(std::string_view text)
+Reading<mpq_class> ReadField(std::string_view text)
 {
     if (auto q = WrittenFraction(text))
-        return q;
+        return std::move(*q);
     return Read(text);
 }
 

@@ -42,7 +42,7 @@ std::optional<mpq_class> WrittenFraction(std::string_view text);
 
 // A typed end point or bound in exact arithmetic: the number WrittenFraction
 // reads, or else the number exact::Read reads.
-std::optional<mpq_class> ReadField(std::string_view text);
+Reading<mpq_class> ReadField(std::string_view text);
 
 // A number read from the start of a longer text, and how many bytes of it
 // it took.

@@ -1,7 +1,6 @@
 #include "main_window/equation/equation_entry.h"
 
 #include "core/equation_points.h"
-#include "core/written_number.h"
 #include "main_window/widgets/enter_key.h"
 #include "main_window/widgets/line_door.h"
 #include "main_window/widgets/read_mark.h"
@@ -42,21 +41,19 @@ bool EquationEntry::enter()
     if (!editing_)
         return false;
     const QString typed = box_->text();
-    const core::exact::EquationReading reading = core::exact::ReadEquation(typed.toStdString());
-    if (!reading.equation) {
-        read_mark::showProblem(box_, QString::fromStdString(reading.problem));
+    const auto reading = core::exact::ReadEquation(typed.toStdString());
+    if (!reading) {
+        const core::Problem& problem = reading.problem();
+        read_mark::showProblem(box_, QString::fromStdString(problem.what));
         // The place the problem is about, selected, so the pupil sees it.
-        box_->setSelection(static_cast<int>(reading.at), static_cast<int>(reading.length));
+        box_->setSelection(static_cast<int>(problem.at), static_cast<int>(problem.length));
         return false;
     }
     const TypedBoxes boxes = door_->typedBoxes();
     const QLineEdit* const lowest = boxes[8];
     const QLineEdit* const highest = boxes[9];
-    const auto lower = core::exact::ReadField(lowest->text().toStdString());
-    const auto upper = core::exact::ReadField(highest->text().toStdString());
-    std::optional<core::exact::ChosenEndPoints> points;
-    if (lower && upper)
-        points = core::exact::ChooseEndPoints(*reading.equation, *lower, *upper);
+    const auto points = core::exact::ChooseEndPoints(
+        *reading, lowest->text().toStdString(), highest->text().toStdString());
     if (!points) {
         read_mark::showProblem(box_, bad_input::lineMissesRange(lowest->text(), highest->text()));
         return false;

@@ -87,7 +87,8 @@ QString lineSection(int number, const std::array<std::string, 4>& typed, const L
     QString html = QStringLiteral("<h3>Line %1</h3>").arg(number);
     std::array<std::optional<mpq_class>, 4> p;
     for (std::size_t k = 0; k < 4; ++k)
-        p[k] = core::exact::ReadField(typed[k]);
+        if (const auto q = core::exact::ReadField(typed[k]))
+            p[k] = *q;
     if (line.kind == LineKind::TooLarge)
         return html + paragraph(QStringLiteral("Its end points hold ") + tooLarge() + u'.');
     html += paragraph(
