@@ -167,9 +167,9 @@ TEST(EquationDepth, ManyFlatTermsAreRead)
     std::string text = "y = x";
     for (int k = 0; k < 150; ++k)
         text += " + 1 - 1";
-    const core::exact::EquationReading reading = core::exact::ReadEquation(text + " + 1");
-    ASSERT_TRUE(reading.equation) << reading.problem;
-    const core::exact::Line line = core::exact::LineOf(*reading.equation);
+    const auto reading = core::exact::ReadEquation(text + " + 1");
+    ASSERT_TRUE(reading) << reading.problem().what;
+    const core::exact::Line line = core::exact::LineOf(*reading);
     EXPECT_EQ(line.slope, 1);
     EXPECT_EQ(line.yIntercept.at, 1);
 }

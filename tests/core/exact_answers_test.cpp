@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExactAnswers,
         // even neighbour, which is the infinity.
         Row { "slope_at_the_tie_below_two_to_the_1024",
             { "0", "0", "1E-270", binary((1L << 54) - 1, 970) + "E-270" }, yAxis, {}, {}, "",
-            Problem::SlopeTooLarge },
+            StopReason::SlopeTooLarge },
         Row { "slope_beyond_double", { "0", "0", "1E-300", "1E+30" }, defaultTwo, {}, {}, "",
             StopReason::SlopeTooLarge },
         Row { "crossing_y_beyond_single", { "0", "0", "1", "1E+20" },
