@@ -286,7 +286,7 @@ void PracticeWindow::showExercise()
     typed.line1 = { t[0], t[1], t[2], t[3] };
     typed.line2 = { t[4], t[5], t[6], t[7] };
     graph_->Cls();
-    graph_->drawOutcome(core::BothLines(typed, false));
+    graph_->drawOutcome(core::BothLines(typed, false), graph::EndNumbers::Shown);
 }
 
 void PracticeWindow::check()
