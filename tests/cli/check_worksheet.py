@@ -95,6 +95,27 @@ def grid_ends(words):
     return grids
 
 
+def orphans(pdf, pages):
+    """The working's columns that end with a title or a step's heading, its
+    first line gone on to the next column: headings stand at the column's
+    left edge, their lines are indented."""
+    columns = []
+    for page in pages:
+        words = words_of(pdf, page)
+        footer = max(w.y0 for w in words)
+        for side in (0, 1):
+            lines = {}
+            for w in words:
+                if (w.x0 > 595 / 2) == side and w.y0 < footer - 1:
+                    lines.setdefault(round(w.y0), []).append(w)
+            if lines:
+                left = min(w.x0 for line in lines.values() for w in line)
+                last = lines[max(lines)]
+                columns.append((page, side, min(w.x0 for w in last) - left < 3,
+                                " ".join(w.text for w in last)))
+    return [c for c in columns[:-1] if c[2]]  # the last column may end anyhow
+
+
 INSTRUCTION = "Find each line's slope, y-intercept and equation, and where the lines cross."
 ANSWER_LINES = "Line 1 Slope y-intercept Equation Line 2 Slope y-intercept Equation Crossing"
 
@@ -211,6 +232,8 @@ with tempfile.TemporaryDirectory() as work:
     check("eight exercises: four sheet pages", page_count(os.path.join(work, "s.pdf")) == 4)
     check("eight exercises: the key on at most 13 pages",
           page_count(os.path.join(work, "k.pdf")) <= 13, page_count(os.path.join(work, "k.pdf")))
+    found = orphans(os.path.join(work, "k.pdf"), range(3, page_count(os.path.join(work, "k.pdf")) + 1))
+    check("no column of the working ends with a heading", not found, found)
     for pdf, pictures in (("s.pdf", 4), ("k.pdf", 2)):
         for page in range(1, pictures + 1):
             grids = grid_ends(words_of(os.path.join(work, pdf), page))
