@@ -40,10 +40,10 @@ constexpr int gridSize = 300; // the graph's picture, square
 
 // How exercises share a page: the sheet's leave room to work, the key's
 // pictures stand four to a page.
-struct Grid {
+struct Cells {
     int columns, rows;
 };
-constexpr Grid sheetCells { 1, 2 }, keyCells { 2, 2 };
+constexpr Cells sheetCells { 1, 2 }, keyCells { 2, 2 };
 
 QString exerciseText(int n, const core::Exercise& e)
 {
@@ -123,15 +123,15 @@ public:
     QPainter& painter() { return painter_; }
 
     // The top-left corner of the k-th exercise's cell, in pixels.
-    QPoint cell(int k, Grid grid)
+    QPoint cell(int k, Cells cells)
     {
-        const int onPage = k % (grid.columns * grid.rows);
+        const int onPage = k % (cells.columns * cells.rows);
         if (k > 0 && onPage == 0)
             turnPage();
-        const int cellWidth = (pageWidth - 2 * margin) / grid.columns;
-        const int cellHeight = (bottom - top) / grid.rows;
-        return { margin + (onPage % grid.columns) * cellWidth,
-            top + (onPage / grid.columns) * cellHeight };
+        const int cellWidth = (pageWidth - 2 * margin) / cells.columns;
+        const int cellHeight = (bottom - top) / cells.rows;
+        return { margin + (onPage % cells.columns) * cellWidth,
+            top + (onPage / cells.columns) * cellHeight };
     }
 
     // Text in the box, wrapped; returns the height it took, in pixels.
@@ -173,11 +173,12 @@ public:
     {
         turnPage();
         const int gutter = 24;
+        const int columnTop = margin + 28; // just below the page's title
         const int width = (pageWidth - 2 * margin - gutter) / 2;
         int column = 0;
         const auto place = [&] {
             const int left = margin + column * (width + gutter);
-            return QRect(QPoint(left * dots, (margin + 28) * dots),
+            return QRect(QPoint(left * dots, columnTop * dots),
                 QPoint((left + width) * dots, bottom * dots));
         };
         painter_.setFont(look::windowFont(QStringLiteral("MS Sans Serif"), 10));
