@@ -1,9 +1,11 @@
 #include "app/worksheet.h"
 
+#include "core/exact_number.h"
 #include "core/exercises.h"
 #include "core/solution.h"
 #include "graph/canvas.h"
 #include "graph/outcome_drawing.h"
+#include "graph/point_marks.h"
 #include "graph/working_pages.h"
 #include "look/fonts.h"
 #include "look/graph_place.h"
@@ -28,8 +30,16 @@ constexpr int dotsPerInch = 1200;
 constexpr qreal dots = dotsPerInch / 96.0;
 constexpr int pageWidth = 794, pageHeight = 1123; // A4
 constexpr int margin = 48;
-constexpr int columns = 2, rows = 2; // exercises on a page
+constexpr int top = margin + 44; // below the page's title
+constexpr int bottom = pageHeight - margin - 12; // above its footer
 constexpr int gridSize = 300; // the graph's picture, square
+
+// How exercises share a page: the sheet's leave room to work, the key's
+// pictures stand four to a page.
+struct Cells {
+    int columns, rows;
+};
+constexpr Cells sheetCells { 1, 2 }, keyCells { 2, 2 };
 
 QString exerciseText(int n, const core::Exercise& e)
 {
@@ -57,17 +67,15 @@ public:
     QPainter& painter() { return painter_; }
 
     // The top-left corner of the k-th exercise's cell, in pixels.
-    QPoint cell(int k)
+    QPoint cell(int k, Cells cells)
     {
-        const int onPage = k % (columns * rows);
-        if (k > 0 && onPage == 0) {
-            writer_.newPage();
-            startPage();
-        }
-        const int cellWidth = (pageWidth - 2 * margin) / columns;
-        const int cellHeight = (pageHeight - 2 * margin - 80) / rows;
-        return { margin + (onPage % columns) * cellWidth,
-            margin + 44 + (onPage / columns) * cellHeight };
+        const int onPage = k % (cells.columns * cells.rows);
+        if (k > 0 && onPage == 0)
+            turnPage();
+        const int cellWidth = (pageWidth - 2 * margin) / cells.columns;
+        const int cellHeight = (bottom - top) / cells.rows;
+        return { margin + (onPage % cells.columns) * cellWidth,
+            top + (onPage / cells.columns) * cellHeight };
     }
 
     // Text in the box, wrapped; returns the height it took, in pixels.
@@ -87,34 +95,60 @@ public:
         painter_.drawLine(QPointF(x1 * dots, y * dots), QPointF(x2 * dots, y * dots));
     }
 
-    // A command's picture at `at`, drawn as vectors by the graph's own code.
-    void picture(QPoint at, const core::CommandResult& result)
+    // A command's picture at `at`, drawn as vectors by the graph's own code,
+    // numbered at both ends of its axes; and the marks given, over it.
+    void picture(QPoint at, const core::CommandResult& result,
+        const std::vector<graph::PointMark>& marks = {})
     {
         painter_.save();
         painter_.translate(at.x() * dots, at.y() * dots);
         graph::Canvas canvas(painter_, { gridSize, gridSize }, dots);
         canvas.setFont(look::mainWindowFont());
-        graph::drawOutcome(canvas, nullptr, result);
+        graph::drawOutcome(canvas, nullptr, result, graph::EndNumbers::Shown);
+        for (const graph::PointMark& mark : marks)
+            canvas.Mark(mark);
         canvas.finish();
         painter_.restore();
     }
 
-    // An exercise's working on a page of its own, going on to more pages
-    // when it is long.
-    void working(const QString& heading, const std::vector<core::WorkingStep>& steps)
+    // The exercises' working, one after another in two columns a page, from
+    // a new page; each under its title.
+    void working(const std::vector<std::pair<QString, std::vector<core::WorkingStep>>>& all)
     {
-        writer_.newPage();
-        startPage();
-        const int top = margin + 30;
-        const int used = text({ margin, top, pageWidth - 2 * margin, 30 }, heading, 11, true);
-        const QRect area(QPoint(margin * dots, top * dots),
-            QPoint((pageWidth - margin) * dots, (pageHeight - margin - 10) * dots));
-        graph::paintWorking(painter_, writer_, area, (top + used) * dots, steps);
+        turnPage();
+        const int gutter = 24;
+        const int columnTop = margin + 28; // just below the page's title
+        const int width = (pageWidth - 2 * margin - gutter) / 2;
+        int column = 0;
+        const auto place = [&] {
+            const int left = margin + column * (width + gutter);
+            return QRect(QPoint(left * dots, columnTop * dots),
+                QPoint((left + width) * dots, bottom * dots));
+        };
+        painter_.setFont(look::windowFont(QStringLiteral("MS Sans Serif"), 10));
+        graph::WorkingFlow flow(
+            painter_, place(), place().top(),
+            [&] {
+                if (++column == 2) {
+                    column = 0;
+                    turnPage();
+                }
+                return place();
+            },
+            10);
+        for (const auto& [title, steps] : all)
+            flow.write(title, steps);
     }
 
     bool end() { return painter_.end(); }
 
 private:
+    void turnPage()
+    {
+        writer_.newPage();
+        startPage();
+    }
+
     void startPage()
     {
         ++page_;
@@ -140,20 +174,53 @@ bool writeSheet(QIODevice& device, const std::vector<core::Exercise>& sheet, con
     // An empty numbered grid to draw on: the frame and ticks of -10..10.
     core::CommandResult grid;
     grid.range = { -10.0, 10.0 };
-    const int width = (pageWidth - 2 * margin) / columns - 24;
+    const int width = pageWidth - 2 * margin;
+    // Beside the grid, a line for each answer, tall enough for a fraction.
+    const int left = gridSize + 32, label = 78, pitch = 40;
     for (std::size_t k = 0; k < sheet.size(); ++k) {
-        const QPoint at = pages.cell(static_cast<int>(k));
+        const QPoint at = pages.cell(static_cast<int>(k), sheetCells);
         int y = at.y();
-        y += pages.text({ at.x(), y, width, 40 }, exerciseText(static_cast<int>(k) + 1, sheet[k]));
-        pages.picture({ at.x(), y + 4 }, grid);
-        y += gridSize + 22;
-        for (const char* answer : { "Line 1: slope", "Line 2: slope", "Crossing" }) {
-            pages.text({ at.x(), y - 14, width, 20 }, QString::fromLatin1(answer), 9);
-            pages.line(at.x() + 80, y, at.x() + width);
-            y += 26;
+        y += pages.text(
+            { at.x(), y, width, 40 }, exerciseText(static_cast<int>(k) + 1, sheet[k]), 11);
+        y += pages.text({ at.x(), y, width, 20 },
+            QStringLiteral("Find each line's slope, y-intercept and equation, and where the lines "
+                           "cross."),
+            10);
+        pages.picture({ at.x(), y + 8 }, grid);
+        int row = y + 8;
+        const auto answerLine = [&](const QString& name) {
+            row += pitch;
+            pages.text({ at.x() + left, row - 16, label, 20 }, name, 10);
+            pages.line(at.x() + left + label, row, at.x() + width);
+        };
+        for (int line = 1; line <= 2; ++line) {
+            pages.text({ at.x() + left, row, width - left, 20 },
+                QStringLiteral("Line %1").arg(line), 10, true);
+            for (const char* name : { "Slope", "y-intercept", "Equation" })
+                answerLine(QString::fromLatin1(name));
+            row += 16;
         }
+        answerLine(QStringLiteral("Crossing"));
     }
     return pages.end();
+}
+
+// The crossing of the exercise's lines, labelled with its exact coordinates,
+// as a mark of its picture; none when they do not cross in one point.
+std::vector<graph::PointMark> crossingMark(const core::Solution& solution)
+{
+    const core::CommandResult& drawn = solution.drawn;
+    const core::exact::Crossing& c = solution.crossing;
+    std::vector<graph::PointMark> marks = graph::outcomeMarks(drawn);
+    if (!drawn.crossing || drawn.crossing->kind != core::CrossingKind::Point
+        || c.kind != core::exact::CrossingKind::Point || marks.empty())
+        return {};
+    const auto exact = [](const mpq_class& q) {
+        return QString::fromStdString(core::exact::FractionText(q)).replace(u'-', QChar(0x2212));
+    };
+    graph::PointMark mark = marks.back(); // the crossing's comes last
+    mark.text = QStringLiteral("(%1, %2)").arg(exact(c.x), exact(c.y));
+    return { mark };
 }
 
 bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const QString& footer)
@@ -161,22 +228,24 @@ bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const
     Pages pages(device, QStringLiteral("Straight lines: answers"), footer);
     if (!pages.ok())
         return false;
-    const int width = (pageWidth - 2 * margin) / columns - 24;
+    const int width = (pageWidth - 2 * margin) / keyCells.columns - 24;
     std::vector<core::Solution> solutions;
     for (const core::Exercise& e : sheet)
         solutions.push_back(core::SolutionOf(e));
     for (std::size_t k = 0; k < sheet.size(); ++k) {
-        const QPoint at = pages.cell(static_cast<int>(k));
+        const QPoint at = pages.cell(static_cast<int>(k), keyCells);
         int y = at.y();
         y += pages.text({ at.x(), y, width, 40 }, exerciseText(static_cast<int>(k) + 1, sheet[k]));
-        pages.picture({ at.x(), y + 4 }, solutions[k].drawn);
+        pages.picture({ at.x(), y + 4 }, solutions[k].drawn, crossingMark(solutions[k]));
         y += gridSize + 10;
         for (const std::string& answer : solutions[k].answers)
             y += pages.text({ at.x(), y, width, 20 }, QString::fromStdString(answer), 9);
     }
     // Then how each answer is reached, step by step.
+    std::vector<std::pair<QString, std::vector<core::WorkingStep>>> workings;
     for (std::size_t k = 0; k < sheet.size(); ++k)
-        pages.working(QStringLiteral("Exercise %1: the working").arg(k + 1), solutions[k].working);
+        workings.emplace_back(QStringLiteral("Exercise %1").arg(k + 1), solutions[k].working);
+    pages.working(workings);
     return pages.end();
 }
 

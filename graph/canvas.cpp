@@ -326,6 +326,25 @@ void Canvas::Print(const QString& text)
     ++paintCount_;
 }
 
+void Canvas::PrintOnBackground(const QString& text)
+{
+    const double x = std::floor(xAxis_.map(current_.x()) + 0.5);
+    const double y = std::floor(yAxis_.map(current_.y()) + 0.5);
+    drawWaitingNumbers(); // the box goes over them
+    flushTexts();
+    const QSize size = TextSize(text);
+    painter().fillRect(QRectF(x, y, size.width(), size.height()), background_);
+    ++paintCount_;
+    Print(text);
+}
+
+QSize Canvas::TextSize(const QString& text) const
+{
+    // Measured on the device without painting on it.
+    const QFontMetrics metrics(font_, device_ ? device_->device() : &image_);
+    return { metrics.horizontalAdvance(text), metrics.height() };
+}
+
 void Canvas::forgetNumbers()
 {
     drawWaitingNumbers(); // in the font they were set in

@@ -107,6 +107,14 @@ public:
     // foreground colour; only the glyphs are drawn.
     void Print(const QString& text);
 
+    // Print's text on a box of the background, so that no line runs
+    // through it.
+    void PrintOnBackground(const QString& text);
+
+    // The room Print takes for the text in the current font, in device
+    // pixels: its advance and the font's line height.
+    QSize TextSize(const QString& text) const;
+
     // The same pixels as Print, for many numbers printed over one another
     // (see NumberPrinter); other texts are handed to Print.
     void PrintNumber(const QString& text);

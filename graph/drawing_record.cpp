@@ -47,6 +47,11 @@ void DrawingRecord::drawTickMarks(double L, double U)
     ops_.push_back({ Kind::TickMarks, L, U, 0, 0, 0, {}, {} });
 }
 
+void DrawingRecord::drawEndNumbers(double L, double U)
+{
+    ops_.push_back({ Kind::EndNumbers, L, U, 0, 0, 0, {}, {} });
+}
+
 void DrawingRecord::Mark(const PointMark& mark)
 {
     ops_.push_back(
@@ -80,6 +85,9 @@ void DrawingRecord::replay(Canvas& canvas) const
             break;
         case Kind::TickMarks:
             graph::drawTickMarks(canvas, op.a, op.b);
+            break;
+        case Kind::EndNumbers:
+            graph::drawEndNumbers(canvas, op.a, op.b);
             break;
         case Kind::Mark:
             canvas.Mark({ op.a, op.b, op.colour, op.text, op.c, op.d });

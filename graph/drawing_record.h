@@ -33,6 +33,7 @@ public:
     void setFont(const QFont& font);
     void drawFrame(double L, double U);
     void drawTickMarks(double L, double U);
+    void drawEndNumbers(double L, double U);
     void Mark(const PointMark& mark);
 
     // Forgets the marks, keeping everything else in its order.
@@ -59,7 +60,7 @@ public:
     QByteArray svg() const;
 
 private:
-    enum class Kind { Scale, Line, Font, Frame, TickMarks, Mark };
+    enum class Kind { Scale, Line, Font, Frame, TickMarks, EndNumbers, Mark };
     struct Op {
         Kind kind;
         double a = 0, b = 0, c = 0, d = 0;

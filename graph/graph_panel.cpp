@@ -68,10 +68,10 @@ TickStop GraphPanel::drawTickMarks(double L, double U)
     return stop;
 }
 
-OutcomeDrawn GraphPanel::drawOutcome(const core::CommandResult& result)
+OutcomeDrawn GraphPanel::drawOutcome(const core::CommandResult& result, EndNumbers endNumbers)
 {
     fitCanvas();
-    const OutcomeDrawn outcome = graph::drawOutcome(canvas_, &record_, result);
+    const OutcomeDrawn outcome = graph::drawOutcome(canvas_, &record_, result, endNumbers);
     for (const core::Segment& s : result.segments)
         markEndPoints(s.line, s.points.X1, -s.points.Y1, s.points.X2, -s.points.Y2);
     setPointMarks(outcomeMarks(result));

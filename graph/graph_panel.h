@@ -35,7 +35,8 @@ public:
     // A line command's outcome, drawn as the graph shows it (see
     // outcome_drawing.h), over what is drawn already: its end points can be
     // picked up, and its labelled points are the picture's marks.
-    OutcomeDrawn drawOutcome(const core::CommandResult& result);
+    OutcomeDrawn drawOutcome(
+        const core::CommandResult& result, EndNumbers endNumbers = EndNumbers::Cut);
 
     // The plot frame and the tick marks for the range L..U (see plot_frame.h).
     void drawFrame(double L, double U);

@@ -27,7 +27,8 @@ template <typename Y> QString pointLabel(double x, Y y)
 
 } // namespace
 
-OutcomeDrawn drawOutcome(Canvas& canvas, DrawingRecord* record, const core::CommandResult& result)
+OutcomeDrawn drawOutcome(
+    Canvas& canvas, DrawingRecord* record, const core::CommandResult& result, EndNumbers endNumbers)
 {
     OutcomeDrawn drawn;
     const core::ReadRange& range = result.range;
@@ -39,6 +40,11 @@ OutcomeDrawn drawOutcome(Canvas& canvas, DrawingRecord* record, const core::Comm
         drawn.ticks = drawTickMarks(canvas, L, U);
         if (record)
             record->drawTickMarks(L, U);
+        if (endNumbers == EndNumbers::Shown && drawn.ticks == TickStop::Done) {
+            drawEndNumbers(canvas, L, U);
+            if (record)
+                record->drawEndNumbers(L, U);
+        }
     }
     // The command lets through only end points the picture can hold.
     for (const core::Segment& s : result.segments) {

@@ -28,8 +28,11 @@ struct OutcomeDrawn {
 // device: the plot frame for the range the command read (a bound it could
 // not read counts as 0), the tick marks when both bounds were read, and the
 // segments it reached in their lines' colours. The user's y grows upwards,
-// the picture's downwards: a user's point (x, y) is drawn at (x, -y).
-OutcomeDrawn drawOutcome(Canvas& canvas, DrawingRecord* record, const core::CommandResult& result);
+// the picture's downwards: a user's point (x, y) is drawn at (x, -y). With
+// EndNumbers::Shown the tick marks' far-end numbers are printed inside the
+// picture too (see drawEndNumbers).
+OutcomeDrawn drawOutcome(Canvas& canvas, DrawingRecord* record, const core::CommandResult& result,
+    EndNumbers endNumbers = EndNumbers::Cut);
 
 // The end points of the segments drawn, in their lines' colours, and a
 // crossing point in black, as labelled points of the picture. An end point's

@@ -118,4 +118,35 @@ TickStop drawTickMarks(Canvas& canvas, double L, double U)
     return TickStop::Done;
 }
 
+void drawEndNumbers(Canvas& canvas, double L, double U)
+{
+    if (!setScale(canvas, L, U))
+        return;
+    int last = 0;
+    try {
+        last = core::ToInteger16(core::Int(U));
+    } catch (const core::Overflow&) {
+        return;
+    }
+    // In device pixels, as the canvas places its texts; its ticks reach 0.2
+    // either side of their axis.
+    const qreal dpr = canvas.devicePixelRatio();
+    const double right = canvas.ColumnOf(U), bottom = canvas.RowOf(U);
+    const auto printAt = [&](double column, double row, const QString& text) {
+        const QPointF at = canvas.ToWorld(QPointF(column, row) / dpr);
+        canvas.SkipLine(at.x(), at.y(), at.x(), at.y());
+        canvas.PrintOnBackground(text);
+    };
+    // A tick's number is its text without the blank behind.
+    const QString x = tickText(last).chopped(1), y = tickText(-last).chopped(1);
+    if (canvas.ColumnOf(last) + canvas.TextSize(x).width() > right) {
+        const QSize size = canvas.TextSize(x.trimmed());
+        printAt(right - size.width() - 1, canvas.RowOf(-0.2) - size.height(), x.trimmed());
+    }
+    if (canvas.RowOf(last) + canvas.TextSize(y).height() > bottom) {
+        const QSize size = canvas.TextSize(y.trimmed());
+        printAt(canvas.ColumnOf(-0.2) - size.width() - 1, bottom - size.height(), y.trimmed());
+    }
+}
+
 } // namespace graph

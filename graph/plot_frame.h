@@ -4,6 +4,11 @@ namespace graph {
 
 class Canvas;
 
+// Whether the numbers at the range's far ends, which the tick marks print
+// just beyond the picture's right and bottom edges, are printed again inside
+// it (for printed pages, whose grids are numbered at both ends).
+enum class EndNumbers { Cut, Shown };
+
 // Why the tick marks ended.
 enum class TickStop {
     Done, // every tick and number on both axes is drawn
@@ -26,5 +31,12 @@ void drawFrame(Canvas& canvas, double L, double U);
 // printed where it ends (the user's y is the panel's -y). Ticks are colour 12
 // in the canvas's width. What was drawn before a stop stays.
 TickStop drawTickMarks(Canvas& canvas, double L, double U);
+
+// After the tick marks for L..U: the number of the x-axis's last tick, and
+// that of the y-axis's bottom tick, where their own do not wholly show, are
+// printed again on the other side of their axis, ending at the picture's edge
+// (above the x-axis at its right end, left of the y-axis at its foot), so
+// that they do not run into their neighbours' numbers.
+void drawEndNumbers(Canvas& canvas, double L, double U);
 
 } // namespace graph

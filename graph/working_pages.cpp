@@ -8,44 +8,91 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextOption>
+#include <QtMath>
 
 namespace graph {
+
+namespace {
+
+// Lines break between words, and inside a word only when it is wider than
+// the place (a long fraction).
+QTextOption wrapping()
+{
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+} // namespace
+
+WorkingFlow::WorkingFlow(
+    QPainter& painter, QRect place, int top, std::function<QRect()> next, qreal points)
+    : painter_(painter)
+    , place_(place)
+    , y_(top)
+    , next_(std::move(next))
+    , body_(painter.font())
+{
+    body_.setPointSizeF(points);
+    body_.setBold(false);
+    heading_ = body_;
+    heading_.setBold(true);
+    title_ = heading_;
+    title_.setPointSizeF(points * 1.2);
+    painter_.setFont(body_);
+    indent_ = painter_.fontMetrics().averageCharWidth() * 3;
+}
+
+int WorkingFlow::height(const QString& text, const QFont& font, int left) const
+{
+    painter_.setFont(font);
+    const QRectF room(place_.left() + left, 0, place_.width() - left, place_.height());
+    return qCeil(painter_.boundingRect(room, text, wrapping()).height());
+}
+
+void WorkingFlow::put(
+    const QString& text, const QFont& font, int left, int spaceAbove, int keepWith)
+{
+    const int h = height(text, font, left);
+    y_ += spaceAbove;
+    if (y_ > place_.top() && y_ + h + keepWith > place_.bottom()) {
+        place_ = next_();
+        y_ = place_.top();
+    }
+    painter_.setFont(font);
+    painter_.drawText(QRectF(place_.left() + left, y_, place_.width() - left, h), text, wrapping());
+    y_ += h;
+}
+
+void WorkingFlow::write(const QString& title, const std::vector<core::WorkingStep>& steps)
+{
+    const int gap = QFontMetrics(body_, painter_.device()).height() / 2;
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        const core::WorkingStep& step = steps[k];
+        const QString heading = QString::fromStdString(step.heading);
+        const int first = step.lines.empty()
+            ? 0
+            : height(QString::fromStdString(core::PupilText(step.lines.front())), body_, indent_);
+        if (k == 0 && !title.isEmpty())
+            put(title, title_, 0, y_ > place_.top() ? gap * 3 : 0,
+                height(heading, heading_, 0) + gap + first);
+        put(heading, heading_, 0, gap, first);
+        for (const std::string& line : step.lines)
+            put(QString::fromStdString(core::PupilText(line)), body_, indent_, 0, 0);
+    }
+    painter_.setFont(body_);
+}
 
 int paintWorking(QPainter& painter, QPagedPaintDevice& device, const QRect& page, int top,
     const std::vector<core::WorkingStep>& steps)
 {
-    QFont body = painter.font();
-    body.setPointSizeF(11);
-    body.setBold(false);
-    QFont heading = body;
-    heading.setBold(true);
-    painter.setFont(body);
-    const int indent = painter.fontMetrics().averageCharWidth() * 3;
-    int y = top;
-    // A block taller than what is left of the page starts a new one; one
-    // taller than a whole page (a fraction of a thousand digits) is drawn
-    // from the top of its own page and cut at its foot.
-    const auto put = [&](const QString& text, const QFont& font, int left, int spaceAbove) {
-        painter.setFont(font);
-        const QRect room(page.left() + left, 0, page.width() - left, page.height());
-        const int flags = Qt::TextWrapAnywhere | Qt::AlignLeft;
-        const int height = painter.boundingRect(room, flags, text).height();
-        y += spaceAbove;
-        if (y > page.top() && y + height > page.bottom()) {
-            device.newPage();
-            y = page.top();
-        }
-        painter.drawText(QRect(room.left(), y, room.width(), height), flags, text);
-        y += height;
-    };
-    for (const core::WorkingStep& step : steps) {
-        put(QString::fromStdString(step.heading), heading, 0,
-            QFontMetrics(body, &device).height() / 2);
-        for (const std::string& line : step.lines)
-            put(QString::fromStdString(core::PupilText(line)), body, indent, 0);
-    }
-    painter.setFont(body);
-    return y;
+    WorkingFlow flow(painter, page, top, [&device, page] {
+        device.newPage();
+        return page;
+    });
+    flow.write({}, steps);
+    return flow.top();
 }
 
 words::FileWritten writePdfWithWorking(const DrawingRecord& record, const QString& fileName,

@@ -281,7 +281,7 @@ void PracticeWindow::showExercise()
     showScore();
 
     graph_->Cls();
-    graph_->drawOutcome(sitting_->solution().drawn);
+    graph_->drawOutcome(sitting_->solution().drawn, graph::EndNumbers::Shown);
 }
 
 void PracticeWindow::check()

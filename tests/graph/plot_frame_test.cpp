@@ -22,6 +22,8 @@ private slots:
     void frameBeyondTheSingleRangeDrawsNothing_data();
     void frameBeyondTheSingleRangeDrawsNothing();
     void panelRepaintsOncePerCommand();
+    void endNumbersOnlyWhereCut_data();
+    void endNumbersOnlyWhereCut();
 };
 
 void PlotFrameTest::tickText_data()
@@ -133,6 +135,45 @@ void PlotFrameTest::panelRepaintsOncePerCommand()
         QTest::qWait(20);
         QCOMPARE(paints, 1);
     }
+}
+
+void PlotFrameTest::endNumbersOnlyWhereCut_data()
+{
+    QTest::addColumn<double>("upper");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("-10..10: 10 and -10 fall beyond the edges") << 10.0 << true;
+    QTest::newRow("-10..5.9: they show already") << 5.9 << false;
+}
+
+// The far-end numbers go above the x-axis's right end and left of the
+// y-axis's foot, and nowhere else; where the tick marks' own show, nothing.
+void PlotFrameTest::endNumbersOnlyWhereCut()
+{
+    QFETCH(double, upper);
+    QFETCH(bool, printed);
+    const double lower = -10;
+    graph::Canvas canvas({ 300, 300 });
+    graph::drawFrame(canvas, lower, upper);
+    graph::drawTickMarks(canvas, lower, upper);
+    const QImage ticks = canvas.image();
+    graph::drawEndNumbers(canvas, lower, upper);
+    const QImage ends = canvas.image();
+    const int axis = int(canvas.ColumnOf(0)); // the same row: the scale is square
+    QRect changed;
+    for (int y = 0; y < ends.height(); ++y)
+        for (int x = 0; x < ends.width(); ++x)
+            if (ends.pixel(x, y) != ticks.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    QCOMPARE(!changed.isNull(), printed);
+    if (!printed)
+        return;
+    const QRect aboveRightEnd(axis + 15, 0, 300, axis), leftOfFoot(0, axis + 15, axis, 300);
+    for (int y = changed.top(); y <= changed.bottom(); ++y)
+        for (int x = changed.left(); x <= changed.right(); ++x)
+            if (ends.pixel(x, y) != ticks.pixel(x, y))
+                QVERIFY2(aboveRightEnd.contains(x, y) || leftOfFoot.contains(x, y),
+                    qPrintable(QStringLiteral("changed at %1, %2").arg(x).arg(y)));
+    QVERIFY(changed.right() >= 290 && changed.bottom() >= 290); // at the far ends
 }
 
 QTEST_MAIN(PlotFrameTest)
