@@ -12,10 +12,12 @@
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <csv.h>
+#include <optional>
 #include <vector>
 
 namespace answers {
@@ -73,6 +75,9 @@ bool isHeader(const TypedRow& fields)
 // however many rows follow.
 constexpr std::size_t batchRows = 1024;
 constexpr std::size_t batchBytes = 4 << 20;
+
+// Rows in error said one by one on standard error; the rest are counted.
+constexpr long long rowsToTell = 20;
 
 struct Pending {
     long long row = 0;
@@ -133,6 +138,9 @@ public:
     }
 
     bool anyFailed() const { return failed_; }
+
+    // Rows in error beyond those said on standard error.
+    long long untold() const { return std::max(0LL, rowsInError_ - rowsToTell); }
 
     // No row split into the fields a row needs: most likely the separator
     // is not the file's.
@@ -224,11 +232,10 @@ private:
     {
         for (const Pending& p : writing_) {
             if (!p.error.empty())
-                trellan::tell(program_, p.error, err_);
+                tellRow(p.error);
             if (sheet_) {
                 if (const trellan::Outcome added = sheet_->addRow(p.cells); !added)
-                    trellan::tell(program_,
-                        "row " + std::to_string(p.row) + ": " + added.failure().message, err_);
+                    tellRow("row " + std::to_string(p.row) + ": " + added.failure().message);
             } else {
                 put(p.output);
             }
@@ -262,6 +269,14 @@ private:
             p.output = csv ? csvAnswer(a) : jsonAnswer(a);
     }
 
+    // The first rows in error are said; a file of junk must not bury the
+    // terminal. Every one is still in its row of the key.
+    void tellRow(const std::string& line)
+    {
+        if (++rowsInError_ <= rowsToTell)
+            trellan::tell(program_, line, err_);
+    }
+
     void put(const std::string& text)
     {
         begin();
@@ -282,6 +297,7 @@ private:
     std::string problem_; // the first field of the current row that cannot be used
     bool failed_ = false;
     bool begun_ = false;
+    long long rowsInError_ = 0;
     std::vector<Pending> batch_; // rows read, waiting for their batch to fill
     std::size_t batchSize_ = 0; // bytes typed in the batch
     std::vector<Pending> answering_; // the batch being answered
@@ -328,6 +344,22 @@ std::string inputName(const AnswerKeyRequest& request)
     return "'" + *request.file + "'";
 }
 
+// Why the input's first bytes cannot start a CSV file, said in one line; none
+// when they can.
+std::optional<std::string> notCsv(std::string_view start, const AnswerKeyRequest& request)
+{
+    const std::string name
+        = !request.file || *request.file == "-" ? "standard input" : *request.file;
+    // A workbook is a zip file.
+    if (start.starts_with("PK\x03\x04"))
+        return name + " is a workbook; save it as CSV (File \u203A Save As) and give that file";
+    if (start.find('\0') != std::string_view::npos)
+        return name
+            + " is not text but a binary file; the answer key reads CSV, saved as CSV "
+              "UTF-8";
+    return std::nullopt;
+}
+
 } // namespace
 
 ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
@@ -345,6 +377,10 @@ ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
     std::string_view start(piece.data(), left);
     if (start.starts_with(byteOrderMark))
         start.remove_prefix(byteOrderMark.size());
+    if (const std::optional<std::string> wrong = notCsv(start, request)) {
+        csv_free(&parser);
+        return report(err, program, *wrong);
+    }
     const char separator = request.separator.value_or(guessSeparator(start, rowSizes));
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
 
@@ -409,6 +445,9 @@ ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
     writer.finish();
     if (readProblem.empty())
         writer.begin();
+    if (writer.untold() > 0)
+        trellan::tell(
+            program, "\u2026 and " + std::to_string(writer.untold()) + " more rows in error", err);
     if (writer.noRowSplit())
         trellan::tell(program,
             "no row split into " + std::to_string(rowSizes[0]) + " fields at the separator "
@@ -418,14 +457,22 @@ ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
             err);
 
     if (sheet && readProblem.empty()) {
-        if (const trellan::Outcome closed = sheet->close(); !closed)
-            return report(err, program, closed.failure().message);
+        if (const trellan::Outcome closed = sheet->close(); !closed) {
+            trellan::tell(program, closed.failure().message, err);
+            return closed.failure().status;
+        }
         if (!copyFile(workbookPath, out))
             return report(err, program, "cannot read the workbook back from its temporary file");
     }
-    if (std::fflush(out) != 0 || std::ferror(out))
-        return report(
-            err, program, std::string("cannot write the answers: ") + std::strerror(errno));
+    // A full disk is a write that failed, not options that cannot run.
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        const std::string why = std::strerror(errno);
+        trellan::tell(program,
+            "cannot write " + (request.output ? "'" + *request.output + "'" : "the answers") + ": "
+                + why,
+            err);
+        return ExitStatus::SomeFailed;
+    }
     if (!readProblem.empty())
         return report(err, program, readProblem);
     return writer.anyFailed() ? ExitStatus::SomeFailed : ExitStatus::Done;

@@ -1,4 +1,7 @@
 #include "app/answer_key.h"
+#include "app/output_files.h"
+
+#include <QFile>
 
 #include <cerrno>
 #include <cstring>
@@ -35,21 +38,38 @@ ExitStatus runAnswerKey(const AnswerKeyRequest& request, std::string_view progra
             return report(program, "cannot read '" + *request.file + "': " + std::strerror(errno));
         }
     }
+    // The key goes to a file beside its name, put in place once whole.
+    trellan::OutputFiles files;
+    const QString name = request.output ? QFile::decodeName(request.output->c_str()) : QString();
     std::FILE* out = stdout;
     if (request.output) {
-        out = std::fopen(request.output->c_str(), "wb");
+        const trellan::Result<QString> staged = files.stage(name);
+        out = staged ? std::fopen(QFile::encodeName(*staged).constData(), "wb") : nullptr;
         if (!out) {
-            const std::string why = std::strerror(errno);
+            const std::string why = staged ? std::strerror(errno) : std::string();
             if (in != stdin)
                 std::fclose(in);
+            if (!staged)
+                return trellan::tell(program, staged.failure());
             return report(program, "cannot write '" + *request.output + "': " + why);
         }
     }
     ExitStatus status = writeAnswerKey(in, out, stderr, request, program);
     if (in != stdin)
         std::fclose(in);
-    if (out != stdout && std::fclose(out) != 0 && status != ExitStatus::CannotRun)
-        status = report(program, "cannot write '" + *request.output + "': " + std::strerror(errno));
+    if (out == stdout)
+        return status;
+    // writeAnswerKey has said why the stream failed; a half key, or one
+    // whose input could not be read, is not put in place.
+    const bool failed = std::ferror(out) != 0;
+    if (std::fclose(out) != 0 && !failed && status != ExitStatus::CannotRun)
+        files.failed(name, QString::fromLocal8Bit(std::strerror(errno)));
+    if (failed || status == ExitStatus::CannotRun) {
+        files.discard();
+        return failed ? ExitStatus::SomeFailed : status;
+    }
+    if (const trellan::Outcome committed = files.commit(); !committed)
+        return trellan::tell(program, committed.failure());
     return status;
 }
 
