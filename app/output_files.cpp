@@ -45,7 +45,7 @@ QString synced(const QString& file)
 // The new file gets the mode the file it replaces had, or a new file's.
 void takeMode(const QString& written, const QString& target)
 {
-    struct stat old {};
+    struct stat old { };
     mode_t mode = 0;
     if (::stat(QFile::encodeName(target).constData(), &old) == 0) {
         mode = old.st_mode & 07777;
@@ -120,7 +120,8 @@ Outcome OutputFiles::commit()
     QStringList notWritten, leftOut;
     for (const File& file : files_) {
         if (!file.failure.isEmpty())
-            notWritten << QStringLiteral("cannot write %1: %2").arg(quoted(file.name), file.failure);
+            notWritten
+                << QStringLiteral("cannot write %1: %2").arg(quoted(file.name), file.failure);
         else
             leftOut << quoted(file.name);
     }
