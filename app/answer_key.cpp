@@ -7,6 +7,9 @@
 #include "app/xlsx_key.h"
 
 #include <QByteArrayView>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFuture>
 #include <QString>
 #include <QTemporaryDir>
@@ -316,10 +319,9 @@ std::size_t lineEnd(const char* text, std::size_t size)
     return size;
 }
 
-ExitStatus report(std::FILE* err, std::string_view program, const std::string& message)
+trellan::Failure cannotRun(std::string message)
 {
-    trellan::tell(program, message, err);
-    return ExitStatus::CannotRun;
+    return { std::move(message), ExitStatus::CannotRun };
 }
 
 // Copies the file at `path` to `out`; false when it cannot be read. A
@@ -362,7 +364,7 @@ std::optional<std::string> notCsv(std::string_view start, const AnswerKeyRequest
 
 } // namespace
 
-ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
+trellan::Result<ExitStatus> writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
     const AnswerKeyRequest& request, std::string_view program)
 {
     csv_parser parser {};
@@ -379,21 +381,28 @@ ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
         start.remove_prefix(byteOrderMark.size());
     if (const std::optional<std::string> wrong = notCsv(start, request)) {
         csv_free(&parser);
-        return report(err, program, *wrong);
+        return cannotRun(*wrong);
     }
     const char separator = request.separator.value_or(guessSeparator(start, rowSizes));
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
 
     // The workbook is written whole at its end: it is made in a file of its
     // own and copied out.
-    QTemporaryDir workbookDir;
+    // All of it, the library's files of rows included, on the disk the key
+    // goes to: a disk that fills is then seen filling.
+    QTemporaryDir workbookDir = request.output
+        ? QTemporaryDir(QFileInfo(QFile::decodeName(request.output->c_str()))
+                            .dir()
+                            .filePath(QStringLiteral(".trellan-XXXXXX")))
+        : QTemporaryDir();
     const std::string workbookPath
         = workbookDir.filePath(QStringLiteral("answers.xlsx")).toStdString();
     std::optional<XlsxKey> sheet;
     if (request.format == Format::Xlsx)
         sheet.emplace(workbookPath,
             KeyOrigin { request.commandLine, request.lower, request.upper, request.version,
-                request.working });
+                request.working },
+            workbookDir.path().toStdString());
 
     KeyWriter writer(out, err, request, program, separator, sheet ? &*sheet : nullptr);
     bool first = true;
@@ -456,25 +465,20 @@ ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
                   "--separator tab",
             err);
 
-    if (sheet && readProblem.empty()) {
-        if (const trellan::Outcome closed = sheet->close(); !closed) {
-            trellan::tell(program, closed.failure().message, err);
-            return closed.failure().status;
-        }
-        if (!copyFile(workbookPath, out))
-            return report(err, program, "cannot read the workbook back from its temporary file");
-    }
     // A full disk is a write that failed, not options that cannot run.
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        const std::string why = std::strerror(errno);
-        trellan::tell(program,
-            "cannot write " + (request.output ? "'" + *request.output + "'" : "the answers") + ": "
-                + why,
-            err);
-        return ExitStatus::SomeFailed;
+    const std::string where = request.output ? "'" + *request.output + "'" : "the answers";
+    if (sheet && readProblem.empty()) {
+        if (const trellan::Outcome closed = sheet->close(); !closed)
+            return trellan::Failure { "cannot write " + where + ": " + closed.failure().message,
+                ExitStatus::SomeFailed };
+        if (!copyFile(workbookPath, out))
+            return cannotRun("cannot read the workbook back from its temporary file");
     }
+    if (std::fflush(out) != 0 || std::ferror(out))
+        return trellan::Failure { "cannot write " + where + ": " + std::strerror(errno),
+            ExitStatus::SomeFailed };
     if (!readProblem.empty())
-        return report(err, program, readProblem);
+        return cannotRun(readProblem);
     return writer.anyFailed() ? ExitStatus::SomeFailed : ExitStatus::Done;
 }
 

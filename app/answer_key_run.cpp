@@ -54,23 +54,20 @@ ExitStatus runAnswerKey(const AnswerKeyRequest& request, std::string_view progra
             return report(program, "cannot write '" + *request.output + "': " + why);
         }
     }
-    ExitStatus status = writeAnswerKey(in, out, stderr, request, program);
+    const trellan::Result<ExitStatus> written = writeAnswerKey(in, out, stderr, request, program);
     if (in != stdin)
         std::fclose(in);
-    if (out == stdout)
-        return status;
-    // writeAnswerKey has said why the stream failed; a half key, or one
-    // whose input could not be read, is not put in place.
-    const bool failed = std::ferror(out) != 0;
-    if (std::fclose(out) != 0 && !failed && status != ExitStatus::CannotRun)
+    // A key written in part, or from an input read in part, is not put in
+    // place.
+    if (out != stdout && std::fclose(out) != 0 && written)
         files.failed(name, QString::fromLocal8Bit(std::strerror(errno)));
-    if (failed || status == ExitStatus::CannotRun) {
+    if (!written) {
         files.discard();
-        return failed ? ExitStatus::SomeFailed : status;
+        return trellan::tell(program, written.failure());
     }
     if (const trellan::Outcome committed = files.commit(); !committed)
         return trellan::tell(program, committed.failure());
-    return status;
+    return *written;
 }
 
 } // namespace answers

@@ -1,7 +1,12 @@
 #include "app/xlsx_key.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <utility>
 #include <xlsxwriter.h>
 
@@ -72,11 +77,15 @@ struct XlsxKey::Workbook {
     lxw_row_t row = 0; // the next row to write
 };
 
-XlsxKey::XlsxKey(const std::string& path, const KeyOrigin& origin)
+XlsxKey::XlsxKey(
+    const std::string& path, const KeyOrigin& origin, const std::string& temporaryFolder)
     : book_(std::make_unique<Workbook>())
 {
     lxw_workbook_options options {};
     options.constant_memory = LXW_TRUE;
+    std::string folder = temporaryFolder;
+    if (!folder.empty())
+        options.tmpdir = folder.data();
     Workbook& w = *book_;
     w.book = workbook_new_opt(path.c_str(), &options);
     if (!w.book)
@@ -174,10 +183,36 @@ trellan::Outcome XlsxKey::close()
     Workbook& w = *book_;
     if (!w.book)
         return failed("cannot start the workbook");
+    // The library does not check the writes of its file of rows: on a full
+    // disk it would leave rows out of a workbook it calls whole.
+    std::FILE* rows = w.answers->optimize_tmpfile;
+    if (rows && (std::fflush(rows) != 0 || std::ferror(rows))) {
+        const int error = errno;
+        lxw_workbook_free(w.book);
+        w.book = nullptr;
+        return failed(std::strerror(error));
+    }
+    // The library says its own errors on standard error, in its own words,
+    // with the temporary file's name; the key's one line says them.
+    std::fflush(stderr);
+    const int shown = ::dup(STDERR_FILENO);
+    const int hidden = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (shown >= 0 && hidden >= 0)
+        ::dup2(hidden, STDERR_FILENO);
     const lxw_error error = workbook_close(w.book);
+    const int why = errno;
     w.book = nullptr;
+    std::fflush(stderr);
+    if (shown >= 0 && hidden >= 0)
+        ::dup2(shown, STDERR_FILENO);
+    for (const int fd : { shown, hidden })
+        if (fd >= 0)
+            ::close(fd);
+    if (why != 0
+        && (error == LXW_ERROR_ZIP_FILE_OPERATION || error == LXW_ERROR_CREATING_XLSX_FILE))
+        return failed(std::strerror(why));
     if (error != LXW_NO_ERROR)
-        return failed(std::string("cannot write the workbook: ") + lxw_strerror(error));
+        return failed(lxw_strerror(error));
     return trellan::done;
 }
 
