@@ -1,6 +1,7 @@
 #include "about_window/frm_splash.h"
 
 #include "about_window/about_texts.h"
+#include "look/centred.h"
 #include "look/colours.h"
 #include "look/twips.h"
 
@@ -15,7 +16,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRect>
-#include <QScreen>
 #include <QStringList>
 
 #include <array>
@@ -148,7 +148,9 @@ frmSplash* frmSplash::open()
 {
     if (!openWindow) {
         openWindow = new frmSplash;
-        openWindow->centreOnScreen();
+        if (const auto corner
+            = look::centredOnScreen(QGuiApplication::primaryScreen(), openWindow->size()))
+            openWindow->move(*corner);
     }
     frmSplash* window = openWindow;
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -161,15 +163,6 @@ frmSplash* frmSplash::open()
 frmSplash* frmSplash::instance()
 {
     return openWindow;
-}
-
-void frmSplash::centreOnScreen()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void frmSplash::cmdclose_Click()

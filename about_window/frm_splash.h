@@ -42,7 +42,6 @@ private:
 
     void createLabels();
     void createCloseButton();
-    void centreOnScreen();
     void cmdclose_Click();
 
     QWidget* client_ = nullptr;

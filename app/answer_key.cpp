@@ -5,6 +5,7 @@
 #include "app/csv_dialect.h"
 #include "app/equation_rows.h"
 #include "app/xlsx_key.h"
+#include "core/blanks.h"
 
 #include <QByteArrayView>
 #include <QDir>
@@ -43,29 +44,14 @@ constexpr qsizetype windowFieldLength = 32767;
 // Spreadsheets that save "CSV UTF-8" start the file with a byte order mark.
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
-// Fields are taken as typed: libcsv would otherwise drop the blanks around
-// an unquoted field.
-int noBlanks(unsigned char)
-{
-    return 0;
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 // The names of an optional first row, in any case, blanks around them aside.
 bool isHeader(const TypedRow& fields)
 {
     static constexpr std::array<std::string_view, 8> names
         = { "x1", "y1", "x2", "y2", "x1", "y1", "x2", "y2" };
     for (std::size_t k = 0; k < names.size(); ++k) {
-        std::string_view f = fields[k];
-        while (!f.empty() && isBlank(f.front()))
-            f.remove_prefix(1);
-        while (!f.empty() && isBlank(f.back()))
-            f.remove_suffix(1);
+        // A field is one line of the row: its blanks are spaces and tabs.
+        const std::string_view f = core::Trimmed(fields[k], core::IsBlank);
         if (f.size() != 2 || (f[0] | 0x20) != names[k][0] || f[1] != names[k][1])
             return false;
     }
@@ -261,7 +247,7 @@ private:
         }
         // A comma inside a number is its decimal point where it does not
         // separate the fields.
-        std::string note = readCells(p.typed, separator_ != ',');
+        std::string note = readCells(p.typed, separator_ != ',', request_.arithmetic);
         Answer a = answerRow(
             p.row, p.typed, request_.lower, request_.upper, request_.arithmetic, request_.working);
         a.note = std::move(note);

@@ -1,7 +1,9 @@
 #include "app/cell_notes.h"
 
+#include "core/blanks.h"
 #include "core/errors.h"
 #include "core/number_text.h"
+#include "core/written_number.h"
 
 #include <algorithm>
 #include <array>
@@ -13,11 +15,6 @@ namespace answers {
 namespace {
 
 constexpr std::array<std::string_view, 4> coordinates = { "X1", "Y1", "X2", "Y2" };
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
 
 // The number the window reads, as it would write it; nothing when it is
 // beyond the double range.
@@ -44,7 +41,7 @@ std::optional<std::string> withPoint(std::string_view cell)
 
 } // namespace
 
-std::string readCells(std::span<std::string> cells, bool decimalComma)
+std::string readCells(std::span<std::string> cells, bool decimalComma, core::Arithmetic arithmetic)
 {
     std::string note;
     for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -54,11 +51,19 @@ std::string readCells(std::span<std::string> cells, bool decimalComma)
         const std::string name = "line " + std::to_string(k / 4 + 1) + " "
             + std::string(coordinates[k % coordinates.size()]);
         std::string said;
-        if (std::optional<std::string> point = decimalComma ? withPoint(cell) : std::nullopt) {
+        const auto written = arithmetic == core::Arithmetic::Exact
+            ? core::exact::WrittenFraction(cell)
+            : std::nullopt;
+        if (written) {
+            said = name + " '" + cell + "' read as " + core::exact::FractionText(*written);
+        } else if (std::optional<std::string> point
+            = decimalComma ? withPoint(cell) : std::nullopt) {
             if (const std::optional<std::string> read = readAs(*point))
                 said = name + " '" + cell + "' read as " + *read + " (decimal comma)";
             cell = std::move(*point);
-        } else if (std::ranges::all_of(cell, isBlank)) {
+            // A line end left in a cell is no number either: Val reads such
+            // a cell as 0, like an empty one.
+        } else if (std::ranges::all_of(cell, core::IsBlankOrLineEnd)) {
             said = name + " empty, read as 0";
         } else if (const std::optional<std::string> read = readAs(cell)) {
             said = name + " '" + cell + "' read as " + *read;

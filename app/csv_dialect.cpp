@@ -11,11 +11,6 @@ namespace {
 // Enough rows to see a pattern; a header row among them counts as one.
 constexpr std::size_t sampleRows = 20;
 
-int noBlanks(unsigned char)
-{
-    return 0;
-}
-
 struct FieldCounts {
     std::vector<std::size_t> rows; // fields in each row read
     std::size_t fields = 0; // of the row being read
@@ -56,6 +51,11 @@ std::vector<std::size_t> fieldsPerRow(std::string_view start, char separator)
 }
 
 } // namespace
+
+int noBlanks(unsigned char)
+{
+    return 0;
+}
 
 char guessSeparator(std::string_view start, std::span<const std::size_t> rowSizes)
 {

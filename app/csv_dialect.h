@@ -12,6 +12,11 @@ namespace answers {
 
 inline constexpr char separators[] = { ',', ';', '\t' };
 
+// What libcsv is told a blank is (csv_set_space_func): nothing, so that
+// fields are taken as typed; it would otherwise drop the blanks around an
+// unquoted field.
+int noBlanks(unsigned char);
+
 // The separator of a file that starts with `start`, found from its first
 // rows as spreadsheets find it: the one that splits the most rows into a
 // size in `rowSizes` (a semicolon or a tab before a comma), else the one

@@ -18,12 +18,9 @@ trellan::Result<std::array<std::string, 4>> endPointsOf(std::string_view equatio
     const std::string& lower, const std::string& upper, std::string_view unreadable)
 {
     const auto reading = core::exact::ReadEquation(equation);
-    if (!reading.equation)
-        return Failure { std::string(unreadable) + reading.problem, ExitStatus::SomeFailed };
-    const auto low = core::exact::Read(lower);
-    const auto high = core::exact::Read(upper);
-    const auto points
-        = low && high ? core::exact::ChooseEndPoints(*reading.equation, *low, *high) : std::nullopt;
+    if (!reading)
+        return Failure { std::string(unreadable) + reading.problem().what, ExitStatus::SomeFailed };
+    const auto points = core::exact::ChooseEndPoints(*reading, lower, upper);
     if (!points)
         return Failure { bad_input::lineMissesRange(
                              QString::fromStdString(lower), QString::fromStdString(upper))

@@ -1,12 +1,8 @@
 #include "app/worksheet.h"
 
 #include "app/output_files.h"
-#include "core/exact_line.h"
-#include "core/exact_number.h"
 #include "core/exercises.h"
-#include "core/line_commands.h"
-#include "core/start_up_texts.h"
-#include "core/working.h"
+#include "core/solution.h"
 #include "graph/canvas.h"
 #include "graph/outcome_drawing.h"
 #include "graph/working_pages.h"
@@ -39,59 +35,7 @@ constexpr int gridSize = 300; // the graph's picture, square
 
 QString exerciseText(int n, const core::Exercise& e)
 {
-    return QStringLiteral("%1. %2.").arg(n).arg(QString::fromStdString(core::exerciseSentence(e)));
-}
-
-core::TypedFields typedFields(const core::Exercise& e)
-{
-    const std::array<std::string, 8> t = core::exerciseTexts(e);
-    core::TypedFields typed = core::startUpTexts; // the window's range, -10..10
-    typed.line1 = { t[0], t[1], t[2], t[3] };
-    typed.line2 = { t[4], t[5], t[6], t[7] };
-    return typed;
-}
-
-QString fraction(const mpq_class& q)
-{
-    return QString::fromStdString(core::exact::FractionText(q)).replace(u'-', QChar(0x2212));
-}
-
-// The answers a pupil writes down, exactly.
-QStringList answers(const core::Exercise& e)
-{
-    const core::TypedFields typed = typedFields(e);
-    const core::exact::Line one
-        = core::exact::LineThrough(typed.line1[0], typed.line1[1], typed.line1[2], typed.line1[3]);
-    const core::exact::Line two
-        = core::exact::LineThrough(typed.line2[0], typed.line2[1], typed.line2[2], typed.line2[3]);
-    QStringList out;
-    int n = 1;
-    for (const core::exact::Line* l : { &one, &two }) {
-        const QString equation = QString::fromStdString(core::exact::EquationText(*l).value_or(""))
-                                     .replace(u'-', QChar(0x2212));
-        if (l->kind == core::exact::LineKind::Vertical)
-            out << QStringLiteral("Line %1: %2; its slope is undefined").arg(n).arg(equation);
-        else
-            out << QStringLiteral("Line %1: %2; slope %3, y-intercept %4")
-                       .arg(n)
-                       .arg(equation, fraction(l->slope), fraction(l->yIntercept.at));
-        ++n;
-    }
-    const core::exact::Crossing c = core::exact::CrossingOf(one, two);
-    switch (c.kind) {
-    case core::exact::CrossingKind::Point:
-        out << QStringLiteral("They cross at (%1, %2)").arg(fraction(c.x), fraction(c.y));
-        break;
-    case core::exact::CrossingKind::Parallel:
-        out << QStringLiteral("Parallel: they never cross");
-        break;
-    case core::exact::CrossingKind::Same:
-        out << QStringLiteral("The same line: they meet everywhere");
-        break;
-    case core::exact::CrossingKind::None:
-        break;
-    }
-    return out;
+    return QStringLiteral("%1. %2.").arg(n).arg(QString::fromStdString(core::ExerciseSentence(e)));
 }
 
 class Pages {
@@ -220,21 +164,21 @@ bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const
     if (!pages.ok())
         return false;
     const int width = (pageWidth - 2 * margin) / columns - 24;
+    std::vector<core::Solution> solutions;
+    for (const core::Exercise& e : sheet)
+        solutions.push_back(core::SolutionOf(e));
     for (std::size_t k = 0; k < sheet.size(); ++k) {
         const QPoint at = pages.cell(static_cast<int>(k));
         int y = at.y();
         y += pages.text({ at.x(), y, width, 40 }, exerciseText(static_cast<int>(k) + 1, sheet[k]));
-        pages.picture({ at.x(), y + 4 }, core::BothLines(typedFields(sheet[k]), false));
+        pages.picture({ at.x(), y + 4 }, solutions[k].drawn);
         y += gridSize + 10;
-        for (const QString& answer : answers(sheet[k]))
-            y += pages.text({ at.x(), y, width, 20 }, answer, 9);
+        for (const std::string& answer : solutions[k].answers)
+            y += pages.text({ at.x(), y, width, 20 }, QString::fromStdString(answer), 9);
     }
     // Then how each answer is reached, step by step.
-    for (std::size_t k = 0; k < sheet.size(); ++k) {
-        const core::TypedFields typed = typedFields(sheet[k]);
-        pages.working(QStringLiteral("Exercise %1: the working").arg(k + 1),
-            core::WorkingFor(typed.line1, typed.line2));
-    }
+    for (std::size_t k = 0; k < sheet.size(); ++k)
+        pages.working(QStringLiteral("Exercise %1: the working").arg(k + 1), solutions[k].working);
     return pages.end();
 }
 
@@ -243,7 +187,7 @@ QByteArray exercisesCsv(const std::vector<core::Exercise>& sheet)
 {
     QByteArray csv = "X1,Y1,X2,Y2,X1,Y1,X2,Y2\r\n";
     for (const core::Exercise& e : sheet) {
-        const std::array<std::string, 8> texts = core::exerciseTexts(e);
+        const std::array<std::string, 8> texts = core::ExerciseTexts(e);
         for (std::size_t k = 0; k < texts.size(); ++k)
             csv += QByteArray::fromStdString(texts[k]) + (k + 1 < texts.size() ? "," : "\r\n");
     }
@@ -260,7 +204,7 @@ Outcome writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
     look::installFontSubstitutions();
 
     const std::vector<core::Exercise> sheet
-        = core::makeExercises(request.exercises, request.level, request.seed);
+        = core::MakeExercises(request.exercises, request.level, request.seed);
     const QString footer = QStringLiteral("Trellan worksheet · level %1 · seed %2")
                                .arg(request.level)
                                .arg(request.seed);

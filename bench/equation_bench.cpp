@@ -34,7 +34,7 @@ void ReadEquation(benchmark::State& state)
 
 void ChooseEndPoints(benchmark::State& state)
 {
-    const auto equation = *core::exact::ReadEquation(forms[state.range(0)]).equation;
+    const auto equation = *core::exact::ReadEquation(forms[state.range(0)]);
     const mpq_class lower = -10, upper = 10;
     for (auto _ : state) {
         auto points = core::exact::ChooseEndPoints(equation, lower, upper);

@@ -1,5 +1,6 @@
 #include "core/equation.h"
 
+#include "core/blanks.h"
 #include "core/written_number.h"
 
 #include <cstdint>
@@ -38,21 +39,11 @@ struct Token {
 };
 
 // Why the text cannot be read, with the bytes it is about; thrown inside the
-// reader only and turned into an EquationReading at its door.
+// reader only and turned into a Reading's Problem at its door.
 struct Refusal {
     std::string problem;
     std::size_t from, to;
 };
-
-bool isBlank(unsigned char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // The signs written beyond ASCII, in UTF-8.
 struct Sign {
@@ -88,11 +79,11 @@ std::size_t characterLength(std::string_view text, std::size_t at)
 std::size_t scanNumber(std::string_view text, std::size_t at)
 {
     std::size_t k = at;
-    while (k < text.size() && isDigit(text[k]))
+    while (k < text.size() && IsDigit(text[k]))
         ++k;
     if (k < text.size() && text[k] == '.') {
         ++k;
-        while (k < text.size() && isDigit(text[k]))
+        while (k < text.size() && IsDigit(text[k]))
             ++k;
     }
     // An exponent only when digits follow: "2e" is 2 and a stray letter.
@@ -100,8 +91,8 @@ std::size_t scanNumber(std::string_view text, std::size_t at)
         std::size_t e = k + 1;
         if (e < text.size() && (text[e] == '+' || text[e] == '-'))
             ++e;
-        if (e < text.size() && isDigit(text[e])) {
-            while (e < text.size() && isDigit(text[e]))
+        if (e < text.size() && IsDigit(text[e])) {
+            while (e < text.size() && IsDigit(text[e]))
                 ++e;
             k = e;
         }
@@ -118,21 +109,22 @@ std::optional<Token> numberAt(
     const char c = text[at];
     const bool afterOperator = !before.empty()
         && (before.back().kind == Kind::Divide || before.back().kind == Kind::Power);
-    if (isDigit(c) && !afterOperator)
+    if (IsDigit(c) && !afterOperator)
         if (const auto mixed = MixedNumberAt(text.substr(at)))
             return Token { Kind::Number, at, at + mixed->bytes, mixed->value };
     if (const auto character = FractionCharacterAt(text.substr(at)))
         return Token { Kind::Number, at, at + character->bytes, character->value };
-    if (!isDigit(c) && !(c == '.' && at + 1 < text.size() && isDigit(text[at + 1])))
+    if (!IsDigit(c) && !(c == '.' && at + 1 < text.size() && IsDigit(text[at + 1])))
         return std::nullopt;
     const std::size_t end = scanNumber(text, at);
     // A repeating decimal: "0.(3)" is a third, as a pupil writes it, not 0
     // times 3.
     const std::string_view number = text.substr(at, end - at);
-    if (number.find('.') != std::string_view::npos && number.find_first_of("Ee") == std::string_view::npos
-        && end < text.size() && text[end] == '(') {
+    if (number.find('.') != std::string_view::npos
+        && number.find_first_of("Ee") == std::string_view::npos && end < text.size()
+        && text[end] == '(') {
         std::size_t close = end + 1;
-        while (close < text.size() && isDigit(text[close]))
+        while (close < text.size() && IsDigit(text[close]))
             ++close;
         if (close > end + 1 && close < text.size() && text[close] == ')') {
             const auto repeating = ReadWrittenNumber(text.substr(at, close + 1 - at));
@@ -153,7 +145,8 @@ std::vector<Token> scan(std::string_view text)
     std::size_t at = 0;
     while (at < text.size()) {
         const char c = text[at];
-        if (isBlank(static_cast<unsigned char>(c))) {
+        // Line ends too: an equation is often pasted, or read from a cell.
+        if (IsBlankOrLineEnd(c)) {
             ++at;
             continue;
         }
@@ -289,12 +282,7 @@ private:
 
     std::string_view piece(std::size_t from, std::size_t to) const
     {
-        std::string_view s = text_.substr(from, to - from);
-        while (!s.empty() && isBlank(static_cast<unsigned char>(s.front())))
-            s.remove_prefix(1);
-        while (!s.empty() && isBlank(static_cast<unsigned char>(s.back())))
-            s.remove_suffix(1);
-        return s;
+        return Trimmed(text_.substr(from, to - from), IsBlankOrLineEnd);
     }
 
     // One side of the equation, which must end at `end`.
@@ -515,20 +503,10 @@ private:
 };
 
 // Characters, not bytes, before `at`: where a text box puts its cursor.
-std::size_t characters(std::string_view text, std::size_t at)
-{
-    std::size_t n = 0;
-    for (std::size_t k = 0; k < at && k < text.size(); ++k)
-        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
 } // namespace
 
-EquationReading ReadEquation(std::string_view text)
+Reading<Equation> ReadEquation(std::string_view text)
 {
-    EquationReading reading;
     try {
         std::vector<Token> tokens = scan(text);
         if (tokens.size() == 1)
@@ -542,13 +520,11 @@ EquationReading ReadEquation(std::string_view text)
         }
         if (equals == 0)
             throw Refusal { "An equation needs \"=\", as in y = 2x + 3", text.size(), text.size() };
-        reading.equation = Parser(text, std::move(tokens)).equation();
+        return Parser(text, std::move(tokens)).equation();
     } catch (const Refusal& r) {
-        reading.problem = r.problem;
-        reading.at = characters(text, r.from);
-        reading.length = characters(text, r.to) - reading.at;
+        const std::size_t at = CharactersBefore(text, r.from);
+        return Problem { r.problem, at, CharactersBefore(text, r.to) - at };
     }
-    return reading;
 }
 
 Line LineOf(const Equation& e)

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/exact_line.h"
+#include "core/reading.h"
 
-#include <cstddef>
 #include <gmpxx.h>
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace core::exact {
@@ -14,18 +12,6 @@ namespace core::exact {
 // with a and b not both zero.
 struct Equation {
     mpq_class a, b, c;
-};
-
-// What came of reading an equation: the equation, or why not and where.
-struct EquationReading {
-    std::optional<Equation> equation;
-    // Why it cannot be read, in a pupil's words: "x² makes a curve, not a
-    // straight line". Empty when it was read.
-    std::string problem;
-    // The piece of the text the problem is about, in characters (not bytes)
-    // from the start; a length of 0 is a place between two characters.
-    std::size_t at = 0;
-    std::size_t length = 0;
 };
 
 // Reads one equation in x and y of degree one, exactly. It takes the forms
@@ -39,8 +25,9 @@ struct EquationReading {
 // books mean it. It refuses an empty text, a text without "=" or with two,
 // an equation without x or y, one whose x and y cancel out ("0x + 0y = 5"),
 // a term that makes a curve ("x²", "xy", "1/x"), a division by zero, and a
-// number beyond the limits of exact work, each with its message.
-EquationReading ReadEquation(std::string_view text);
+// number beyond the limits of exact work, each with its message and the
+// piece of the text it is about.
+Reading<Equation> ReadEquation(std::string_view text);
 
 // The line the equation describes, with its slope and intercepts.
 Line LineOf(const Equation& equation);

@@ -1,6 +1,7 @@
 #include "core/equation_points.h"
 
 #include "core/number_text.h"
+#include "core/written_number.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,17 +32,21 @@ mpz_class ceilOf(const mpq_class& q)
     return f;
 }
 
-// The k for which start + step k lies in lo..hi, step not zero.
-void narrow(const mpz_class& start, const mpz_class& step, const mpz_class& lo, const mpz_class& hi,
-    mpz_class& kLow, mpz_class& kHigh)
+// The whole numbers k from low to high.
+struct Span {
+    mpz_class low, high;
+};
+
+// The k of `k` for which start + step k lies in lo..hi, step not zero.
+Span narrowed(
+    Span k, const mpz_class& start, const mpz_class& step, const mpz_class& lo, const mpz_class& hi)
 {
     mpq_class l(lo - start), h(hi - start);
     l /= step;
     h /= step;
     if (step < 0)
         std::swap(l, h);
-    kLow = std::max(kLow, ceilOf(l));
-    kHigh = std::min(kHigh, floorOf(h));
+    return { std::max(k.low, ceilOf(l)), std::min(k.high, floorOf(h)) };
 }
 
 struct Grid {
@@ -64,18 +69,18 @@ std::optional<Grid> farthestOnGrid(const mpz_class& a, const mpz_class& b, const
     const mpz_class dx = b / g;
     const mpz_class dy = -a / g;
     // Beyond any k that could matter: the range is bounded in both.
-    mpz_class kLow = -(abs(x0) + abs(y0) + abs(lo) + abs(hi) + 1);
-    mpz_class kHigh = -kLow;
+    const mpz_class far = abs(x0) + abs(y0) + abs(lo) + abs(hi) + 1;
+    Span k { -far, far };
     for (const auto& [start, step] : { std::pair { x0, dx }, std::pair { y0, dy } }) {
         if (step != 0) {
-            narrow(start, step, lo, hi, kLow, kHigh);
+            k = narrowed(k, start, step, lo, hi);
         } else if (start < lo || start > hi) {
             return std::nullopt;
         }
     }
-    if (kLow >= kHigh)
+    if (k.low >= k.high)
         return std::nullopt;
-    Grid grid { x0 + dx * kLow, y0 + dy * kLow, x0 + dx * kHigh, y0 + dy * kHigh };
+    Grid grid { x0 + dx * k.low, y0 + dy * k.low, x0 + dx * k.high, y0 + dy * k.high };
     // Left to right, or bottom to top, as a pupil would write them.
     if (grid.x1 > grid.x2 || (grid.x1 == grid.x2 && grid.y1 > grid.y2)) {
         swap(grid.x1, grid.x2);
@@ -111,9 +116,10 @@ std::string roundedText(const mpq_class& q)
 
 } // namespace
 
-std::optional<ChosenEndPoints> ChooseEndPoints(
+Reading<ChosenEndPoints> ChooseEndPoints(
     const Equation& e, const mpq_class& lowerBound, const mpq_class& upperBound)
 {
+    const Problem misses { std::string(MissesRangeText) };
     const mpq_class lower = std::min(lowerBound, upperBound);
     const mpq_class upper = std::max(lowerBound, upperBound);
 
@@ -124,7 +130,7 @@ std::optional<ChosenEndPoints> ChooseEndPoints(
         y1 = lower;
         y2 = upper;
         if (x1 < lower || x1 > upper)
-            return std::nullopt;
+            return misses;
     } else {
         const auto yAt = [&](const mpq_class& x) -> mpq_class { return (e.c - e.a * x) / e.b; };
         x1 = lower;
@@ -138,7 +144,7 @@ std::optional<ChosenEndPoints> ChooseEndPoints(
         y1 = yAt(x1);
         y2 = yAt(x2);
         if (x1 >= x2 || std::max(y1, y2) < lower || std::min(y1, y2) > upper)
-            return std::nullopt;
+            return misses;
     }
 
     // The equation with whole coefficients.
@@ -165,6 +171,18 @@ std::optional<ChosenEndPoints> ChooseEndPoints(
     }
     return ChosenEndPoints { { roundedText(x1), roundedText(y1), roundedText(x2), roundedText(y2) },
         true };
+}
+
+Reading<ChosenEndPoints> ChooseEndPoints(
+    const Equation& equation, std::string_view lower, std::string_view upper)
+{
+    const Reading<mpq_class> low = ReadField(lower);
+    if (!low)
+        return low.problem();
+    const Reading<mpq_class> high = ReadField(upper);
+    if (!high)
+        return high.problem();
+    return ChooseEndPoints(equation, *low, *high);
 }
 
 } // namespace core::exact

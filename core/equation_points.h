@@ -4,8 +4,8 @@
 
 #include <array>
 #include <gmpxx.h>
-#include <optional>
 #include <string>
+#include <string_view>
 
 namespace core::exact {
 
@@ -20,13 +20,24 @@ struct ChosenEndPoints {
     bool rounded = false;
 };
 
+// How a line that misses the range is reported. The window and the command
+// line say it in their own words, with the range as typed.
+inline constexpr std::string_view MissesRangeText
+    = "This line does not pass through the range shown";
+
 // Two points of the line inside the visible square, x and y both from lower
 // to upper, edges included. Whole numbers when the line has two such points
 // there, as far apart as possible; otherwise the two farthest apart with the
 // fewest decimal places (at most MaxDecimalPlaces); otherwise the points
-// where it meets the square's edges, rounded. Nothing when the line misses
-// the square or only touches a corner of it.
-std::optional<ChosenEndPoints> ChooseEndPoints(
+// where it meets the square's edges, rounded. Not when the line misses the
+// square or only touches a corner of it (MissesRangeText).
+Reading<ChosenEndPoints> ChooseEndPoints(
     const Equation& equation, const mpq_class& lower, const mpq_class& upper);
+
+// The same with the range as typed, both bounds read as the fields are in
+// exact arithmetic (ReadField): not when either is beyond the limits of
+// exact work either.
+Reading<ChosenEndPoints> ChooseEndPoints(
+    const Equation& equation, std::string_view lower, std::string_view upper);
 
 } // namespace core::exact

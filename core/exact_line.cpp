@@ -1,5 +1,7 @@
 #include "core/exact_line.h"
 
+#include "core/written_number.h"
+
 namespace core::exact {
 
 Line LineThrough(const mpq_class& X1, const mpq_class& Y1, const mpq_class& X2, const mpq_class& Y2)
@@ -29,10 +31,10 @@ Line LineThrough(const mpq_class& X1, const mpq_class& Y1, const mpq_class& X2, 
 
 Line LineThrough(std::string_view X1, std::string_view Y1, std::string_view X2, std::string_view Y2)
 {
-    const auto x1 = Read(X1);
-    const auto y1 = Read(Y1);
-    const auto x2 = Read(X2);
-    const auto y2 = Read(Y2);
+    const auto x1 = ReadField(X1);
+    const auto y1 = ReadField(Y1);
+    const auto x2 = ReadField(X2);
+    const auto y2 = ReadField(Y2);
     if (!x1 || !y1 || !x2 || !y2)
         return {};
     return LineThrough(*x1, *y1, *x2, *y2);

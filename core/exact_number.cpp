@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
+#include <optional>
 
 namespace core::exact {
 
@@ -47,17 +48,18 @@ Spelled spell(std::string_view text)
 
 } // namespace
 
-std::optional<mpq_class> Read(std::string_view text)
+Reading<mpq_class> Read(std::string_view text)
 {
+    const Problem tooLarge { std::string(TooLargeText), 0, CharactersBefore(text, text.size()) };
     const Spelled s = spell(text);
     if (s.tooLong)
-        return std::nullopt;
+        return tooLarge;
     if (s.digits.empty())
         return mpq_class(0);
 
     const long long integerDigits = static_cast<long long>(s.digits.size()) + s.lastPlace;
     if (integerDigits > MaxIntegerDigits || -s.lastPlace > MaxFractionDigits)
-        return std::nullopt;
+        return tooLarge;
 
     mpq_class q;
     q.get_num().set_str(s.digits, 10);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/reading.h"
+
 #include <gmpxx.h>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,9 @@ inline constexpr std::string_view TooLargeText = "too large to work with exactly
 // optional sign, digits with an optional "." and fraction, and an optional
 // exponent ("E" or "e", optional sign, at least one digit). A text without a
 // leading number is 0. Nothing when the number is beyond the limits above;
-// a number beyond the double range is fine.
-std::optional<mpq_class> Read(std::string_view text);
+// a number beyond the double range is fine. The problem of a number beyond
+// the limits is TooLargeText, about the whole text.
+Reading<mpq_class> Read(std::string_view text);
 
 // "p/q", or the integer "p" when q is 1: reduced, the sign on the numerator,
 // zero as "0".

@@ -230,7 +230,7 @@ std::optional<Exercise> special(Draw& draw)
 
 } // namespace
 
-std::vector<Exercise> makeExercises(int count, int level, std::uint64_t seed)
+std::vector<Exercise> MakeExercises(int count, int level, std::uint64_t seed)
 {
     Draw draw(seed);
     std::vector<Exercise> sheet;
@@ -254,7 +254,7 @@ std::vector<Exercise> makeExercises(int count, int level, std::uint64_t seed)
     return sheet;
 }
 
-std::array<std::string, 8> exerciseTexts(const Exercise& exercise)
+std::array<std::string, 8> ExerciseTexts(const Exercise& exercise)
 {
     std::array<std::string, 8> texts;
     std::transform(
@@ -262,7 +262,7 @@ std::array<std::string, 8> exerciseTexts(const Exercise& exercise)
     return texts;
 }
 
-std::string exerciseSentence(const Exercise& e)
+std::string ExerciseSentence(const Exercise& e)
 {
     const auto number = [](int v) {
         // A printed minus sign, not a hyphen.

@@ -22,18 +22,18 @@ using Exercise = std::array<int, 8>;
 //     horizontal or perpendicular.
 // At every level a line's two end points differ, no line is an axis, and no
 // two exercises of one sheet are the same.
-inline constexpr int lowestLevel = 1, highestLevel = 3;
+inline constexpr int LowestLevel = 1, HighestLevel = 3;
 
 // `count` exercises of `level` from `seed`. Fewer only when the level has
 // fewer different exercises than asked for, which no sheet comes near.
-std::vector<Exercise> makeExercises(int count, int level, std::uint64_t seed);
+std::vector<Exercise> MakeExercises(int count, int level, std::uint64_t seed);
 
 // The exercise as the eight typed texts the window and the answer key read.
-std::array<std::string, 8> exerciseTexts(const Exercise& exercise);
+std::array<std::string, 8> ExerciseTexts(const Exercise& exercise);
 
 // The exercise as a pupil reads it, in UTF-8, a minus written as the minus
 // sign U+2212: "Line one passes through (−6, 0) and (8, 7); line two through
 // (−7, −5) and (6, 8)".
-std::string exerciseSentence(const Exercise& exercise);
+std::string ExerciseSentence(const Exercise& exercise);
 
 } // namespace core

@@ -5,6 +5,7 @@
 #include "core/exact_answers.h"
 #include "core/number_text.h"
 #include "core/report.h"
+#include "core/written_number.h"
 
 #include <cstdint>
 #include <span>
@@ -31,7 +32,7 @@ struct Stopped {
     CommandStop stop;
 };
 
-CommandStop stopAt(Step step, Problem problem, int line = 0)
+CommandStop stopAt(Step step, StopReason problem, int line = 0)
 {
     CommandStop stop { step, problem };
     stop.line = line;
@@ -84,27 +85,29 @@ public:
     {
     }
 
+    double fieldValue(const std::string& text) const { return FieldValue(text, arithmetic_); }
+
     // What DrawTickMarks meets: the range read, set as the scale and counted
     // out by 16-bit counters.
     void ticks()
     {
         // Both bounds are read, so that the frame can be drawn whichever
         // fails; the lower one is told first.
-        const auto bound = [](const std::string& text) -> std::optional<double> {
+        const auto bound = [this](const std::string& text) -> std::optional<double> {
             try {
-                return Val(text);
+                return fieldValue(text);
             } catch (const ArithmeticError&) {
                 return std::nullopt;
             }
         };
         result_.range = { bound(typed_.lower), bound(typed_.upper) };
         if (!result_.range.lower)
-            throw Stopped { stopAt(Step::Ticks, Problem::LowerBoundTooLarge) };
+            throw Stopped { stopAt(Step::Ticks, StopReason::LowerBoundTooLarge) };
         if (!result_.range.upper)
-            throw Stopped { stopAt(Step::Ticks, Problem::UpperBoundTooLarge) };
+            throw Stopped { stopAt(Step::Ticks, StopReason::UpperBoundTooLarge) };
         const double L = *result_.range.lower;
         const double U = *result_.range.upper;
-        const auto stop = [&](Problem problem) {
+        const auto stop = [&](StopReason problem) {
             CommandStop s = stopAt(Step::Ticks, problem);
             s.lower = L;
             s.upper = U;
@@ -112,20 +115,20 @@ public:
         };
         // The scale takes both bounds as singles and refuses a zero extent.
         if (L == U)
-            throw Stopped { stop(Problem::RangeEmpty) };
+            throw Stopped { stop(StopReason::RangeEmpty) };
         if (!FitsSingle(L) || !FitsSingle(U))
-            throw Stopped { stop(Problem::RangeBeyondDrawing) };
+            throw Stopped { stop(StopReason::RangeBeyondDrawing) };
         if (ToSingle(L) == ToSingle(U))
-            throw Stopped { stop(Problem::RangeTooNarrow) };
+            throw Stopped { stop(StopReason::RangeTooNarrow) };
         // The tick counters are 16-bit: they run from Int(L) to Int(U), the
         // x-axis ticks first, and then cannot step past their largest value.
         const auto counter = [&](double bound) {
             return attempt([&] { return ToInteger16(Int(bound)); },
-                [&] { return stop(Problem::RangeTooWide); });
+                [&] { return stop(StopReason::RangeTooWide); });
         };
         counter(L);
         if (counter(U) == INT16_MAX)
-            throw Stopped { stop(Problem::RangeTooWide) };
+            throw Stopped { stop(StopReason::RangeTooWide) };
     }
 
     // A line's end points are read and its segment drawn: each coordinate
@@ -136,15 +139,15 @@ public:
         const Step step = lineStep(line, Step::Line1, Step::Line2);
         std::array<double, 4> v {};
         for (std::size_t k = 0; k < 4; ++k)
-            v[k] = attempt([&] { return Val(texts[k]); },
+            v[k] = attempt([&] { return fieldValue(texts[k]); },
                 [&] {
-                    CommandStop s = stopAt(step, Problem::EndPointTooLarge, line);
+                    CommandStop s = stopAt(step, StopReason::EndPointTooLarge, line);
                     s.coordinate = static_cast<Coordinate>(k);
                     return s;
                 });
         for (std::size_t k = 0; k < 4; ++k)
             if (!FitsSingle(v[k])) {
-                CommandStop s = stopAt(step, Problem::EndPointsBeyondDrawing, line);
+                CommandStop s = stopAt(step, StopReason::EndPointsBeyondDrawing, line);
                 s.coordinate = static_cast<Coordinate>(k);
                 throw Stopped { s };
             }
@@ -166,14 +169,14 @@ public:
     {
         const Step step = lineStep(line, Step::Slope1, Step::Slope2);
         if (singlePoint(l))
-            throw Stopped { stopAt(step, Problem::SinglePoint, line) };
+            throw Stopped { stopAt(step, StopReason::SinglePoint, line) };
         if (vertical(l)) {
             if (verticals_ == Verticals::Stop)
-                throw Stopped { stopAt(step, Problem::VerticalLine, line) };
+                throw Stopped { stopAt(step, StopReason::VerticalLine, line) };
             return std::string(UndefinedSlope);
         }
         return attempt([&] { return l.exact ? ExactSlopeText(*l.exact) : SlopeText(l.p); },
-            [&] { return stopAt(step, Problem::SlopeTooLarge, line); });
+            [&] { return stopAt(step, StopReason::SlopeTooLarge, line); });
     }
 
     std::string intercept(int line, const std::string& slope, const LineIn& l)
@@ -187,7 +190,7 @@ public:
             },
             [&] {
                 return stopAt(lineStep(line, Step::YIntercept1, Step::YIntercept2),
-                    Problem::YInterceptTooLarge, line);
+                    StopReason::YInterceptTooLarge, line);
             });
     }
 
@@ -205,7 +208,7 @@ public:
         const Step step = lineStep(line, Step::XAxis1, Step::XAxis2);
         if (l.exact)
             return attempt([&] { return ExactXInterceptText(*l.exact); },
-                [&] { return stopAt(step, Problem::XAxisCrossingTooLarge, line); });
+                [&] { return stopAt(step, StopReason::XAxisCrossingTooLarge, line); });
         const EndPoints& p = l.p;
         if (vertical(l))
             return NumberToText(p.X1);
@@ -215,7 +218,7 @@ public:
             // A horizontal line never meets the x-axis, unless it is the x-axis.
             if (p.Y1 == p.Y2)
                 return p.Y1 == 0 ? "all" : "none";
-            throw Stopped { stopAt(step, Problem::XAxisCrossingTooLarge, line) };
+            throw Stopped { stopAt(step, StopReason::XAxisCrossingTooLarge, line) };
         }
     }
 
@@ -236,7 +239,7 @@ public:
                     return CrossingWithVertical(l2.p.X1, s1, b1);
                 return FindCrossing(s1, s2, b1, b2);
             },
-            [] { return stopAt(Step::Crossing, Problem::CrossingTooLarge); });
+            [] { return stopAt(Step::Crossing, StopReason::CrossingTooLarge); });
         write(Answer, result_.crossing->caption);
     }
 
@@ -297,6 +300,14 @@ std::string_view FieldName(ResultField field)
         return "lblAns";
     }
     return {};
+}
+
+double FieldValue(std::string_view text, Arithmetic arithmetic)
+{
+    if (arithmetic == Arithmetic::Exact)
+        if (const auto q = exact::WrittenFraction(text))
+            return NearestDouble(*q);
+    return Val(text);
 }
 
 CommandResult BothLines(

@@ -66,7 +66,7 @@ enum class Step {
 enum class Coordinate { X1, Y1, X2, Y2 };
 
 // Why a command stopped.
-enum class Problem {
+enum class StopReason {
     LowerBoundTooLarge, // txmin holds a number beyond the double range
     UpperBoundTooLarge,
     RangeEmpty, // equal bounds
@@ -85,7 +85,7 @@ enum class Problem {
 
 struct CommandStop {
     Step step;
-    Problem problem;
+    StopReason problem;
     int line = 0; // 1 or 2 for a problem of one line, else 0
     // EndPointTooLarge, EndPointsBeyondDrawing: the first such end point
     Coordinate coordinate = Coordinate::X1;
@@ -140,6 +140,13 @@ enum class Verticals { Answered, Stop };
 // worked out as designed. Designed: double operations step by step, slopes
 // and intercepts read back from their 15-digit texts, round-off and all.
 enum class Arithmetic { Exact, Designed };
+
+// The number of an end-point or range field. In exact arithmetic a field
+// whose whole text is a fraction, a mixed number or a fraction character is
+// the number the pupil meant, to the nearest double ("1 1/2" is 1.5, not the
+// 11 that the designed reading makes of it); any other text is read as
+// designed, by Val.
+double FieldValue(std::string_view text, Arithmetic arithmetic = Arithmetic::Exact);
 
 // The both-lines command: frame and ticks, both segments, then slope and
 // y-intercept of each line, the crossing, both equations, both y-axis and

@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include "core/blanks.h"
 #include "core/checked.h"
 #include "core/errors.h"
 
@@ -13,16 +14,6 @@
 namespace core {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // Walks a text as Val sees it: with its blanks left out.
 class BlankSkipper {
@@ -45,9 +36,11 @@ public:
     std::size_t lastRead() const { return lastRead_; }
 
 private:
+    // A carriage return is no blank here: it stops the number, as it
+    // always has in the window's fields.
     void skip()
     {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
+        while (pos_ < text_.size() && IsNumberBlank(text_[pos_]))
             ++pos_;
     }
 
@@ -67,13 +60,13 @@ TypedNumber ReadTypedNumber(std::string_view text)
         n.negative = in.peek() == '-';
         in.advance();
     }
-    while (isDigit(in.peek())) {
+    while (IsDigit(in.peek())) {
         n.whole += in.peek();
         in.advance();
     }
     if (in.peek() == '.') {
         in.advance();
-        while (isDigit(in.peek())) {
+        while (IsDigit(in.peek())) {
             n.fraction += in.peek();
             in.advance();
         }
@@ -90,9 +83,9 @@ TypedNumber ReadTypedNumber(std::string_view text)
             in.advance();
         }
         // An "E" without digits is not part of the number.
-        if (isDigit(in.peek())) {
+        if (IsDigit(in.peek())) {
             long long e = 0;
-            while (isDigit(in.peek())) {
+            while (IsDigit(in.peek())) {
                 e = std::min(cap, e * 10 + (in.peek() - '0'));
                 in.advance();
             }
@@ -107,7 +100,8 @@ bool ReadsInFull(std::string_view text)
 {
     const TypedNumber n = ReadTypedNumber(text);
     return n.hasDigits()
-        && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(n.end), text.end(), isBlank);
+        && std::all_of(
+            text.begin() + static_cast<std::ptrdiff_t>(n.end), text.end(), IsNumberBlank);
 }
 
 double Val(std::string_view text)
@@ -238,7 +232,7 @@ double TextToNumber(std::string_view text)
     std::size_t i = 0;
     const auto digitsFrom = [&](std::size_t from) {
         std::size_t j = from;
-        while (j < text.size() && isDigit(text[j]))
+        while (j < text.size() && IsDigit(text[j]))
             ++j;
         return j;
     };

@@ -1,5 +1,6 @@
 #include "core/practice.h"
 
+#include "core/blanks.h"
 #include "core/equation.h"
 #include "core/exact_number.h"
 #include "core/written_number.h"
@@ -12,32 +13,21 @@ namespace core::practice {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+// An answer is typed into a one-line field: its blanks are spaces and tabs
+// (core/blanks.h's IsBlank), and a line end is something else typed.
 
 // The words of a text in small letters, one blank between them, without a
 // full stop at the end: "  The SAME\tline. " is "the same line". Only
 // ASCII letters change case, so that no locale comes into it.
 std::string words(std::string_view text)
 {
-    text = trimmed(text);
+    text = Trimmed(text);
     while (!text.empty() && (text.back() == '.' || text.back() == '!'))
         text.remove_suffix(1);
     std::string out;
     bool gap = false;
-    for (const char c : trimmed(text)) {
-        if (isBlank(c)) {
+    for (const char c : Trimmed(text)) {
+        if (IsBlank(c)) {
             gap = true;
             continue;
         }
@@ -77,7 +67,7 @@ constexpr std::array<std::string_view, 11> oneLine { "same", "same line", "the s
 template <std::size_t N>
 std::string_view afterLabel(std::string_view text, const std::array<std::string_view, N>& labels)
 {
-    text = trimmed(text);
+    text = Trimmed(text);
     for (const std::string_view label : labels) {
         if (text.size() <= label.size())
             continue;
@@ -88,9 +78,9 @@ std::string_view afterLabel(std::string_view text, const std::array<std::string_
         }
         if (!same)
             continue;
-        std::string_view rest = trimmed(text.substr(label.size()));
+        std::string_view rest = Trimmed(text.substr(label.size()));
         if (rest.starts_with('=') || rest.starts_with(':'))
-            return trimmed(rest.substr(1));
+            return Trimmed(rest.substr(1));
     }
     return text;
 }
@@ -146,9 +136,9 @@ std::size_t closingBracket(std::string_view text, std::size_t open)
 // A number, or a coordinate after its name ("x = -5").
 Reading<mpq_class> coordinate(std::string_view text, std::string_view name)
 {
-    text = trimmed(text);
+    text = Trimmed(text);
     if (text.size() > 1 && (text[0] == name[0] || text[0] == name[0] - 'a' + 'A')) {
-        const std::string_view rest = trimmed(text.substr(1));
+        const std::string_view rest = Trimmed(text.substr(1));
         if (rest.starts_with('='))
             text = rest.substr(1);
     }
@@ -162,7 +152,7 @@ constexpr std::string_view pointAdvice = "write the point as (x, y), such as (2,
 // the end: "(2, 4" is no point.
 Reading<Point> readPoint(std::string_view text)
 {
-    text = trimmed(text);
+    text = Trimmed(text);
     if (text.starts_with('(') && closingBracket(text, 0) == text.size() - 1)
         text = text.substr(1, text.size() - 2);
     std::string_view separator = ",";
@@ -186,7 +176,7 @@ Reading<Point> readPoint(std::string_view text)
 
 bool isEmpty(std::string_view typed)
 {
-    return trimmed(typed).empty();
+    return Trimmed(typed).empty();
 }
 
 constexpr std::string_view slopeAdvice = "write the slope as a number, such as 3, -1.5 or 2/3";
@@ -264,20 +254,20 @@ Verdict CheckEquation(std::string_view typed, const exact::Line& line)
 {
     if (isEmpty(typed))
         return { Mark::Empty, {} };
-    std::string text(trimmed(typed));
+    std::string text(Trimmed(typed));
     // "f(x) = ..." names the function where a school book writes "y".
     if (text.size() > 4 && text[0] >= 'a' && text[0] <= 'z' && text[0] != 'x' && text[0] != 'y'
         && text.substr(1, 3) == "(x)")
         text = "y" + text.substr(4);
     if (text.find('=') == std::string::npos) {
-        if (exact::ReadEquation("y = " + text).equation)
+        if (exact::ReadEquation("y = " + text))
             return notRead("write it as an equation: y = " + text);
         return notRead("write the equation as y = ...");
     }
-    const exact::EquationReading reading = exact::ReadEquation(text);
-    if (!reading.equation)
-        return notRead(reading.problem);
-    return markOf(isLine(line) && sameLine(exact::LineOf(*reading.equation), line));
+    const Reading<exact::Equation> reading = exact::ReadEquation(text);
+    if (!reading)
+        return notRead(reading.problem().what);
+    return markOf(isLine(line) && sameLine(exact::LineOf(*reading), line));
 }
 
 Verdict CheckCrossing(std::string_view typed, const exact::Crossing& crossing)

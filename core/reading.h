@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -18,6 +19,17 @@ struct Problem {
 
     bool operator==(const Problem&) const = default;
 };
+
+// The characters of UTF-8 text before its byte `at`: a Problem's places
+// from the bytes a reader works on.
+constexpr std::size_t CharactersBefore(std::string_view text, std::size_t at)
+{
+    std::size_t n = 0;
+    for (std::size_t k = 0; k < at && k < text.size(); ++k)
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
 
 // What every reader of typed text gives back: the value read, or the
 // problem that stopped it. Arithmetic that fails on values already read is

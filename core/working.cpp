@@ -3,6 +3,7 @@
 #include "core/exact_number.h"
 #include "core/working_pair.h"
 #include "core/working_text.h"
+#include "core/written_number.h"
 
 namespace core {
 
@@ -67,8 +68,9 @@ std::string meetsAt(const char* axis, const std::string& x, const std::string& y
 }
 
 // Where a vertical line meets the y-axis, for both y-axis steps.
-void verticalOnYAxis(const exact::Line& line, WorkingStep& s)
+WorkingStep verticalOnYAxis(const exact::Line& line)
 {
+    WorkingStep s;
     if (line.yIntercept.kind == exact::InterceptKind::All) {
         s.lines = { "the line is x = 0, the y-axis itself: it meets it all along" };
         s.result = "all";
@@ -76,15 +78,14 @@ void verticalOnYAxis(const exact::Line& line, WorkingStep& s)
         s.lines = { everyPoint(line) + ", and the y-axis is x = 0: they never meet" };
         s.result = "none";
     }
+    return s;
 }
 
 WorkingStep yIntercept(const exact::Line& line, const Points& p)
 {
+    if (line.kind == LineKind::Vertical)
+        return verticalOnYAxis(line);
     WorkingStep s;
-    if (line.kind == LineKind::Vertical) {
-        verticalOnYAxis(line, s);
-        return s;
-    }
     const mpq_class& b = line.yIntercept.at;
     s.lines = { "b = y1 - m * x1",
         "b = " + p.typed[1] + " - " + Term(FractionText(line.slope)) + " * " + Term(p.typed[0]),
@@ -145,11 +146,9 @@ WorkingStep xAxis(const exact::Line& line, const Points&)
 
 WorkingStep yAxis(const exact::Line& line, const Points&)
 {
+    if (line.kind == LineKind::Vertical)
+        return verticalOnYAxis(line);
     WorkingStep s;
-    if (line.kind == LineKind::Vertical) {
-        verticalOnYAxis(line, s);
-        return s;
-    }
     const mpq_class& b = line.yIntercept.at;
     s.lines = { "the y-axis is x = 0: put x = 0 into y = m x + b",
         "y = " + Term(FractionText(line.slope)) + " * 0 + " + Term(FractionText(b)),
@@ -158,20 +157,26 @@ WorkingStep yAxis(const exact::Line& line, const Points&)
     return s;
 }
 
-exact::Line addLine(
-    std::vector<WorkingStep>& steps, const std::array<std::string, 4>& typed, const std::string& n)
+// A line's five steps, in order, and the line they are about.
+struct LineWorking {
+    exact::Line line;
+    std::vector<WorkingStep> steps;
+};
+
+LineWorking lineWorking(const std::array<std::string, 4>& typed, const std::string& n)
 {
     Points p;
     bool read = true;
     for (std::size_t k = 0; k < 4; ++k) {
-        const auto value = exact::Read(typed[k]);
+        const auto value = exact::ReadField(typed[k]);
         read = read && value;
-        p.value[k] = value.value_or(0);
+        p.value[k] = value ? *value : mpq_class(0);
         p.typed[k] = AsTyped(typed[k], p.value[k]);
     }
-    const exact::Line line = read
-        ? exact::LineThrough(p.value[0], p.value[1], p.value[2], p.value[3])
-        : exact::Line {};
+    LineWorking out;
+    out.line = read ? exact::LineThrough(p.value[0], p.value[1], p.value[2], p.value[3])
+                    : exact::Line {};
+    const exact::Line& line = out.line;
     // Each step of a line: its id without the line's number, its heading,
     // and how it is worked out.
     struct Kind {
@@ -195,9 +200,9 @@ exact::Line addLine(
             s.lines = { noLine(line, p) };
         s.id = kind.id + n;
         s.heading = "Line " + n + ": " + kind.heading;
-        steps.push_back(std::move(s));
+        out.steps.push_back(std::move(s));
     }
-    return line;
+    return out;
 }
 
 } // namespace
@@ -205,12 +210,12 @@ exact::Line addLine(
 std::vector<WorkingStep> WorkingFor(
     const std::array<std::string, 4>& line1, const std::array<std::string, 4>& line2)
 {
-    std::vector<WorkingStep> steps;
-    steps.reserve(12);
-    const exact::Line one = addLine(steps, line1, "1");
-    const exact::Line two = addLine(steps, line2, "2");
-    steps.push_back(working_pair::CrossingStep(one, two));
-    steps.push_back(working_pair::RelationStep(one, two));
+    const LineWorking one = lineWorking(line1, "1");
+    const LineWorking two = lineWorking(line2, "2");
+    std::vector<WorkingStep> steps = one.steps;
+    steps.insert(steps.end(), two.steps.begin(), two.steps.end());
+    steps.push_back(working_pair::CrossingStep(one.line, two.line));
+    steps.push_back(working_pair::RelationStep(one.line, two.line));
     return steps;
 }
 

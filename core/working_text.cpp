@@ -1,5 +1,6 @@
 #include "core/working_text.h"
 
+#include "core/blanks.h"
 #include "core/exact_number.h"
 
 #include <algorithm>
@@ -17,9 +18,7 @@ bool isPlainDecimal(std::string_view s)
     const std::string_view whole = s.substr(0, point);
     const std::string_view fraction
         = point == std::string_view::npos ? std::string_view {} : s.substr(point + 1);
-    const auto digits = [](std::string_view d) {
-        return std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
+    const auto digits = [](std::string_view d) { return std::all_of(d.begin(), d.end(), IsDigit); };
     return !(whole.empty() && fraction.empty()) && digits(whole) && digits(fraction);
 }
 
@@ -29,7 +28,7 @@ std::string AsTyped(std::string_view typed, const mpq_class& value)
 {
     std::string s;
     for (const char c : typed)
-        if (c != ' ' && c != '\t' && c != '\n')
+        if (!IsNumberBlank(c))
             s += c;
     if (!s.empty() && s.front() == '+')
         s.erase(0, 1);

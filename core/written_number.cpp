@@ -370,6 +370,27 @@ Reading<mpq_class> ReadWrittenNumber(std::string_view text)
     return scanner.whole();
 }
 
+std::optional<mpq_class> WrittenFraction(std::string_view text)
+{
+    bool fraction = text.find('/') != std::string_view::npos
+        || text.find(fractionSlash) != std::string_view::npos;
+    for (const Character& c : fractionCharacters)
+        fraction = fraction || text.find(c.text) != std::string_view::npos;
+    if (!fraction)
+        return std::nullopt;
+    auto q = ReadWrittenNumber(text);
+    if (!q)
+        return std::nullopt;
+    return std::move(*q);
+}
+
+Reading<mpq_class> ReadField(std::string_view text)
+{
+    if (auto q = WrittenFraction(text))
+        return std::move(*q);
+    return Read(text);
+}
+
 std::optional<NumberAt> FractionCharacterAt(std::string_view text)
 {
     for (const Character& c : fractionCharacters)

@@ -32,6 +32,18 @@ namespace core::exact {
 // division by zero and a number beyond the limits of exact work.
 Reading<mpq_class> ReadWrittenNumber(std::string_view text);
 
+// A typed field whose whole text (blanks trimmed) is a fraction, a mixed
+// number or a fraction character, read as that number: "1/2", "1 1/2",
+// "-3/4", "½". Nothing for any other text, a plain decimal included: the
+// designed reading of a field stays its reading wherever it makes sense,
+// and only what it would turn into another number ("1 1/2" as 11, "1/2" as
+// 1) is read as the pupil meant it.
+std::optional<mpq_class> WrittenFraction(std::string_view text);
+
+// A typed end point or bound in exact arithmetic: the number WrittenFraction
+// reads, or else the number exact::Read reads.
+Reading<mpq_class> ReadField(std::string_view text);
+
 // A number read from the start of a longer text, and how many bytes of it
 // it took.
 struct NumberAt {

@@ -3,6 +3,7 @@
 #include "about_window/app_icon.h"
 #include "about_window/frm_splash.h"
 #include "graph/graph_panel.h"
+#include "look/centred.h"
 #include "main_window/drag/point_drag.h"
 #include "main_window/equation/equation_entry.h"
 #include "main_window/exact_values/exact_window.h"
@@ -22,7 +23,6 @@
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 
 Form1::Form1(QWidget* parent)
@@ -31,9 +31,11 @@ Form1::Form1(QWidget* parent)
     createControls();
     findResultBoxes();
     connectHandlers();
-    pictureActions = new PictureActions(this);
+    pictureActions = new PictureActions(this, p1,
+        { { txt_eqn1, txt_eqn2 }, { txt_l1xint, txt_l2xint }, { txt_l1yint, txt_l2yint }, lblAns,
+            txt_results, typedBoxes() });
     reportFile = new ReportFile(txt_results);
-    pointDrag = new PointDrag(this);
+    pointDrag = new PointDrag(*this, this);
     setWindowIcon(trellanIcon());
 
     // Loading the window: place it, then draw both lines once, so the first
@@ -65,7 +67,7 @@ void Form1::connectHandlers()
     for (QLineEdit* field : typedBoxes())
         field->installEventFilter(this);
     for (const int line : { 1, 2 })
-        new EquationEntry(this, line);
+        new EquationEntry(*this, line == 1 ? txt_eqn1 : txt_eqn2, line, this);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
         &Form1::lblCredits_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
@@ -116,15 +118,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::centreOnScreen()
 {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    const std::optional<QPoint> corner = look::centredOnScreen(screen(), frameGeometry().size());
+    if (!corner)
         return;
-    // Centred on the whole screen, even when the window is larger than it.
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    const QPoint corner(area.x() + (area.width() - outer.width()) / 2,
-        area.y() + (area.height() - outer.height()) / 2);
-    move(corner);
+    move(*corner);
     // Before the window manager frames the window its outer size is its inner
     // size; it is centred again, once, when the frame is known.
     if (!isVisible())
@@ -181,7 +178,7 @@ void Form1::lblCredits_Click()
     frmSplash::open();
 }
 
-std::array<QLineEdit*, 10> Form1::typedBoxes() const
+TypedBoxes Form1::typedBoxes() const
 {
     return { t1, t2, t3, t4, t1_b, t2_b, t3_b, t4_b, txmin, txmax };
 }

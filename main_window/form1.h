@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main_window/drag/point_drag.h"
+
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -25,7 +27,7 @@ struct TypedFields;
 } // namespace core
 
 namespace exact_texts {
-struct Answers;
+struct ExactLines;
 }
 
 namespace graph {
@@ -33,13 +35,14 @@ class GraphPanel;
 }
 
 class PictureActions;
-class PointDrag;
 class ReportFile;
 class Shape;
 
 // The main window. Its controls are the data: every command reads the fields
-// when it runs and writes its results back into them.
-class Form1 : public QWidget {
+// when it runs and writes its results back into them. Its rooms reach it
+// only through the doors it opens them: the line door (the typed boxes and
+// the line commands), the drag's door, and the boxes the printed page shows.
+class Form1 : public QWidget, public DragDoor {
     Q_OBJECT
 
 public:
@@ -55,31 +58,29 @@ public:
     // Whether the both-lines command adds its report to txt_results.
     bool PlaceResults = false;
 
-    // The line commands.
-    enum class Command { BothLines, Line1, Line2 };
-    // How a command is run. By its button (or Enter, or at start-up) it
-    // answers a vertical line, adds the report when PlaceResults is set,
-    // empties the result fields a stop did not reach, so that none shows an
-    // answer to earlier input, and warns of the stop. Quietly, as a dragged
-    // point's redraw, it does the same without a report or a warning. The
-    // zoom's redraw keeps the designed rule: a vertical line is a failing
-    // step, and at a failing step the fields keep what they held; it adds no
-    // report and warns of nothing.
-    enum class Run { Button, Quietly, Zoom };
-    void run(Command command, Run how);
+    // The line commands (Command), and how each is run (Run), as the line
+    // door describes them; adds the report when PlaceResults is set.
+    void run(Command command, Run how) override;
 
+    // The boxes the user types into: both lines' end points, then the range.
+    TypedBoxes typedBoxes() const override;
     // What the user typed into the end-point and range fields, as the
     // commands read it.
     core::TypedFields typedFields() const;
     // Marks the typed fields the command reads whose texts were not all read
     // as their numbers.
-    void showHowRead(Command command);
+    void showHowRead(Command command) override;
     // Shows an outcome of `command` worked out from `typed`, as running it
     // in that way would: the picture, the result fields and the crossing,
     // the report it holds, and its stop.
-    void showOutcome(const core::TypedFields& typed, const core::CommandResult& result, Run how);
+    void showOutcome(
+        const core::TypedFields& typed, const core::CommandResult& result, Run how) override;
     // Adds a report to txt_results at its insertion point.
-    void placeReport(const std::string& report);
+    void placeReport(const std::string& report) override;
+    // The drag's door: p1, txt_results and PlaceResults.
+    graph::GraphPanel* panel() const override { return p1; }
+    QPlainTextEdit* resultsBox() const override { return txt_results; }
+    bool addsReports() const override { return PlaceResults; }
 
     // Warnings about bad input pass through here: warningRaised is always
     // emitted; the message box is shown only while showWarnings is true
@@ -195,15 +196,13 @@ private:
     // core work out its chain of steps, then draws and writes what the chain
     // reached, in its order.
     void zoom(double step);
-    // The boxes the user types into: both lines' end points, then the range.
-    std::array<QLineEdit*, 10> typedBoxes() const;
     // The result boxes by the field the core writes into (none for the
     // crossing, which lblAns shows).
     std::array<QLineEdit*, 11> resultBoxes_ {};
     void findResultBoxes();
     // Writes one result, from its start, with its exact value as tooltip.
     void write(const core::FieldWrite& write, const core::CommandResult& result,
-        const exact_texts::Answers& exact);
+        const exact_texts::ExactLines& exact);
     void empty(core::ResultField field);
     // Shows the crossing on lblAns: its colour, its weight, its caption.
     void FindIntersection(const core::Crossing& crossing);

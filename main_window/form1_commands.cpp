@@ -42,7 +42,7 @@ QString boxText(const std::string& report)
 }
 
 // An emptied field has no value to give.
-QString exactTip(const core::FieldWrite& w, const exact_texts::Answers& exact)
+QString exactTip(const core::FieldWrite& w, const exact_texts::ExactLines& exact)
 {
     return w.text.empty() ? QString() : exact_texts::tooltip(w.field, exact);
 }
@@ -80,7 +80,7 @@ void Form1::showOutcome(const core::TypedFields& typed, const core::CommandResul
 {
     p1->Cls();
     p1->drawOutcome(result);
-    const exact_texts::Answers exact = exact_texts::answersFor(typed);
+    const exact_texts::ExactLines exact = exact_texts::exactLinesFor(typed);
     for (const core::FieldWrite& w : result.writes)
         write(w, result, exact);
     if (result.report)
@@ -108,7 +108,7 @@ void Form1::placeReport(const std::string& report)
 void Form1::empty(core::ResultField field)
 {
     // With no crossing to show, the label is emptied like any field.
-    write({ field, std::string() }, core::CommandResult {}, exact_texts::Answers {});
+    write({ field, std::string() }, core::CommandResult {}, exact_texts::ExactLines {});
 }
 
 void Form1::findResultBoxes()
@@ -120,8 +120,8 @@ void Form1::findResultBoxes()
             QLatin1StringView(core::FieldName(static_cast<core::ResultField>(k))));
 }
 
-void Form1::write(
-    const core::FieldWrite& w, const core::CommandResult& result, const exact_texts::Answers& exact)
+void Form1::write(const core::FieldWrite& w, const core::CommandResult& result,
+    const exact_texts::ExactLines& exact)
 {
     if (w.field == core::ResultField::Answer) {
         // The both-lines command shows the crossing; the draw-line commands

@@ -1,6 +1,7 @@
 // The graph side of the main window: the plot frame, the tick marks, the
 // pointer readout and the two zoom commands, by button or by wheel.
 #include "core/checked.h"
+#include "core/line_commands.h"
 #include "core/number_text.h"
 #include "graph/graph_panel.h"
 #include "main_window/command_step.h"
@@ -13,7 +14,7 @@ namespace {
 
 double valOf(const QLineEdit* field)
 {
-    return core::Val(field->text().toStdString());
+    return core::FieldValue(field->text().toStdString());
 }
 
 } // namespace

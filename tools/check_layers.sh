@@ -4,7 +4,8 @@
 # does not include the graph, the look includes no window, the graph's
 # engine is not a widget, the export builds no window, and the main window
 # leaves the pixels to the graph (no Canvas, no segment pixels, no glyph
-# machinery) and keeps its private steps to itself.
+# machinery) and keeps its private steps to itself, and each of its rooms
+# keeps to its own folder and widgets/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,9 +44,28 @@ forbid '\bPlaceResults[[:space:]]*=[^=]' "PlaceResults set as a hidden parameter
     $(grep -rl --include='*.h' --include='*.cpp' PlaceResults main_window app |
         grep -vE '^main_window/form1(_graph)?\.(cpp|h)$' || true) /dev/null
 forbid '#include[[:space:]]*[<"]graph/' "the About window includes the graph" about_window
-# The main window's rooms are below it: what they do to it, they ask by a signal.
-forbid '#include[[:space:]]*[<"]main_window/form1|\bForm1\b' "a room of the main window reaches into it" \
-    main_window/practice main_window/exact_values main_window/widgets
+# The main window's rooms (each folder of it) are below it: a room reaches
+# the window only through the door the window hands it, never by Form1 or
+# the window's own headers, and includes no other room but widgets/, the one
+# every room may use. The faces' generator is the one exception: a program
+# run at build time, not part of the window, it paints the faces with the
+# window's own buttons, so it builds a Form1 and includes form1.h.
+rooms=(main_window/*/)
+rooms=("${rooms[@]%/}")
+for room in "${rooms[@]}"; do
+    others=()
+    for other in "${rooms[@]}"; do
+        [[ $other == "$room" || $other == main_window/widgets ]] || others+=("${other#main_window/}")
+    done
+    mapfile -t sources < <(find "$room" -name '*.h' -o -name '*.cpp')
+    mapfile -t inside < <(printf '%s\n' "${sources[@]}" | grep -vx 'main_window/faces/face_gen\.cpp')
+    forbid '#include[[:space:]]*[<"]main_window/[^/]+\.h|\bForm1\b' \
+        "a room of the main window reaches into it" "${inside[@]}" /dev/null
+    if ((${#others[@]})); then
+        forbid "#include[[:space:]]*[<\"]main_window/($(IFS='|' && echo "${others[*]}"))/" \
+            "a room of the main window includes another room" "${sources[@]}" /dev/null
+    fi
+done
 forbid '\b(Canvas|SegmentPixels|SkipLine|GlyphTable|GlyphInk|NumberPrinter)\b|canvas\(\)' \
     "the main window handles the graph's pixels" main_window
 

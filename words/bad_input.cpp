@@ -2,8 +2,10 @@
 
 #include "core/checked.h"
 #include "core/errors.h"
+#include "core/exact_number.h"
 #include "core/line_commands.h"
 #include "core/number_text.h"
+#include "core/written_number.h"
 
 #include <cmath>
 
@@ -136,41 +138,41 @@ QString RangeTooNarrow(double lower, double upper)
 
 QString warning(const core::CommandStop& stop)
 {
-    using core::Problem;
+    using core::StopReason;
     const int line = stop.line;
     switch (stop.problem) {
-    case Problem::LowerBoundTooLarge:
+    case StopReason::LowerBoundTooLarge:
         return fieldTooLarge(QStringLiteral("The lowest value of the range"));
-    case Problem::UpperBoundTooLarge:
+    case StopReason::UpperBoundTooLarge:
         return fieldTooLarge(QStringLiteral("The highest value of the range"));
-    case Problem::RangeEmpty:
+    case StopReason::RangeEmpty:
         return rangeEmpty(stop.lower);
-    case Problem::RangeTooNarrow:
+    case StopReason::RangeTooNarrow:
         return RangeTooNarrow(stop.lower, stop.upper);
-    case Problem::RangeBeyondDrawing:
+    case StopReason::RangeBeyondDrawing:
         return RangeBeyondDrawing(stop.lower, stop.upper);
-    case Problem::RangeTooWide:
+    case StopReason::RangeTooWide:
         return rangeTooWide(stop.lower, stop.upper);
-    case Problem::EndPointTooLarge:
+    case StopReason::EndPointTooLarge:
         return fieldTooLarge(endPoint(line, stop.coordinate));
-    case Problem::EndPointsBeyondDrawing:
+    case StopReason::EndPointsBeyondDrawing:
         return TooLargeToDraw(endPoint(line, stop.coordinate));
-    case Problem::SinglePoint:
+    case StopReason::SinglePoint:
         return SinglePoint(line);
-    case Problem::VerticalLine: // met only where it is not told
+    case StopReason::VerticalLine: // met only where it is not told
         return QStringLiteral("Line %1 is vertical, so it has no slope.").arg(line);
-    case Problem::SlopeTooLarge:
+    case StopReason::SlopeTooLarge:
         return QStringLiteral("Line %1 is too steep to work out its slope: move its X1 and X2 "
                               "further apart.")
             .arg(line);
-    case Problem::YInterceptTooLarge:
+    case StopReason::YInterceptTooLarge:
         return QStringLiteral("Line %1's y-intercept is too large to work out: choose end points "
                               "nearer the y-axis, or a less steep line.")
             .arg(line);
-    case Problem::CrossingTooLarge:
+    case StopReason::CrossingTooLarge:
         return QStringLiteral("The crossing point is too far away to show: change an end point "
                               "so that the lines meet nearer the middle of the graph.");
-    case Problem::XAxisCrossingTooLarge:
+    case StopReason::XAxisCrossingTooLarge:
         return QStringLiteral("Line %1 is too flat to work out where it meets the x-axis: make "
                               "it steeper.")
             .arg(line);
@@ -225,6 +227,14 @@ std::optional<QString> howRead(const QString& typed)
     return readAs
         + QStringLiteral("only the number at the start counts; type the number alone, with "
                          "nothing after it");
+}
+
+std::optional<QString> readAsWritten(const QString& typed)
+{
+    const auto q = core::exact::WrittenFraction(typed.toStdString());
+    if (!q)
+        return std::nullopt;
+    return QStringLiteral("Read as %1").arg(QString::fromStdString(core::exact::FractionText(*q)));
 }
 
 QString equationHelp()

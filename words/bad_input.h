@@ -27,6 +27,11 @@ QString rangeEmpty(double bound);
 // one too large to read.
 std::optional<QString> howRead(const QString& typed);
 
+// How a field that is a fraction, a mixed number or a fraction character is
+// read in exact arithmetic, where it is the number the pupil meant: "Read as
+// 3/2" for "1 1/2". Nothing for any other text.
+std::optional<QString> readAsWritten(const QString& typed);
+
 // What can be typed into a line's equation box, for its tooltip.
 QString equationHelp();
 

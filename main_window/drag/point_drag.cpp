@@ -1,10 +1,9 @@
 #include "main_window/drag/point_drag.h"
 
+#include "core/errors.h"
 #include "core/line_commands.h"
 #include "core/number_text.h"
 #include "graph/graph_panel.h"
-#include "main_window/command_step.h"
-#include "main_window/form1.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,11 +11,11 @@
 #include <algorithm>
 #include <cmath>
 
-PointDrag::PointDrag(Form1* form)
-    : QObject(form)
-    , form_(form)
+PointDrag::PointDrag(DragDoor& door, QObject* parent)
+    : QObject(parent)
+    , door_(&door)
 {
-    graph::GraphPanel* panel = form->p1;
+    graph::GraphPanel* panel = door.panel();
     connect(panel, &graph::GraphPanel::pointPicked, this, &PointDrag::pick);
     connect(panel, &graph::GraphPanel::pointDragged, this, &PointDrag::pull);
     connect(panel, &graph::GraphPanel::pointReleased, this, &PointDrag::release);
@@ -36,18 +35,15 @@ double PointDrag::snap(double v, double lower, double upper, double step)
     return std::clamp(std::round(v * per), first, last) / per;
 }
 
+// The typed boxes hold X1, Y1, X2, Y2 of line one, then of line two.
 QLineEdit* PointDrag::fieldX(int line, int end) const
 {
-    if (line == 1)
-        return end == 1 ? form_->t1 : form_->t3;
-    return end == 1 ? form_->t1_b : form_->t3_b;
+    return door_->typedBoxes()[std::size_t(4 * (line - 1) + 2 * (end - 1))];
 }
 
 QLineEdit* PointDrag::fieldY(int line, int end) const
 {
-    if (line == 1)
-        return end == 1 ? form_->t2 : form_->t4;
-    return end == 1 ? form_->t2_b : form_->t4_b;
+    return door_->typedBoxes()[std::size_t(4 * (line - 1) + 2 * (end - 1) + 1)];
 }
 
 void PointDrag::pick(int line, int end)
@@ -55,13 +51,13 @@ void PointDrag::pick(int line, int end)
     if (picked_)
         return;
     // The command that drew the line: both-lines when both lines show.
-    const graph::GraphPanel* panel = form_->p1;
-    using enum Form1::Command;
-    const Form1::Command command = panel->hasEndPoints(1) && panel->hasEndPoints(2) ? BothLines
-        : line == 1                                                                 ? Line1
-                                                                                    : Line2;
+    const graph::GraphPanel* panel = door_->panel();
+    using enum LineDoor::Command;
+    const LineDoor::Command command = panel->hasEndPoints(1) && panel->hasEndPoints(2) ? BothLines
+        : line == 1                                                                    ? Line1
+                                                                                       : Line2;
     picked_ = Picked { line, end, command, fieldX(line, end)->text(), fieldY(line, end)->text() };
-    resultsBefore_ = form_->txt_results->toPlainText();
+    resultsBefore_ = door_->resultsBox()->toPlainText();
     moved_ = false;
     report_.reset();
     latest_.reset();
@@ -85,12 +81,16 @@ void PointDrag::drawLatest()
         return;
     const auto [world, fine] = *latest_;
     latest_.reset();
+    const core::TypedFields typedBefore = typedFieldsIn(door_->typedBoxes());
     double L = 0, U = 0;
-    if (!command_step::skipOnFailure([&] {
-            L = core::Val(form_->txmin->text().toStdString());
-            U = core::Val(form_->txmax->text().toStdString());
-        }))
+    // A range that cannot be read as numbers has no position to snap to:
+    // the move is skipped and the drag goes on.
+    try {
+        L = core::FieldValue(typedBefore.lower);
+        U = core::FieldValue(typedBefore.upper);
+    } catch (const core::ArithmeticError&) {
         return;
+    }
     // The panel's y grows downwards: the user's y is its negation.
     const double step = fine ? 0.1 : 1;
     const double x = snap(world.x(), L, U, step);
@@ -105,15 +105,15 @@ void PointDrag::drawLatest()
     // A position where the command would stop is skipped before anything is
     // written or drawn: among them the other end point of the same line,
     // where there is no line.
-    core::TypedFields typed = form_->typedFields();
+    core::TypedFields typed = typedBefore;
     auto& texts = picked_->line == 1 ? typed.line1 : typed.line2;
     const std::size_t k = picked_->end == 1 ? 0 : 2;
     texts[k] = xText.toStdString();
     texts[k + 1] = yText.toStdString();
     // The both-lines command works out its report too, for the release.
-    core::CommandResult outcome = picked_->command == Form1::Command::BothLines
-        ? core::BothLines(typed, form_->PlaceResults)
-        : core::DrawLine(typed, picked_->command == Form1::Command::Line1 ? 1 : 2);
+    core::CommandResult outcome = picked_->command == LineDoor::Command::BothLines
+        ? core::BothLines(typed, door_->addsReports())
+        : core::DrawLine(typed, picked_->command == LineDoor::Command::Line1 ? 1 : 2);
     if (outcome.stop)
         return;
 
@@ -122,10 +122,10 @@ void PointDrag::drawLatest()
     fx->setText(xText);
     fy->setText(yText);
     moved_ = true;
-    form_->showHowRead(picked_->command);
+    door_->showHowRead(picked_->command);
     report_ = std::move(outcome.report);
     outcome.report.reset(); // one report for the whole drag, when it is let go
-    form_->showOutcome(typed, outcome, Form1::Run::Quietly);
+    door_->showOutcome(typed, outcome, LineDoor::Run::Quietly);
     emit stepDrawn();
 }
 
@@ -137,17 +137,18 @@ void PointDrag::release()
     if (moved_) {
         // One report for the whole drag, as one click of Draw Both Lines
         // would add it; none when that command would stop.
-        if (form_->PlaceResults) {
-            if (picked_->command != Form1::Command::BothLines) {
-                const core::CommandResult outcome = core::BothLines(form_->typedFields(), true);
+        if (door_->addsReports()) {
+            if (picked_->command != LineDoor::Command::BothLines) {
+                const core::CommandResult outcome
+                    = core::BothLines(typedFieldsIn(door_->typedBoxes()), true);
                 report_ = outcome.stop ? std::nullopt : outcome.report;
             }
             if (report_)
-                form_->placeReport(*report_);
+                door_->placeReport(*report_);
         }
         undo_.push_back({ *picked_, fieldX(picked_->line, picked_->end)->text(),
             fieldY(picked_->line, picked_->end)->text(), resultsBefore_,
-            form_->txt_results->toPlainText() });
+            door_->resultsBox()->toPlainText() });
     }
     picked_.reset();
 }
@@ -177,7 +178,7 @@ void PointDrag::undo()
     }
     putBack(done.before, done.before.x, done.before.y);
     // The drag's report goes too, unless the box was changed since.
-    QPlainTextEdit* results = form_->txt_results;
+    QPlainTextEdit* results = door_->resultsBox();
     if (done.resultsAfter != done.resultsBefore && results->toPlainText() == done.resultsAfter) {
         results->undo();
         if (results->toPlainText() != done.resultsBefore)
@@ -191,5 +192,5 @@ void PointDrag::putBack(const Picked& picked, const QString& x, const QString& y
     fieldY(picked.line, picked.end)->setText(y);
     // Reports are the release's business; a stop leaves what the command
     // reached, as a click would, without its warning.
-    form_->run(picked.command, Form1::Run::Quietly);
+    door_->run(picked.command, LineDoor::Run::Quietly);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/form1.h"
+#include "main_window/widgets/line_door.h"
 
 #include <QObject>
 #include <QPointF>
@@ -10,7 +10,42 @@
 #include <string>
 #include <vector>
 
+namespace core {
+struct CommandResult;
+struct TypedFields;
+} // namespace core
+
+namespace graph {
+class GraphPanel;
+}
+
 class QLineEdit;
+class QPlainTextEdit;
+
+// The door by which a dragged point reaches the window: besides the typed
+// boxes and the line commands, the graph it is dragged on, the results box,
+// and the parts of a command's run, so that a drag works out each position's
+// outcome once and shows it as the command would.
+class DragDoor : public LineDoor {
+public:
+    virtual graph::GraphPanel* panel() const = 0;
+    virtual QPlainTextEdit* resultsBox() const = 0;
+    // Whether the both-lines command adds its report to the results box.
+    virtual bool addsReports() const = 0;
+    // Marks the typed boxes the command reads whose texts were not all read
+    // as their numbers.
+    virtual void showHowRead(Command command) = 0;
+    // Shows an outcome of `command` worked out from `typed`, as running it
+    // in that way would.
+    virtual void showOutcome(
+        const core::TypedFields& typed, const core::CommandResult& result, Run how)
+        = 0;
+    // Adds a report to the results box at its insertion point.
+    virtual void placeReport(const std::string& report) = 0;
+
+protected:
+    ~DragDoor() = default;
+};
 
 // Dragging an end point of a drawn line: the point snaps to the range's
 // whole numbers (tenths with Shift), its two fields follow, and the command
@@ -22,7 +57,8 @@ class PointDrag : public QObject {
     Q_OBJECT
 
 public:
-    explicit PointDrag(Form1* form);
+    // Drags on the door's panel; `parent`, the window, owns it.
+    PointDrag(DragDoor& door, QObject* parent);
 
     // The nearest multiple of `step` (1, or 0.1) to v that lies within
     // lower..upper (either way round); v itself, held within the range, when
@@ -42,7 +78,7 @@ private:
     struct Picked {
         int line;
         int end;
-        Form1::Command command; // the command that drew the line runs again
+        LineDoor::Command command; // the command that drew the line runs again
         QString x, y; // the point's fields before the drag
     };
     // A finished drag, to undo.
@@ -65,7 +101,7 @@ private:
     // adding no report and warning of nothing.
     void putBack(const Picked& picked, const QString& x, const QString& y);
 
-    Form1* form_;
+    DragDoor* door_;
     std::optional<Picked> picked_;
     QString resultsBefore_;
     bool moved_ = false;

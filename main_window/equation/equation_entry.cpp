@@ -1,9 +1,8 @@
 #include "main_window/equation/equation_entry.h"
 
 #include "core/equation_points.h"
-#include "main_window/exact_values/exact_window.h"
-#include "main_window/form1.h"
 #include "main_window/widgets/enter_key.h"
+#include "main_window/widgets/line_door.h"
 #include "main_window/widgets/read_mark.h"
 #include "words/bad_input.h"
 
@@ -12,13 +11,13 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-#include <array>
+#include <cstddef>
 
-EquationEntry::EquationEntry(Form1* form, int line)
-    : QObject(form)
-    , form_(form)
+EquationEntry::EquationEntry(LineDoor& door, QLineEdit* box, int line, QObject* parent)
+    : QObject(parent)
+    , door_(&door)
     , line_(line)
-    , box_(line == 1 ? form->txt_eqn1 : form->txt_eqn2)
+    , box_(box)
 {
     setObjectName(QStringLiteral("equationEntry%1").arg(line));
     box_->installEventFilter(this);
@@ -42,27 +41,26 @@ bool EquationEntry::enter()
     if (!editing_)
         return false;
     const QString typed = box_->text();
-    const core::exact::EquationReading reading = core::exact::ReadEquation(typed.toStdString());
-    if (!reading.equation) {
-        read_mark::showProblem(box_, QString::fromStdString(reading.problem));
+    const auto reading = core::exact::ReadEquation(typed.toStdString());
+    if (!reading) {
+        const core::Problem& problem = reading.problem();
+        read_mark::showProblem(box_, QString::fromStdString(problem.what));
         // The place the problem is about, selected, so the pupil sees it.
-        box_->setSelection(static_cast<int>(reading.at), static_cast<int>(reading.length));
+        box_->setSelection(static_cast<int>(problem.at), static_cast<int>(problem.length));
         return false;
     }
-    const auto lower = core::exact::Read(form_->txmin->text().toStdString());
-    const auto upper = core::exact::Read(form_->txmax->text().toStdString());
-    std::optional<core::exact::ChosenEndPoints> points;
-    if (lower && upper)
-        points = core::exact::ChooseEndPoints(*reading.equation, *lower, *upper);
+    const TypedBoxes boxes = door_->typedBoxes();
+    const QLineEdit* const lowest = boxes[8];
+    const QLineEdit* const highest = boxes[9];
+    const auto points = core::exact::ChooseEndPoints(
+        *reading, lowest->text().toStdString(), highest->text().toStdString());
     if (!points) {
-        read_mark::showProblem(
-            box_, bad_input::lineMissesRange(form_->txmin->text(), form_->txmax->text()));
+        read_mark::showProblem(box_, bad_input::lineMissesRange(lowest->text(), highest->text()));
         return false;
     }
 
-    const std::array<QLineEdit*, 4> fields = line_ == 1
-        ? std::array { form_->t1, form_->t2, form_->t3, form_->t4 }
-        : std::array { form_->t1_b, form_->t2_b, form_->t3_b, form_->t4_b };
+    // The line's X1, Y1, X2 and Y2.
+    const std::size_t first = line_ == 1 ? 0 : 4;
     QStringList rounded;
     if (points->rounded) {
         rounded << typed.trimmed();
@@ -70,10 +68,10 @@ bool EquationEntry::enter()
             rounded << QString::fromStdString(t);
     }
     // Set before the fields change, which the Exact values window follows.
-    fields[0]->setProperty(ExactWindow::RoundedFrom, rounded);
+    boxes[first]->setProperty(roundedFromProperty, rounded);
     for (std::size_t k = 0; k < 4; ++k)
-        fields[k]->setText(QString::fromStdString(points->texts[k]));
-    form_->run(Form1::Command::BothLines, Form1::Run::Button);
+        boxes[first + k]->setText(QString::fromStdString(points->texts[k]));
+    door_->run(LineDoor::Command::BothLines, LineDoor::Run::Button);
     editing_ = false;
     box_->setCursorPosition(0);
     return true;

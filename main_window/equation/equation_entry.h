@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class Form1;
+class LineDoor;
 class QLineEdit;
 
 // A line typed as its equation into the box that shows it. Enter reads the
@@ -16,8 +16,9 @@ class EquationEntry : public QObject {
     Q_OBJECT
 
 public:
-    // For line 1 or 2 of `form`; the form owns it.
-    EquationEntry(Form1* form, int line);
+    // For line 1 or 2, whose equation `box` shows; its end points and the
+    // range are the door's typed boxes. `parent`, the window, owns it.
+    EquationEntry(LineDoor& door, QLineEdit* box, int line, QObject* parent);
 
     // What Enter does. Whether the equation was read and drawn; in a box
     // not typed into since it was last read or put back, nothing.
@@ -33,7 +34,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Form1* form_;
+    LineDoor* door_;
     int line_;
     QLineEdit* box_;
     QString before_; // the text Esc puts back

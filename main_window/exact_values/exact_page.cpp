@@ -1,8 +1,8 @@
 // The Exact values window's text: both lines and their crossing worked out
 // exactly from the typed end points, then what the window's decimal answers
 // for the same texts leave out.
+#include "main_window/exact_values/exact_parts.h"
 #include "main_window/exact_values/exact_texts.h"
-#include "main_window/exact_values/exact_words.h"
 #include "words/bad_input.h"
 
 #include <QStringList>
@@ -14,7 +14,7 @@ namespace exact_texts {
 
 namespace {
 
-using namespace words;
+using namespace parts;
 
 // "2 1/3" beside 7/3: the whole part, then the proper fraction.
 QString mixedNumber(const mpq_class& q)
@@ -87,7 +87,8 @@ QString lineSection(int number, const std::array<std::string, 4>& typed, const L
     QString html = QStringLiteral("<h3>Line %1</h3>").arg(number);
     std::array<std::optional<mpq_class>, 4> p;
     for (std::size_t k = 0; k < 4; ++k)
-        p[k] = core::exact::Read(typed[k]);
+        if (const auto q = core::exact::ReadField(typed[k]))
+            p[k] = *q;
     if (line.kind == LineKind::TooLarge)
         return html + paragraph(QStringLiteral("Its end points hold ") + tooLarge() + u'.');
     html += paragraph(
@@ -107,7 +108,7 @@ QString lineSection(int number, const std::array<std::string, 4>& typed, const L
     return html;
 }
 
-QString crossingSection(const Answers& exact)
+QString crossingSection(const ExactLines& exact)
 {
     QString html = QStringLiteral("<h3>Crossing</h3>");
     const auto& c = exact.crossing;
@@ -133,7 +134,7 @@ QString crossingSection(const Answers& exact)
 // "all", parallel, the same line), so only the digits can differ.
 class Comparison {
 public:
-    Comparison(const core::CommandResult& window, const Answers& exact)
+    Comparison(const core::CommandResult& window, const ExactLines& exact)
         : exact_(exact)
     {
         for (const core::FieldWrite& w : window.writes)
@@ -216,7 +217,7 @@ private:
                         .arg(caption, point(c.x, c.y));
     }
 
-    const Answers& exact_;
+    const ExactLines& exact_;
     std::map<ResultField, std::string> shown_;
     QStringList remarks_;
 };
@@ -237,7 +238,7 @@ QString roundedNote(const QString& equation)
 
 QString html(const core::TypedFields& typed, const std::array<QString, 2>& roundedFrom)
 {
-    const Answers exact = answersFor(typed);
+    const ExactLines exact = exactLinesFor(typed);
     return lineSection(1, typed.line1, exact.line1) + roundedNote(roundedFrom[0])
         + lineSection(2, typed.line2, exact.line2) + roundedNote(roundedFrom[1])
         + crossingSection(exact) + Comparison(core::BothLines(typed, false), exact).html();

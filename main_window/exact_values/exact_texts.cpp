@@ -1,7 +1,7 @@
 #include "main_window/exact_values/exact_texts.h"
 
 #include "core/working.h"
-#include "main_window/exact_values/exact_words.h"
+#include "main_window/exact_values/exact_parts.h"
 
 #include <QStringList>
 
@@ -11,7 +11,7 @@ namespace exact_texts {
 
 namespace {
 
-using namespace words;
+using namespace parts;
 
 QString tooLarge()
 {
@@ -89,7 +89,7 @@ QString equationTip(const Line& line)
     return tip;
 }
 
-QString crossingTip(const Answers& exact)
+QString crossingTip(const ExactLines& exact)
 {
     switch (exact.crossing.kind) {
     case CrossingKind::Point:
@@ -125,9 +125,9 @@ int lineOf(ResultField field)
 
 } // namespace
 
-Answers answersFor(const core::TypedFields& typed)
+ExactLines exactLinesFor(const core::TypedFields& typed)
 {
-    Answers a;
+    ExactLines a;
     const auto& [x1, y1, x2, y2] = typed.line1;
     const auto& [x3, y3, x4, y4] = typed.line2;
     a.line1 = core::exact::LineThrough(x1, y1, x2, y2);
@@ -143,7 +143,7 @@ QString value(const mpq_class& q)
     return fraction(q) + QStringLiteral(" = ") + text(core::exact::DecimalText(q));
 }
 
-QString tooltip(core::ResultField field, const Answers& exact)
+QString tooltip(core::ResultField field, const ExactLines& exact)
 {
     const Line& line = lineOf(field) == 1 ? exact.line1 : exact.line2;
     switch (field) {

@@ -12,12 +12,12 @@
 namespace exact_texts {
 
 // What the typed end points mean, exactly.
-struct Answers {
+struct ExactLines {
     core::exact::Line line1, line2;
     core::exact::Crossing crossing;
 };
 
-Answers answersFor(const core::TypedFields& typed);
+ExactLines exactLinesFor(const core::TypedFields& typed);
 
 // A number as its fraction and its decimal: "1/3 = 0.(3)", "1/2 = 0.5", or
 // the integer alone, "-6".
@@ -27,7 +27,7 @@ QString value(const mpq_class& q);
 // end points `exact` was worked out from: "Exactly 1/3 = 0.(3)" on a number,
 // "Exactly y = 1/3 x + 7/3" on an equation, "Exactly (1/3, 7/3)" on the
 // crossing. Empty when there is no exact value to give.
-QString tooltip(core::ResultField field, const Answers& exact);
+QString tooltip(core::ResultField field, const ExactLines& exact);
 
 // The Exact values window's text, as HTML: both lines through the typed end
 // points, their equations, slopes and intercepts as fractions, the crossing,

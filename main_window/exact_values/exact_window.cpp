@@ -1,9 +1,10 @@
 #include "main_window/exact_values/exact_window.h"
 
 #include "main_window/exact_values/exact_texts.h"
-#include "main_window/exact_values/working_section.h"
+#include "main_window/widgets/beside_owner.h"
 #include "main_window/widgets/typed_boxes.h"
 #include "main_window/widgets/word_wrap.h"
+#include "main_window/widgets/working_section.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -16,8 +17,6 @@
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -94,19 +93,6 @@ ExactWindow* ExactWindow::open(QWidget* owner, const Fields& fields)
     return window;
 }
 
-QPoint ExactWindow::besideOwner(const QRect& owner, const QSize& size, const QRect& screen)
-{
-    int x = owner.right() + 1;
-    if (x + size.width() - 1 > screen.right()) {
-        x = owner.left() - size.width();
-        if (x < screen.left())
-            x = screen.right() + 1 - size.width();
-    }
-    const int y
-        = std::max(screen.top(), std::min(owner.top(), screen.bottom() + 1 - size.height()));
-    return { x, y };
-}
-
 ExactWindow* ExactWindow::instance()
 {
     return openWindow;
@@ -123,7 +109,7 @@ void ExactWindow::refresh()
     std::array<QString, 2> roundedFrom;
     for (std::size_t line = 0; line < 2; ++line) {
         const QStringList note = fields_[4 * line]
-            ? fields_[4 * line]->property(RoundedFrom).toStringList()
+            ? fields_[4 * line]->property(roundedFromProperty).toStringList()
             : QStringList();
         bool same = note.size() == 5;
         for (qsizetype k = 0; same && k < 4; ++k)

@@ -44,16 +44,6 @@ public:
 
     // Copies the working for the typed end points as plain text.
     QPushButton* copyWorking() const { return copyWorking_; }
-    // The property on a line's X1 field by which the main window notes that
-    // it rounded the line's end points from a typed equation: a QStringList
-    // of the equation as typed and the four texts written.
-    static constexpr const char* RoundedFrom = "roundedFrom";
-
-    // Where a window of `size` opens beside the main window's frame `owner`
-    // on a screen whose free area is `screen`: to its right, else to its
-    // left, else against the screen's right edge, since the graph takes the
-    // main window's left; as high as the main window, inside the screen.
-    static QPoint besideOwner(const QRect& owner, const QSize& size, const QRect& screen);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

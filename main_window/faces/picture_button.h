@@ -21,7 +21,7 @@ public:
     void setLetterSpacing(qreal pixels);
 
     // The picture at the given device pixel ratio: the one stored at build
-    // time when there is one (main_window/stored_faces.h), else painted.
+    // time when there is one (main_window/faces/stored_faces.h), else painted.
     QPixmap picture(qreal devicePixelRatio = 1) const;
 
     // The picture painted now, and the key it is stored under.

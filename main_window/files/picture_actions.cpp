@@ -5,7 +5,6 @@
 #include "graph/picture_file.h"
 #include "graph/working_pages.h"
 #include "main_window/files/saved_folder.h"
-#include "main_window/form1.h"
 #include "trellan_version.h"
 
 #include <QAction>
@@ -23,8 +22,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
-
-#include <array>
 
 namespace {
 
@@ -45,25 +42,28 @@ QAction* makeAction(
 
 } // namespace
 
-PictureActions::PictureActions(Form1* form)
-    : QObject(form)
-    , form_(form)
+PictureActions::PictureActions(QWidget* window, graph::GraphPanel* panel, const PageBoxes& page)
+    : QObject(window)
+    , window_(window)
+    , panel_(panel)
+    , page_(page)
 {
-    askFileName = [form](const QString& proposed, QString* filter) {
-        return QFileDialog::getSaveFileName(form, tr("Save picture as"), proposed,
+    askFileName = [window](const QString& proposed, QString* filter) {
+        return QFileDialog::getSaveFileName(window, tr("Save picture as"), proposed,
             QStringList { pngFilter, svgFilter, pdfFilter }.join(QStringLiteral(";;")), filter);
     };
-    askPrinter = [form](QPrinter& printer) {
-        QPrintDialog dialog(&printer, form);
+    askPrinter = [window](QPrinter& printer) {
+        QPrintDialog dialog(&printer, window);
         return dialog.exec() == QDialog::Accepted;
     };
-    tell = [form](const QString& message) {
-        QMessageBox::warning(form, form->windowTitle(), message);
+    tell = [window](const QString& message) {
+        QMessageBox::warning(window, window->windowTitle(), message);
     };
     // Copy belongs to the focused graph; the text boxes keep their own.
-    copyAction = makeAction(form->p1, tr("&Copy picture"), QKeySequence::Copy, Qt::WidgetShortcut);
-    saveAction = makeAction(form, tr("&Save picture as…"), QKeySequence::Save, Qt::WindowShortcut);
-    printAction = makeAction(form, tr("&Print…"), QKeySequence::Print, Qt::WindowShortcut);
+    copyAction = makeAction(panel, tr("&Copy picture"), QKeySequence::Copy, Qt::WidgetShortcut);
+    saveAction
+        = makeAction(window, tr("&Save picture as…"), QKeySequence::Save, Qt::WindowShortcut);
+    printAction = makeAction(window, tr("&Print…"), QKeySequence::Print, Qt::WindowShortcut);
     previewAction = new QAction(tr("Print pre&view…"), this);
     connect(copyAction, &QAction::triggered, this, &PictureActions::copy);
     connect(saveAction, &QAction::triggered, this, &PictureActions::saveAs);
@@ -72,15 +72,15 @@ PictureActions::PictureActions(Form1* form)
     marksAction = new QAction(tr("Show &end-point coordinates"), this);
     marksAction->setCheckable(true);
     marksAction->setChecked(QSettings().value(marksKey, false).toBool());
-    form->p1->showPointMarks(marksAction->isChecked());
+    panel->showPointMarks(marksAction->isChecked());
     connect(marksAction, &QAction::toggled, this, &PictureActions::showMarks);
-    form->p1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(form->p1, &QWidget::customContextMenuRequested, this, &PictureActions::showMenu);
+    panel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(panel, &QWidget::customContextMenuRequested, this, &PictureActions::showMenu);
 }
 
 void PictureActions::showMenu(const QPoint& at)
 {
-    QMenu menu(form_->p1);
+    QMenu menu(panel_);
     menu.addAction(copyAction);
     menu.addAction(saveAction);
     menu.addSeparator();
@@ -88,20 +88,20 @@ void PictureActions::showMenu(const QPoint& at)
     menu.addAction(previewAction);
     menu.addSeparator();
     menu.addAction(marksAction);
-    menu.exec(form_->p1->mapToGlobal(at));
+    menu.exec(panel_->mapToGlobal(at));
 }
 
 void PictureActions::showMarks(bool shown)
 {
     QSettings().setValue(marksKey, shown);
-    form_->p1->showPointMarks(shown);
+    panel_->showPointMarks(shown);
 }
 
 void PictureActions::copy()
 {
-    const graph::DrawingRecord& record = form_->p1->record();
+    const graph::DrawingRecord& record = panel_->record();
     auto* data = new QMimeData;
-    data->setImageData(record.image(form_->p1->devicePixelRatioF()));
+    data->setImageData(record.image(panel_->devicePixelRatioF()));
     data->setData(QStringLiteral("image/svg+xml"), record.svg());
     QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -109,7 +109,8 @@ void PictureActions::copy()
 bool PictureActions::saveAs()
 {
     QString filter = pngFilter;
-    QString fileName = askFileName(savedFolder::proposedName(savedFolder::Kind::Picture), &filter);
+    QString fileName
+        = askFileName(saved_folder::proposedName(saved_folder::Kind::Picture), &filter);
     if (fileName.isEmpty())
         return false;
     // The extension decides; a name without one takes the filter's.
@@ -121,9 +122,9 @@ bool PictureActions::saveAs()
         fileName += extension;
         format = graph::pictureFormatOf(fileName);
     }
-    savedFolder::remember(savedFolder::Kind::Picture, fileName);
-    const words::FileWritten written = graph::writePicture(
-        form_->p1->record(), fileName, *format, form_->p1->devicePixelRatioF());
+    saved_folder::remember(saved_folder::Kind::Picture, fileName);
+    const words::FileWritten written
+        = graph::writePicture(panel_->record(), fileName, *format, panel_->devicePixelRatioF());
     if (written)
         return true;
     tell(tr("The picture could not be saved to “%1”: %2").arg(fileName, *written.failure));
@@ -141,7 +142,7 @@ bool PictureActions::print()
 
 void PictureActions::preview()
 {
-    QPrintPreviewDialog dialog(form_);
+    QPrintPreviewDialog dialog(window_);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
         [this](QPrinter* printer) { printPage(*printer); });
     dialog.exec();
@@ -165,7 +166,7 @@ void PictureActions::printPage(QPrinter& printer) const
 
     // The graph as wide as the page allows, keeping its shape, in at most
     // half of the page's height.
-    const graph::DrawingRecord& record = form_->p1->record();
+    const graph::DrawingRecord& record = panel_->record();
     const QSize panel = record.logicalSize();
     const qreal units
         = std::min(qreal(page.width()) / panel.width(), qreal(page.height()) / 2 / panel.height());
@@ -185,11 +186,11 @@ void PictureActions::printPage(QPrinter& printer) const
             .arg(name, eqn->text(), x->text(), yAxis->text());
     };
     QStringList lines {
-        lineOf(tr("Line 1"), form_->txt_eqn1, form_->txt_l1xint, form_->txt_l1yint),
-        lineOf(tr("Line 2"), form_->txt_eqn2, form_->txt_l2xint, form_->txt_l2yint),
-        tr("Crossing point: %1").arg(form_->lblAns->text()),
+        lineOf(tr("Line 1"), page_.equation[0], page_.xIntercept[0], page_.yIntercept[0]),
+        lineOf(tr("Line 2"), page_.equation[1], page_.xIntercept[1], page_.yIntercept[1]),
+        tr("Crossing point: %1").arg(page_.crossing->text()),
     };
-    const QString report = form_->txt_results->toPlainText();
+    const QString report = page_.report->toPlainText();
     if (!report.isEmpty())
         lines << QString() << report;
     const QRect answers(0, y, page.width(), page.height() - y);
@@ -198,15 +199,8 @@ void PictureActions::printPage(QPrinter& printer) const
     y += painter.boundingRect(answers, Qt::TextWordWrap, text).height();
 
     // The working below the answers, on further pages when it needs them.
-    std::array<std::string, 4> line1, line2;
-    const std::array<const QLineEdit*, 4> one { form_->t1, form_->t2, form_->t3, form_->t4 };
-    const std::array<const QLineEdit*, 4> two { form_->t1_b, form_->t2_b, form_->t3_b,
-        form_->t4_b };
-    for (std::size_t k = 0; k < 4; ++k) {
-        line1[k] = one[k]->text().toStdString();
-        line2[k] = two[k]->text().toStdString();
-    }
+    const core::TypedFields typed = typedFieldsIn(page_.typed);
     graph::paintWorking(painter, printer, QRect(0, 0, page.width(), page.height()), y,
-        core::WorkingFor(line1, line2));
+        core::WorkingFor(typed.line1, typed.line2));
     painter.end();
 }

@@ -1,14 +1,33 @@
 #pragma once
 
+#include "main_window/widgets/typed_boxes.h"
+
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <functional>
 
-class Form1;
+namespace graph {
+class GraphPanel;
+}
+
 class QAction;
+class QLabel;
+class QPlainTextEdit;
 class QPoint;
 class QPrinter;
+class QWidget;
+
+// The window's boxes that the printed page shows, read when it is printed.
+struct PageBoxes {
+    // Line one's, then line two's.
+    std::array<const QLineEdit*, 2> equation {}, xIntercept {}, yIntercept {};
+    const QLabel* crossing = nullptr;
+    const QPlainTextEdit* report = nullptr;
+    // The end points the working is written for.
+    TypedBoxes typed {};
+};
 
 // The graph's picture leaves the window: the graph's context menu (right
 // button, or the Menu key while the graph has focus) copies it, saves it as
@@ -17,7 +36,9 @@ class PictureActions : public QObject {
     Q_OBJECT
 
 public:
-    explicit PictureActions(Form1* form);
+    // The actions of `panel`'s picture in `window`, which owns them and
+    // whose boxes `page` shows on the printed page.
+    PictureActions(QWidget* window, graph::GraphPanel* panel, const PageBoxes& page);
 
     // Puts the picture on the clipboard as an image and as SVG.
     void copy();
@@ -51,5 +72,7 @@ private:
     void showMenu(const QPoint& at);
     void showMarks(bool shown);
 
-    Form1* form_;
+    QWidget* window_;
+    graph::GraphPanel* panel_;
+    PageBoxes page_;
 };

@@ -53,13 +53,13 @@ words::FileWritten ReportFile::save(const QString& fileName)
 
 bool ReportFile::saveAs()
 {
-    QString fileName = askFileName(savedFolder::proposedName(savedFolder::Kind::Report));
+    QString fileName = askFileName(saved_folder::proposedName(saved_folder::Kind::Report));
     if (fileName.isEmpty())
         return false;
     // A name typed without an extension is still a text file.
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += QStringLiteral(".txt");
-    savedFolder::remember(savedFolder::Kind::Report, fileName);
+    saved_folder::remember(saved_folder::Kind::Report, fileName);
     const words::FileWritten written = save(fileName);
     if (written)
         return true;

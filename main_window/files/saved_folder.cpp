@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-namespace savedFolder {
+namespace saved_folder {
 
 namespace {
 
@@ -36,4 +36,4 @@ void remember(Kind kind, const QString& fileName)
     QSettings().setValue(key(kind), QFileInfo(fileName).absolutePath());
 }
 
-} // namespace savedFolder
+} // namespace saved_folder

@@ -4,7 +4,7 @@
 
 // The folder a picture or a report was last saved in, kept in the settings
 // between runs so that the next save dialog opens there.
-namespace savedFolder {
+namespace saved_folder {
 
 enum class Kind { Picture, Report };
 
@@ -19,4 +19,4 @@ QString proposedName(Kind kind);
 // Remembers the folder of a file just chosen.
 void remember(Kind kind, const QString& fileName);
 
-} // namespace savedFolder
+} // namespace saved_folder

@@ -1,11 +1,9 @@
 #include "main_window/practice/practice_window.h"
 
-#include "core/line_commands.h"
-#include "core/start_up_texts.h"
 #include "graph/graph_panel.h"
 #include "look/graph_place.h"
-#include "main_window/exact_values/exact_window.h"
-#include "main_window/exact_values/working_section.h"
+#include "main_window/widgets/beside_owner.h"
+#include "main_window/widgets/working_section.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,6 +24,7 @@
 
 using core::practice::Mark;
 using core::practice::Question;
+using core::practice::Sitting;
 
 namespace {
 
@@ -66,13 +65,13 @@ PracticeWindow* PracticeWindow::open(
     QWidget* owner, std::optional<int> level, std::optional<std::uint64_t> seed)
 {
     if (!openWindow) {
-        const int chosen = level.value_or(QSettings().value(levelKey, core::lowestLevel).toInt());
+        const int chosen = level.value_or(QSettings().value(levelKey, core::LowestLevel).toInt());
         // A new sitting each time unless a seed asks for one made before; the
         // window shows its seed, so that it can be made again.
         openWindow = new PracticeWindow(
             owner, chosen, seed.value_or(QRandomGenerator::global()->bounded(1000000u)));
         const QScreen* screen = owner->screen();
-        openWindow->move(ExactWindow::besideOwner(owner->frameGeometry(), openWindow->sizeHint(),
+        openWindow->move(besideOwner(owner->frameGeometry(), openWindow->sizeHint(),
             screen ? screen->availableGeometry() : owner->frameGeometry()));
     }
     PracticeWindow* window = openWindow;
@@ -193,7 +192,7 @@ void PracticeWindow::createControls()
     level_->setObjectName(QStringLiteral("level"));
     for (const char* name : levelNames)
         level_->addItem(QString::fromLatin1(name));
-    level_->setCurrentIndex(sitting_->level() - core::lowestLevel);
+    level_->setCurrentIndex(sitting_->level() - core::LowestLevel);
     auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
     levelLabel->setBuddy(level_);
     score_ = new QLabel(this);
@@ -251,7 +250,7 @@ void PracticeWindow::createControls()
     connect(showWorking_, &QPushButton::clicked, this, &PracticeWindow::showWorking);
     connect(next_, &QPushButton::clicked, this, &PracticeWindow::next);
     connect(showInMain_, &QPushButton::clicked, this, [this] {
-        const std::array<std::string, 8> t = core::exerciseTexts(sitting_->exercise());
+        const std::array<std::string, 8> t = core::ExerciseTexts(sitting_->exercise());
         std::array<QString, 8> texts;
         std::transform(t.begin(), t.end(), texts.begin(), &QString::fromStdString);
         emit showInMainWindow(texts);
@@ -262,7 +261,7 @@ void PracticeWindow::createControls()
 void PracticeWindow::showExercise()
 {
     const QString sentence
-        = QString::fromStdString(core::exerciseSentence(sitting_->exercise())) + u'.';
+        = QString::fromStdString(core::ExerciseSentence(sitting_->exercise())) + u'.';
     exercise_->setText(sentence);
     // What a screen reader says as the window comes up.
     setAccessibleDescription(sentence);
@@ -281,17 +280,13 @@ void PracticeWindow::showExercise()
                            .arg(sitting_->seed()));
     showScore();
 
-    core::TypedFields typed = core::startUpTexts; // the range -10..10
-    const std::array<std::string, 8> t = core::exerciseTexts(sitting_->exercise());
-    typed.line1 = { t[0], t[1], t[2], t[3] };
-    typed.line2 = { t[4], t[5], t[6], t[7] };
     graph_->Cls();
-    graph_->drawOutcome(core::BothLines(typed, false));
+    graph_->drawOutcome(sitting_->solution().drawn);
 }
 
 void PracticeWindow::check()
 {
-    Sitting::Answers typed;
+    Sitting::TypedAnswers typed;
     for (std::size_t q = 0; q < answers_.size(); ++q)
         typed[q] = answerText(q).toStdString();
     const Sitting::Marks marks = sitting_->check(typed);
@@ -342,7 +337,7 @@ void PracticeWindow::next()
 
 void PracticeWindow::chooseLevel(int index)
 {
-    const int level = core::lowestLevel + index;
+    const int level = core::LowestLevel + index;
     QSettings().setValue(levelKey, level);
     if (level == sitting_->level())
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/practice/sitting.h"
+#include "core/sitting.h"
 
 #include <QString>
 #include <QWidget>
@@ -38,7 +38,7 @@ public:
     // The open window, or nullptr when none is open.
     static PracticeWindow* instance();
 
-    const Sitting& sitting() const { return *sitting_; }
+    const core::practice::Sitting& sitting() const { return *sitting_; }
 
     // Where the level chosen last is kept.
     static constexpr const char* levelKey = "practice/level";
@@ -65,13 +65,13 @@ private:
     void markField(std::size_t question, core::practice::Mark mark);
     QString answerText(std::size_t question) const;
 
-    std::unique_ptr<Sitting> sitting_;
+    std::unique_ptr<core::practice::Sitting> sitting_;
     QLabel* exercise_ = nullptr;
     graph::GraphPanel* graph_ = nullptr;
     // The answer fields in the order of core::practice::questions; the
     // crossing's is the line edit of an editable choice.
-    std::array<QLineEdit*, Sitting::questionCount> answers_ {};
-    std::array<QLabel*, Sitting::questionCount> marks_ {};
+    std::array<QLineEdit*, core::practice::Sitting::questionCount> answers_ {};
+    std::array<QLabel*, core::practice::Sitting::questionCount> marks_ {};
     QComboBox* crossing_ = nullptr;
     QComboBox* level_ = nullptr;
     QLabel* score_ = nullptr;

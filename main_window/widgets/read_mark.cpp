@@ -22,28 +22,32 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         hide();
-        connect(field, &QLineEdit::textChanged, this, [this, field] {
-            hide();
-            field->setToolTip(tipBefore_);
-        });
+        connect(field, &QLineEdit::textChanged, this, [this, field] { hideOn(field); });
     }
 
-    // Shows the mark with `tip`, keeping the tooltip it covers for later.
-    void showWith(QLineEdit* field, const QString& tip)
+    // Shows `tip`, with the mark or without it, keeping the tooltip it
+    // covers for later.
+    void showWith(QLineEdit* field, const QString& tip, bool marked = true)
     {
-        if (isHidden())
+        if (!saying_)
             tipBefore_ = field->toolTip();
+        saying_ = true;
         place();
-        show();
-        raise();
+        setVisible(marked);
+        if (marked)
+            raise();
         field->setToolTip(tip);
     }
 
     void hideOn(QLineEdit* field)
     {
         hide();
-        field->setToolTip(tipBefore_);
+        if (saying_)
+            field->setToolTip(tipBefore_);
+        saying_ = false;
     }
+
+    bool saying() const { return saying_; }
 
     // In the top corner away from where the text starts.
     void place()
@@ -67,6 +71,7 @@ protected:
     }
 
 private:
+    bool saying_ = false; // the field's tooltip is the mark's
     bool right_ = true;
     QString tipBefore_;
 };
@@ -82,16 +87,18 @@ Mark* markOf(const QLineEdit* field)
 
 void showHowRead(QLineEdit* field)
 {
-    const std::optional<QString> read = bad_input::howRead(field->text());
+    // A fraction or a mixed number is read as meant: said, but not marked.
+    const std::optional<QString> written = bad_input::readAsWritten(field->text());
+    const std::optional<QString> read = written ? written : bad_input::howRead(field->text());
     Mark* mark = markOf(field);
     if (!read) {
-        if (mark && mark->isVisible())
+        if (mark && mark->saying())
             mark->hideOn(field);
         return;
     }
     if (!mark)
         mark = new Mark(field);
-    mark->showWith(field, *read);
+    mark->showWith(field, *read, !written);
 }
 
 void showProblem(QLineEdit* field, const QString& why)

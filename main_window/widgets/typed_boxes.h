@@ -12,6 +12,11 @@
 // values of the range.
 using TypedBoxes = std::array<QLineEdit*, 10>;
 
+// The property on a line's X1 box by which the main window notes that it
+// rounded the line's end points from a typed equation: a QStringList of the
+// equation as typed and the four texts written.
+inline constexpr const char* roundedFromProperty = "roundedFrom";
+
 // What is typed into them, as the line commands read it. A box that is gone
 // (a QPointer that was cleared) reads as empty.
 template <typename Box> core::TypedFields typedFieldsIn(const std::array<Box, 10>& boxes)

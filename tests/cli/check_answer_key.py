@@ -303,11 +303,12 @@ check("decimal commas in a tab file", status == 0 and json.loads(out)["typed"][:
 
 notes = {
     "an empty field": (",0,8,7,-7,-5,6,8\n", "line 1 X1 empty, read as 0"),
-    "a fraction": ("-6,0,8,7,-7,-5,6,3/4\n", "line 2 Y2 '3/4' read as 3"),
+    "a fraction": ("-6,0,8,7,-7,-5,6,3/4\n", "line 2 Y2 '3/4' read as 3/4"),
+    "a mixed number": ("-6,0,8,7,-7,-5,6,1 1/2\n", "line 2 Y2 '1 1/2' read as 3/2"),
     "a decimal comma": ("-6;0;8;7,5;-7;-5;6;8\n", "line 1 Y2 '7,5' read as 7.5 (decimal comma)"),
     "a decimal comma in a comma file": ('-6,0,8,"7,5",-7,-5,6,8\n', "line 1 Y2 '7,5' read as 7"),
     "text": ("-6,0,8,7,seven,-5,6,8\n", "line 2 X1 'seven' read as 0"),
-    "two cells": ("-6,1/2,8,7,-7,-5,,8\n", "line 1 Y1 '1/2' read as 1; line 2 X2 empty, read as 0"),
+    "two cells": ("-6,1/2,8,7,-7,-5,,8\n", "line 1 Y1 '1/2' read as 1/2; line 2 X2 empty, read as 0"),
     "plain numbers, blanks and an exponent": ("-6, 0 ,8,7E0,-7,-5,6,8\n", None),
 }
 for name, (text, note) in notes.items():
@@ -318,6 +319,11 @@ for name, (text, note) in notes.items():
     check(f"note, {name}: {note!r} in JSON and in the CSV's last column",
           status == status_csv == 0 and got_json == note and recs[0][-1] == "note" and recs[1][-1] == (note or ""),
           (status, err, got_json, recs[1][-1:]))
+
+# The designed arithmetic keeps the designed reading of every field.
+status, out, err = run(["--answers", "--format", "jsonl", "--arithmetic", "designed"], "-6,0,8,7,-7,-5,6,1 1/2\n")
+check("note, a mixed number in the designed arithmetic: read as 11",
+      status == 0 and json.loads(out).get("note") == "line 2 Y2 '1 1/2' read as 11", (status, err, out[:300]))
 
 HINT = "if the file uses another, name it: --separator ',', --separator ';' or --separator tab\n"
 mismatched = {

@@ -20,10 +20,10 @@ struct ChoiceRow {
 std::string chosen(const ChoiceRow& row)
 {
     const auto reading = core::exact::ReadEquation(row.typed);
-    if (!reading.equation)
-        return reading.problem;
-    const auto points = ChooseEndPoints(
-        *reading.equation, *core::exact::Read(row.lower), *core::exact::Read(row.upper));
+    if (!reading)
+        return reading.problem().what;
+    const auto points
+        = ChooseEndPoints(*reading, *core::exact::Read(row.lower), *core::exact::Read(row.upper));
     if (!points)
         return "misses";
     std::string out = points->rounded ? "rounded" : "";

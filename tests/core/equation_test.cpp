@@ -16,9 +16,9 @@ using core::exact::ReadEquation;
 std::string lineRead(const std::string& text)
 {
     const auto reading = ReadEquation(text);
-    if (!reading.equation)
-        return "refused: " + reading.problem;
-    return core::exact::EquationText(core::exact::LineOf(*reading.equation)).value_or("no line");
+    if (!reading)
+        return "refused: " + reading.problem().what;
+    return core::exact::EquationText(core::exact::LineOf(*reading)).value_or("no line");
 }
 
 struct FormRow {
@@ -83,10 +83,10 @@ TEST_P(EquationRefusalTest, SaysWhyAndWhere)
 {
     const RefusalRow& row = GetParam();
     const auto reading = ReadEquation(row.typed);
-    EXPECT_FALSE(reading.equation);
-    EXPECT_EQ(reading.problem, row.problem);
-    EXPECT_EQ(reading.at, row.at);
-    EXPECT_EQ(reading.length, row.length);
+    ASSERT_FALSE(reading);
+    EXPECT_EQ(reading.problem().what, row.problem);
+    EXPECT_EQ(reading.problem().at, row.at);
+    EXPECT_EQ(reading.problem().length, row.length);
 }
 
 INSTANTIATE_TEST_SUITE_P(Refusals, EquationRefusalTest,
@@ -152,12 +152,12 @@ TEST(EquationDepth, DeepNestingIsRefusedNotReadUntilTheStackEnds)
     };
     for (const std::string& text : { "y = " + repeated("(", 20000) + "x" + repeated(")", 20000),
              "y = x" + repeated("^1", 20000), "y = " + repeated("-", 20000) + "x" }) {
-        const core::exact::EquationReading reading = core::exact::ReadEquation(text);
-        EXPECT_FALSE(reading.equation);
-        EXPECT_EQ(reading.problem, "The brackets, signs or powers here nest too deeply to read");
+        const auto reading = core::exact::ReadEquation(text);
+        ASSERT_FALSE(reading);
+        EXPECT_EQ(
+            reading.problem().what, "The brackets, signs or powers here nest too deeply to read");
     }
-    EXPECT_TRUE(
-        core::exact::ReadEquation("y = " + repeated("(", 100) + "x" + repeated(")", 100)).equation);
+    EXPECT_TRUE(core::exact::ReadEquation("y = " + repeated("(", 100) + "x" + repeated(")", 100)));
 }
 
 // The limit counts nesting, not length: three hundred terms side by side
@@ -209,8 +209,8 @@ TEST(EquationProperty, TheWindowsEquationTextsReadBackToTheirLine)
                 continue;
             SCOPED_TRACE(shown[equation]);
             const auto reading = ReadEquation(shown[equation]);
-            ASSERT_TRUE(reading.equation) << reading.problem;
-            const auto line = core::exact::LineOf(*reading.equation);
+            ASSERT_TRUE(reading) << reading.problem().what;
+            const auto line = core::exact::LineOf(*reading);
             if (shown[slope] == core::UndefinedSlope) {
                 ++verticals;
                 ASSERT_EQ(line.kind, core::exact::LineKind::Vertical);

@@ -56,7 +56,7 @@ struct Row {
     Line one, two;
     Texts texts1, texts2;
     std::string crossing;
-    std::optional<Problem> stop = std::nullopt;
+    std::optional<StopReason> stop = std::nullopt;
 };
 
 void PrintTo(const Row& row, std::ostream* os)
@@ -195,12 +195,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExactAnswers,
             { "0", "0", "1E-270", binary((1L << 54) - 1, 970) + "E-270" }, yAxis, {}, {}, "",
             Problem::SlopeTooLarge },
         Row { "slope_beyond_double", { "0", "0", "1E-300", "1E+30" }, defaultTwo, {}, {}, "",
-            Problem::SlopeTooLarge },
+            StopReason::SlopeTooLarge },
         Row { "crossing_y_beyond_single", { "0", "0", "1", "1E+20" },
-            { "1E+20", "0", "1E+20", "1" }, {}, {}, "", Problem::CrossingTooLarge },
+            { "1E+20", "0", "1E+20", "1" }, {}, {}, "", StopReason::CrossingTooLarge },
         // A slope of 1E+280 that meets the y-axis near -1E+310.
         Row { "y_intercept_beyond_double", { "1E+30", "0", nudged, "1E+10" }, defaultTwo, {}, {},
-            "", Problem::YInterceptTooLarge }),
+            "", StopReason::YInterceptTooLarge }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExactAnswers, DesignedArithmeticKeepsItsResidue)

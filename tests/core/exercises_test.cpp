@@ -54,7 +54,7 @@ TEST_P(EachLevel, KeepsItsPromisesOverManySeeds)
     const int level = GetParam();
     int exercises = 0, specials = 0;
     for (std::uint64_t seed = 0; seed < 150; ++seed) {
-        const std::vector<Exercise> sheet = core::makeExercises(8, level, seed);
+        const std::vector<Exercise> sheet = core::MakeExercises(8, level, seed);
         ASSERT_EQ(sheet.size(), 8u) << "seed " << seed;
         std::set<Exercise> different(sheet.begin(), sheet.end());
         EXPECT_EQ(different.size(), sheet.size()) << "a repeated exercise, seed " << seed;
@@ -112,11 +112,11 @@ INSTANTIATE_TEST_SUITE_P(Levels, EachLevel, testing::Values(1, 2, 3),
 TEST(Exercises, TheSameSeedGivesTheSameSheetAnotherSeedAnother)
 {
     for (int level = 1; level <= 3; ++level) {
-        EXPECT_EQ(core::makeExercises(8, level, 42), core::makeExercises(8, level, 42));
-        EXPECT_NE(core::makeExercises(8, level, 42), core::makeExercises(8, level, 43));
+        EXPECT_EQ(core::MakeExercises(8, level, 42), core::MakeExercises(8, level, 42));
+        EXPECT_NE(core::MakeExercises(8, level, 42), core::MakeExercises(8, level, 43));
         // A longer sheet starts as the shorter one.
-        const std::vector<Exercise> twelve = core::makeExercises(12, level, 7);
-        EXPECT_EQ(core::makeExercises(8, level, 7),
+        const std::vector<Exercise> twelve = core::MakeExercises(12, level, 7);
+        EXPECT_EQ(core::MakeExercises(8, level, 7),
             std::vector<Exercise>(twelve.begin(), twelve.begin() + 8));
     }
 }
@@ -126,12 +126,12 @@ TEST(Exercises, TheSameSeedGivesTheSameSheetAnotherSeedAnother)
 // every machine.
 TEST(Exercises, SeedOneLevelOneOnEveryMachine)
 {
-    EXPECT_EQ(core::makeExercises(1, 1, 1).at(0), (Exercise { -6, 7, -9, 1, -9, 3, -8, 7 }));
+    EXPECT_EQ(core::MakeExercises(1, 1, 1).at(0), (Exercise { -6, 7, -9, 1, -9, 3, -8, 7 }));
 }
 
 TEST(Exercises, TextsAreTheNumbers)
 {
-    EXPECT_EQ(core::exerciseTexts({ -6, 0, 8, 7, -7, -5, 6, 8 }),
+    EXPECT_EQ(core::ExerciseTexts({ -6, 0, 8, 7, -7, -5, 6, 8 }),
         (std::array<std::string, 8> { "-6", "0", "8", "7", "-7", "-5", "6", "8" }));
 }
 

@@ -228,12 +228,12 @@ TEST(CheckProperty, TheKeysAnswersAreRightAndNearMissesWrong)
 {
     const mpq_class near(1, 1000);
     int checked = 0;
-    for (int level = core::lowestLevel; level <= core::highestLevel; ++level) {
+    for (int level = core::LowestLevel; level <= core::HighestLevel; ++level) {
         for (std::uint64_t seed = 0; seed < 4; ++seed) {
-            for (const core::Exercise& e : core::makeExercises(30, level, seed)) {
+            for (const core::Exercise& e : core::MakeExercises(30, level, seed)) {
                 SCOPED_TRACE(testing::Message()
                     << "level " << level << ", seed " << seed << ": " << testing::PrintToString(e));
-                const auto texts = core::exerciseTexts(e);
+                const auto texts = core::ExerciseTexts(e);
                 const auto steps = core::WorkingFor({ texts[0], texts[1], texts[2], texts[3] },
                     { texts[4], texts[5], texts[6], texts[7] });
                 const auto one = LineThrough(e[0], e[1], e[2], e[3]);

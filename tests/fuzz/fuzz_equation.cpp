@@ -15,7 +15,7 @@
 namespace {
 
 using core::exact::Equation;
-using core::exact::EquationReading;
+using EquationReading = core::Reading<Equation>;
 
 EquationReading read(std::string_view text)
 {
@@ -68,15 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const EquationReading reading = read(text);
-    if (!reading.equation) {
-        FUZZ_CHECK(!reading.problem.empty(), "refused without a reason");
-        FUZZ_CHECK(reading.at + reading.length <= characters(text), "%s points beyond the text",
-            reading.problem.c_str());
+    if (!reading) {
+        const core::Problem& problem = reading.problem();
+        FUZZ_CHECK(!problem.what.empty(), "refused without a reason");
+        FUZZ_CHECK(problem.at + problem.length <= characters(text), "%s points beyond the text",
+            problem.what.c_str());
         return 0;
     }
-    FUZZ_CHECK(
-        reading.problem.empty(), "read with a reason to refuse: %s", reading.problem.c_str());
-    const Equation& e = *reading.equation;
+    // A reading is the equation or a problem, never both.
+    const Equation& e = *reading;
     FUZZ_CHECK(e.a != 0 || e.b != 0, "read an equation that is no line");
 
     const auto own = core::exact::EquationText(core::exact::LineOf(e));
@@ -84,9 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const EquationReading again = read(*own);
     // Worked out, a number may have more digits than anyone may type.
     const bool tooLong
-        = !again.equation && again.problem.find(core::exact::TooLargeText) != std::string::npos;
-    FUZZ_CHECK(tooLong || (again.equation && sameLine(e, *again.equation)),
-        "\"%.300s\" does not read back", own->c_str());
+        = !again && again.problem().what.find(core::exact::TooLargeText) != std::string::npos;
+    FUZZ_CHECK(
+        tooLong || (again && sameLine(e, *again)), "\"%.300s\" does not read back", own->c_str());
     checkPoints(e);
     return 0;
 }

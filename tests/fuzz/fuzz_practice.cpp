@@ -76,8 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // No text reads as two different numbers: the equation reader
             // takes a number as the number reader does.
             const auto line = core::exact::ReadEquation("y = " + std::string(text));
-            FUZZ_CHECK(line.equation && line.equation->a == 0 && line.equation->b != 0
-                    && line.equation->c / line.equation->b == *q,
+            FUZZ_CHECK(line && line->a == 0 && line->b != 0 && line->c / line->b == *q,
                 "%.300s reads as another number in an equation", std::string(text).c_str());
         }
 

@@ -220,11 +220,16 @@ const std::vector<Named> answerTexts {
     { "equation_doubled", "2y = x + 6" },
     { "equation_point_slope", "y - 3 = 1/2(x - 0)" },
     { "mixed_minus", "-1 1/3" },
-    { "mixed_character", "\xE2\x88\x92" "1\xE2\x85\x93" },
+    { "mixed_character",
+        "\xE2\x88\x92"
+        "1\xE2\x85\x93" },
     { "minus_bracket", "-(4/3)" },
     { "labelled_slope", "m = 5" },
     { "crossing_named", "x = -5, y = -8" },
-    { "crossing_bar", "(\xE2\x88\x92" "5|\xE2\x88\x92" "8)" },
+    { "crossing_bar",
+        "(\xE2\x88\x92"
+        "5|\xE2\x88\x92"
+        "8)" },
     { "crossing_mixed", "(9 1/2, -2)" },
     { "f_of_x", "f(x) = 5x + 17" },
 };

@@ -5,6 +5,7 @@
 #include "form1_fixture.h"
 #include "graph/graph_panel.h"
 #include "main_window/exact_values/exact_window.h"
+#include "main_window/widgets/beside_owner.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -309,7 +310,7 @@ void ExactValuesTest::windowOpensBeside()
 {
     QFETCH(QRect, owner);
     QFETCH(QPoint, at);
-    QCOMPARE(ExactWindow::besideOwner(owner, QSize(500, 500), QRect(0, 40, 1920, 1040)), at);
+    QCOMPARE(besideOwner(owner, QSize(500, 500), QRect(0, 40, 1920, 1040)), at);
 }
 
 void ExactValuesTest::keyboardReachesTheLink()

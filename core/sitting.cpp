@@ -1,11 +1,10 @@
-#include "main_window/practice/sitting.h"
+#include "core/sitting.h"
 
 #include "core/written_number.h"
 
 #include <algorithm>
 
-using core::practice::Mark;
-using core::practice::Question;
+namespace core::practice {
 
 namespace {
 
@@ -17,7 +16,7 @@ std::size_t indexOf(Question question)
 } // namespace
 
 Sitting::Sitting(int level, std::uint64_t seed)
-    : level_(std::clamp(level, core::lowestLevel, core::highestLevel))
+    : level_(std::clamp(level, LowestLevel, HighestLevel))
     , seed_(seed)
 {
     make();
@@ -31,8 +30,13 @@ void Sitting::next()
 
 void Sitting::setLevel(int level)
 {
-    level_ = std::clamp(level, core::lowestLevel, core::highestLevel);
+    // Another level is a fresh start: its own exercises from the first, and
+    // its own count, so that the score says how this level went.
+    level_ = std::clamp(level, LowestLevel, HighestLevel);
     sheet_.clear();
+    index_ = 0;
+    right_ = 0;
+    counted_ = 0;
     make();
 }
 
@@ -43,35 +47,31 @@ void Sitting::make()
     // made again, twice as long, only when the sitting reaches its end.
     const auto k = static_cast<std::size_t>(index_);
     if (k >= sheet_.size())
-        sheet_ = core::makeExercises(
+        sheet_ = MakeExercises(
             static_cast<int>(std::max<std::size_t>(16, 2 * (k + 1))), level_, seed_);
-    exercise_ = sheet_.empty() ? core::Exercise {} : sheet_[k % sheet_.size()];
-    const std::array<std::string, 8> t = core::exerciseTexts(exercise_);
-    const std::array<std::string, 4> line1 { t[0], t[1], t[2], t[3] };
-    const std::array<std::string, 4> line2 { t[4], t[5], t[6], t[7] };
-    one_ = core::exact::LineThrough(t[0], t[1], t[2], t[3]);
-    two_ = core::exact::LineThrough(t[4], t[5], t[6], t[7]);
-    working_ = core::WorkingFor(line1, line2);
+    exercise_ = sheet_.empty() ? Exercise {} : sheet_[k % sheet_.size()];
+    solution_ = SolutionOf(exercise_);
     marks_ = {};
+    advice_ = {};
     hintLines_ = {};
     lastWrong_ = {};
     scored_ = {};
-    for (const Question question : core::practice::questions)
+    for (const Question question : questions)
         hintLimits_[indexOf(question)] = hintLimit(question);
 }
 
 std::size_t Sitting::hintLimit(Question question) const
 {
-    const core::WorkingStep* s = step(question);
+    const WorkingStep* s = step(question);
     if (!s || s->lines.empty())
         return 0;
-    const core::exact::Crossing crossing = core::exact::CrossingOf(one_, two_);
+    const exact::Crossing& crossing = solution_.crossing;
     const auto givesAway = [&](std::string_view value) {
-        if (core::practice::Check(question, value, one_, two_) == Mark::Right)
+        if (Check(question, value, solution_.one, solution_.two) == Mark::Right)
             return true;
-        if (question != Question::Crossing || crossing.kind != core::exact::CrossingKind::Point)
+        if (question != Question::Crossing || crossing.kind != exact::CrossingKind::Point)
             return false;
-        const auto q = core::exact::ReadWrittenNumber(value);
+        const auto q = exact::ReadWrittenNumber(value);
         return q && (*q == crossing.x || *q == crossing.y);
     };
     std::size_t limit = s->lines.size() - 1;
@@ -94,12 +94,14 @@ void Sitting::workingShown()
     scored_.fill(true);
 }
 
-Sitting::Marks Sitting::check(const Answers& typed)
+Sitting::Marks Sitting::check(const TypedAnswers& typed)
 {
-    for (const Question question : core::practice::questions) {
+    for (const Question question : questions) {
         const std::size_t q = indexOf(question);
-        const Mark mark = core::practice::Check(question, typed[q], one_, two_).mark;
+        Verdict verdict = Check(question, typed[q], solution_.one, solution_.two);
+        const Mark mark = verdict.mark;
         marks_[q] = mark;
+        advice_[q] = std::move(verdict.advice);
         // A text that is no answer is neither right nor wrong: it waits for
         // one that is.
         if (mark == Mark::Empty || mark == Mark::NotRead)
@@ -117,10 +119,15 @@ Sitting::Marks Sitting::check(const Answers& typed)
     return marks_;
 }
 
+const std::string& Sitting::advice(Question question) const
+{
+    return advice_[indexOf(question)];
+}
+
 Sitting::Hint Sitting::hint(Question question) const
 {
     const std::size_t q = indexOf(question);
-    const core::WorkingStep* s = step(question);
+    const WorkingStep* s = step(question);
     if (marks_[q] != Mark::Wrong || !s)
         return {};
     const std::size_t shown = std::min(hintLines_[q], s->lines.size());
@@ -128,10 +135,13 @@ Sitting::Hint Sitting::hint(Question question) const
         std::vector<std::string>(s->lines.begin(), s->lines.begin() + static_cast<long>(shown)) };
 }
 
-const core::WorkingStep* Sitting::step(Question question) const
+const WorkingStep* Sitting::step(Question question) const
 {
-    const std::string_view id = core::practice::StepId(question);
+    const std::string_view id = StepId(question);
+    const std::vector<WorkingStep>& working = solution_.working;
     const auto found = std::find_if(
-        working_.begin(), working_.end(), [&](const core::WorkingStep& s) { return s.id == id; });
-    return found == working_.end() ? nullptr : &*found;
+        working.begin(), working.end(), [&](const WorkingStep& s) { return s.id == id; });
+    return found == working.end() ? nullptr : &*found;
 }
+
+} // namespace core::practice

@@ -9,7 +9,7 @@
 #include <string>
 
 // The names and small words shared by the exact values' tooltips and window.
-namespace exact_texts::words {
+namespace exact_texts::parts {
 
 using core::ResultField;
 using core::exact::CrossingKind;
@@ -33,4 +33,4 @@ inline bool isInteger(const mpq_class& q)
     return q.get_den() == 1;
 }
 
-} // namespace exact_texts::words
+} // namespace exact_texts::parts

@@ -1,4 +1,4 @@
-#include "main_window/exact_values/working_section.h"
+#include "main_window/widgets/working_section.h"
 
 #include <QRegularExpression>
 

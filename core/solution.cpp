@@ -1,0 +1,65 @@
+#include "core/solution.h"
+
+#include "core/start_up_texts.h"
+
+namespace core {
+
+namespace {
+
+// A minus written as the minus sign, not a hyphen.
+std::string printed(std::string_view text)
+{
+    std::string out;
+    for (const char c : text)
+        out += c == '-' ? std::string("\u2212") : std::string(1, c);
+    return out;
+}
+
+std::string fraction(const mpq_class& q)
+{
+    return printed(exact::FractionText(q));
+}
+
+} // namespace
+
+Solution SolutionOf(const Exercise& exercise)
+{
+    const std::array<std::string, 8> t = ExerciseTexts(exercise);
+    TypedFields typed = startUpTexts; // the window's range, -10..10
+    typed.line1 = { t[0], t[1], t[2], t[3] };
+    typed.line2 = { t[4], t[5], t[6], t[7] };
+
+    Solution s;
+    s.one = exact::LineThrough(t[0], t[1], t[2], t[3]);
+    s.two = exact::LineThrough(t[4], t[5], t[6], t[7]);
+    s.crossing = exact::CrossingOf(s.one, s.two);
+    int n = 1;
+    for (const exact::Line* l : { &s.one, &s.two }) {
+        const std::string line
+            = "Line " + std::to_string(n++) + ": " + printed(exact::EquationText(*l).value_or(""));
+        if (l->kind == exact::LineKind::Vertical)
+            s.answers.push_back(line + "; its slope is undefined");
+        else
+            s.answers.push_back(line + "; slope " + fraction(l->slope) + ", y-intercept "
+                + fraction(l->yIntercept.at));
+    }
+    switch (s.crossing.kind) {
+    case exact::CrossingKind::Point:
+        s.answers.push_back(
+            "They cross at (" + fraction(s.crossing.x) + ", " + fraction(s.crossing.y) + ")");
+        break;
+    case exact::CrossingKind::Parallel:
+        s.answers.push_back("Parallel: they never cross");
+        break;
+    case exact::CrossingKind::Same:
+        s.answers.push_back("The same line: they meet everywhere");
+        break;
+    case exact::CrossingKind::None:
+        break;
+    }
+    s.working = WorkingFor(typed.line1, typed.line2);
+    s.drawn = BothLines(typed, false);
+    return s;
+}
+
+} // namespace core

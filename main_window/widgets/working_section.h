@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/working.h"
+
+#include <QString>
+
+#include <vector>
+
+// The working as the Exact values and Practice windows show it: each step's
+// heading, then its lines as a pupil writes them, the minus sign and
+// subscripts in place and each fraction stacked, numerator over denominator.
+namespace working_section {
+
+QString html(const std::vector<core::WorkingStep>& steps);
+
+} // namespace working_section
