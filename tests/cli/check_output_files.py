@@ -231,6 +231,23 @@ with tempfile.TemporaryDirectory() as d:
             check(f"full: {name}: status 1, nothing left behind, one line naming each file",
                   status == 1 and snapshot(full) == before and err.count("\n") == 1 and why in err
                   and all(f"'{f}'" in err for f in files), (status, err, snapshot(full)))
+        # The pictures, on a disk filled to its last byte.
+        if mounted:
+            filler = os.open(os.path.join(full, "filler"), os.O_WRONLY | os.O_CREAT)
+            try:
+                while os.write(filler, b"x" * 4096):
+                    pass
+            except OSError:
+                pass
+            os.close(filler)
+        before = snapshot(full)
+        for name, args in [("a picture as PNG", ["--export", "full/g.png", "--scale", "4"]),
+                           ("a picture as PDF", ["--export", "full/g.pdf"]),
+                           ("a picture with its working", ["--export", "full/w.pdf", "--working"])]:
+            status, out, err = run(args, d, limit=limit and 4096)
+            check(f"full: {name}: status 1, nothing left behind, said",
+                  status == 1 and snapshot(full) == before and err.count("\n") == 1 and why in err,
+                  (status, err, snapshot(full)))
     finally:
         if mounted:
             subprocess.run(["umount", full])
