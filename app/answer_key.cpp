@@ -372,23 +372,25 @@ trellan::Result<ExitStatus> writeAnswerKey(std::FILE* in, std::FILE* out, std::F
     const char separator = request.separator.value_or(guessSeparator(start, rowSizes));
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
 
-    // The workbook is written whole at its end: it is made in a file of its
-    // own and copied out.
-    // All of it, the library's files of rows included, on the disk the key
-    // goes to: a disk that fills is then seen filling.
-    QTemporaryDir workbookDir = request.output
-        ? QTemporaryDir(QFileInfo(QFile::decodeName(request.output->c_str()))
-                            .dir()
-                            .filePath(QStringLiteral(".trellan-XXXXXX")))
-        : QTemporaryDir();
-    const std::string workbookPath
-        = workbookDir.filePath(QStringLiteral("answers.xlsx")).toStdString();
+    // The workbook is written whole at its end: it is made in a folder of its
+    // own and copied out. All of it, the library's files of rows included,
+    // lies on the disk the key goes to: a disk that fills is seen filling.
+    std::optional<QTemporaryDir> workbookDir;
+    std::string workbookPath;
     std::optional<XlsxKey> sheet;
-    if (request.format == Format::Xlsx)
+    if (request.format == Format::Xlsx) {
+        if (request.output)
+            workbookDir.emplace(QFileInfo(QFile::decodeName(request.output->c_str()))
+                                    .dir()
+                                    .filePath(QStringLiteral(".trellan-XXXXXX")));
+        else
+            workbookDir.emplace();
+        workbookPath = workbookDir->filePath(QStringLiteral("answers.xlsx")).toStdString();
         sheet.emplace(workbookPath,
             KeyOrigin { request.commandLine, request.lower, request.upper, request.version,
                 request.working },
-            workbookDir.path().toStdString());
+            workbookDir->path().toStdString());
+    }
 
     KeyWriter writer(out, err, request, program, separator, sheet ? &*sheet : nullptr);
     bool first = true;
