@@ -8,15 +8,20 @@
 #include "core/blanks.h"
 
 #include <QByteArrayView>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFuture>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <csv.h>
+#include <optional>
 #include <vector>
 
 namespace answers {
@@ -59,6 +64,9 @@ bool isHeader(const TypedRow& fields)
 // however many rows follow.
 constexpr std::size_t batchRows = 1024;
 constexpr std::size_t batchBytes = 4 << 20;
+
+// Rows in error said one by one on standard error; the rest are counted.
+constexpr long long rowsToTell = 20;
 
 struct Pending {
     long long row = 0;
@@ -119,6 +127,9 @@ public:
     }
 
     bool anyFailed() const { return failed_; }
+
+    // Rows in error beyond those said on standard error.
+    long long untold() const { return std::max(0LL, rowsInError_ - rowsToTell); }
 
     // No row split into the fields a row needs: most likely the separator
     // is not the file's.
@@ -210,11 +221,10 @@ private:
     {
         for (const Pending& p : writing_) {
             if (!p.error.empty())
-                trellan::tell(program_, p.error, err_);
+                tellRow(p.error);
             if (sheet_) {
                 if (const trellan::Outcome added = sheet_->addRow(p.cells); !added)
-                    trellan::tell(program_,
-                        "row " + std::to_string(p.row) + ": " + added.failure().message, err_);
+                    tellRow("row " + std::to_string(p.row) + ": " + added.failure().message);
             } else {
                 put(p.output);
             }
@@ -248,6 +258,14 @@ private:
             p.output = csv ? csvAnswer(a) : jsonAnswer(a);
     }
 
+    // The first rows in error are said; a file of junk must not bury the
+    // terminal. Every one is still in its row of the key.
+    void tellRow(const std::string& line)
+    {
+        if (++rowsInError_ <= rowsToTell)
+            trellan::tell(program_, line, err_);
+    }
+
     void put(const std::string& text)
     {
         begin();
@@ -268,6 +286,7 @@ private:
     std::string problem_; // the first field of the current row that cannot be used
     bool failed_ = false;
     bool begun_ = false;
+    long long rowsInError_ = 0;
     std::vector<Pending> batch_; // rows read, waiting for their batch to fill
     std::size_t batchSize_ = 0; // bytes typed in the batch
     std::vector<Pending> answering_; // the batch being answered
@@ -286,10 +305,9 @@ std::size_t lineEnd(const char* text, std::size_t size)
     return size;
 }
 
-ExitStatus report(std::FILE* err, std::string_view program, const std::string& message)
+trellan::Failure cannotRun(std::string message)
 {
-    trellan::tell(program, message, err);
-    return ExitStatus::CannotRun;
+    return { std::move(message), ExitStatus::CannotRun };
 }
 
 // Copies the file at `path` to `out`; false when it cannot be read. A
@@ -314,9 +332,25 @@ std::string inputName(const AnswerKeyRequest& request)
     return "'" + *request.file + "'";
 }
 
+// Why the input's first bytes cannot start a CSV file, said in one line; none
+// when they can.
+std::optional<std::string> notCsv(std::string_view start, const AnswerKeyRequest& request)
+{
+    const std::string name
+        = !request.file || *request.file == "-" ? "standard input" : *request.file;
+    // A workbook is a zip file.
+    if (start.starts_with("PK\x03\x04"))
+        return name + " is a workbook; save it as CSV (File \u203A Save As) and give that file";
+    if (start.find('\0') != std::string_view::npos)
+        return name
+            + " is not text but a binary file; the answer key reads CSV, saved as CSV "
+              "UTF-8";
+    return std::nullopt;
+}
+
 } // namespace
 
-ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
+trellan::Result<ExitStatus> writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
     const AnswerKeyRequest& request, std::string_view program)
 {
     csv_parser parser {};
@@ -331,19 +365,32 @@ ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
     std::string_view start(piece.data(), left);
     if (start.starts_with(byteOrderMark))
         start.remove_prefix(byteOrderMark.size());
+    if (const std::optional<std::string> wrong = notCsv(start, request)) {
+        csv_free(&parser);
+        return cannotRun(*wrong);
+    }
     const char separator = request.separator.value_or(guessSeparator(start, rowSizes));
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
 
-    // The workbook is written whole at its end: it is made in a file of its
-    // own and copied out.
-    QTemporaryDir workbookDir;
-    const std::string workbookPath
-        = workbookDir.filePath(QStringLiteral("answers.xlsx")).toStdString();
+    // The workbook is written whole at its end: it is made in a folder of its
+    // own and copied out. All of it, the library's files of rows included,
+    // lies on the disk the key goes to: a disk that fills is seen filling.
+    std::optional<QTemporaryDir> workbookDir;
+    std::string workbookPath;
     std::optional<XlsxKey> sheet;
-    if (request.format == Format::Xlsx)
+    if (request.format == Format::Xlsx) {
+        if (request.output)
+            workbookDir.emplace(QFileInfo(QFile::decodeName(request.output->c_str()))
+                                    .dir()
+                                    .filePath(QStringLiteral(".trellan-XXXXXX")));
+        else
+            workbookDir.emplace();
+        workbookPath = workbookDir->filePath(QStringLiteral("answers.xlsx")).toStdString();
         sheet.emplace(workbookPath,
             KeyOrigin { request.commandLine, request.lower, request.upper, request.version,
-                request.working });
+                request.working },
+            workbookDir->path().toStdString());
+    }
 
     KeyWriter writer(out, err, request, program, separator, sheet ? &*sheet : nullptr);
     bool first = true;
@@ -395,6 +442,9 @@ ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
     writer.finish();
     if (readProblem.empty())
         writer.begin();
+    if (writer.untold() > 0)
+        trellan::tell(
+            program, "\u2026 and " + std::to_string(writer.untold()) + " more rows in error", err);
     if (writer.noRowSplit())
         trellan::tell(program,
             "no row split into " + std::to_string(rowSizes[0]) + " fields at the separator "
@@ -403,17 +453,20 @@ ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
                   "--separator tab",
             err);
 
+    // A full disk is a write that failed, not options that cannot run.
+    const std::string where = request.output ? "'" + *request.output + "'" : "the answers";
     if (sheet && readProblem.empty()) {
         if (const trellan::Outcome closed = sheet->close(); !closed)
-            return report(err, program, closed.failure().message);
+            return trellan::Failure { "cannot write " + where + ": " + closed.failure().message,
+                ExitStatus::SomeFailed };
         if (!copyFile(workbookPath, out))
-            return report(err, program, "cannot read the workbook back from its temporary file");
+            return cannotRun("cannot read the workbook back from its temporary file");
     }
     if (std::fflush(out) != 0 || std::ferror(out))
-        return report(
-            err, program, std::string("cannot write the answers: ") + std::strerror(errno));
+        return trellan::Failure { "cannot write " + where + ": " + std::strerror(errno),
+            ExitStatus::SomeFailed };
     if (!readProblem.empty())
-        return report(err, program, readProblem);
+        return cannotRun(readProblem);
     return writer.anyFailed() ? ExitStatus::SomeFailed : ExitStatus::Done;
 }
 

@@ -37,8 +37,10 @@ struct AnswerKeyRequest {
 // so memory does not grow with the number of rows. A row that cannot be
 // answered is named, with the reason, on `err` (after "program: ") and in
 // its own output row; the rows after it are still answered. SomeFailed
-// when any row was; CannotRun when the input or the output failed.
-trellan::ExitStatus writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
+// when any row was. When no whole key was written, why, not yet said:
+// CannotRun when the input cannot be read, SomeFailed when the output
+// failed.
+trellan::Result<trellan::ExitStatus> writeAnswerKey(std::FILE* in, std::FILE* out, std::FILE* err,
     const AnswerKeyRequest& request, std::string_view program);
 
 // The same on the request's file or standard input, to the request's output

@@ -1,4 +1,7 @@
 #include "app/answer_key.h"
+#include "app/output_files.h"
+
+#include <QFile>
 
 #include <cerrno>
 #include <cstring>
@@ -35,22 +38,36 @@ ExitStatus runAnswerKey(const AnswerKeyRequest& request, std::string_view progra
             return report(program, "cannot read '" + *request.file + "': " + std::strerror(errno));
         }
     }
+    // The key goes to a file beside its name, put in place once whole.
+    trellan::OutputFiles files;
+    const QString name = request.output ? QFile::decodeName(request.output->c_str()) : QString();
     std::FILE* out = stdout;
     if (request.output) {
-        out = std::fopen(request.output->c_str(), "wb");
+        const trellan::Result<QString> staged = files.stage(name);
+        out = staged ? std::fopen(QFile::encodeName(*staged).constData(), "wb") : nullptr;
         if (!out) {
-            const std::string why = std::strerror(errno);
+            const std::string why = staged ? std::strerror(errno) : std::string();
             if (in != stdin)
                 std::fclose(in);
+            if (!staged)
+                return trellan::tell(program, staged.failure());
             return report(program, "cannot write '" + *request.output + "': " + why);
         }
     }
-    ExitStatus status = writeAnswerKey(in, out, stderr, request, program);
+    const trellan::Result<ExitStatus> written = writeAnswerKey(in, out, stderr, request, program);
     if (in != stdin)
         std::fclose(in);
-    if (out != stdout && std::fclose(out) != 0 && status != ExitStatus::CannotRun)
-        status = report(program, "cannot write '" + *request.output + "': " + std::strerror(errno));
-    return status;
+    // A key written in part, or from an input read in part, is not put in
+    // place.
+    if (out != stdout && std::fclose(out) != 0 && written)
+        files.failed(name, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!written) {
+        files.discard();
+        return trellan::tell(program, written.failure());
+    }
+    if (const trellan::Outcome committed = files.commit(); !committed)
+        return trellan::tell(program, committed.failure());
+    return *written;
 }
 
 } // namespace answers

@@ -2,6 +2,7 @@
 
 #include "app/command_requests.h"
 #include "app/option_table.h"
+#include "app/output_files.h"
 #include "trellan_version.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace trellan {
@@ -159,6 +162,49 @@ void writeOut(const QString& text)
     std::fflush(stdout);
 }
 
+// Whether the file `name` is the one standard input reads.
+bool isStandardInput(const QString& name)
+{
+    struct stat in {
+    }, file {};
+    return ::fstat(STDIN_FILENO, &in) == 0 && S_ISREG(in.st_mode)
+        && ::stat(QFile::encodeName(name).constData(), &file) == 0 && in.st_dev == file.st_dev
+        && in.st_ino == file.st_ino;
+}
+
+// A slip in a name must not cost a file: an output that is one of the
+// command's inputs, or another of its outputs, is refused before anything
+// is written. Any other existing file is written over, as by any tool.
+Outcome noOutputOverAnother(const Request& request)
+{
+    QList<std::pair<QString, QString>> files; // option, file
+    if (request.mode == Request::Mode::AnswerKey && request.key.output) {
+        const std::optional<std::string>& input = request.key.file;
+        const QString output = QFile::decodeName(request.key.output->c_str());
+        if (input && *input != "-")
+            files = { { QStringLiteral("--answers"), QFile::decodeName(input->c_str()) } };
+        else if (isStandardInput(output))
+            return unusable(QStringLiteral("-o '%1' is the file standard input reads: the key "
+                                           "would replace its input.")
+                                .arg(output));
+        files.append({ QStringLiteral("-o"), output });
+    }
+    if (request.mode == Request::Mode::Worksheet) {
+        const WorksheetRequest& w = request.worksheet;
+        files = { { QStringLiteral("--worksheet"), w.sheet }, { QStringLiteral("--key"), w.key },
+            { QStringLiteral("--exercises-csv"), w.csv } };
+    }
+    for (qsizetype one = 0; one < files.size(); ++one)
+        for (qsizetype other = one + 1; other < files.size(); ++other)
+            if (!files[one].second.isEmpty() && !files[other].second.isEmpty()
+                && sameFile(files[one].second, files[other].second))
+                return unusable(QStringLiteral("%1 '%2' and %3 '%4' are the same file: one would "
+                                               "replace the other; give each its own name.")
+                                    .arg(files[one].first, files[one].second, files[other].first,
+                                        files[other].second));
+    return done;
+}
+
 ExitStatus finished(const std::string& program, const Outcome& outcome)
 {
     return outcome ? ExitStatus::Done : tell(program, outcome.failure());
@@ -231,6 +277,8 @@ Launch runCommandLine(int& argc, char* argv[])
         return { std::nullopt, refusal.status };
     }
     const Request& request = *read;
+    if (const Outcome apart = noOutputOverAnother(request); !apart)
+        return { std::nullopt, tell(name, apart.failure()) };
     // Run from a script there may be no session and so no runtime folder:
     // Qt would say so on standard error and make one in /tmp that outlives
     // the run. These modes keep nothing between runs; a private folder

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace trellan {
@@ -40,6 +41,18 @@ Result<T> readChoice(const GivenOptions& given, const char* option,
     const QString last = names.takeLast();
     return unusable(QStringLiteral("Unknown %1 '%2': use %3 or %4.")
                         .arg(QLatin1String(option), name, names.join(QStringLiteral(", ")), last));
+}
+
+// The key's format that a file's extension names, if any.
+std::optional<answers::Format> formatOfSuffix(const QString& suffix)
+{
+    if (suffix == u"csv")
+        return answers::Format::Csv;
+    if (suffix == u"jsonl")
+        return answers::Format::Jsonl;
+    if (suffix == u"xlsx")
+        return answers::Format::Xlsx;
+    return std::nullopt;
 }
 
 // --level and --seed, each when given.
@@ -101,8 +114,19 @@ Result<answers::AnswerKeyRequest> answerKeyRequest(const GivenOptions& given)
     key.format = *format;
     key.arithmetic = *arithmetic;
     key.headers = *headers;
-    if (given.isSet("output"))
-        key.output = QFile::encodeName(given.value("output")).toStdString();
+    if (given.isSet("output")) {
+        const QString output = given.value("output");
+        key.output = QFile::encodeName(output).toStdString();
+        // The output's name says its format, as a spreadsheet or a script
+        // opening it will take it.
+        const QString suffix = QFileInfo(output).suffix().toLower();
+        const std::optional<answers::Format> named = formatOfSuffix(suffix);
+        if (named && given.isSet("format") && *named != key.format)
+            return unusable(QStringLiteral("--format %1 does not match -o '%2': name the file "
+                                           ".%1, or leave --format out.")
+                                .arg(given.value("format"), output));
+        key.format = named.value_or(key.format);
+    }
     if (const QStringList range = given.valuesOf("range"); !range.isEmpty()) {
         if (range[0].size() > fieldLength || range[1].size() > fieldLength)
             return unusable(QStringLiteral("The range's texts can be at most %1 characters "

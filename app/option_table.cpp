@@ -19,8 +19,8 @@ constexpr std::array options = {
         "Write an answer key: read pairs of lines as CSV from the file, or from standard input, "
         "and write for each what the window shows after Draw Both Lines and the exact values." },
     OptionRow { "format", 0, "format", 0, AnswerKey, false,
-        "The answer key's form: csv (the default), jsonl, or xlsx, a workbook for a "
-        "spreadsheet." },
+        "The answer key's form: csv, jsonl, or xlsx, a workbook for a spreadsheet. Unless "
+        "given, the extension of -o chooses it, and otherwise csv." },
     OptionRow { "arithmetic", 0, "arithmetic", 0, AnswerKey, false,
         "How the answer key works out the window's texts: exact (the default), each answer "
         "worked out exactly and rounded once, or designed, the original program's double "

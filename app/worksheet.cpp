@@ -1,5 +1,6 @@
 #include "app/worksheet.h"
 
+#include "app/output_files.h"
 #include "core/exact_number.h"
 #include "core/exercises.h"
 #include "core/solution.h"
@@ -10,14 +11,15 @@
 #include "look/fonts.h"
 #include "look/graph_place.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
-#include <memory>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace trellan {
@@ -276,35 +278,29 @@ Outcome writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
                                .arg(request.level)
                                .arg(request.seed);
     // Everything is written first and put in place only when all of it was.
-    std::vector<std::unique_ptr<QSaveFile>> files;
-    const auto open = [&](const QString& name) -> QSaveFile* {
-        files.push_back(std::make_unique<QSaveFile>(name));
-        return files.back()->open(QIODevice::WriteOnly) ? files.back().get() : nullptr;
+    const std::pair<QString, std::function<bool(QIODevice&)>> outputs[] = {
+        { request.sheet, [&](QIODevice& file) { return writeSheet(file, sheet, footer); } },
+        { request.key, [&](QIODevice& file) { return writeKey(file, sheet, footer); } },
+        { request.csv,
+            [&](QIODevice& file) {
+                const QByteArray csv = exercisesCsv(sheet);
+                return file.write(csv) == csv.size();
+            } },
     };
-    const auto fail = [&](const QString& name, const QString& why) {
-        for (const auto& file : files)
-            file->cancelWriting();
-        return Failure { QStringLiteral("cannot write '%1': %2").arg(name, why).toStdString(),
-            ExitStatus::SomeFailed };
-    };
-    QSaveFile* out = open(request.sheet);
-    if (!out || !writeSheet(*out, sheet, footer))
-        return fail(request.sheet, files.back()->errorString());
-    if (!request.key.isEmpty()) {
-        out = open(request.key);
-        if (!out || !writeKey(*out, sheet, footer))
-            return fail(request.key, files.back()->errorString());
+    OutputFiles files;
+    for (const auto& [name, contents] : outputs) {
+        if (name.isEmpty())
+            continue;
+        const Result<QString> staged = files.stage(name);
+        if (!staged)
+            return Failure { staged.failure().message, ExitStatus::SomeFailed };
+        QFile file(*staged);
+        const bool written = file.open(QIODevice::WriteOnly) && contents(file) && file.flush();
+        // The PDF writer does not say when its device failed; the file does.
+        if (!written || file.error() != QFileDevice::NoError)
+            files.failed(name, file.errorString());
     }
-    if (!request.csv.isEmpty()) {
-        out = open(request.csv);
-        const QByteArray csv = exercisesCsv(sheet);
-        if (!out || out->write(csv) != csv.size())
-            return fail(request.csv, files.back()->errorString());
-    }
-    for (const auto& file : files)
-        if (!file->commit())
-            return fail(file->fileName(), file->errorString());
-    return done;
+    return files.commit();
 }
 
 } // namespace trellan

@@ -1,6 +1,12 @@
 #include "app/xlsx_key.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <utility>
 #include <xlsxwriter.h>
 
@@ -43,6 +49,14 @@ std::string_view cutUtf8(std::string_view text, std::size_t size)
     return text.substr(0, size);
 }
 
+// Whether `text` is a whole number, which is then `number`.
+bool wholeNumber(const std::string& text, long long& number)
+{
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, number);
+    return error == std::errc() && at == end;
+}
+
 // A row or a workbook written only in part.
 trellan::Failure failed(std::string message)
 {
@@ -57,15 +71,21 @@ struct XlsxKey::Workbook {
     lxw_format* text = nullptr; // "@": what is typed into it later stays text too
     lxw_format* wrapped = nullptr;
     lxw_format* header = nullptr;
+    lxw_format* number = nullptr; // the row's number, which sorts as one
     std::vector<bool> wrap; // by column
+    std::vector<bool> numbers; // by column: a number cell
     lxw_row_t row = 0; // the next row to write
 };
 
-XlsxKey::XlsxKey(const std::string& path, const KeyOrigin& origin)
+XlsxKey::XlsxKey(
+    const std::string& path, const KeyOrigin& origin, const std::string& temporaryFolder)
     : book_(std::make_unique<Workbook>())
 {
     lxw_workbook_options options {};
     options.constant_memory = LXW_TRUE;
+    std::string folder = temporaryFolder;
+    if (!folder.empty())
+        options.tmpdir = folder.data();
     Workbook& w = *book_;
     w.book = workbook_new_opt(path.c_str(), &options);
     if (!w.book)
@@ -82,6 +102,9 @@ XlsxKey::XlsxKey(const std::string& path, const KeyOrigin& origin)
     format_set_num_format(w.header, "@");
     format_set_align(w.header, LXW_ALIGN_VERTICAL_TOP);
     format_set_text_wrap(w.header);
+    w.number = workbook_add_format(w.book);
+    format_set_num_format(w.number, "0");
+    format_set_align(w.number, LXW_ALIGN_VERTICAL_TOP);
 
     w.answers = workbook_add_worksheet(w.book, "Answers");
     const std::vector<std::string> fields = columnNames(Headers::Fields, origin.working);
@@ -89,9 +112,12 @@ XlsxKey::XlsxKey(const std::string& path, const KeyOrigin& origin)
     // Widths come before the first row: rows go to disk as they are written.
     for (std::size_t c = 0; c < fields.size(); ++c) {
         w.wrap.push_back(wraps(fields[c]));
+        w.numbers.push_back(fields[c] == "row");
         const auto column = static_cast<lxw_col_t>(c);
-        worksheet_set_column(
-            w.answers, column, column, widthOf(fields[c]), w.wrap.back() ? w.wrapped : w.text);
+        worksheet_set_column(w.answers, column, column, widthOf(fields[c]),
+            w.numbers.back()    ? w.number
+                : w.wrap.back() ? w.wrapped
+                                : w.text);
     }
     worksheet_freeze_panes(w.answers, 1, 0);
     for (std::size_t c = 0; c < words.size(); ++c)
@@ -134,6 +160,10 @@ trellan::Outcome XlsxKey::addRow(const Cells& cells)
         if (!cells[c] || cells[c]->empty())
             continue;
         const auto column = static_cast<lxw_col_t>(c);
+        if (long long number = 0; w.numbers[c] && wholeNumber(*cells[c], number)) {
+            worksheet_write_number(w.answers, w.row, column, static_cast<double>(number), w.number);
+            continue;
+        }
         lxw_format* format = w.wrap[c] ? w.wrapped : w.text;
         if (worksheet_write_string(w.answers, w.row, column, cells[c]->c_str(), format)
             != LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED)
@@ -153,10 +183,36 @@ trellan::Outcome XlsxKey::close()
     Workbook& w = *book_;
     if (!w.book)
         return failed("cannot start the workbook");
+    // The library does not check the writes of its file of rows: on a full
+    // disk it would leave rows out of a workbook it calls whole.
+    std::FILE* rows = w.answers->optimize_tmpfile;
+    if (rows && (std::fflush(rows) != 0 || std::ferror(rows))) {
+        const int error = errno;
+        lxw_workbook_free(w.book);
+        w.book = nullptr;
+        return failed(std::strerror(error));
+    }
+    // The library says its own errors on standard error, in its own words,
+    // with the temporary file's name; the key's one line says them.
+    std::fflush(stderr);
+    const int shown = ::dup(STDERR_FILENO);
+    const int hidden = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (shown >= 0 && hidden >= 0)
+        ::dup2(hidden, STDERR_FILENO);
     const lxw_error error = workbook_close(w.book);
+    const int why = errno;
     w.book = nullptr;
+    std::fflush(stderr);
+    if (shown >= 0 && hidden >= 0)
+        ::dup2(shown, STDERR_FILENO);
+    for (const int fd : { shown, hidden })
+        if (fd >= 0)
+            ::close(fd);
+    if (why != 0
+        && (error == LXW_ERROR_ZIP_FILE_OPERATION || error == LXW_ERROR_CREATING_XLSX_FILE))
+        return failed(std::strerror(why));
     if (error != LXW_NO_ERROR)
-        return failed(std::string("cannot write the workbook: ") + lxw_strerror(error));
+        return failed(lxw_strerror(error));
     return trellan::done;
 }
 

@@ -23,8 +23,10 @@ struct KeyOrigin {
 class XlsxKey {
 public:
     // Starts the workbook at `path`. Rows are written to disk as they come,
-    // so memory does not grow with their number.
-    XlsxKey(const std::string& path, const KeyOrigin& origin);
+    // in `temporaryFolder` (the system's when empty), so memory does not
+    // grow with their number.
+    XlsxKey(
+        const std::string& path, const KeyOrigin& origin, const std::string& temporaryFolder = {});
     ~XlsxKey();
     XlsxKey(const XlsxKey&) = delete;
     XlsxKey& operator=(const XlsxKey&) = delete;
@@ -34,7 +36,8 @@ public:
     // more than a cell holds, which is cut to fit).
     trellan::Outcome addRow(const Cells& cells);
 
-    // Writes the workbook out.
+    // Writes the workbook out; fails, saying why, when any of it could
+    // not be written.
     trellan::Outcome close();
 
 private:

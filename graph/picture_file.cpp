@@ -2,6 +2,7 @@
 
 #include "graph/drawing_record.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -56,9 +57,15 @@ words::FileWritten writePicture(
         return { file.errorString() };
     bool written = false;
     switch (format) {
-    case PictureFormat::Png:
-        written = record.image(scale).save(&file, "PNG");
+    case PictureFormat::Png: {
+        // Made whole in memory first: a disk that fills is then said once,
+        // by the file, and not by the PNG library on standard error.
+        QByteArray png;
+        QBuffer buffer(&png);
+        written = buffer.open(QIODevice::WriteOnly) && record.image(scale).save(&buffer, "PNG")
+            && file.write(png) == png.size();
         break;
+    }
     case PictureFormat::Svg: {
         const QByteArray svg = record.svg();
         written = file.write(svg) == svg.size();

@@ -16,10 +16,12 @@ struct FileWritten {
 };
 
 // Ends a write through QSaveFile: the file is put in place when all of it
-// was `written`, and otherwise left as it was.
+// was `written`, and otherwise left as it was. The last buffered bytes are
+// flushed here: commit() would put the file in place even when they did not
+// fit on the disk.
 inline FileWritten finishWriting(QSaveFile& file, bool written)
 {
-    if (!written) {
+    if (!written || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return { why };

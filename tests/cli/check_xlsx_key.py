@@ -3,7 +3,7 @@
 
     tests/cli/check_xlsx_key.py <program>
 
-Every cell of the sheet "Answers" is a text cell equal to the same field of
+Every cell of the sheet "Answers" but Row's numbers is a text cell equal to the same field of
 the CSV key (a report's lines end in LF in a cell, CR LF in CSV); the header
 is in plain words, bold and frozen; the report wraps; the sheet "About" says
 how the key was made. -o writes every form; a workbook is not written to a
@@ -67,9 +67,14 @@ with tempfile.TemporaryDirectory() as d:
             if want == "":
                 if cell.value is not None:
                     mismatches.append((r, cell.coordinate, cell.value, field))
+            elif r > 0 and cell.column == 1:
+                # Row is a number cell, so that sorting by it puts 2 before 10.
+                if cell.data_type != "n" or cell.value != int(want):
+                    mismatches.append((r, cell.coordinate, cell.data_type, cell.value, field))
             elif cell.data_type != "s" or cell.value != want:
                 mismatches.append((r, cell.coordinate, cell.data_type, cell.value, field))
-    check("xlsx: every cell a text cell equal to the CSV key's field, empty where it is empty",
+    check("xlsx: Row a number cell, every other a text cell equal to the CSV key's field, "
+          "empty where it is empty",
           not mismatches, mismatches[:5])
     head = [c.value for c in cells[0]]
     fraction_row = dict(zip(head, [c.value for c in cells[1]]))
@@ -126,7 +131,8 @@ with tempfile.TemporaryDirectory() as d:
     check("many rows: in order, the bad ones named in order, the workbook the CSV key",
           status == 1 and [r[0] for r in many_rows[1:]] == [str(k) for k in range(1, 2601)]
           and [line.split()[2] for line in err.splitlines()] == ["700:", "1400:", "2100:"]
-          and many_cells == [[f.replace("\r\n", "\n") or None for f in r] for r in many_rows], err[:300])
+          and many_cells == [[int(f) if k == 0 and n > 0 else f.replace("\r\n", "\n") or None
+                              for k, f in enumerate(r)] for n, r in enumerate(many_rows)], err[:300])
 
     # A terminal gets a refusal, not the workbook's bytes.
     leader, follower = pty.openpty()

@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 QByteArray contentsOf(const QString& path)
@@ -44,6 +46,7 @@ private slots:
     void savePictureCancelled();
     void savePictureFails_data();
     void savePictureFails();
+    void fullDiskKeepsTheOldFiles();
     void printedPageHoldsTheAnswersAsText();
     void printedWorkingRunsOnToMorePages();
     void printCancelled();
@@ -185,6 +188,47 @@ void PictureReportTest::savePictureFails()
         qPrintable(told[0]));
     QVERIFY(told[0].size() > QString("The picture could not be saved to “" + path + "”: ").size());
     QVERIFY(QFileInfo(dir.filePath("folder.svg")).isDir());
+}
+
+void PictureReportTest::fullDiskKeepsTheOldFiles()
+{
+    // A small file system of its own, filled.
+    QTemporaryDir disk;
+    if (::geteuid() != 0
+        || QProcess::execute("mount", { "-t", "tmpfs", "-o", "size=64k", "tmpfs", disk.path() })
+            != 0)
+        QSKIP("a small tmpfs is mounted only by the superuser");
+    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", { disk.path() }); });
+    const QString picture = disk.filePath("graph.pdf"), report = disk.filePath("report.txt");
+    for (const QString& name : { picture, report }) {
+        QFile old(name);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("last week's") == 11);
+    }
+    {
+        QFile filler(disk.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'x')) == 4096 && filler.flush()) { }
+    }
+    LoadedForm f;
+    LoadedForm::click(f->Check1);
+    QStringList told;
+    f->pictureActions->askFileName = [&](const QString&, QString*) { return picture; };
+    f->pictureActions->tell = [&](const QString& m) { told << m; };
+    QVERIFY(!f->pictureActions->saveAs());
+    f->txt_results->setPlainText(QString(64 * 1024, u'7'));
+    f->reportFile->askFileName = [&](const QString&) { return report; };
+    f->reportFile->tell = [&](const QString& m) { told << m; };
+    QVERIFY(!f->reportFile->saveAs());
+    QCOMPARE(told.size(), 2);
+    QVERIFY2(told[0].startsWith("The picture could not be saved to “" + picture + "”: "),
+        qPrintable(told[0]));
+    QVERIFY2(told[1].startsWith("The report could not be saved to “" + report + "”: "),
+        qPrintable(told[1]));
+    // The old files as they were, and nothing half-written beside them.
+    QCOMPARE(contentsOf(picture), QByteArray("last week's"));
+    QCOMPARE(contentsOf(report), QByteArray("last week's"));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList({ "filler", "graph.pdf", "report.txt" }));
 }
 
 void PictureReportTest::printedPageHoldsTheAnswersAsText()
