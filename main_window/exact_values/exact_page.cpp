@@ -1,6 +1,7 @@
 // The Exact values window's text: both lines and their crossing worked out
 // exactly from the typed end points, then what the window's decimal answers
 // for the same texts leave out.
+#include "core/written_number.h"
 #include "main_window/exact_values/exact_parts.h"
 #include "main_window/exact_values/exact_texts.h"
 #include "words/bad_input.h"
