@@ -66,8 +66,12 @@ void Form1::connectHandlers()
     Label1->installEventFilter(this);
     for (QLineEdit* field : typedBoxes())
         field->installEventFilter(this);
-    for (const int line : { 1, 2 })
-        new EquationEntry(*this, line == 1 ? txt_eqn1 : txt_eqn2, line, this);
+    for (const int line : { 1, 2 }) {
+        auto* entry = new EquationEntry(*this, line == 1 ? txt_eqn1 : txt_eqn2, line, this);
+        // The equation drawn shows whole in a box without the focus; the
+        // graph, where the line now is, takes it.
+        connect(entry, &EquationEntry::drawn, p1, [this] { p1->setFocus(Qt::OtherFocusReason); });
+    }
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
         &Form1::lblCredits_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
