@@ -11,6 +11,7 @@
 #include "main_window/files/report_file.h"
 #include "main_window/practice/practice_window.h"
 #include "main_window/widgets/enter_key.h"
+#include "main_window/widgets/shape.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +25,8 @@
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <initializer_list>
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
@@ -189,7 +192,17 @@ TypedBoxes Form1::typedBoxes() const
 
 void Form1::exactLink_Click()
 {
-    ExactWindow::open(this, typedBoxes());
+    // The fields: the equations area with the end points, the draw buttons
+    // and the report switch. The graph: the picture with its range and zoom.
+    QRect fields = Shape2->geometry();
+    for (const QWidget* w : std::initializer_list<const QWidget*> {
+             t1, t4, t1_b, t4_b, draw_line1, draw_line2, cmd_bothlines, Check1, Label1 })
+        fields |= w->geometry();
+    QRect graph = p1->geometry();
+    for (const QWidget* w :
+        std::initializer_list<const QWidget*> { txmin, txmax, Command1, Command2 })
+        graph |= w->geometry();
+    ExactWindow::open(this, typedBoxes(), { fields, graph });
 }
 
 void Form1::openPractice(std::optional<int> level, std::optional<std::uint64_t> seed)
