@@ -41,8 +41,6 @@ QString narrowTip(const QString& plain)
             lines << text.toHtmlEscaped();
         }
         layout.endLayout();
-        if (paragraph.isEmpty())
-            lines << QString();
     }
     return QStringLiteral("<p style=\"white-space:pre\">") + lines.join(QStringLiteral("<br>"))
         + QStringLiteral("</p>");
