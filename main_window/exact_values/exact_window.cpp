@@ -169,11 +169,10 @@ void ExactWindow::place(QWidget* owner, const InSight& keep)
         const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
             frame.right() - inner.right(), frame.bottom() - inner.bottom());
         const QScreen* screen = owner->screen();
-        const InSight onScreen { QRect(
-                                     owner->mapToGlobal(keep.fields.topLeft()), keep.fields.size()),
-            QRect(owner->mapToGlobal(keep.graph.topLeft()), keep.graph.size()) };
-        placed_ = outOfTheWay(
-            screen ? screen->availableGeometry() : frame, frame, onScreen, size().grownBy(margins));
+        const auto onScreen
+            = [owner](const QRect& r) { return QRect(owner->mapToGlobal(r.topLeft()), r.size()); };
+        placed_ = outOfTheWay(screen ? screen->availableGeometry() : frame, frame,
+            { onScreen(keep.fields), onScreen(keep.graph) }, size().grownBy(margins));
         placed_.setSize(placed_.size().shrunkBy(margins));
     }
     move(placed_.topLeft());
