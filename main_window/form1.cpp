@@ -11,6 +11,7 @@
 #include "main_window/files/report_file.h"
 #include "main_window/practice/practice_window.h"
 #include "main_window/widgets/enter_key.h"
+#include "main_window/widgets/shape.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +25,8 @@
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <initializer_list>
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
@@ -66,8 +69,12 @@ void Form1::connectHandlers()
     Label1->installEventFilter(this);
     for (QLineEdit* field : typedBoxes())
         field->installEventFilter(this);
-    for (const int line : { 1, 2 })
-        new EquationEntry(*this, line == 1 ? txt_eqn1 : txt_eqn2, line, this);
+    for (const int line : { 1, 2 }) {
+        auto* entry = new EquationEntry(*this, line == 1 ? txt_eqn1 : txt_eqn2, line, this);
+        // The equation drawn shows whole in a box without the focus; the
+        // graph, where the line now is, takes it.
+        connect(entry, &EquationEntry::drawn, p1, [this] { p1->setFocus(Qt::OtherFocusReason); });
+    }
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
         &Form1::lblCredits_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
@@ -185,7 +192,17 @@ TypedBoxes Form1::typedBoxes() const
 
 void Form1::exactLink_Click()
 {
-    ExactWindow::open(this, typedBoxes());
+    // The fields: the equations area with the end points, the draw buttons
+    // and the report switch. The graph: the picture with its range and zoom.
+    QRect fields = Shape2->geometry();
+    for (const QWidget* w : std::initializer_list<const QWidget*> {
+             t1, t4, t1_b, t4_b, draw_line1, draw_line2, cmd_bothlines, Check1, Label1 })
+        fields |= w->geometry();
+    QRect graph = p1->geometry();
+    for (const QWidget* w :
+        std::initializer_list<const QWidget*> { txmin, txmax, Command1, Command2 })
+        graph |= w->geometry();
+    ExactWindow::open(this, typedBoxes(), { fields, graph });
 }
 
 void Form1::openPractice(std::optional<int> level, std::optional<std::uint64_t> seed)

@@ -11,7 +11,9 @@ class QLineEdit;
 // fields and both lines are drawn, as the button draws them, so the box then
 // shows the window's own equation; an equation that cannot be read, or a
 // line that misses the range, changes nothing and gets the read mark with
-// the reason. Esc puts back the text the box had before the pupil typed.
+// the reason, which shows at once under the box. Esc puts back the text the
+// box had before the pupil typed. The box shows a thin frame and the text
+// pointer while hovered or focused.
 class EquationEntry : public QObject {
     Q_OBJECT
 
@@ -21,23 +23,33 @@ public:
     EquationEntry(LineDoor& door, QLineEdit* box, int line, QObject* parent);
 
     // What Enter does. Whether the equation was read and drawn; in a box
-    // not typed into since it was last read or put back, nothing.
+    // not typed into since the program last wrote it, read it or put it
+    // back, nothing.
     bool enter();
-    // What Esc does.
+    // What Esc does: the box shows again what it showed before the pupil
+    // typed into it.
     void escape();
 
     // What hovering over the box shows: its own tooltip (the exact value,
     // or why the typed text was refused) followed by what can be typed.
     QString tooltip() const;
 
+signals:
+    // Enter read the equation and both lines were drawn: the box shows the
+    // window's own equation, best seen whole, without the focus.
+    void drawn();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool typedInto() const;
+    void refuse(const QString& why);
+    void showReason();
+
     LineDoor* door_;
     int line_;
     QLineEdit* box_;
-    QString before_; // the text Esc puts back
-    QString previous_, current_;
-    bool editing_ = false; // typed into since the last Enter or Esc
+    QString shown_; // the text the program last gave the box, which Esc puts back
+    bool refused_ = false; // the last Enter refused what was typed
 };

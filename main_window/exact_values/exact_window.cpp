@@ -1,7 +1,7 @@
 #include "main_window/exact_values/exact_window.h"
 
 #include "main_window/exact_values/exact_texts.h"
-#include "main_window/widgets/beside_owner.h"
+#include "main_window/widgets/tool_place.h"
 #include "main_window/widgets/typed_boxes.h"
 #include "main_window/widgets/word_wrap.h"
 #include "main_window/widgets/working_section.h"
@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
@@ -75,15 +76,11 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
     page_->setFocus();
 }
 
-ExactWindow* ExactWindow::open(QWidget* owner, const Fields& fields)
+ExactWindow* ExactWindow::open(QWidget* owner, const Fields& fields, const InSight& keep)
 {
     if (!openWindow) {
         openWindow = new ExactWindow(owner, fields);
-        // Beside the main window, so that the graph and the end-point fields
-        // stay in sight while the pupil types.
-        const QScreen* screen = owner->screen();
-        openWindow->move(besideOwner(owner->frameGeometry(), openWindow->size(),
-            screen ? screen->availableGeometry() : owner->frameGeometry()));
+        openWindow->place(owner, keep);
     }
     ExactWindow* window = openWindow;
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -150,9 +147,44 @@ void ExactWindow::copyTheWorking()
     QGuiApplication::clipboard()->setText(QString::fromStdString(core::WorkingText(working())));
 }
 
+namespace {
+
+const QString placeKey = QStringLiteral("exactValues/place");
+
+} // namespace
+
+void ExactWindow::place(QWidget* owner, const InSight& keep)
+{
+    // Where the pupil last moved it, if that is still on a screen.
+    const QRect moved = QSettings().value(placeKey).toRect();
+    const QScreen* movedTo = moved.isValid() ? QGuiApplication::screenAt(moved.center()) : nullptr;
+    if (movedTo && movedTo->availableGeometry().contains(moved)) {
+        placed_ = moved;
+    } else {
+        // Else out of the way of the graph and the end-point fields, which
+        // stay in sight while the pupil types. Its frame is taken to be as
+        // wide as the owner's.
+        const QRect frame = owner->frameGeometry();
+        const QRect inner = owner->geometry();
+        const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+            frame.right() - inner.right(), frame.bottom() - inner.bottom());
+        const QScreen* screen = owner->screen();
+        const auto onScreen
+            = [owner](const QRect& r) { return QRect(owner->mapToGlobal(r.topLeft()), r.size()); };
+        placed_ = outOfTheWay(screen ? screen->availableGeometry() : frame, frame,
+            { onScreen(keep.fields), onScreen(keep.graph) }, size().grownBy(margins));
+        placed_.setSize(placed_.size().shrunkBy(margins));
+    }
+    move(placed_.topLeft());
+    resize(placed_.size());
+}
+
 void ExactWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
+    // Moved or sized by the pupil, it opens there next time.
+    if (event->isAccepted() && QRect(pos(), size()) != placed_)
+        QSettings().setValue(placeKey, QRect(pos(), size()));
     // Closed means gone: the next Open creates a new window even before this
     // one has been deleted.
     if (event->isAccepted() && openWindow == this)

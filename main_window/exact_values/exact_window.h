@@ -2,6 +2,7 @@
 
 #include "core/line_commands.h"
 #include "core/working.h"
+#include "main_window/widgets/tool_place.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -29,8 +30,10 @@ public:
 
     // Shows the window for `fields`, which belong to `owner`, and makes it
     // the active window. The first call, and the first after a close,
-    // creates it; while it is open the same window is shown again.
-    static ExactWindow* open(QWidget* owner, const Fields& fields);
+    // creates it, where the pupil last moved it, else where it covers
+    // neither part of the owner to `keep` in sight; while it is open the
+    // same window is shown again.
+    static ExactWindow* open(QWidget* owner, const Fields& fields, const InSight& keep = {});
 
     // The open window, or nullptr when none is open.
     static ExactWindow* instance();
@@ -51,6 +54,7 @@ protected:
 private:
     ExactWindow(QWidget* owner, const Fields& fields);
 
+    void place(QWidget* owner, const InSight& keep);
     void refresh();
     void copyTheWorking();
     std::vector<core::WorkingStep> working() const;
@@ -59,4 +63,5 @@ private:
     QTextBrowser* page_ = nullptr;
     QPushButton* copyWorking_ = nullptr;
     QPushButton* close_ = nullptr;
+    QRect placed_; // where it was opened: the frame's corner and the inner size
 };

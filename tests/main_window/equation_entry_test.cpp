@@ -3,13 +3,17 @@
 // nothing and is marked; Esc puts the text back; the tooltip says what to
 // type; the Exact values window says when end points were rounded.
 #include "form1_fixture.h"
+#include "graph/graph_panel.h"
 #include "main_window/equation/equation_entry.h"
 #include "main_window/exact_values/exact_window.h"
 #include "main_window/widgets/read_mark.h"
+#include "main_window/widgets/result_box.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
+#include <QToolTip>
 
 namespace {
 
@@ -42,6 +46,12 @@ private slots:
     void whatCannotBeUsedChangesNothing_data();
     void whatCannotBeUsedChangesNothing();
     void escPutsBackTheText();
+    void escAfterAnAcceptedEnterKeepsTheNewEquation();
+    void escAfterRetypingTheLastCharacterPutsBackWhatWasShown();
+    void enterAfterARefusalAndARewriteDoesNothing();
+    void frameAndTextPointerWhileHoveredOrFocused();
+    void afterEnterTheWholeEquationShows();
+    void refusalShowsItsReasonAtOnceUnderTheBox();
     void tooltipSaysWhatCanBeTyped();
     void exactValuesSayWhenEndPointsWereRounded();
 };
@@ -135,6 +145,113 @@ void EquationEntryTest::escPutsBackTheText()
     QTest::keyClick(f->txt_eqn1, Qt::Key_Return);
     QCOMPARE(f->t1->text(), "-6");
     QVERIFY(!read_mark::isMarked(f->txt_eqn1));
+}
+
+void EquationEntryTest::escAfterAnAcceptedEnterKeepsTheNewEquation()
+{
+    LoadedForm f;
+    typeEquation(f->txt_eqn1, "y = 2x + 3");
+    QCOMPARE(f->txt_eqn1->text(), " Y = 2 X +  3");
+    QTest::keyClick(f->txt_eqn1, Qt::Key_Escape);
+    QCOMPARE(f->txt_eqn1->text(), " Y = 2 X +  3");
+    QCOMPARE(f->t1->text(), "-6");
+}
+
+void EquationEntryTest::escAfterRetypingTheLastCharacterPutsBackWhatWasShown()
+{
+    LoadedForm f;
+    // The program changes the box's text once, then the pupil types over its
+    // last character with the same character: the text is as it was.
+    LoadedForm::type(f->t4, "9");
+    LoadedForm::click(f->cmd_bothlines);
+    const QString shown = f->txt_eqn1->text();
+    QVERIFY(!shown.isEmpty());
+    f->txt_eqn1->setFocus();
+    f->txt_eqn1->setSelection(int(shown.size()) - 1, 1);
+    QTest::keyClicks(f->txt_eqn1, shown.right(1));
+    QCOMPARE(f->txt_eqn1->text(), shown);
+    QTest::keyClick(f->txt_eqn1, Qt::Key_Escape);
+    QCOMPARE(f->txt_eqn1->text(), shown);
+}
+
+void EquationEntryTest::enterAfterARefusalAndARewriteDoesNothing()
+{
+    LoadedForm f;
+    f->Check1->setChecked(true);
+    const QStringList endPoints { f->t1->text(), f->t2->text(), f->t3->text(), f->t4->text() };
+    typeEquation(f->txt_eqn1, "y = x^2");
+    QVERIFY(read_mark::isMarked(f->txt_eqn1));
+    // A command writes the window's own equation into the box again.
+    LoadedForm::click(f->cmd_bothlines);
+    const QString report = f->txt_results->toPlainText();
+    QTest::keyClick(f->txt_eqn1, Qt::Key_Return);
+    QCOMPARE(
+        (QStringList { f->t1->text(), f->t2->text(), f->t3->text(), f->t4->text() }), endPoints);
+    QCOMPARE(f->txt_results->toPlainText(), report);
+}
+
+void EquationEntryTest::frameAndTextPointerWhileHoveredOrFocused()
+{
+    LoadedForm f;
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    QLineEdit* box = f->txt_eqn1;
+    QCOMPARE(box->cursor().shape(), Qt::IBeamCursor);
+    // The box's top edge, as the window shows it.
+    const auto edge = [&] {
+        const QImage shot = f->grab(QRect(box->pos(), QSize(box->width(), 1)))
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+        return QList<QRgb>(reinterpret_cast<const QRgb*>(shot.constBits()),
+            reinterpret_cast<const QRgb*>(shot.constBits()) + shot.width());
+    };
+    const QList<QRgb> plain = edge();
+    QVERIFY(!plain.contains(qRgb(128, 128, 128)));
+    const QList<QRgb> framed(box->width(), qRgb(128, 128, 128));
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(box, &enter);
+    QCOMPARE(edge(), framed);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(box, &leave);
+    QCOMPARE(edge(), plain);
+    box->setFocus();
+    QVERIFY(box->hasFocus());
+    QCOMPARE(edge(), framed);
+    f->p1->setFocus();
+    QCOMPARE(edge(), plain);
+}
+
+void EquationEntryTest::afterEnterTheWholeEquationShows()
+{
+    LoadedForm f;
+    typeEquation(f->txt_eqn2, "2x + 3y = 6");
+    QLineEdit* box = f->txt_eqn2;
+    QCOMPARE(box->text(), " Y = -0.666666666666667 X +  2");
+    // Without the focus the box paints its numbers shortened, to fit whole.
+    QVERIFY(!box->hasFocus());
+    const QString shown = result_box::shown(box);
+    QVERIFY2(shown.endsWith("X +  2") && result_box::fits(box, shown), qPrintable(shown));
+    QCOMPARE(box->cursorPosition(), 0);
+}
+
+void EquationEntryTest::refusalShowsItsReasonAtOnceUnderTheBox()
+{
+    LoadedForm f;
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    typeEquation(f->txt_eqn1, "y = x^2");
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().contains("x\u00B2 makes a curve, not a straight line"));
+    const QWidget* tip = nullptr;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "qtooltip_label" && w->isVisible())
+            tip = w;
+    QVERIFY(tip);
+    QVERIFY2(tip->width() <= 400, qPrintable(QString::number(tip->width())));
+    QVERIFY(tip->y() >= f->txt_eqn1->mapToGlobal(QPoint(0, f->txt_eqn1->height())).y());
+    // The help that follows the reason is broken into several lines.
+    QVERIFY(QToolTip::text().count("<br>") >= 3);
+    QToolTip::hideText();
 }
 
 void EquationEntryTest::tooltipSaysWhatCanBeTyped()

@@ -401,9 +401,11 @@ void ExactValuesTest::longResultShowsItsStart()
     twin.setPalette(f->txt_eqn1->palette());
     twin.setAlignment(f->txt_eqn1->alignment());
     twin.resize(f->txt_eqn1->size());
-    // Right of the caret, which the focused box draws at its text's start.
+    // Right of the caret, which the focused box draws at its text's start,
+    // and inside the thin frame it shows while focused.
     const int caret = 3;
-    const QRect shown(caret, 0, twin.fontMetrics().horizontalAdvance(start) - caret, twin.height());
+    const QRect shown(
+        caret, 1, twin.fontMetrics().horizontalAdvance(start) - caret, twin.height() - 2);
     const auto pixels = [&](QWidget* box) {
         return box->grab(shown).toImage().convertToFormat(QImage::Format_RGB32);
     };

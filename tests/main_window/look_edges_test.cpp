@@ -81,8 +81,11 @@ void LookEdgesTest::pointerShapes()
     for (const QWidget* child : children) {
         if (child == form->p1 || form->p1->isAncestorOf(child))
             continue;
-        // Text boxes keep the pointer a text box shows, beam or arrow.
-        if (qobject_cast<const QLineEdit*>(child) || child == form->txt_results->viewport())
+        // Text boxes, and what lies on them, keep the pointer a text box
+        // shows, beam or arrow.
+        if (qobject_cast<const QLineEdit*>(child)
+            || qobject_cast<const QLineEdit*>(child->parentWidget())
+            || child == form->txt_results->viewport())
             continue;
         QVERIFY2(child->cursor().shape() == Qt::ArrowCursor,
             qPrintable(child->objectName() + QLatin1Char(' ')
