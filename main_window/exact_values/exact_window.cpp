@@ -249,7 +249,11 @@ void ExactWindow::refresh()
         : QTextOption::WrapAtWordBoundaryOrAnywhere;
     // Typing rewrites the text; where the reader was stays in view.
     const int scrolled = page_->verticalScrollBar()->value();
-    if (page_->wordWrapMode() != mode || !replaceChangedBlocks(*page_->document(), next)) {
+    // A page of such numbers is written whole: the toolkit then lays out at
+    // once only what is in view, and the rest while the loop is idle, where
+    // blocks rewritten in place are laid out whole at once.
+    if (page_->wordWrapMode() != mode || mode == QTextOption::WrapAnywhere
+        || !replaceChangedBlocks(*page_->document(), next)) {
         page_->clear(); // the old text is not laid out again in a new mode
         page_->setWordWrapMode(mode);
         page_->setHtml(html);

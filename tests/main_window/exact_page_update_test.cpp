@@ -59,8 +59,8 @@ private slots:
         QTest::newRow("line two made vertical") << Edits { { "t1_b", "5" }, { "t3_b", "5" } };
         QTest::newRow("slopes whose crossing repeats")
             << Edits { { "t2", "0.1" }, { "t4", "1.1000000000000001" } };
-        QTest::newRow("the same line twice") << Edits { { "t1_b", "8" }, { "t2_b", "7" },
-            { "t3_b", "-6" }, { "t4_b", "0" } };
+        QTest::newRow("the same line twice")
+            << Edits { { "t1_b", "8" }, { "t2_b", "7" }, { "t3_b", "-6" }, { "t4_b", "0" } };
         QTest::newRow("a point, not a line") << Edits { { "t3", "8" }, { "t4", "7" } };
         QTest::newRow("a thousand digits, then back")
             << Edits { { "t1", widest }, { "t2", widest }, { "t1", "3" } };
