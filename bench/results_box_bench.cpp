@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextOption>
 
 #include <benchmark/benchmark.h>
@@ -111,7 +112,40 @@ void exactWidest(benchmark::State& state, bool whole)
     QApplication::processEvents();
 }
 
+// A keystroke in line one's X1 while the Exact values window is open on the
+// start-up pair: the field's edit and the window's page brought up to date
+// and laid out whole, as `ExactWindow/keystroke/text_shown` lays out its
+// page; painting is left out, as there.
+void exactDefault(benchmark::State& state)
+{
+    Form1& form = bench::SharedForm();
+    const QString before = form.t1->text();
+    ExactWindow* window = ExactWindow::open(&form,
+        { form.t1, form.t2, form.t3, form.t4, form.t1_b, form.t2_b, form.t3_b, form.t4_b,
+            form.txmin, form.txmax });
+    QApplication::processEvents();
+    const QString typed[] = { before + u'1', before };
+    int k = 0;
+    for (auto _ : state) {
+        form.t1->setText(typed[++k % 2]);
+        benchmark::DoNotOptimize(window->page()->document()->size());
+    }
+    // A window opened afresh shows the fields as they are.
+    const QString shown = window->page()->toPlainText();
+    window->close();
+    window = ExactWindow::open(&form,
+        { form.t1, form.t2, form.t3, form.t4, form.t1_b, form.t2_b, form.t3_b, form.t4_b,
+            form.txmin, form.txmax });
+    if (window->page()->toPlainText() != shown)
+        state.SkipWithError("the page does not show the last keystroke");
+    window->close();
+    form.t1->setText(before);
+    QApplication::processEvents();
+}
+
 const bool registered = [] {
+    benchmark::RegisterBenchmark("ExactWindow/keystroke/default", exactDefault)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("ExactWindow/keystroke/widest_shown", exactWidest, false)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ExactWindow/keystroke/widest_all_laid_out", exactWidest, true)

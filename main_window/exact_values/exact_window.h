@@ -13,13 +13,16 @@
 class QLineEdit;
 class QPushButton;
 class QTextBrowser;
+class QTimer;
 
 // The Exact values window: both lines typed into the main window, with their
 // equations, slopes and intercepts as fractions, the crossing, and where the
 // main window's decimal answers are rounded or differ in kind. It follows
-// the typing: every edit of an end-point or range field shows at once. At
-// most one is open; a tool window of the main window, it stays above it
-// without blocking it and closes with it.
+// the typing: the edits of the end-point and range fields that arrive
+// together are shown together, once the event loop is free, and a hidden or
+// minimised window catches up when it is shown again. At most one is open; a
+// tool window of the main window, it stays above it without blocking it and
+// closes with it.
 class ExactWindow : public QWidget {
     Q_OBJECT
 
@@ -38,7 +41,9 @@ public:
     // The open window, or nullptr when none is open.
     static ExactWindow* instance();
 
-    QTextBrowser* page() const { return page_; }
+    // The page as the last edit leaves it (an edit not yet shown is shown
+    // first).
+    QTextBrowser* page();
 
     // The page's text for the typed fields: the exact values, then the
     // working; a line's end points may have been rounded from an equation.
@@ -50,11 +55,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     ExactWindow(QWidget* owner, const Fields& fields);
 
     void place(QWidget* owner, const InSight& keep);
+    void fieldEdited();
     void refresh();
     void copyTheWorking();
     std::vector<core::WorkingStep> working() const;
@@ -64,4 +72,6 @@ private:
     QPushButton* copyWorking_ = nullptr;
     QPushButton* close_ = nullptr;
     QRect placed_; // where it was opened: the frame's corner and the inner size
+    QTimer* pending_ = nullptr; // an edit not yet shown: refresh when the loop is free
+    QString shownHtml_; // what the page was last given
 };
