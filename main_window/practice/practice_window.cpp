@@ -52,11 +52,32 @@ constexpr std::array<const char*, 3> levelNames {
     "3: parallel, perpendicular, vertical and more",
 };
 
-const QColor rightColour(0, 128, 0), wrongColour(192, 0, 0);
+// Right and wrong differ in shape as well as colour; a text not read is
+// neither, so it is neither green nor red.
+const QColor rightColour(0, 128, 0), wrongColour(192, 0, 0), notReadColour(0, 90, 160);
 
 QString pupilText(const std::string& plain)
 {
     return QString::fromStdString(core::PupilText(plain)).toHtmlEscaped();
+}
+
+// Advice as a sentence of the window: "write 2.5 with a point" begins with
+// a capital.
+QString sentence(const std::string& advice)
+{
+    QString text = QString::fromStdString(advice);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// The step of the working behind an answer.
+const core::WorkingStep* stepFor(const std::vector<core::WorkingStep>& working, Question question)
+{
+    const std::string_view id = core::practice::StepId(question);
+    const auto step = std::find_if(
+        working.begin(), working.end(), [&](const core::WorkingStep& s) { return s.id == id; });
+    return step == working.end() ? nullptr : &*step;
 }
 
 } // namespace
@@ -154,7 +175,13 @@ void PracticeWindow::createControls()
         answers->addWidget(mark, row, crossing ? 4 : column + 1);
         // An answer changed since its check is neither right nor wrong.
         // Also when the crossing's list puts a word in the field.
-        connect(edit, &QLineEdit::textChanged, this, [this, q] { markField(q, Mark::Empty); });
+        // The crossing's list may complete "Parallel" to "parallel" as Enter
+        // checks it: the same answer in another case keeps its mark, so that
+        // the marks and the score agree.
+        connect(edit, &QLineEdit::textChanged, this, [this, q](const QString& text) {
+            if (text.simplified().compare(checked_[q].simplified(), Qt::CaseInsensitive) != 0)
+                markField(q, Mark::Empty);
+        });
         connect(edit, &QLineEdit::returnPressed, this, &PracticeWindow::check);
     }
     // No placeholder or tooltip in the fields: a screen reader speaks either
@@ -266,6 +293,7 @@ void PracticeWindow::showExercise()
     // What a screen reader says as the window comes up.
     setAccessibleDescription(sentence);
     for (std::size_t q = 0; q < answers_.size(); ++q) {
+        checked_[q].clear();
         answers_[q]->clear();
         markField(q, Mark::Empty);
     }
@@ -290,26 +318,36 @@ void PracticeWindow::check()
     for (std::size_t q = 0; q < answers_.size(); ++q)
         typed[q] = answerText(q).toStdString();
     const Sitting::Marks marks = sitting_->check(typed);
-    int right = 0, wrong = 0;
+    int right = 0, wrong = 0, notRead = 0;
     for (std::size_t q = 0; q < marks.size(); ++q) {
+        checked_[q] = QString::fromStdString(typed[q]);
         markField(q, marks[q]);
         right += marks[q] == Mark::Right ? 1 : 0;
         wrong += marks[q] == Mark::Wrong ? 1 : 0;
+        notRead += marks[q] == Mark::NotRead ? 1 : 0;
     }
     showScore();
 
     QString html;
-    if (right + wrong == 0)
+    // What could not be read comes first: it says how to write the answer,
+    // and counts neither way.
+    for (std::size_t q = 0; q < marks.size(); ++q)
+        if (marks[q] == Mark::NotRead)
+            html += QStringLiteral("<p><b>%1</b>: not read. %2.</p>")
+                        .arg(QString::fromLatin1(answerFields[q].accessibleName),
+                            sentence(sitting_->advice(core::practice::questions[q]))
+                                .toHtmlEscaped());
+    if (right + wrong + notRead == 0)
         html = QStringLiteral("<p>Type an answer into a field, then Check.</p>");
-    else if (wrong == 0 && right == static_cast<int>(marks.size()))
+    else if (right == static_cast<int>(marks.size()))
         html = QStringLiteral("<p>Every answer is right. Next makes a new exercise.</p>");
-    else if (wrong == 0)
-        html = QStringLiteral("<p>%1 right so far.</p>").arg(right);
-    else
-        html = QStringLiteral("<p>%1 right, %2 wrong. A step of the working for each wrong "
-                              "answer; another try earns the next step.</p>")
-                   .arg(right)
-                   .arg(wrong);
+    else if (wrong == 0 && right > 0)
+        html += QStringLiteral("<p>%1 right so far.</p>").arg(right);
+    else if (wrong > 0)
+        html += QStringLiteral("<p>%1 right, %2 wrong. A step of the working for each wrong "
+                               "answer; another try earns the next step.</p>")
+                    .arg(right)
+                    .arg(wrong);
     for (const Question question : core::practice::questions) {
         const Sitting::Hint hint = sitting_->hint(question);
         if (hint.lines.empty())
@@ -343,6 +381,9 @@ void PracticeWindow::chooseLevel(int index)
         return;
     sitting_->setLevel(level);
     showExercise();
+    working_->setHtml(QStringLiteral("<p>Level %1: a fresh start. The exercises and the score "
+                                     "begin again.</p>")
+                          .arg(level));
 }
 
 void PracticeWindow::showScore()
@@ -358,19 +399,34 @@ void PracticeWindow::markField(std::size_t question, Mark mark)
     QWidget* control = core::practice::questions[question] == Question::Crossing
         ? static_cast<QWidget*>(crossing_)
         : edit;
+    const Question asked = core::practice::questions[question];
     const QString word = mark == Mark::Right ? QStringLiteral("right")
         : mark == Mark::Wrong                ? QStringLiteral("wrong")
+        : mark == Mark::NotRead              ? QStringLiteral("not read")
                                              : QString();
     control->setAccessibleDescription(word);
     edit->setAccessibleDescription(word);
     QLabel* label = marks_[question];
     label->setText(mark == Mark::Right ? QStringLiteral("\u2714")
             : mark == Mark::Wrong      ? QStringLiteral("\u2718")
+            : mark == Mark::NotRead    ? QStringLiteral("?")
                                        : QString());
     label->setAccessibleName(word);
-    label->setToolTip(word);
+    // A wrong answer's tip names the step of the working to look at; one not
+    // read says how to write it.
+    QString tip = word;
+    if (mark == Mark::Wrong)
+        if (const core::WorkingStep* step = stepFor(sitting_->working(), asked))
+            tip = QStringLiteral("Wrong: look at the step \u201C%1\u201D of the working")
+                      .arg(QString::fromStdString(core::PupilText(step->heading)));
+    if (mark == Mark::NotRead)
+        tip = QStringLiteral("Not read: %1").arg(QString::fromStdString(sitting_->advice(asked)));
+    label->setToolTip(tip);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, mark == Mark::Right ? rightColour : wrongColour);
+    palette.setColor(QPalette::WindowText,
+        mark == Mark::Right         ? rightColour
+            : mark == Mark::NotRead ? notReadColour
+                                    : wrongColour);
     label->setPalette(palette);
 }
 

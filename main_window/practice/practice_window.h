@@ -72,6 +72,9 @@ private:
     // crossing's is the line edit of an editable choice.
     std::array<QLineEdit*, core::practice::Sitting::questionCount> answers_ {};
     std::array<QLabel*, core::practice::Sitting::questionCount> marks_ {};
+    // Each answer as it was checked, so that the same answer in another case
+    // keeps its mark.
+    std::array<QString, core::practice::Sitting::questionCount> checked_ {};
     QComboBox* crossing_ = nullptr;
     QComboBox* level_ = nullptr;
     QLabel* score_ = nullptr;

@@ -82,7 +82,7 @@ with tempfile.TemporaryDirectory() as d:
           (fraction_row["Exact slope 1"], fraction_row["Exact slope 2"]) == ("4/3", "1/3"), fraction_row)
     noted = dict(zip(head, [c.value for c in cells[2]]))
     check("xlsx: the note on a row with cells that were not plain numbers",
-          noted["Note"] == "line 1 X1 '0,5' read as 0.5 (decimal comma); line 1 Y1 '1/2' read as 1; "
+          noted["Note"] == "line 1 X1 '0,5' read as 0.5 (decimal comma); line 1 Y1 '1/2' read as 1/2; "
                            "line 1 X2 empty, read as 0", noted["Note"])
     check("xlsx: the header bold and frozen below it",
           sheet.freeze_panes == "A2" and all(c.font.b for c in cells[0]), sheet.freeze_panes)

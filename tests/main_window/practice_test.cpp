@@ -33,6 +33,9 @@ private slots:
     void theLevelIsRemembered();
     void showWorkingShowsEveryStep();
     void showInMainWindowTypesAndDraws();
+    void anAnswerNotReadIsMarkedAndNotCounted();
+    void theCrossingsListKeepsTheMarkItWasGiven();
+    void aNewLevelStartsAFreshCount();
 };
 
 namespace {
@@ -297,6 +300,57 @@ void PracticeTest::showInMainWindowTypesAndDraws()
     // Drawn: level one's slopes are whole numbers, as the window writes them.
     QCOMPARE(f->txt_slope1->text().trimmed(), answer(w, Question::Slope1));
     QVERIFY(f.warnings.isEmpty());
+}
+
+void PracticeTest::anAnswerNotReadIsMarkedAndNotCounted()
+{
+    LoadedForm f;
+    PracticeWindow* w = opened(f, 1, 3);
+    LoadedForm::type(edit(w, 0), QStringLiteral("2,5"));
+    QTest::keyClick(edit(w, 0), Qt::Key_Return);
+    QCOMPARE(description(w, 0), "not read");
+    const QString shown = w->findChild<QTextBrowser*>(QStringLiteral("working"))->toPlainText();
+    QVERIFY2(
+        shown.contains("Slope of line one: not read. Write 2.5 with a point."), qPrintable(shown));
+    QCOMPARE(text(w, "score"), "No answers checked yet");
+    // The first check of the slope is still to come.
+    LoadedForm::type(edit(w, 0), answer(w, Question::Slope1));
+    QTest::keyClick(edit(w, 0), Qt::Key_Return);
+    QCOMPARE(description(w, 0), "right");
+    QCOMPARE(text(w, "score"), "1 of 1 right");
+}
+
+void PracticeTest::theCrossingsListKeepsTheMarkItWasGiven()
+{
+    LoadedForm f;
+    PracticeWindow* w = openWithF2(f);
+    QLineEdit* crossing = edit(w, 6);
+    crossing->setFocus();
+    QTest::keyClicks(crossing, QStringLiteral("Parallel"));
+    QTest::keyClick(crossing, Qt::Key_Return);
+    // Whatever the list made of it, the mark and the score agree.
+    const bool parallel
+        = w->sitting().solution().crossing.kind == core::exact::CrossingKind::Parallel;
+    QCOMPARE(description(w, 6), parallel ? "right" : "wrong");
+    QCOMPARE(text(w, "score"), parallel ? "1 of 1 right" : "0 of 1 right");
+}
+
+void PracticeTest::aNewLevelStartsAFreshCount()
+{
+    LoadedForm f;
+    PracticeWindow* w = opened(f, 1, 3);
+    QApplication::setActiveWindow(w);
+    LoadedForm::type(edit(w, 0), answer(w, Question::Slope1));
+    QTest::keyClick(edit(w, 0), Qt::Key_Return);
+    LoadedForm::click(w->findChild<QPushButton*>(QStringLiteral("next")));
+    QVERIFY(text(w, "place").startsWith("Exercise 2 at level 1"));
+    QTest::keyClick(w, Qt::Key_L, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QVERIFY(text(w, "place").startsWith("Exercise 1 at level 2"));
+    QCOMPARE(text(w, "score"), "No answers checked yet");
+    QVERIFY(w->findChild<QTextBrowser*>(QStringLiteral("working"))
+                ->toPlainText()
+                .contains("Level 2: a fresh start"));
 }
 
 QTEST_MAIN(PracticeTest)
