@@ -1,5 +1,6 @@
 #include "core/written_number.h"
 
+#include "core/blanks.h"
 #include "core/exact_number.h"
 
 #include <array>
@@ -42,15 +43,8 @@ constexpr int maxDepth = 20;
 
 constexpr std::string_view notANumber = "write a number, such as 3, -1.5, 2/3 or 1 1/2";
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+// A number is written on one line: its blanks are spaces and tabs
+// (core/blanks.h's IsBlank), as in Practice's fields.
 
 // Characters, not bytes, before a place in UTF-8 text.
 std::size_t charactersIn(std::string_view text)
@@ -64,7 +58,7 @@ std::size_t charactersIn(std::string_view text)
 std::size_t digitsAt(std::string_view text, std::size_t at)
 {
     std::size_t end = at;
-    while (end < text.size() && isDigit(text[end]))
+    while (end < text.size() && IsDigit(text[end]))
         ++end;
     return end - at;
 }
@@ -72,7 +66,7 @@ std::size_t digitsAt(std::string_view text, std::size_t at)
 std::size_t blanksAt(std::string_view text, std::size_t at)
 {
     std::size_t end = at;
-    while (end < text.size() && isBlank(text[end]))
+    while (end < text.size() && IsBlank(text[end]))
         ++end;
     return end - at;
 }
@@ -175,16 +169,21 @@ private:
         return problem(std::string(what), at_, text_.size());
     }
 
+    // An optional sign and the blanks around it; whether it was a minus.
+    bool takeSign()
+    {
+        skipBlanks();
+        const bool negative = take("-") || take(minusSign);
+        if (!negative)
+            take("+");
+        skipBlanks();
+        return negative;
+    }
+
     // An optional sign, then the number.
     Reading<mpq_class> signedNumber(int depth)
     {
-        skipBlanks();
-        bool negative = false;
-        if (take("-") || take(minusSign))
-            negative = true;
-        else
-            take("+");
-        skipBlanks();
+        const bool negative = takeSign();
         auto q = unsignedNumber(depth);
         if (q && negative)
             *q = -*q;
@@ -235,13 +234,7 @@ private:
             at_ = before;
             return q;
         }
-        skipBlanks();
-        bool negative = false;
-        if (take("-") || take(minusSign))
-            negative = true;
-        else
-            take("+");
-        skipBlanks();
+        const bool negative = takeSign();
         const std::size_t from = at_;
         auto divisor = rest().starts_with('(') ? bracket(depth) : decimal();
         if (!divisor)
@@ -287,16 +280,16 @@ private:
     {
         const std::string_view text = text_;
         // "2,5": a decimal comma.
-        if (text[at_] == ',' && at_ > 0 && isDigit(text[at_ - 1])) {
+        if (text[at_] == ',' && at_ > 0 && IsDigit(text[at_ - 1])) {
             const std::size_t digits = digitsAt(text, at_ + 1);
             if (digits > 0 && blanksAt(text, at_ + 1 + digits) + at_ + 1 + digits == text.size()) {
                 std::string pointed(text);
                 pointed[at_] = '.';
-                const std::string_view shown = trimmed(pointed);
+                const std::string_view shown = Trimmed(pointed);
                 if (digits == 3) {
                     std::string joined(text);
                     joined.erase(at_, 1);
-                    return problem("write " + std::string(trimmed(joined)) + " without a comma, or "
+                    return problem("write " + std::string(Trimmed(joined)) + " without a comma, or "
                             + std::string(shown) + " with a point",
                         at_, at_ + 1);
                 }
@@ -304,10 +297,10 @@ private:
             }
         }
         // "1 000" or "2 3": digits after a blank.
-        if (isDigit(text[at_]) && at_ > 0 && isBlank(text[at_ - 1])) {
+        if (IsDigit(text[at_]) && at_ > 0 && IsBlank(text[at_ - 1])) {
             if (isThousandsGroups(text.substr(at_)))
                 return problem(
-                    "write " + withoutBlanks(trimmed(text)) + " without blanks between the digits",
+                    "write " + withoutBlanks(Trimmed(text)) + " without blanks between the digits",
                     at_, text.size());
             const std::size_t digits = digitsAt(text, at_);
             const std::size_t slash = at_ + digits + blanksAt(text, at_ + digits);
@@ -322,19 +315,11 @@ private:
         return problem(std::string(notANumber), at_, text.size());
     }
 
-    static std::string_view trimmed(std::string_view text)
-    {
-        text.remove_prefix(blanksAt(text, 0));
-        while (!text.empty() && isBlank(text.back()))
-            text.remove_suffix(1);
-        return text;
-    }
-
     static std::string withoutBlanks(std::string_view text)
     {
         std::string out;
         for (const char c : text)
-            if (!isBlank(c))
+            if (!IsBlank(c))
                 out += c;
         return out;
     }

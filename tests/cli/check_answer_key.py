@@ -354,6 +354,15 @@ check("equation row: answered as the window answers the end points it chooses",
       status == 0 and err == "" and len(got) == 2
       and {k: v for k, v in got[0].items() if k != "row"} == {k: v for k, v in got[1].items() if k != "row"},
       (status, err, out[:400]))
+# A mixed number is one number, never a product: y = 0.5x + 1 1/2 is the
+# line through (-3, 0) and (1, 2).
+status, out, err = run(["--answers", "--format", "jsonl"], "y = 0.5x + 1 1/2,y = 2 3x\n")
+check("equation row with two numbers side by side: refused by its line",
+      status == 1 and err.startswith("trellan: row 1: line 2: Two numbers stand side by side"), (status, err))
+status, out, err = run(["--answers", "--format", "jsonl"], "y = 0.5x + 1 1/2,y = x\n-3,0,1,2,-7,-5,6,3\n")
+got = jsonl(out)
+check("equation row with a mixed number: the same line as its end points",
+      status == 0 and got[0]["exact"]["line1"] == got[1]["exact"]["line1"], (status, err, out[:400]))
 status, out, err = run(["--answers", "--format", "jsonl", "--range", "-5", "5"], "y = x^2,x = 1\ny = 2x + 30,x = 1\n")
 check("equation rows that cannot be answered: the reason, with the line",
       status == 1 and err == ("trellan: row 1: line 1: x\u00b2 makes a curve, not a straight line\n"
