@@ -268,7 +268,13 @@ std::string ExerciseSentence(const Exercise& e)
         // A printed minus sign, not a hyphen.
         return v < 0 ? "\u2212" + std::to_string(-v) : std::to_string(v);
     };
-    const auto point = [&](int x, int y) { return "(" + number(x) + ", " + number(y) + ")"; };
+    const auto point = [&](int x, int y) {
+        std::string text = "(";
+        text += number(x);
+        text += ", ";
+        text += number(y);
+        return text + ")";
+    };
     return "Line one passes through " + point(e[0], e[1]) + " and " + point(e[2], e[3])
         + "; line two through " + point(e[4], e[5]) + " and " + point(e[6], e[7]);
 }

@@ -147,13 +147,19 @@ Reading<mpq_class> coordinate(std::string_view text, std::string_view name)
 
 constexpr std::string_view pointAdvice = "write the point as (x, y), such as (2, -1)";
 
+enum class Brackets { Optional, Required };
+
 // A point: "(x, y)" or "x, y", with "|" or ";" in place of the comma, or
 // "x = 1, y = 2" and "x = 1 and y = 2". An opening bracket must be closed at
-// the end: "(2, 4" is no point.
-Reading<Point> readPoint(std::string_view text)
+// the end: "(2, 4" is no point. Where a number is asked for, a point needs
+// its brackets, so that "2,5" is a decimal comma, not the point (2, 5).
+Reading<Point> readPoint(std::string_view text, Brackets brackets = Brackets::Optional)
 {
     text = Trimmed(text);
-    if (text.starts_with('(') && closingBracket(text, 0) == text.size() - 1)
+    const bool bracketed = text.starts_with('(') && closingBracket(text, 0) == text.size() - 1;
+    if (!bracketed && brackets == Brackets::Required)
+        return Problem { std::string(pointAdvice) };
+    if (bracketed)
         text = text.substr(1, text.size() - 2);
     std::string_view separator = ",";
     for (const std::string_view s : { "|", ";", " and " })
@@ -243,7 +249,7 @@ Verdict CheckIntercept(std::string_view typed, const exact::Line& line)
     const bool onLine = line.kind == exact::LineKind::Line;
     if (const auto b = exact::ReadWrittenNumber(answer))
         return markOf(onLine && *b == line.yIntercept.at);
-    if (const auto point = readPoint(answer))
+    if (const auto point = readPoint(answer, Brackets::Required))
         return markOf(onLine && point->x == 0 && point->y == line.yIntercept.at);
     const auto b = exact::ReadWrittenNumber(answer);
     return notRead(adviceFor(b.problem(),

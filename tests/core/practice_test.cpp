@@ -175,6 +175,7 @@ const CheckRow checkRows[] = {
     { "yint_whole_line_not_axis", Yint1, &upright, &half, "the whole line", W },
     { "yint_number_of_vertical", Yint1, &upright, &half, "2", W },
     { "yint_word", Yint1, &half, &falling, "high", N },
+    { "yint_decimal_comma_is_no_point", Yint1, &halfUp, &half, "b = 1,5", N },
     { "equation_f_of_x", Equation1, &half, &falling, "f(x) = 0.5x + 3", R },
     { "equation_tight", Equation1, &falling, &half, "y=-x+6", R },
     { "equation_plus_minus", Equation1, &falling, &half, "y = -1x + -(-6)", R },

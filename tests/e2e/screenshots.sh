@@ -46,13 +46,14 @@ import -window "$exact" "$out/working.png"
 
 # The Practice window from the command line, its sitting made again from
 # its seed: line one answered right (its equation in another form), line
-# two's slope wrong, so that the hint shows.
+# two's slope wrong, so that the hint shows, and its y-intercept written with
+# a decimal comma, which is not read and says how to write it.
 kill "$app"
 wait "$app" 2>/dev/null || true
 start_program "$program" --practice --level 2 --seed 7
 practice=$(find_window "^Practice$") || { echo "FAIL: no Practice window"; exit 1; }
 xdotool windowfocus --sync "$practice"
-for answer in "2/3" "0" "2x - 3y = 0" "4/3"; do
+for answer in "2/3" "0" "2x - 3y = 0" "4/3" "b = 2,5"; do
     xdotool type --delay 20 "$answer"
     xdotool key Tab
 done
