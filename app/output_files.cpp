@@ -83,14 +83,16 @@ OutputFiles::~OutputFiles()
 Result<QString> OutputFiles::stage(const QString& name)
 {
     File file { name, name, name, {} };
-    // A link is written through: its target is replaced, the link stays.
+    // A device or a pipe, standard output among them, takes the bytes as
+    // they come.
     const QFileInfo info(name);
-    if (info.isSymLink() && info.exists())
-        file.target = info.canonicalFilePath();
-    if (info.exists() && !QFileInfo(file.target).isFile()) {
-        files_.push_back(file); // a device or a pipe takes the bytes as they come
+    if (info.exists() && !info.isFile()) {
+        files_.push_back(file);
         return file.written;
     }
+    // A link is written through: its target is replaced, the link stays.
+    if (info.isSymLink() && info.exists())
+        file.target = info.canonicalFilePath();
     const QFileInfo target(file.target);
     QTemporaryFile temporary(
         target.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));

@@ -10,6 +10,7 @@
 #include "graph/working_pages.h"
 #include "look/fonts.h"
 #include "look/graph_place.h"
+#include "words/file_written.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -298,7 +299,7 @@ Outcome writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
         const bool written = file.open(QIODevice::WriteOnly) && contents(file) && file.flush();
         // The PDF writer does not say when its device failed; the file does.
         if (!written || file.error() != QFileDevice::NoError)
-            files.failed(name, file.errorString());
+            files.failed(name, words::whyNotWritten(file, errno));
     }
     return files.commit();
 }

@@ -54,6 +54,7 @@ struct Sign {
 constexpr Sign wideSigns[] = {
     { "\xE2\x88\x92", Kind::Minus }, // − minus sign
     { "\xE2\x80\x93", Kind::Minus }, // – dash, as word processors turn "-"
+    { "\xE2\x80\x90", Kind::Minus }, // ‐ hyphen
     { "\xC2\xB7", Kind::Times }, // ·
     { "\xE2\x8B\x85", Kind::Times }, // ⋅
     { "\xC3\x97", Kind::Times }, // ×

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace core::practice {
@@ -47,19 +48,24 @@ bool saysOneOf(const std::string& said, const std::array<std::string_view, N>& p
 
 // What pupils write for a vertical line's slope, for lines that never meet,
 // and so on.
-constexpr std::array<std::string_view, 5> noSlope { "undefined", "not defined", "does not exist",
-    "none", "no slope" };
+constexpr std::array<std::string_view, 11> noSlope { "undefined", "not defined", "does not exist",
+    "it does not exist", "none", "no slope", "no gradient", "it is undefined", "slope is undefined",
+    "m is undefined", "the slope is undefined" };
 constexpr std::array<std::string_view, 3> infiniteSlope { "infinite", "infinity", "\xE2\x88\x9E" };
-constexpr std::array<std::string_view, 6> noIntercept { "none", "no y-intercept", "no y intercept",
-    "no intercept", "does not exist", "undefined" };
+constexpr std::array<std::string_view, 10> noIntercept { "none", "no y-intercept", "no y intercept",
+    "no intercept", "does not exist", "it does not exist", "doesn't exist", "there is none",
+    "undefined", "it is undefined" };
 constexpr std::array<std::string_view, 6> allIntercept { "all", "every point", "all points",
     "infinitely many", "the whole line", "whole line" };
-constexpr std::array<std::string_view, 10> neverMeet { "parallel", "parallel lines",
-    "they are parallel", "the lines are parallel", "no intersection", "no crossing", "none",
-    "no solution", "no solutions", "they never meet" };
-constexpr std::array<std::string_view, 11> oneLine { "same", "same line", "the same line",
-    "they are the same line", "they are the same", "infinitely many", "infinitely many solutions",
-    "infinite solutions", "coincident", "the lines are the same", "all points" };
+constexpr std::array<std::string_view, 16> neverMeet { "parallel", "parallel lines",
+    "they are parallel", "the lines are parallel", "no intersection", "no intersection point",
+    "no crossing", "no crossing point", "no point", "no common point", "none", "no solution",
+    "no solutions", "they never meet", "they do not meet", "they don't meet" };
+constexpr std::array<std::string_view, 18> oneLine { "same", "the same", "same line", "same lines",
+    "the same line", "they are the same line", "they are the same", "infinitely many",
+    "infinitely many points", "infinitely many solutions", "infinite solutions", "coincident",
+    "they coincide", "identical", "they are identical", "the lines are the same", "all points",
+    "every point" };
 
 // The text after a label such as "m =" or "slope:", when it starts with
 // one of the labels, in any case and with any blanks; the text itself when
@@ -139,7 +145,7 @@ Reading<mpq_class> coordinate(std::string_view text, std::string_view name)
     text = Trimmed(text);
     if (text.size() > 1 && (text[0] == name[0] || text[0] == name[0] - 'a' + 'A')) {
         const std::string_view rest = Trimmed(text.substr(1));
-        if (rest.starts_with('='))
+        if (rest.starts_with('=') || rest.starts_with(':'))
             text = rest.substr(1);
     }
     return exact::ReadWrittenNumber(text);
@@ -161,18 +167,27 @@ Reading<Point> readPoint(std::string_view text, Brackets brackets = Brackets::Op
         return Problem { std::string(pointAdvice) };
     if (bracketed)
         text = text.substr(1, text.size() - 2);
+    // Small letters to find " and " in any case; the same places as text.
+    std::string small(text);
+    for (char& c : small)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     std::string_view separator = ",";
-    for (const std::string_view s : { "|", ";", " and " })
-        if (text.find(s) != std::string_view::npos) {
+    for (const std::string_view s : { "|", ";", " and ", "&" })
+        if (small.find(s) != std::string::npos) {
             separator = s;
             break;
         }
-    const std::size_t at = text.find(separator);
-    if (at == std::string_view::npos
-        || text.find(separator, at + separator.size()) != std::string_view::npos)
+    const std::size_t at = small.find(separator);
+    if (at == std::string::npos
+        || small.find(separator, at + separator.size()) != std::string::npos)
         return Problem { std::string(pointAdvice) };
-    auto x = coordinate(text.substr(0, at), "x");
-    auto y = coordinate(text.substr(at + separator.size()), "y");
+    std::string_view first = Trimmed(text.substr(0, at));
+    std::string_view second = Trimmed(text.substr(at + separator.size()));
+    // "y = -8, x = -5" names its coordinates the other way round.
+    if (!first.empty() && (first[0] | 0x20) == 'y' && !second.empty() && (second[0] | 0x20) == 'x')
+        std::swap(first, second);
+    auto x = coordinate(first, "x");
+    auto y = coordinate(second, "y");
     if (!x)
         return x.problem();
     if (!y)
@@ -180,13 +195,69 @@ Reading<Point> readPoint(std::string_view text, Brackets brackets = Brackets::Op
     return Point { *x, *y };
 }
 
+// What follows a function's name, "f(x)", "F (x)" or "g( x )", where a
+// school book writes "y"; nothing when the text starts with none.
+std::optional<std::string_view> afterFunctionName(std::string_view text)
+{
+    const auto isName = [](char c) {
+        return ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) && c != 'x' && c != 'X'
+            && c != 'y' && c != 'Y';
+    };
+    if (text.empty() || !isName(text[0]))
+        return std::nullopt;
+    std::size_t at = 1;
+    for (const std::string_view wanted : { "(", "x", ")" }) {
+        while (at < text.size() && IsBlank(text[at]))
+            ++at;
+        if (at == text.size() || (text[at] | 0x20) != wanted[0])
+            return std::nullopt;
+        ++at;
+    }
+    return text.substr(at);
+}
+
+// A point without the name a pupil may give it: "S(-5|-8)", "P (2, 4)" and
+// "(x, y) = (2, 4)" are the point (2, 4).
+std::string_view withoutPointName(std::string_view text)
+{
+    const std::size_t equals = text.find('=');
+    if (equals != std::string_view::npos) {
+        std::string name;
+        for (const char c : text.substr(0, equals))
+            if (!IsBlank(c))
+                name += static_cast<char>(c | 0x20);
+        if (name == "(x,y)" || name == "(x|y)" || name == "(x;y)")
+            return Trimmed(text.substr(equals + 1));
+    }
+    if (text.size() > 2 && ((text[0] | 0x20) >= 'a' && (text[0] | 0x20) <= 'z')
+        && (text[0] | 0x20) != 'x' && (text[0] | 0x20) != 'y') {
+        const std::string_view rest = Trimmed(text.substr(1));
+        if (rest.starts_with('('))
+            return rest;
+    }
+    return text;
+}
+
 bool isEmpty(std::string_view typed)
 {
     return Trimmed(typed).empty();
 }
 
+// The answer as a sentence may end: "(-5, -8)." and "-3 3/4." are the point
+// and the number. A number's own point stays a number's: "5." is 5 either
+// way.
+std::string_view withoutFullStop(std::string_view typed)
+{
+    typed = Trimmed(typed);
+    if (typed.size() > 1 && (typed.back() == '.' || typed.back() == '!'))
+        typed.remove_suffix(1);
+    return Trimmed(typed);
+}
+
 constexpr std::string_view slopeAdvice = "write the slope as a number, such as 3, -1.5 or 2/3";
 constexpr std::string_view verticalSlope = "a vertical line has no slope: write \"undefined\"";
+constexpr std::string_view numberSlope
+    = "a slope is a number, such as 3, -1.5 or 2/3; only a vertical line's is undefined";
 
 // The problem's advice, or the answer's own when the text is not even
 // close to a number.
@@ -222,12 +293,13 @@ Verdict CheckSlope(std::string_view typed, const exact::Line& line)
 {
     if (isEmpty(typed))
         return { Mark::Empty, {} };
-    const std::string_view answer = afterLabel(typed, slopeLabels);
+    const std::string_view answer = afterLabel(withoutFullStop(typed), slopeLabels);
     const std::string said = words(answer);
     if (saysOneOf(said, noSlope))
         return markOf(line.kind == exact::LineKind::Vertical);
     if (saysOneOf(said, infiniteSlope))
-        return notRead(std::string(verticalSlope));
+        return notRead(
+            std::string(line.kind == exact::LineKind::Vertical ? verticalSlope : numberSlope));
     const auto m = exact::ReadWrittenNumber(answer);
     if (!m)
         return notRead(adviceFor(m.problem(), slopeAdvice));
@@ -238,7 +310,7 @@ Verdict CheckIntercept(std::string_view typed, const exact::Line& line)
 {
     if (isEmpty(typed))
         return { Mark::Empty, {} };
-    const std::string_view answer = afterLabel(typed, interceptLabels);
+    const std::string_view answer = afterLabel(withoutFullStop(typed), interceptLabels);
     const std::string said = words(answer);
     const bool vertical = line.kind == exact::LineKind::Vertical;
     const bool all = vertical && line.yIntercept.kind == exact::InterceptKind::All;
@@ -249,22 +321,24 @@ Verdict CheckIntercept(std::string_view typed, const exact::Line& line)
     const bool onLine = line.kind == exact::LineKind::Line;
     if (const auto b = exact::ReadWrittenNumber(answer))
         return markOf(onLine && *b == line.yIntercept.at);
-    if (const auto point = readPoint(answer, Brackets::Required))
+    const auto point = readPoint(answer, Brackets::Required);
+    if (point)
         return markOf(onLine && point->x == 0 && point->y == line.yIntercept.at);
-    const auto b = exact::ReadWrittenNumber(answer);
-    return notRead(adviceFor(b.problem(),
-        "write the y-intercept as a number, such as 3, or as a point, such as (0, 3)"));
+    // What went wrong in a point is the point's to say; else the number's.
+    const Problem problem = answer.starts_with('(') && point.problem().what != pointAdvice
+        ? point.problem()
+        : exact::ReadWrittenNumber(answer).problem();
+    return notRead(adviceFor(
+        problem, "write the y-intercept as a number, such as 3, or as a point, such as (0, 3)"));
 }
 
 Verdict CheckEquation(std::string_view typed, const exact::Line& line)
 {
     if (isEmpty(typed))
         return { Mark::Empty, {} };
-    std::string text(Trimmed(typed));
-    // "f(x) = ..." names the function where a school book writes "y".
-    if (text.size() > 4 && text[0] >= 'a' && text[0] <= 'z' && text[0] != 'x' && text[0] != 'y'
-        && text.substr(1, 3) == "(x)")
-        text = "y" + text.substr(4);
+    std::string text(withoutFullStop(typed));
+    if (const auto rest = afterFunctionName(text))
+        text = std::string("y").append(*rest);
     if (text.find('=') == std::string::npos) {
         if (exact::ReadEquation("y = " + text))
             return notRead("write it as an equation: y = " + text);
@@ -280,12 +354,13 @@ Verdict CheckCrossing(std::string_view typed, const exact::Crossing& crossing)
 {
     if (isEmpty(typed))
         return { Mark::Empty, {} };
-    const std::string said = words(typed);
+    const std::string_view answer = withoutFullStop(typed);
+    const std::string said = words(answer);
     if (saysOneOf(said, neverMeet))
         return markOf(crossing.kind == exact::CrossingKind::Parallel);
     if (saysOneOf(said, oneLine))
         return markOf(crossing.kind == exact::CrossingKind::Same);
-    const auto point = readPoint(typed);
+    const auto point = readPoint(withoutPointName(answer));
     if (!point)
         return notRead(adviceFor(point.problem(),
             "write the crossing as a point, such as (2, -1), or say \"parallel\" or \"the same "

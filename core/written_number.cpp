@@ -11,6 +11,9 @@ namespace core::exact {
 namespace {
 
 constexpr std::string_view minusSign = "\xE2\x88\x92"; // U+2212
+// What a word processor makes of a typed "-".
+constexpr std::string_view dash = "\xE2\x80\x93"; // U+2013
+constexpr std::string_view hyphen = "\xE2\x80\x90"; // U+2010
 constexpr std::string_view fractionSlash = "\xE2\x81\x84"; // U+2044
 
 struct Character {
@@ -169,14 +172,18 @@ private:
         return problem(std::string(what), at_, text_.size());
     }
 
-    // An optional sign and the blanks around it; whether it was a minus.
+    // Signs and the blanks around them; whether they make a minus. "+ -3"
+    // is -3 and "- -3" is 3, as in an equation.
     bool takeSign()
     {
-        skipBlanks();
-        const bool negative = take("-") || take(minusSign);
-        if (!negative)
-            take("+");
-        skipBlanks();
+        bool negative = false;
+        for (;;) {
+            skipBlanks();
+            if (take("-") || take(minusSign) || take(dash) || take(hyphen))
+                negative = !negative;
+            else if (!take("+"))
+                break;
+        }
         return negative;
     }
 

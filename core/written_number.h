@@ -23,13 +23,12 @@ namespace core::exact {
 //    character ("1½", "1 ½");
 //  - a fraction character alone: ½ ⅓ ⅔ ¼ ¾ ⅕ ⅖ ⅗ ⅘ ⅙ ⅚ ⅛ ⅜ ⅝ ⅞;
 //  - any of these in brackets: "(−2)", "-(4/3)".
-// A sign ("-", "+" or the minus sign "−") may stand before the number or
-// its bracket, and belongs to the whole of a mixed number: "-1 1/3" is
-// -4/3. Blanks may stand around the sign, the brackets and the "/", never
-// inside a number's digits. Anything else is not a number, and the problem
-// says what to write instead: "2,5" is "write 2.5 with a point", "1 000"
-// asks for the digits without blanks, "2 3" for one number; so is a
-// division by zero and a number beyond the limits of exact work.
+// A sign ("-", "+", the minus sign "−", or the dash "–" a word processor
+// makes of "-"; "+ -3" is -3) may stand before the number or its bracket, and belongs to the whole
+// of a mixed number: "-1 1/3" is -4/3. Blanks may stand around the sign, the brackets and the "/",
+// never inside a number's digits. Anything else is not a number, and the problem says what to write
+// instead: "2,5" is "write 2.5 with a point", "1 000" asks for the digits without blanks, "2 3" for
+// one number; so is a division by zero and a number beyond the limits of exact work.
 Reading<mpq_class> ReadWrittenNumber(std::string_view text);
 
 // A typed field whose whole text (blanks trimmed) is a fraction, a mixed

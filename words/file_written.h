@@ -3,6 +3,8 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace words {
@@ -15,6 +17,18 @@ struct FileWritten {
     explicit operator bool() const { return !failure; }
 };
 
+// Why a write failed: the file's own words, or the system's (`error`, the
+// errno of the failed write) when the file has none, as when a writer on
+// top of it stopped without telling it why.
+inline QString whyNotWritten(const QFileDevice& file, int error)
+{
+    const bool said
+        = file.error() != QFileDevice::NoError && file.error() != QFileDevice::UnspecifiedError;
+    if (said || error == 0)
+        return file.errorString();
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 // Ends a write through QSaveFile: the file is put in place when all of it
 // was `written`, and otherwise left as it was. The last buffered bytes are
 // flushed here: commit() would put the file in place even when they did not
@@ -22,7 +36,7 @@ struct FileWritten {
 inline FileWritten finishWriting(QSaveFile& file, bool written)
 {
     if (!written || !file.flush()) {
-        const QString why = file.errorString();
+        const QString why = whyNotWritten(file, errno);
         file.cancelWriting();
         return { why };
     }

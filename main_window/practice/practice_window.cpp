@@ -224,7 +224,8 @@ void PracticeWindow::createControls()
     levelLabel->setBuddy(level_);
     score_ = new QLabel(this);
     score_->setObjectName(QStringLiteral("score"));
-    score_->setToolTip(QStringLiteral("Each answer counts once, at its first check"));
+    score_->setToolTip(QStringLiteral("Each answer counts once, at its first check; once Show "
+                                      "working has shown the answers, they count no more"));
     score_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // An accidental turn of the wheel over it would throw the answers away.
     level_->setFocusPolicy(Qt::StrongFocus);
@@ -342,10 +343,10 @@ void PracticeWindow::check()
     else if (right == static_cast<int>(marks.size()))
         html = QStringLiteral("<p>Every answer is right. Next makes a new exercise.</p>");
     else if (wrong == 0 && right > 0)
-        html += QStringLiteral("<p>%1 right so far.</p>").arg(right);
+        html += QStringLiteral("<p>%1 right so far in this exercise.</p>").arg(right);
     else if (wrong > 0)
-        html += QStringLiteral("<p>%1 right, %2 wrong. A step of the working for each wrong "
-                               "answer; another try earns the next step.</p>")
+        html += QStringLiteral("<p>%1 right, %2 wrong in this exercise. A step of the working "
+                               "for each wrong answer; another try earns the next step.</p>")
                     .arg(right)
                     .arg(wrong);
     for (const Question question : core::practice::questions) {

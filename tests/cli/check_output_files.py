@@ -161,6 +161,10 @@ with tempfile.TemporaryDirectory() as d:
                 data = f.read()
             check(f"format: {name}", status == 0 and holds(data), (status, err, data[:40]))
 
+    # Standard output named as a file, into a pipe: written as it comes.
+    status, out, err = run(["--answers", "pupils.csv", "-o", "/dev/stdout"], d)
+    check("-o /dev/stdout into a pipe: the key on the pipe", status == 0 and is_csv(out), (status, err))
+
     # --- the wrong kind of input --------------------------------------------------
     status, out, err = run(["--answers", "key.xlsx", "-o", "from-book.csv"], d)
     check("a workbook as input: status 2, its one line, nothing written",

@@ -203,6 +203,25 @@ const CheckRow checkRows[] = {
     { "crossing_infinitely_many", Crossing, &half, &halfAgain, "Infinitely many", R },
     { "crossing_coincident", Crossing, &half, &halfAgain, "coincident", R },
     { "crossing_same_of_parallel", Crossing, &half, &halfHigher, "they are the same line", W },
+    // What pupils were seen to write.
+    { "slope_mixed_full_stop", Slope1, &fourThirds, &half, "-1 1/3.", R },
+    { "yint_point_full_stop", Yint1, &halfUp, &half, "(0, 1 1/2).", R },
+    { "yint_comma_in_point", Yint1, &halfUp, &half, "(0|1,5)", N },
+    { "slope_infinite_of_slanted", Slope1, &half, &falling, "infinite", N },
+    { "slope_is_undefined", Slope1, &upright, &half, "The slope is undefined.", R },
+    { "equation_capital_function", Equation1, &half, &falling, "F (x) = 0.5x + 3", R },
+    { "equation_function_alone", Equation1, &half, &falling, "f(x) = ", N },
+    { "crossing_named_swapped", Crossing, &half, &falling, "y = 4, x = 2", R },
+    { "crossing_named_colons", Crossing, &half, &falling, "x: 2, y: 4", R },
+    { "crossing_capital_and", Crossing, &half, &falling, "x = 2 AND y = 4", R },
+    { "crossing_point_named", Crossing, &half, &falling, "S(2|4)", R },
+    { "crossing_point_equals", Crossing, &half, &falling, "(x, y) = (2, 4).", R },
+    { "crossing_do_not_meet", Crossing, &half, &halfHigher, "They don't meet", R },
+    { "crossing_coincide", Crossing, &half, &halfAgain, "they coincide", R },
+    { "crossing_dash_minus", Crossing, &diagonal, &fourThirds,
+        "(\xE2\x80\x93"
+        "0, 0)",
+        R },
 };
 
 INSTANTIATE_TEST_SUITE_P(Answers, CheckTest, testing::ValuesIn(checkRows),

@@ -68,6 +68,12 @@ const Row rows[] = {
     { "minus_bracket", "-(4/3)", "-4/3" },
     { "bracketed_mixed", "-(1 1/2)", "-3/2" },
     { "bracket_over_number", "(1)/2", "1/2" },
+    { "plus_minus", "+ -3", "-3" },
+    { "minus_minus", "- -3", "3" },
+    { "word_processor_dash",
+        "\xE2\x80\x93"
+        "1/2",
+        "-1/2" },
     { "decimal_comma", "2,5", "? write 2.5 with a point" },
     { "thousands_comma", "1,000", "? write 1000 without a comma, or 1.000 with a point" },
     { "thousands_blank", "1 000", "? write 1000 without blanks between the digits" },
