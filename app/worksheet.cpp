@@ -1,7 +1,6 @@
 #include "app/worksheet.h"
 
 #include "app/output_files.h"
-#include "core/exact_number.h"
 #include "core/exercises.h"
 #include "core/solution.h"
 #include "graph/canvas.h"
@@ -213,16 +212,12 @@ bool writeSheet(QIODevice& device, const std::vector<core::Exercise>& sheet, con
 std::vector<graph::PointMark> crossingMark(const core::Solution& solution)
 {
     const core::CommandResult& drawn = solution.drawn;
-    const core::exact::Crossing& c = solution.crossing;
     std::vector<graph::PointMark> marks = graph::outcomeMarks(drawn);
     if (!drawn.crossing || drawn.crossing->kind != core::CrossingKind::Point
-        || c.kind != core::exact::CrossingKind::Point || marks.empty())
+        || solution.crossingPoint.empty() || marks.empty())
         return {};
-    const auto exact = [](const mpq_class& q) {
-        return QString::fromStdString(core::exact::FractionText(q)).replace(u'-', QChar(0x2212));
-    };
     graph::PointMark mark = marks.back(); // the crossing's comes last
-    mark.text = QStringLiteral("(%1, %2)").arg(exact(c.x), exact(c.y));
+    mark.text = QString::fromStdString(solution.crossingPoint);
     return { mark };
 }
 

@@ -74,9 +74,11 @@ public:
     int right() const { return right_; }
     int counted() const { return counted_; }
 
+    // The step of the working that reaches the answer to `question`.
+    const WorkingStep* step(Question question) const;
+
 private:
     void make();
-    const WorkingStep* step(Question question) const;
     std::size_t hintLimit(Question question) const;
 
     int level_;

@@ -45,8 +45,12 @@ Solution SolutionOf(const Exercise& exercise)
     }
     switch (s.crossing.kind) {
     case exact::CrossingKind::Point:
-        s.answers.push_back(
-            "They cross at (" + fraction(s.crossing.x) + ", " + fraction(s.crossing.y) + ")");
+        s.crossingPoint = std::string("(")
+                              .append(fraction(s.crossing.x))
+                              .append(", ")
+                              .append(fraction(s.crossing.y))
+                              .append(")");
+        s.answers.push_back("They cross at " + s.crossingPoint);
         break;
     case exact::CrossingKind::Parallel:
         s.answers.push_back("Parallel: they never cross");

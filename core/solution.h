@@ -21,6 +21,9 @@ struct Solution {
     // "They cross at (2, −2)", "Parallel: they never cross" or "The same
     // line: they meet everywhere".
     std::vector<std::string> answers;
+    // Where the lines cross as the key prints it, "(2, −2)"; empty when they
+    // do not cross at one point.
+    std::string crossingPoint;
     // How each answer is reached, step by step.
     std::vector<WorkingStep> working;
     // Both lines drawn in the window's range -10..10, as the window draws

@@ -71,15 +71,6 @@ QString sentence(const std::string& advice)
     return text;
 }
 
-// The step of the working behind an answer.
-const core::WorkingStep* stepFor(const std::vector<core::WorkingStep>& working, Question question)
-{
-    const std::string_view id = core::practice::StepId(question);
-    const auto step = std::find_if(
-        working.begin(), working.end(), [&](const core::WorkingStep& s) { return s.id == id; });
-    return step == working.end() ? nullptr : &*step;
-}
-
 } // namespace
 
 PracticeWindow* PracticeWindow::open(
@@ -417,7 +408,7 @@ void PracticeWindow::markField(std::size_t question, Mark mark)
     // read says how to write it.
     QString tip = word;
     if (mark == Mark::Wrong)
-        if (const core::WorkingStep* step = stepFor(sitting_->working(), asked))
+        if (const core::WorkingStep* step = sitting_->step(asked))
             tip = QStringLiteral("Wrong: look at the step \u201C%1\u201D of the working")
                       .arg(QString::fromStdString(core::PupilText(step->heading)));
     if (mark == Mark::NotRead)
