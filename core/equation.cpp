@@ -115,7 +115,13 @@ std::optional<Token> numberAt(
             return Token { Kind::Number, at, at + mixed->bytes, mixed->value };
     if (const auto character = FractionCharacterAt(text.substr(at)))
         return Token { Kind::Number, at, at + character->bytes, character->value };
-    if (!IsDigit(c) && !(c == '.' && at + 1 < text.size() && IsDigit(text[at + 1])))
+    // A point may start a number: ".5", and ".(3)" for a third.
+    const auto startsAfterPoint = [&] {
+        return at + 1 < text.size()
+            && (IsDigit(text[at + 1])
+                || (text[at + 1] == '(' && at + 2 < text.size() && IsDigit(text[at + 2])));
+    };
+    if (!IsDigit(c) && !(c == '.' && startsAfterPoint()))
         return std::nullopt;
     const std::size_t end = scanNumber(text, at);
     // A repeating decimal: "0.(3)" is a third, as a pupil writes it, not 0
@@ -134,6 +140,8 @@ std::optional<Token> numberAt(
             return Token { Kind::Number, at, close + 1, *repeating };
         }
     }
+    if (number == ".")
+        return std::nullopt; // a point with no digits is no number: ".(3x)"
     const auto value = Read(number);
     if (!value)
         throw Refusal { "This number is " + std::string(TooLargeText), at, end };

@@ -63,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, EquationFormTest,
             "fraction_characters", "y = 1\xC2\xBDx \xE2\x88\x92 \xE2\x85\x93", "y = 3/2 x - 1/3" },
         FormRow { "vertical_mixed", "x = -1 1/2", "x = -3/2" },
         FormRow { "repeating_decimal", "y = 0.(3)x - 1.1(6)", "y = 1/3 x - 7/6" },
+        FormRow { "repeating_after_the_point", "y = .(3)", "y = 1/3" },
         FormRow { "bracket_after_a_whole_number", "y = 2(3)x", "y = 6 x" },
         FormRow { "fraction_slash",
             "y = 3\xE2\x81\x84"
@@ -106,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(Refusals, EquationRefusalTest,
             "Two numbers stand side by side here: write one number, a mixed number such as "
             "2 1/3, or \"*\" between them",
             4, 3 },
+        RefusalRow {
+            "point_without_digits", "y = .(3x)", "\".\" cannot be part of an equation", 4, 1 },
         RefusalRow { "divisor_starts_no_mixed_number", "y = 1/2 1/4 x",
             "Two numbers stand side by side here: write one number, a mixed number such as "
             "2 1/3, or \"*\" between them",
