@@ -27,6 +27,9 @@ packages=(
     fontconfig fonts-comic-neue fonts-liberation fonts-dejavu-core
     # the narrow sans face that stands in for "Tahoma"
     fonts-dejavu-extra
+    # the translations: lupdate and lrelease, and Qt's own texts (dialogs,
+    # Yes/No) in German, French and Spanish
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # What the tests, the benchmarks and the checks need besides.
 [[ $preset == program ]] || packages+=(
