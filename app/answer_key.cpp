@@ -6,6 +6,7 @@
 #include "app/equation_rows.h"
 #include "app/xlsx_key.h"
 #include "core/blanks.h"
+#include "core/said.h"
 
 #include <QByteArrayView>
 #include <QDir>
@@ -40,6 +41,12 @@ constexpr std::array<std::size_t, 2> rowSizes = { std::tuple_size_v<TypedRow>, 2
 // A window field holds at most this many characters (UTF-16 units); no
 // longer text can be typed into it.
 constexpr qsizetype windowFieldLength = 32767;
+
+// "row 3: why", said of a row of the input.
+std::string rowSaid(long long row, std::string_view why)
+{
+    return core::Say(TRELLAN_WORDS("command line", "row %1: %2"), { std::to_string(row), why });
+}
 
 // Spreadsheets that save "CSV UTF-8" start the file with a byte order mark.
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
@@ -143,14 +150,17 @@ private:
             return;
         const QByteArrayView bytes(text, static_cast<qsizetype>(size));
         if (!bytes.isValidUtf8()) {
-            problem_ = "field " + std::to_string(k + 1)
-                + " is not UTF-8 text; save the file as CSV UTF-8";
+            problem_ = core::Say(TRELLAN_WORDS("command line",
+                                     "field %1 is not UTF-8 text; save the file as CSV UTF-8"),
+                { std::to_string(k + 1) });
             return;
         }
         if (bytes.size() > windowFieldLength
             && QString::fromUtf8(bytes).size() > windowFieldLength) {
-            problem_ = "field " + std::to_string(k + 1) + " is longer than the "
-                + std::to_string(windowFieldLength) + " characters a field of the window holds";
+            problem_ = core::Say(TRELLAN_WORDS("command line",
+                                     "field %1 is longer than the %2 characters a field of "
+                                     "the window holds"),
+                { std::to_string(k + 1), std::to_string(windowFieldLength) });
             return;
         }
         fields_[k].assign(text, size);
@@ -169,8 +179,13 @@ private:
         }
         ++(count_ == fields_.size() ? splitRight_ : splitWrong_);
         if (count_ != fields_.size())
-            fail(std::to_string(count_) + (count_ == 1 ? " field" : " fields")
-                + "; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two");
+            fail(core::Say(count_ == 1
+                    ? TRELLAN_WORDS("command line",
+                        "%1 field; each row needs 8: X1, Y1, X2, Y2 of line one, then of line two")
+                    : TRELLAN_WORDS("command line",
+                        "%1 fields; each row needs 8: X1, Y1, X2, Y2 of line one, then of line "
+                        "two"),
+                { std::to_string(count_) }));
         else if (!problem_.empty())
             fail(problem_);
         else if (row_ != 1 || !isHeader(fields_)) {
@@ -190,7 +205,7 @@ private:
     void fail(std::string_view why)
     {
         failed_ = true;
-        add({ row_, {}, "row " + std::to_string(row_) + ": " + std::string(why), {}, {} });
+        add({ row_, {}, rowSaid(row_, why), {}, {} });
     }
 
     void add(Pending p)
@@ -224,7 +239,7 @@ private:
                 tellRow(p.error);
             if (sheet_) {
                 if (const trellan::Outcome added = sheet_->addRow(p.cells); !added)
-                    tellRow("row " + std::to_string(p.row) + ": " + added.failure().message);
+                    tellRow(rowSaid(p.row, added.failure().message));
             } else {
                 put(p.output);
             }
@@ -328,7 +343,7 @@ bool copyFile(const std::string& path, std::FILE* out)
 std::string inputName(const AnswerKeyRequest& request)
 {
     if (!request.file || *request.file == "-")
-        return "standard input";
+        return core::Say(TRELLAN_WORDS("command line", "standard input"));
     return "'" + *request.file + "'";
 }
 
@@ -336,15 +351,20 @@ std::string inputName(const AnswerKeyRequest& request)
 // when they can.
 std::optional<std::string> notCsv(std::string_view start, const AnswerKeyRequest& request)
 {
-    const std::string name
-        = !request.file || *request.file == "-" ? "standard input" : *request.file;
+    const std::string name = !request.file || *request.file == "-"
+        ? core::Say(TRELLAN_WORDS("command line", "standard input"))
+        : *request.file;
     // A workbook is a zip file.
     if (start.starts_with("PK\x03\x04"))
-        return name + " is a workbook; save it as CSV (File \u203A Save As) and give that file";
+        return core::Say(
+            TRELLAN_WORDS("command line",
+                "%1 is a workbook; save it as CSV (File › Save As) and give that file"),
+            { name });
     if (start.find('\0') != std::string_view::npos)
-        return name
-            + " is not text but a binary file; the answer key reads CSV, saved as CSV "
-              "UTF-8";
+        return core::Say(
+            TRELLAN_WORDS("command line",
+                "%1 is not text but a binary file; the answer key reads CSV, saved as CSV UTF-8"),
+            { name });
     return std::nullopt;
 }
 
@@ -399,7 +419,8 @@ trellan::Result<ExitStatus> writeAnswerKey(std::FILE* in, std::FILE* out, std::F
     for (;; left = std::fread(piece.data(), 1, piece.size(), in), readError = errno) {
         if (left == 0) {
             if (std::ferror(in))
-                readProblem = "cannot read " + inputName(request) + ": " + std::strerror(readError);
+                readProblem = core::Say(TRELLAN_WORDS("command line", "cannot read %1: %2"),
+                    { inputName(request), std::strerror(readError) });
             break;
         }
         const char* text = piece.data();
@@ -421,12 +442,15 @@ trellan::Result<ExitStatus> writeAnswerKey(std::FILE* in, std::FILE* out, std::F
             if (done == left)
                 break;
             if (csv_error(&parser) != CSV_EPARSE) {
-                readProblem = "cannot read " + inputName(request) + ": a field is too large";
+                readProblem = core::Say(
+                    TRELLAN_WORDS("command line", "cannot read %1: a field is too large"),
+                    { inputName(request) });
                 break;
             }
-            writer.failRow("not valid CSV: a quote stands inside a field that does not start "
-                           "with one, or after the quote that ends one; the rest of the line "
-                           "was skipped");
+            writer.failRow(core::Say(TRELLAN_WORDS("command line",
+                "not valid CSV: a quote stands inside a field that does not start "
+                "with one, or after the quote that ends one; the rest of the line "
+                "was skipped")));
             csv_fini(&parser, nullptr, nullptr, nullptr); // back at the start of a row
             text += done;
             left -= done;
@@ -437,33 +461,45 @@ trellan::Result<ExitStatus> writeAnswerKey(std::FILE* in, std::FILE* out, std::F
     }
     if (readProblem.empty() && !skipping
         && csv_fini(&parser, KeyWriter::onField, KeyWriter::onRow, &writer) != 0)
-        writer.failRow("not valid CSV: a quoted field has no closing quote");
+        writer.failRow(core::Say(
+            TRELLAN_WORDS("command line", "not valid CSV: a quoted field has no closing quote")));
     csv_free(&parser);
     writer.finish();
     if (readProblem.empty())
         writer.begin();
     if (writer.untold() > 0)
-        trellan::tell(
-            program, "\u2026 and " + std::to_string(writer.untold()) + " more rows in error", err);
+        trellan::tell(program,
+            core::Say(TRELLAN_WORDS("command line", "… and %1 more rows in error"),
+                { std::to_string(writer.untold()) }),
+            err);
     if (writer.noRowSplit())
         trellan::tell(program,
-            "no row split into " + std::to_string(rowSizes[0]) + " fields at the separator "
-                + (separator == '\t' ? "tab" : "'" + std::string(1, separator) + "'")
-                + "; if the file uses another, name it: --separator ',', --separator ';' or "
-                  "--separator tab",
+            core::Say(
+                TRELLAN_WORDS("command line",
+                    "no row split into %1 fields at the separator %2; if the file uses another, "
+                    "name it: --separator ',', --separator ';' or --separator tab"),
+                { std::to_string(rowSizes[0]),
+                    separator == '\t' ? std::string("tab")
+                                      : "'" + std::string(1, separator) + "'" }),
             err);
 
     // A full disk is a write that failed, not options that cannot run.
-    const std::string where = request.output ? "'" + *request.output + "'" : "the answers";
+    const std::string where = request.output
+        ? "'" + *request.output + "'"
+        : core::Say(TRELLAN_WORDS("command line", "the answers"));
     if (sheet && readProblem.empty()) {
         if (const trellan::Outcome closed = sheet->close(); !closed)
-            return trellan::Failure { "cannot write " + where + ": " + closed.failure().message,
+            return trellan::Failure { core::Say(
+                                          TRELLAN_WORDS("command line", "cannot write %1: %2"),
+                                          { where, closed.failure().message }),
                 ExitStatus::SomeFailed };
         if (!copyFile(workbookPath, out))
-            return cannotRun("cannot read the workbook back from its temporary file");
+            return cannotRun(core::Say(TRELLAN_WORDS(
+                "command line", "cannot read the workbook back from its temporary file")));
     }
     if (std::fflush(out) != 0 || std::ferror(out))
-        return trellan::Failure { "cannot write " + where + ": " + std::strerror(errno),
+        return trellan::Failure { core::Say(TRELLAN_WORDS("command line", "cannot write %1: %2"),
+                                      { where, std::strerror(errno) }),
             ExitStatus::SomeFailed };
     if (!readProblem.empty())
         return cannotRun(readProblem);

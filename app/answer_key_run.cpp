@@ -1,5 +1,6 @@
 #include "app/answer_key.h"
 #include "app/output_files.h"
+#include "core/said.h"
 
 #include <QFile>
 
@@ -28,14 +29,17 @@ ExitStatus runAnswerKey(const AnswerKeyRequest& request, std::string_view progra
 {
     if (request.format == Format::Xlsx && !request.output && isatty(fileno(stdout))) {
         return report(program,
-            "a workbook is not text for a terminal: name its file with -o key.xlsx, or redirect "
-            "standard output to one");
+            core::Say(TRELLAN_WORDS("command line",
+                "a workbook is not text for a terminal: name its file with -o key.xlsx, or "
+                "redirect standard output to one")));
     }
     std::FILE* in = stdin;
     if (request.file && *request.file != "-") {
         in = std::fopen(request.file->c_str(), "rb");
         if (!in) {
-            return report(program, "cannot read '" + *request.file + "': " + std::strerror(errno));
+            return report(program,
+                core::Say(TRELLAN_WORDS("command line", "cannot read '%1': %2"),
+                    { *request.file, std::strerror(errno) }));
         }
     }
     // The key goes to a file beside its name, put in place once whole.
@@ -51,7 +55,9 @@ ExitStatus runAnswerKey(const AnswerKeyRequest& request, std::string_view progra
                 std::fclose(in);
             if (!staged)
                 return trellan::tell(program, staged.failure());
-            return report(program, "cannot write '" + *request.output + "': " + why);
+            return report(program,
+                core::Say(TRELLAN_WORDS("command line", "cannot write '%1': %2"),
+                    { *request.output, why }));
         }
     }
     const trellan::Result<ExitStatus> written = writeAnswerKey(in, out, stderr, request, program);

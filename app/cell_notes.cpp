@@ -3,6 +3,7 @@
 #include "core/blanks.h"
 #include "core/errors.h"
 #include "core/number_text.h"
+#include "core/said.h"
 #include "core/written_number.h"
 
 #include <algorithm>
@@ -48,25 +49,30 @@ std::string readCells(std::span<std::string> cells, bool decimalComma, core::Ari
         std::string& cell = cells[k];
         if (core::ReadsInFull(cell))
             continue;
-        const std::string name = "line " + std::to_string(k / 4 + 1) + " "
-            + std::string(coordinates[k % coordinates.size()]);
+        const std::string line = std::to_string(k / 4 + 1);
+        const std::string_view coordinate = coordinates[k % coordinates.size()];
         std::string said;
         const auto written = arithmetic == core::Arithmetic::Exact
             ? core::exact::WrittenFraction(cell)
             : std::nullopt;
         if (written) {
-            said = name + " '" + cell + "' read as " + core::exact::FractionText(*written);
+            said = core::Say(TRELLAN_WORDS("answer key", "line %1 %2 '%3' read as %4"),
+                { line, coordinate, cell, core::exact::FractionText(*written) });
         } else if (std::optional<std::string> point
             = decimalComma ? withPoint(cell) : std::nullopt) {
             if (const std::optional<std::string> read = readAs(*point))
-                said = name + " '" + cell + "' read as " + *read + " (decimal comma)";
+                said = core::Say(
+                    TRELLAN_WORDS("answer key", "line %1 %2 '%3' read as %4 (decimal comma)"),
+                    { line, coordinate, cell, *read });
             cell = std::move(*point);
             // A line end left in a cell is no number either: Val reads such
             // a cell as 0, like an empty one.
         } else if (std::ranges::all_of(cell, core::IsBlankOrLineEnd)) {
-            said = name + " empty, read as 0";
+            said = core::Say(
+                TRELLAN_WORDS("answer key", "line %1 %2 empty, read as 0"), { line, coordinate });
         } else if (const std::optional<std::string> read = readAs(cell)) {
-            said = name + " '" + cell + "' read as " + *read;
+            said = core::Say(TRELLAN_WORDS("answer key", "line %1 %2 '%3' read as %4"),
+                { line, coordinate, cell, *read });
         }
         if (said.empty())
             continue;

@@ -4,6 +4,7 @@
 #include "app/option_table.h"
 #include "app/output_files.h"
 #include "trellan_version.h"
+#include "words/language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,7 +24,8 @@ namespace {
 
 QString rangeTakesTwo()
 {
-    return QStringLiteral("--range takes two values, the lowest and the highest: --range -10 10.");
+    return words::translate(
+        "command line", "--range takes two values, the lowest and the highest: --range -10 10.");
 }
 
 // The command line with the options that take several values taken out, and
@@ -55,8 +57,9 @@ Result<Taken> takeValues(QStringList arguments)
             = found->values == 4 && k + 1 < arguments.size() && arguments[k + 1].contains(u'=');
         const int count = equation ? 1 : found->values;
         if (k + count >= arguments.size())
-            return unusable(count == 2 ? rangeTakesTwo()
-                                       : QStringLiteral("Missing value after '%1'.").arg(word));
+            return unusable(count == 2
+                    ? rangeTakesTwo()
+                    : words::translate("command line", "Missing value after '%1'.").arg(word));
         taken.values[QLatin1String(found->name)] = arguments.mid(k + 1, count);
         arguments.remove(k, count + 1);
     }
@@ -83,8 +86,9 @@ QString unknownOptions(const QStringList& names, const QStringList& arguments)
         typed.append(word);
     }
     if (typed.size() == 1)
-        return QStringLiteral("Unknown option '%1'.").arg(typed.constFirst());
-    return QStringLiteral("Unknown options: %1.").arg(typed.join(QStringLiteral(", ")));
+        return words::translate("command line", "Unknown option '%1'.").arg(typed.constFirst());
+    return words::translate("command line", "Unknown options: %1.")
+        .arg(typed.join(QStringLiteral(", ")));
 }
 
 // The request a command builds, as one of the requests the program runs.
@@ -104,26 +108,37 @@ QString helpText(const QCommandLineParser& parser, const QString& program)
 {
     QString text = parser.helpText();
     text.replace(0, text.indexOf(u'\n'),
-        QStringLiteral("Usage: %1 [options]\n"
-                       "       %1 --answers [file] [--format csv|jsonl|xlsx] [-o <file>] "
-                       "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
-                       "                 [--separator ','|';'|tab] [--headers fields|words] "
-                       "[--working]\n"
-                       "       %1 --export <file> [--line1 x1 y1 x2 y2|equation] [--line2 ...] "
-                       "[--range <lower> <upper>] [--scale n] [--working]\n"
-                       "       %1 --worksheet <file.pdf> [--exercises n] [--level 1|2|3] "
-                       "[--seed s] [--key <key.pdf>] [--exercises-csv <file.csv>]\n"
-                       "       %1 --practice [--level 1|2|3] [--seed s]")
+        words::translate("command help",
+            "Usage: %1 [options]\n"
+            "       %1 --answers [file] [--format csv|jsonl|xlsx] [-o <file>] "
+            "[--arithmetic exact|designed] [--range <lower> <upper>]\n"
+            "                 [--separator ','|';'|tab] [--headers fields|words] "
+            "[--working]\n"
+            "       %1 --export <file> [--line1 x1 y1 x2 y2|equation] [--line2 ...] "
+            "[--range <lower> <upper>] [--scale n] [--working]\n"
+            "       %1 --worksheet <file.pdf> [--exercises n] [--level 1|2|3] "
+            "[--seed s] [--key <key.pdf>] [--exercises-csv <file.csv>]\n"
+            "       %1 --practice [--level 1|2|3] [--seed s]")
             .arg(program));
-    return text
-        + QStringLiteral("\nQt's own options, such as -platform and -style, are accepted too.\n");
+    // Qt names the lists of options and arguments itself, in English; the
+    // headings are the program's.
+    if (words::chosenLanguage() != u"en") {
+        text.replace(QStringLiteral("\nOptions:\n"),
+            u'\n' + words::translate("command help", "Options:") + u'\n');
+        text.replace(QStringLiteral("\nArguments:\n"),
+            u'\n' + words::translate("command help", "Arguments:") + u'\n');
+    }
+    return text + u'\n'
+        + words::translate(
+            "command help", "Qt's own options, such as -platform and -style, are accepted too.")
+        + u'\n';
 }
 
 // The parser, ready to read every option.
 void prepare(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Plot two straight lines and find where they cross."));
+        words::translate("command help", "Plot two straight lines and find where they cross."));
     // Qt's own options are single-dash words such as -platform.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     addOptions(parser);
@@ -184,8 +199,8 @@ Outcome noOutputOverAnother(const Request& request)
         if (input && *input != "-")
             files = { { QStringLiteral("--answers"), QFile::decodeName(input->c_str()) } };
         else if (isStandardInput(output))
-            return unusable(QStringLiteral("-o '%1' is the file standard input reads: the key "
-                                           "would replace its input.")
+            return unusable(words::translate("command line",
+                "-o '%1' is the file standard input reads: the key would replace its input.")
                                 .arg(output));
         files.append({ QStringLiteral("-o"), output });
     }
@@ -198,8 +213,9 @@ Outcome noOutputOverAnother(const Request& request)
         for (qsizetype other = one + 1; other < files.size(); ++other)
             if (!files[one].second.isEmpty() && !files[other].second.isEmpty()
                 && sameFile(files[one].second, files[other].second))
-                return unusable(QStringLiteral("%1 '%2' and %3 '%4' are the same file: one would "
-                                               "replace the other; give each its own name.")
+                return unusable(words::translate("command line",
+                    "%1 '%2' and %3 '%4' are the same file: one would replace the other; give "
+                    "each its own name.")
                                     .arg(files[one].first, files[one].second, files[other].first,
                                         files[other].second));
     return done;
@@ -208,6 +224,47 @@ Outcome noOutputOverAnother(const Request& request)
 ExitStatus finished(const std::string& program, const Outcome& outcome)
 {
     return outcome ? ExitStatus::Done : tell(program, outcome.failure());
+}
+
+// The code given with --language, as the parser would read it: "--language
+// de", "--language=de", or with one dash; the last one given counts.
+std::optional<QString> languageGiven(const QStringList& arguments)
+{
+    std::optional<QString> code;
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        const QString& word = arguments[k];
+        if (word == u"--")
+            break;
+        for (const QString& name : { QStringLiteral("--language"), QStringLiteral("-language") }) {
+            if (word == name && k + 1 < arguments.size())
+                code = arguments[++k];
+            else if (word.startsWith(name + u'='))
+                code = word.mid(name.size() + 1);
+            else
+                continue;
+            break;
+        }
+    }
+    return code;
+}
+
+// Chooses the language before anything is said: the one given, else the
+// desktop's. False, said in one line, for a language the program lacks.
+bool chooseLanguage(const QStringList& arguments)
+{
+    const std::optional<QString> given = languageGiven(arguments);
+    if (words::chooseLanguage(given.value_or(words::desktopLanguage())))
+        return true;
+    // No language is known yet, so this one line is English.
+    QStringList codes = words::knownLanguages();
+    codes.sort();
+    const QString last = codes.takeLast();
+    tell(arguments.isEmpty() ? "trellan"
+                             : QFileInfo(arguments.constFirst()).fileName().toStdString(),
+        QStringLiteral("unknown language '%1': choose %2 or %3")
+            .arg(*given, codes.join(QStringLiteral(", ")), last)
+            .toStdString());
+    return false;
 }
 
 } // namespace
@@ -241,7 +298,8 @@ Result<Request> readCommandLine(QStringList arguments)
         return command.failure();
     const QStringList stray = given.parser.positionalArguments();
     if (*command != AnswerKey && !stray.isEmpty())
-        return unusable(QStringLiteral("Unexpected argument '%1'.").arg(stray.constFirst()));
+        return unusable(
+            words::translate("command line", "Unexpected argument '%1'.").arg(stray.constFirst()));
     switch (*command) {
     case AnswerKey:
         return asRequest(answerKeyRequest(given), Request::Mode::AnswerKey, &Request::key);
@@ -265,13 +323,16 @@ Launch runCommandLine(int& argc, char* argv[])
     const QString program = arguments.isEmpty() ? QStringLiteral("trellan")
                                                 : QFileInfo(arguments.constFirst()).fileName();
     const std::string name = program.toStdString();
+    // Every message below is in the chosen language.
+    if (!chooseLanguage(arguments))
+        return { std::nullopt, ExitStatus::CannotRun };
 
     const Result<Request> read = readCommandLine(arguments);
     if (!read) {
         const Failure& refusal = read.failure();
         tell(name,
-            refusal.message
-                + QStringLiteral("\nTry '%1 --help' for more information.")
+            refusal.message + '\n'
+                + words::translate("command line", "Try '%1 --help' for more information.")
                       .arg(program)
                       .toStdString());
         return { std::nullopt, refusal.status };

@@ -1,6 +1,7 @@
 #include "app/equation_rows.h"
 
 #include "core/equation_points.h"
+#include "core/said.h"
 #include "words/bad_input.h"
 
 namespace answers {
@@ -36,7 +37,8 @@ trellan::Result<TypedRow> endPointsFromEquations(
     for (std::size_t line = 0; line < 2; ++line) {
         const auto points = endPointsOf(row[line], lower, upper);
         if (!points)
-            return Failure { "line " + std::to_string(line + 1) + ": " + points.failure().message,
+            return Failure { core::Say(TRELLAN_WORDS("command line", "line %1: %2"),
+                                 { std::to_string(line + 1), points.failure().message }),
                 ExitStatus::SomeFailed };
         std::copy(points->begin(), points->end(), chosen.begin() + 4 * line);
     }

@@ -11,6 +11,7 @@
 #include "look/fonts.h"
 #include "look/graph_place.h"
 #include "words/bad_input.h"
+#include "words/language.h"
 
 #include <QGuiApplication>
 
@@ -44,7 +45,9 @@ Result<core::TypedFields> typedFields(const ExportRequest& request)
             const QString equation = given->constFirst();
             const auto points
                 = answers::endPointsOf(equation.toStdString(), typed.lower, typed.upper,
-                    QStringLiteral("cannot read the equation '%1': ").arg(equation).toStdString());
+                    words::translate("command line", "cannot read the equation '%1': ")
+                        .arg(equation)
+                        .toStdString());
             if (!points)
                 return points.failure();
             *line = *points;
@@ -65,6 +68,7 @@ Outcome exportPicture(int& argc, char** argv, const ExportRequest& request)
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    words::installTranslators();
     look::installFontSubstitutions(); // the tick numbers' face, as on screen
 
     // Drawn as the window's Draw Both Lines draws it, without a window, and
@@ -88,7 +92,8 @@ Outcome exportPicture(int& argc, char** argv, const ExportRequest& request)
         : format ? graph::writePicture(record, request.file, *format, request.scale)
                  : words::FileWritten { QString() };
     if (!written)
-        return stopped(QStringLiteral("cannot write '%1': %2").arg(request.file, *written.failure));
+        return stopped(words::translate("command line", "cannot write '%1': %2")
+                           .arg(request.file, *written.failure));
     return done;
 }
 

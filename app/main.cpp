@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "look/fonts.h"
 #include "main_window/form1.h"
+#include "words/language.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 
     look::FontConfigurationLoader fontConfiguration; // beside the display connection
     QApplication app(argc, argv);
+    words::installTranslators(); // the language the command line chose
     fontConfiguration.wait();
     look::installFontSubstitutions();
     Form1 window;

@@ -1,5 +1,7 @@
 #include "app/output_files.h"
 
+#include "words/language.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,7 +100,7 @@ Result<QString> OutputFiles::stage(const QString& name)
         target.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     temporary.setAutoRemove(false);
     if (!temporary.open())
-        return Failure { QStringLiteral("cannot write %1: %2")
+        return Failure { words::translate("command line", "cannot write %1: %2")
                              .arg(quoted(name), temporary.errorString())
                              .toStdString(),
             ExitStatus::CannotRun };
@@ -111,7 +113,8 @@ void OutputFiles::failed(const QString& name, const QString& why)
 {
     for (File& file : files_)
         if (file.name == name && file.failure.isEmpty())
-            file.failure = why.isEmpty() ? QStringLiteral("the write failed") : why;
+            file.failure
+                = why.isEmpty() ? words::translate("command line", "the write failed") : why;
 }
 
 Outcome OutputFiles::commit()
@@ -122,8 +125,8 @@ Outcome OutputFiles::commit()
     QStringList notWritten, leftOut;
     for (const File& file : files_) {
         if (!file.failure.isEmpty())
-            notWritten
-                << QStringLiteral("cannot write %1: %2").arg(quoted(file.name), file.failure);
+            notWritten << words::translate("command line", "cannot write %1: %2")
+                              .arg(quoted(file.name), file.failure);
         else
             leftOut << quoted(file.name);
     }
@@ -131,9 +134,11 @@ Outcome OutputFiles::commit()
         discard();
         QString line = notWritten.join(QStringLiteral("; "));
         if (!leftOut.isEmpty())
-            line += QStringLiteral("; %1 %2 not written either")
-                        .arg(leftOut.join(QStringLiteral(", ")),
-                            leftOut.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+            line += QStringLiteral("; ")
+                + (leftOut.size() == 1
+                        ? words::translate("command line", "%1 was not written either")
+                        : words::translate("command line", "%1 were not written either"))
+                      .arg(leftOut.join(QStringLiteral(", ")));
         return Failure { line.toStdString(), ExitStatus::SomeFailed };
     }
     // Each is whole on the disk: renaming them cannot run out of room.
@@ -144,7 +149,8 @@ Outcome OutputFiles::commit()
         if (std::rename(QFile::encodeName(file.written).constData(),
                 QFile::encodeName(file.target).constData())
             != 0)
-            notWritten << QStringLiteral("cannot write %1: %2").arg(quoted(file.name), why(errno));
+            notWritten << words::translate("command line", "cannot write %1: %2")
+                              .arg(quoted(file.name), why(errno));
         else
             file.written = file.target;
     }

@@ -10,6 +10,7 @@
 #include "look/fonts.h"
 #include "look/graph_place.h"
 #include "words/file_written.h"
+#include "words/language.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -45,7 +46,8 @@ constexpr Cells sheetCells { 1, 2 }, keyCells { 2, 2 };
 
 QString exerciseText(int n, const core::Exercise& e)
 {
-    return QStringLiteral("%1. %2.").arg(n).arg(QString::fromStdString(core::ExerciseSentence(e)));
+    return QStringLiteral("%1. %2.").arg(
+        QString::number(n), QString::fromStdString(core::ExerciseSentence(e)));
 }
 
 class Pages {
@@ -78,6 +80,15 @@ public:
         const int cellHeight = (bottom - top) / cells.rows;
         return { margin + (onPage % cells.columns) * cellWidth,
             top + (onPage / cells.columns) * cellHeight };
+    }
+
+    // How wide `text` is on one line, in pixels.
+    int width(const QString& text, qreal points = 10)
+    {
+        painter_.setFont(look::windowFont(QStringLiteral("MS Sans Serif"), points));
+        return static_cast<int>(
+                   painter_.boundingRect(QRectF(), Qt::TextSingleLine, text).width() / dots)
+            + 1;
     }
 
     // Text in the box, wrapped; returns the height it took, in pixels.
@@ -156,7 +167,7 @@ private:
         ++page_;
         text({ margin, margin - 16, pageWidth - 2 * margin, 30 }, title_, 13, true);
         text({ margin, pageHeight - margin, pageWidth - 2 * margin, 20 },
-            QStringLiteral("%1 · page %2").arg(footer_).arg(page_), 8);
+            words::translate("worksheet", "%1 · page %2").arg(footer_, QString::number(page_)), 8);
     }
 
     QPdfWriter writer_;
@@ -169,7 +180,9 @@ private:
 bool writeSheet(QIODevice& device, const std::vector<core::Exercise>& sheet, const QString& footer)
 {
     Pages pages(device,
-        QStringLiteral("Straight lines          Name: ____________________   Date: __________"),
+        QStringLiteral("%1          %2 ____________________   %3 __________")
+            .arg(words::translate("worksheet", "Straight lines"),
+                words::translate("worksheet", "Name:"), words::translate("worksheet", "Date:")),
         footer);
     if (!pages.ok())
         return false;
@@ -178,15 +191,24 @@ bool writeSheet(QIODevice& device, const std::vector<core::Exercise>& sheet, con
     grid.range = { -10.0, 10.0 };
     const int width = pageWidth - 2 * margin;
     // Beside the grid, a line for each answer, tall enough for a fraction.
-    const int left = gridSize + 32, label = 78, pitch = 40;
+    const QString names[] = { words::translate("worksheet", "Slope"),
+        words::translate("worksheet", "y-intercept"), words::translate("worksheet", "Equation"),
+        words::translate("worksheet", "Crossing") };
+    // The answer's name and a gap before its line, which starts further
+    // right when a language's name is longer.
+    int label = 78;
+    for (const QString& name : names)
+        label = std::max(label, pages.width(name) + 8);
+    const int left = gridSize + 32, pitch = 40;
     for (std::size_t k = 0; k < sheet.size(); ++k) {
         const QPoint at = pages.cell(static_cast<int>(k), sheetCells);
         int y = at.y();
         y += pages.text(
             { at.x(), y, width, 40 }, exerciseText(static_cast<int>(k) + 1, sheet[k]), 11);
         y += pages.text({ at.x(), y, width, 20 },
-            QStringLiteral("Find each line's slope, y-intercept and equation, and where the lines "
-                           "cross."),
+            words::translate("worksheet",
+                "Find each line's slope, y-intercept and equation, and where the lines "
+                "cross."),
             10);
         pages.picture({ at.x(), y + 8 }, grid);
         int row = y + 8;
@@ -197,12 +219,12 @@ bool writeSheet(QIODevice& device, const std::vector<core::Exercise>& sheet, con
         };
         for (int line = 1; line <= 2; ++line) {
             pages.text({ at.x() + left, row, width - left, 20 },
-                QStringLiteral("Line %1").arg(line), 10, true);
-            for (const char* name : { "Slope", "y-intercept", "Equation" })
-                answerLine(QString::fromLatin1(name));
+                words::translate("worksheet", "Line %1").arg(line), 10, true);
+            for (const QString& name : { names[0], names[1], names[2] })
+                answerLine(name);
             row += 16;
         }
-        answerLine(QStringLiteral("Crossing"));
+        answerLine(names[3]);
     }
     return pages.end();
 }
@@ -223,7 +245,7 @@ std::vector<graph::PointMark> crossingMark(const core::Solution& solution)
 
 bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const QString& footer)
 {
-    Pages pages(device, QStringLiteral("Straight lines: answers"), footer);
+    Pages pages(device, words::translate("worksheet", "Straight lines: answers"), footer);
     if (!pages.ok())
         return false;
     const int width = (pageWidth - 2 * margin) / keyCells.columns - 24;
@@ -242,7 +264,8 @@ bool writeKey(QIODevice& device, const std::vector<core::Exercise>& sheet, const
     // Then how each answer is reached, step by step.
     std::vector<std::pair<QString, std::vector<core::WorkingStep>>> workings;
     for (std::size_t k = 0; k < sheet.size(); ++k)
-        workings.emplace_back(QStringLiteral("Exercise %1").arg(k + 1), solutions[k].working);
+        workings.emplace_back(
+            words::translate("worksheet", "Exercise %1").arg(k + 1), solutions[k].working);
     pages.working(workings);
     return pages.end();
 }
@@ -266,13 +289,13 @@ Outcome writeWorksheet(int& argc, char** argv, const WorksheetRequest& request)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    words::installTranslators();
     look::installFontSubstitutions();
 
     const std::vector<core::Exercise> sheet
         = core::MakeExercises(request.exercises, request.level, request.seed);
-    const QString footer = QStringLiteral("Trellan worksheet · level %1 · seed %2")
-                               .arg(request.level)
-                               .arg(request.seed);
+    const QString footer = words::translate("worksheet", "Trellan worksheet · level %1 · seed %2")
+                               .arg(QString::number(request.level), QString::number(request.seed));
     // Everything is written first and put in place only when all of it was.
     const std::pair<QString, std::function<bool(QIODevice&)>> outputs[] = {
         { request.sheet, [&](QIODevice& file) { return writeSheet(file, sheet, footer); } },

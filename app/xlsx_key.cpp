@@ -1,5 +1,7 @@
 #include "app/xlsx_key.h"
 
+#include "core/said.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -127,14 +129,15 @@ XlsxKey::XlsxKey(
     lxw_worksheet* about = workbook_add_worksheet(w.book, "About");
     worksheet_set_column(about, 0, 0, 14, w.header);
     worksheet_set_column(about, 1, 1, 90, w.text);
-    const std::pair<const char*, std::string> lines[] = {
-        { "Command line", origin.commandLine },
-        { "Range", origin.lower + " to " + origin.upper },
-        { "Version", origin.version },
+    const std::pair<std::string, std::string> lines[] = {
+        { core::Say(TRELLAN_WORDS("answer key", "Command line")), origin.commandLine },
+        { core::Say(TRELLAN_WORDS("answer key", "Range")),
+            core::Say(TRELLAN_WORDS("answer key", "%1 to %2"), { origin.lower, origin.upper }) },
+        { core::Say(TRELLAN_WORDS("answer key", "Version")), origin.version },
     };
     lxw_row_t at = 0;
     for (const auto& [name, value] : lines) {
-        worksheet_write_string(about, at, 0, name, w.header);
+        worksheet_write_string(about, at, 0, name.c_str(), w.header);
         worksheet_write_string(
             about, at, 1, std::string(cutUtf8(value, cellLength)).c_str(), w.text);
         ++at;
@@ -153,8 +156,10 @@ trellan::Outcome XlsxKey::addRow(const Cells& cells)
     if (!w.book)
         return trellan::done;
     if (w.row >= LXW_ROW_MAX)
-        return failed("a sheet holds at most " + std::to_string(LXW_ROW_MAX - 1)
-            + " rows below its header; this row was left out");
+        return failed(core::Say(TRELLAN_WORDS("answer key",
+                                    "a sheet holds at most %1 rows below its header; this row "
+                                    "was left out"),
+            { std::to_string(LXW_ROW_MAX - 1) }));
     std::string problem;
     for (std::size_t c = 0; c < cells.size(); ++c) {
         if (!cells[c] || cells[c]->empty())
@@ -171,8 +176,10 @@ trellan::Outcome XlsxKey::addRow(const Cells& cells)
         // Cut in bytes, which are never fewer than the characters counted.
         worksheet_write_string(
             w.answers, w.row, column, std::string(cutUtf8(*cells[c], cellLength)).c_str(), format);
-        problem = "a cell holds more than the " + std::to_string(cellLength)
-            + " characters a spreadsheet cell holds; it was cut to fit";
+        problem = core::Say(TRELLAN_WORDS("answer key",
+                                "a cell holds more than the %1 characters a spreadsheet cell "
+                                "holds; it was cut to fit"),
+            { std::to_string(cellLength) });
     }
     ++w.row;
     return problem.empty() ? trellan::done : failed(problem);
@@ -182,7 +189,7 @@ trellan::Outcome XlsxKey::close()
 {
     Workbook& w = *book_;
     if (!w.book)
-        return failed("cannot start the workbook");
+        return failed(core::Say(TRELLAN_WORDS("answer key", "cannot start the workbook")));
     // The library does not check the writes of its file of rows: on a full
     // disk it would leave rows out of a workbook it calls whole.
     std::FILE* rows = w.answers->optimize_tmpfile;

@@ -1,6 +1,7 @@
 #include "graph/working_pages.h"
 
 #include "graph/drawing_record.h"
+#include "words/language.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -105,7 +106,7 @@ words::FileWritten writePdfWithWorking(const DrawingRecord& record, const QStrin
     constexpr int dotsPerInch = 1200;
     writer.setResolution(dotsPerInch);
     writer.setCreator(QStringLiteral("Trellan"));
-    writer.setTitle(QStringLiteral("Graph and working"));
+    writer.setTitle(words::translate("printed working", "Graph and working"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     QPainter painter;
