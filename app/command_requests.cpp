@@ -2,6 +2,7 @@
 
 #include "app/csv_dialect.h"
 #include "app/option_table.h"
+#include "words/language.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ Result<T> readChoice(const GivenOptions& given, const char* option,
         names << QLatin1String(word);
     }
     const QString last = names.takeLast();
-    return unusable(QStringLiteral("Unknown %1 '%2': use %3 or %4.")
+    return unusable(words::translate("command line", "Unknown %1 '%2': use %3 or %4.")
                         .arg(QLatin1String(option), name, names.join(QStringLiteral(", ")), last));
 }
 
@@ -63,15 +64,16 @@ Result<WindowStart::Practice> levelAndSeed(const GivenOptions& given)
         bool ok = false;
         const int level = given.value("level").toInt(&ok);
         if (!ok || level < 1 || level > 3)
-            return unusable(QStringLiteral("--level takes 1, 2 or 3."));
+            return unusable(words::translate("command line", "--level takes 1, 2 or 3."));
         chosen.level = level;
     }
     if (given.isSet("seed")) {
         bool ok = false;
         chosen.seed = given.value("seed").toULongLong(&ok);
         if (!ok)
-            return unusable(QStringLiteral("--seed takes a whole number from 0 to %1.")
-                                .arg(std::numeric_limits<std::uint64_t>::max()));
+            return unusable(
+                words::translate("command line", "--seed takes a whole number from 0 to %1.")
+                    .arg(std::numeric_limits<std::uint64_t>::max()));
     }
     return chosen;
 }
@@ -84,7 +86,8 @@ Result<answers::AnswerKeyRequest> answerKeyRequest(const GivenOptions& given)
     const QStringList files = given.parser.positionalArguments();
     if (files.size() > 1)
         return unusable(
-            QStringLiteral("Unexpected argument '%1': --answers reads one file.").arg(files[1]));
+            words::translate("command line", "Unexpected argument '%1': --answers reads one file.")
+                .arg(files[1]));
     if (!files.isEmpty())
         key.file = QFile::encodeName(files.constFirst()).toStdString();
     // Each is read first; the first unusable one, in this order, is said.
@@ -107,7 +110,8 @@ Result<answers::AnswerKeyRequest> answerKeyRequest(const GivenOptions& given)
         key.separator = answers::separatorNamed(name.toStdString());
         if (!key.separator)
             return unusable(
-                QStringLiteral("Unknown separator '%1': use ',', ';' or tab.").arg(name));
+                words::translate("command line", "Unknown separator '%1': use ',', ';' or tab.")
+                    .arg(name));
     }
     if (!headers)
         return headers.failure();
@@ -122,15 +126,17 @@ Result<answers::AnswerKeyRequest> answerKeyRequest(const GivenOptions& given)
         const QString suffix = QFileInfo(output).suffix().toLower();
         const std::optional<answers::Format> named = formatOfSuffix(suffix);
         if (named && given.isSet("format") && *named != key.format)
-            return unusable(QStringLiteral("--format %1 does not match -o '%2': name the file "
-                                           ".%1, or leave --format out.")
+            return unusable(words::translate("command line",
+                "--format %1 does not match -o '%2': name the file "
+                ".%1, or leave --format out.")
                                 .arg(given.value("format"), output));
         key.format = named.value_or(key.format);
     }
     if (const QStringList range = given.valuesOf("range"); !range.isEmpty()) {
         if (range[0].size() > fieldLength || range[1].size() > fieldLength)
-            return unusable(QStringLiteral("The range's texts can be at most %1 characters "
-                                           "long, as in the window.")
+            return unusable(words::translate("command line",
+                "The range's texts can be at most %1 characters "
+                "long, as in the window.")
                                 .arg(fieldLength));
         key.lower = range[0].toStdString();
         key.upper = range[1].toStdString();
@@ -147,14 +153,16 @@ Result<WorksheetRequest> worksheetRequest(const GivenOptions& given)
     w.csv = given.value("exercises-csv");
     for (const QString& pdf : { w.sheet, w.key })
         if (!pdf.isEmpty() && QFileInfo(pdf).suffix().toLower() != u"pdf")
-            return unusable(QStringLiteral("'%1' is not a .pdf file name: worksheets and "
-                                           "keys are PDF pages.")
+            return unusable(words::translate("command line",
+                "'%1' is not a .pdf file name: worksheets and "
+                "keys are PDF pages.")
                                 .arg(pdf));
     if (given.isSet("exercises")) {
         bool ok = false;
         const long long exercises = given.value("exercises").toLongLong(&ok);
         if (!ok || exercises < 1 || exercises > 200)
-            return unusable(QStringLiteral("--exercises takes a whole number from 1 to 200."));
+            return unusable(words::translate(
+                "command line", "--exercises takes a whole number from 1 to 200."));
         w.exercises = static_cast<int>(exercises);
     }
     const auto chosen = levelAndSeed(given);
@@ -181,19 +189,22 @@ Result<ExportRequest> exportRequest(const GivenOptions& given)
         given.valuesOf("range") };
     const QString suffix = QFileInfo(picture.file).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg" && suffix != u"pdf")
-        return unusable(QStringLiteral("Cannot tell the picture's format from '%1': name it .png, "
-                                       ".svg or .pdf.")
+        return unusable(words::translate("command line",
+            "Cannot tell the picture's format from '%1': name it .png, "
+            ".svg or .pdf.")
                             .arg(picture.file));
     picture.working = given.isSet("working");
     if (picture.working && suffix != u"pdf")
-        return unusable(QStringLiteral("--working needs pages: name the file .pdf, not '%1'.")
-                            .arg(picture.file));
+        return unusable(
+            words::translate("command line", "--working needs pages: name the file .pdf, not '%1'.")
+                .arg(picture.file));
     if (given.isSet("scale")) {
         bool number = false;
         picture.scale = given.value("scale").toDouble(&number);
         // Beyond 16 times the panel a PNG would take gigabytes.
         if (!number || !(picture.scale > 0 && picture.scale <= 16))
-            return unusable(QStringLiteral("The scale '%1' is not a number from above 0 to 16.")
+            return unusable(words::translate(
+                "command line", "The scale '%1' is not a number from above 0 to 16.")
                                 .arg(given.value("scale")));
     }
     return picture;
