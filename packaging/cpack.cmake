@@ -56,6 +56,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-comic-neue, fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation")
+# Qt's own texts (file dialogs, Yes and No, the print dialog) in German,
+# French and Spanish; without them those stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)
 

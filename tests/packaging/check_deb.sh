@@ -71,6 +71,10 @@ for size in "${icon_sizes[@]}"; do
     want_file -rw-r--r-- "/usr/share/icons/hicolor/${size}x${size}/apps/org.example.trellan.png"
 done
 want_file -rw-r--r-- /usr/share/man/man1/trellan.1.gz
+for language in de es fr; do
+    want_file -rw-r--r-- "/usr/share/man/$language/man1/trellan.1.gz"
+done
+check "Recommends Qt's own translations" grep -qx qt6-translations-l10n <<<"$(field Recommends)"
 want_file -rw-r--r-- /usr/share/doc/trellan/copyright
 want_file -rw-r--r-- /usr/share/doc/trellan/changelog.gz
 expect "entries not owned by root" "$(dpkg-deb -c "$deb" | awk '$2 != "root/root"')" ""
