@@ -5,15 +5,15 @@
     <name>answer key</name>
     <message>
         <source>line %1 %2 &apos;%3&apos; read as %4</source>
-        <translation>Gerade %1 %2 &apos;%3&apos; gelesen als %4</translation>
+        <translation>Gerade %1 %2: &apos;%3&apos; als %4 gelesen</translation>
     </message>
     <message>
         <source>line %1 %2 &apos;%3&apos; read as %4 (decimal comma)</source>
-        <translation>Gerade %1 %2 &apos;%3&apos; gelesen als %4 (Dezimalkomma)</translation>
+        <translation>Gerade %1 %2: &apos;%3&apos; als %4 gelesen (Dezimalkomma)</translation>
     </message>
     <message>
         <source>line %1 %2 empty, read as 0</source>
-        <translation>Gerade %1 %2 leer, gelesen als 0</translation>
+        <translation>Gerade %1 %2: leer, als 0 gelesen</translation>
     </message>
     <message>
         <source>Slope %1</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>x-axis crossing %1</source>
-        <translation>Schnitt mit der x-Achse %1</translation>
+        <translation>Schnittpunkt mit der x-Achse %1</translation>
     </message>
     <message>
         <source>y-axis crossing %1</source>
-        <translation>Schnitt mit der y-Achse %1</translation>
+        <translation>Schnittpunkt mit der y-Achse %1</translation>
     </message>
     <message>
         <source>Exact kind %1</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Exact crossing kind</source>
-        <translation>Exakte Art des Schnitts</translation>
+        <translation>Exakte Art des Schnittpunkts</translation>
     </message>
     <message>
         <source>Exact crossing x</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
-        <translation>Auch Qts eigene Optionen wie -platform und -style werden angenommen.</translation>
+        <translation>Auch die eigenen Optionen von Qt wie -platform und -style werden angenommen.</translation>
     </message>
     <message>
         <source>Plot two straight lines and find where they cross.</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>Open the Practice window at once: exercises to answer, each answer checked.</source>
-        <translation>Gleich das Fenster Üben öffnen: Aufgaben zum Beantworten, jede Antwort wird geprüft.</translation>
+        <translation>Sofort das Fenster „Üben“ öffnen: Aufgaben zum Lösen, jede Antwort wird geprüft.</translation>
     </message>
     <message>
         <source>Speak German (de), English (en), Spanish (es) or French (fr) rather than the desktop&apos;s language, in the window and in every command&apos;s pages and messages.</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>--range takes two values, the lowest and the highest: --range -10 10.</source>
-        <translation>--range nimmt zwei Werte, den kleinsten und den größten: --range -10 10.</translation>
+        <translation>--range erwartet zwei Werte, den kleinsten und den größten: --range -10 10.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>%1 is used only with %2.</source>
-        <translation>%1 gilt nur zusammen mit %2.</translation>
+        <translation>%1 wird nur zusammen mit %2 verwendet.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>%1 takes only %2.</source>
-        <translation>%1 nimmt nur %2.</translation>
+        <translation>%1 erlaubt nur %2.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -405,15 +405,15 @@
     </message>
     <message>
         <source>Unknown %1 &apos;%2&apos;: use %3 or %4.</source>
-        <translation>Unbekannter Wert &apos;%2&apos; für --%1: %3 oder %4 verwenden.</translation>
+        <translation>Unbekannter Wert &apos;%2&apos; für --%1: möglich sind %3 oder %4.</translation>
     </message>
     <message>
         <source>--level takes 1, 2 or 3.</source>
-        <translation>--level nimmt 1, 2 oder 3.</translation>
+        <translation>--level erwartet 1, 2 oder 3.</translation>
     </message>
     <message>
         <source>--seed takes a whole number from 0 to %1.</source>
-        <translation>--seed nimmt eine ganze Zahl von 0 bis %1.</translation>
+        <translation>--seed erwartet eine ganze Zahl von 0 bis %1.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;: --answers reads one file.</source>
@@ -421,11 +421,11 @@
     </message>
     <message>
         <source>Unknown separator &apos;%1&apos;: use &apos;,&apos;, &apos;;&apos; or tab.</source>
-        <translation>Unbekanntes Trennzeichen &apos;%1&apos;: &apos;,&apos;, &apos;;&apos; oder tab verwenden.</translation>
+        <translation>Unbekanntes Trennzeichen &apos;%1&apos;: möglich sind &apos;,&apos;, &apos;;&apos; oder tab.</translation>
     </message>
     <message>
         <source>--format %1 does not match -o &apos;%2&apos;: name the file .%1, or leave --format out.</source>
-        <translation>--format %1 passt nicht zu -o &apos;%2&apos;: die Datei .%1 nennen oder --format weglassen.</translation>
+        <translation>--format %1 passt nicht zu -o &apos;%2&apos;: bitte die Endung .%1 verwenden oder --format weglassen.</translation>
     </message>
     <message>
         <source>The range&apos;s texts can be at most %1 characters long, as in the window.</source>
@@ -437,15 +437,15 @@
     </message>
     <message>
         <source>--exercises takes a whole number from 1 to 200.</source>
-        <translation>--exercises nimmt eine ganze Zahl von 1 bis 200.</translation>
+        <translation>--exercises erwartet eine ganze Zahl von 1 bis 200.</translation>
     </message>
     <message>
         <source>Cannot tell the picture&apos;s format from &apos;%1&apos;: name it .png, .svg or .pdf.</source>
-        <translation>Das Bildformat ist an &apos;%1&apos; nicht zu erkennen: die Datei .png, .svg oder .pdf nennen.</translation>
+        <translation>Das Bildformat ist an &apos;%1&apos; nicht zu erkennen: bitte die Endung .png, .svg oder .pdf verwenden.</translation>
     </message>
     <message>
         <source>--working needs pages: name the file .pdf, not &apos;%1&apos;.</source>
-        <translation>--working braucht Seiten: die Datei .pdf nennen, nicht &apos;%1&apos;.</translation>
+        <translation>--working braucht Seiten: bitte eine .pdf-Datei angeben, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The scale &apos;%1&apos; is not a number from above 0 to 16.</source>

@@ -5,15 +5,15 @@
     <name>answer key</name>
     <message>
         <source>line %1 %2 &apos;%3&apos; read as %4</source>
-        <translation>recta %1 %2 &apos;%3&apos; leído como %4</translation>
+        <translation>recta %1 %2: &apos;%3&apos; leído como %4</translation>
     </message>
     <message>
         <source>line %1 %2 &apos;%3&apos; read as %4 (decimal comma)</source>
-        <translation>recta %1 %2 &apos;%3&apos; leído como %4 (coma decimal)</translation>
+        <translation>recta %1 %2: &apos;%3&apos; leído como %4 (coma decimal)</translation>
     </message>
     <message>
         <source>line %1 %2 empty, read as 0</source>
-        <translation>recta %1 %2 vacío, leído como 0</translation>
+        <translation>recta %1 %2: vacío, leído como 0</translation>
     </message>
     <message>
         <source>Slope %1</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>--format %1 does not match -o &apos;%2&apos;: name the file .%1, or leave --format out.</source>
-        <translation>--format %1 no coincide con -o &apos;%2&apos;: hay que llamar .%1 al archivo u omitir --format.</translation>
+        <translation>--format %1 no coincide con -o &apos;%2&apos;: hay que dar al archivo la extensión .%1 u omitir --format.</translation>
     </message>
     <message>
         <source>The range&apos;s texts can be at most %1 characters long, as in the window.</source>
@@ -441,11 +441,11 @@
     </message>
     <message>
         <source>Cannot tell the picture&apos;s format from &apos;%1&apos;: name it .png, .svg or .pdf.</source>
-        <translation>No se puede deducir el formato de la imagen a partir de &apos;%1&apos;: hay que llamarla .png, .svg o .pdf.</translation>
+        <translation>No se puede deducir el formato de la imagen a partir de &apos;%1&apos;: hay que darle la extensión .png, .svg o .pdf.</translation>
     </message>
     <message>
         <source>--working needs pages: name the file .pdf, not &apos;%1&apos;.</source>
-        <translation>--working necesita páginas: hay que llamar .pdf al archivo, no &apos;%1&apos;.</translation>
+        <translation>--working necesita páginas: el archivo debe tener la extensión .pdf, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The scale &apos;%1&apos; is not a number from above 0 to 16.</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Find each line&apos;s slope, y-intercept and equation, and where the lines cross.</source>
-        <translation>Halla la pendiente, la ordenada en el origen y la ecuación de cada recta, y el punto donde se cortan.</translation>
+        <translation>Halla la pendiente, la ordenada en el origen y la ecuación de cada recta, y el punto de corte de ambas rectas.</translation>
     </message>
     <message>
         <source>Line %1</source>

@@ -5,15 +5,15 @@
     <name>answer key</name>
     <message>
         <source>line %1 %2 &apos;%3&apos; read as %4</source>
-        <translation>droite %1 %2 &apos;%3&apos; lu comme %4</translation>
+        <translation>droite %1 %2 : &apos;%3&apos; lu comme %4</translation>
     </message>
     <message>
         <source>line %1 %2 &apos;%3&apos; read as %4 (decimal comma)</source>
-        <translation>droite %1 %2 &apos;%3&apos; lu comme %4 (virgule décimale)</translation>
+        <translation>droite %1 %2 : &apos;%3&apos; lu comme %4 (virgule décimale)</translation>
     </message>
     <message>
         <source>line %1 %2 empty, read as 0</source>
-        <translation>droite %1 %2 vide, lu comme 0</translation>
+        <translation>droite %1 %2 : vide, lu comme 0</translation>
     </message>
     <message>
         <source>Slope %1</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>no row split into %1 fields at the separator %2; if the file uses another, name it: --separator &apos;,&apos;, --separator &apos;;&apos; or --separator tab</source>
-        <translation>aucune ligne ne se découpe en %1 champs au séparateur %2 ; si le fichier en utilise un autre, indiquez-le : --separator &apos;,&apos;, --separator &apos;;&apos; ou --separator tab</translation>
+        <translation>aucune ligne ne se découpe en %1 champs avec le séparateur %2 ; si le fichier en utilise un autre, indiquez-le : --separator &apos;,&apos;, --separator &apos;;&apos; ou --separator tab</translation>
     </message>
     <message>
         <source>the answers</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>--range takes two values, the lowest and the highest: --range -10 10.</source>
-        <translation>--range prend deux valeurs, la plus petite et la plus grande : --range -10 10.</translation>
+        <translation>--range attend deux valeurs, la plus petite et la plus grande : --range -10 10.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
@@ -409,11 +409,11 @@
     </message>
     <message>
         <source>--level takes 1, 2 or 3.</source>
-        <translation>--level prend 1, 2 ou 3.</translation>
+        <translation>--level accepte 1, 2 ou 3.</translation>
     </message>
     <message>
         <source>--seed takes a whole number from 0 to %1.</source>
-        <translation>--seed prend un nombre entier de 0 à %1.</translation>
+        <translation>--seed accepte un nombre entier de 0 à %1.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;: --answers reads one file.</source>
@@ -437,7 +437,7 @@
     </message>
     <message>
         <source>--exercises takes a whole number from 1 to 200.</source>
-        <translation>--exercises prend un nombre entier de 1 à 200.</translation>
+        <translation>--exercises accepte un nombre entier de 1 à 200.</translation>
     </message>
     <message>
         <source>Cannot tell the picture&apos;s format from &apos;%1&apos;: name it .png, .svg or .pdf.</source>

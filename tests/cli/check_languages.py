@@ -19,24 +19,27 @@ failures = []
 # What each language must say, a few words of each page.
 LANGUAGES = {
     "de": {
+        "header": "Steigung 1",
         "help": ["Aufruf: trellan [Optionen]", "Optionen:", "Diese Hilfe anzeigen und beenden.",
                  "Arbeitsblatt", "--language <code>"],
-        "refusal": "trellan: --level nimmt 1, 2 oder 3.\nMehr Informationen mit 'trellan --help'.\n",
+        "refusal": "trellan: --level erwartet 1, 2 oder 3.\nMehr Informationen mit 'trellan --help'.\n",
         "sheet": ["Geraden Name:", "Datum:", "Bestimme für jede Gerade die Steigung",
                   "y-Achsenabschnitt", "Gleichung", "Gerade 1", "Schnittpunkt",
                   "Trellan-Arbeitsblatt · Stufe 3 · Startwert 4 · Seite 1"],
         "key": ["Geraden: Lösungen", "Aufgabe 1"],
     },
     "fr": {
+        "header": "Pente 1",
         "help": ["Usage : trellan [options]", "Options :", "Afficher cette aide et quitter.",
                  "fiche d'exercices", "--language <code>"],
-        "refusal": "trellan: --level prend 1, 2 ou 3.\nEssayez 'trellan --help' pour plus d'informations.\n",
+        "refusal": "trellan: --level accepte 1, 2 ou 3.\nEssayez 'trellan --help' pour plus d'informations.\n",
         "sheet": ["Droites Nom :", "Date :", "Déterminez la pente, l'ordonnée à l'origine",
                   "Ordonnée à l'origine", "Équation", "Droite 1", "Point d'intersection",
                   "Fiche d'exercices Trellan · niveau 3 · graine 4 · page 1"],
         "key": ["Droites : corrigé", "Exercice 1"],
     },
     "es": {
+        "header": "Pendiente 1",
         "help": ["Uso: trellan [opciones]", "Opciones:", "Mostrar esta ayuda y salir.",
                  "hoja de ejercicios", "--language <code>"],
         "refusal": "trellan: --level admite 1, 2 o 3.\nMás información con 'trellan --help'.\n",
@@ -46,6 +49,7 @@ LANGUAGES = {
         "key": ["Rectas: solucionario", "Ejercicio 1"],
     },
     "en": {
+        "header": "Slope 1",
         "help": ["Usage: trellan [options]", "Options:", "Show this help and exit.", "worksheet",
                  "--language <code>"],
         "refusal": "trellan: --level takes 1, 2 or 3.\nTry 'trellan --help' for more information.\n",
@@ -59,13 +63,13 @@ LANGUAGES = {
 UNKNOWN = "trellan: unknown language 'xx': choose de, en, es or fr\n"
 
 
-def run(args, cwd, desktop=None):
+def run(args, cwd, desktop=None, given=None):
     env = {k: v for k, v in os.environ.items()
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")}
     env["LANG"] = "C.UTF-8"
     if desktop:
         env["LANGUAGE"] = desktop
-    p = subprocess.run([PROGRAM, *args], capture_output=True, env=env, cwd=cwd)
+    p = subprocess.run([PROGRAM, *args], capture_output=True, env=env, cwd=cwd, input=given)
     return p.returncode, p.stdout.decode(), p.stderr.decode()
 
 
@@ -108,6 +112,15 @@ with tempfile.TemporaryDirectory() as work:
 
         status, _, err = run(["--language", code, "--worksheet", "s.pdf", "--level", "9"], work)
         check(f"{code}: a refusal in the language", (status, err) == (2, said["refusal"]), err)
+
+        # The key's header in words speaks; the names scripts read do not.
+        row = b"1,2,3,4,5,6,7,8\n"
+        _, words, _ = run(["--language", code, "--answers", "--headers", "words"], work, given=row)
+        _, fields, _ = run(["--language", code, "--answers"], work, given=row)
+        check(f"{code}: the header in words says '{said['header']}'",
+              f'"{said["header"]}"' in words.splitlines()[0], words[:200])
+        check(f"{code}: the header's fields stay", fields.splitlines()[0].startswith('"row","line1_X1",') and "txt_slope1" in fields,
+              fields[:200])
 
         sheet, key = f"sheet_{code}.pdf", f"key_{code}.pdf"
         status, _, err = run(["--language", code, "--worksheet", sheet, "--key", key, "--level", "3",
