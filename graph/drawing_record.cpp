@@ -1,6 +1,7 @@
 #include "graph/drawing_record.h"
 
 #include "core/errors.h"
+#include "words/language.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -124,7 +125,7 @@ QByteArray DrawingRecord::svg() const
     generator.setResolution(96);
     generator.setSize(size_);
     generator.setViewBox(QRect(QPoint(0, 0), size_));
-    generator.setTitle(QStringLiteral("Graph"));
+    generator.setTitle(words::translate("printed working", "Graph"));
     QPainter painter(&generator);
     paint(painter, 1.0);
     painter.end();

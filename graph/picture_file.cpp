@@ -1,6 +1,7 @@
 #include "graph/picture_file.h"
 
 #include "graph/drawing_record.h"
+#include "words/language.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ bool writePdf(const DrawingRecord& record, QIODevice& device)
     QPdfWriter writer(&device);
     writer.setResolution(pdfDotsPerInch);
     writer.setCreator(QStringLiteral("Trellan"));
-    writer.setTitle(QStringLiteral("Graph"));
+    writer.setTitle(words::translate("printed working", "Graph"));
     // The page is the picture: a panel pixel is a 96th of an inch.
     const QSizeF inches = QSizeF(record.logicalSize()) / 96.0;
     writer.setPageLayout(QPageLayout(

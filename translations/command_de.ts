@@ -458,6 +458,10 @@
         <source>Graph and working</source>
         <translation>Graph und Rechenweg</translation>
     </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
 </context>
 <context>
     <name>worksheet</name>

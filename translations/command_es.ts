@@ -458,6 +458,10 @@
         <source>Graph and working</source>
         <translation>Gráfica y desarrollo</translation>
     </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
 </context>
 <context>
     <name>worksheet</name>

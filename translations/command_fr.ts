@@ -458,6 +458,10 @@
         <source>Graph and working</source>
         <translation>Graphique et calculs détaillés</translation>
     </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
 </context>
 <context>
     <name>worksheet</name>
