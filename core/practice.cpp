@@ -18,11 +18,6 @@ namespace {
 // An answer is typed into a one-line field: its blanks are spaces and tabs
 // (core/blanks.h's IsBlank), and a line end is something else typed.
 
-// A letter as the word tables below write it: small, without its accent
-// ("É" and "é" are "e", "ß" is "ss"), and a typographic apostrophe as "'",
-// so that "Non définie", "non definie" and "NON DÉFINIE" are one answer.
-// Only ASCII and the Latin-1 letters change, so that no locale comes into
-// it; `bytes` is how many bytes of the text the character takes.
 constexpr std::string_view lowerLetters = "abcdefghijklmnopqrstuvwxyz";
 
 // U+00C0 to U+00DF and U+00E0 to U+00FF without their accents; nothing for
@@ -32,6 +27,11 @@ constexpr std::string_view latinLetters[32] { "a", "a", "a", "a", "a", "a", "ae"
     "e", "e", "i", "i", "i", "i", "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u",
     "y", "", "ss" };
 
+// A letter as the word tables below write it: small, without its accent
+// ("É" and "é" are "e", "ß" is "ss"), and a typographic apostrophe as "'",
+// so that "Non définie", "non definie" and "NON DÉFINIE" are one answer.
+// Only ASCII and the Latin-1 letters change, so that no locale comes into
+// it; `bytes` is how many bytes of the text the character takes.
 struct Folded {
     std::string_view letters;
     std::size_t bytes;

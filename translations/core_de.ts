@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Parallel: they never cross</source>
-        <translation>Parallel: Sie schneiden sich nie</translation>
+        <translation>Parallel: Die Geraden schneiden sich nie</translation>
     </message>
     <message>
         <source>The same line: they meet everywhere</source>
-        <translation>Dieselbe Gerade: Sie haben alle Punkte gemeinsam</translation>
+        <translation>Dieselbe Gerade: Die Geraden haben alle Punkte gemeinsam</translation>
     </message>
 </context>
 <context>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>write it as an equation: y = %1</source>
-        <translation>schreibe es als Gleichung: y = %1</translation>
+        <translation>schreibe das als Gleichung: y = %1</translation>
     </message>
     <message>
         <source>write the equation as y = ...</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>both points are (%1, %2), one point: it makes no line</source>
-        <translation>beide Punkte sind (%1, %2), also nur ein Punkt: Er legt keine Gerade fest</translation>
+        <translation>beide Punkte sind (%1, %2), also nur ein einziger Punkt, und der legt keine Gerade fest</translation>
     </message>
     <message>
         <source>the run x2 - x1 is 0, so the slope is undefined; every point of the line has x = %1</source>
@@ -445,11 +445,11 @@
     </message>
     <message>
         <source>the line is x = 0, the y-axis itself: it meets it all along</source>
-        <translation>die Gerade ist x = 0, also die y-Achse selbst: Sie liegt ganz auf ihr</translation>
+        <translation>die Gerade ist x = 0, also die y-Achse selbst: Beide fallen zusammen</translation>
     </message>
     <message>
         <source>every point of the line has x = %1, and the y-axis is x = 0: they never meet</source>
-        <translation>jeder Punkt der Geraden hat x = %1, die y-Achse aber ist x = 0: Sie schneiden sich nie</translation>
+        <translation>jeder Punkt der Geraden hat x = %1, die y-Achse aber ist x = 0: Gerade und y-Achse schneiden sich nie</translation>
     </message>
     <message>
         <source>every point of the line has x = %1</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>the line is y = 0, the x-axis itself: it meets it all along</source>
-        <translation>die Gerade ist y = 0, also die x-Achse selbst: Sie liegt ganz auf ihr</translation>
+        <translation>die Gerade ist y = 0, also die x-Achse selbst: Beide fallen zusammen</translation>
     </message>
     <message>
         <source>0 = 0 x + %1 has no answer: the line stays at y = %2 and never meets the x-axis</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>put x = %1 into line %2: y = m%2 x + b%2</source>
-        <translation>setze x = %1 in Gerade %2 ein: y = m%2 x + b%2</translation>
+        <translation>setze x = %1 in die Gleichung von Gerade %2 ein: y = m%2 x + b%2</translation>
     </message>
     <message>
         <source>Where the lines cross</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>the lines go the same way and never meet: they are parallel</source>
-        <translation>die Geraden haben dieselbe Richtung und schneiden sich nie: Sie sind parallel</translation>
+        <translation>die Geraden haben dieselbe Richtung und schneiden sich nie, also sind sie parallel</translation>
     </message>
     <message>
         <source>line %1 is vertical and line %2 is horizontal, so they meet at a right angle: perpendicular</source>

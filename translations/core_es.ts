@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>The lowest and highest values of the range are too large to draw: use numbers between about -3.4E+38 and 3.4E+38.</source>
-        <translation>Los valores más bajo y más alto del intervalo son demasiado grandes para dibujar: usa números entre aproximadamente -3.4E+38 y 3.4E+38.</translation>
+        <translation>El valor más bajo y el más alto del intervalo son demasiado grandes para dibujar: usa números entre aproximadamente -3.4E+38 y 3.4E+38.</translation>
     </message>
     <message>
         <source>Line %1&apos;s two end points are the same point, so they do not make a line: change X2 or Y2 so that the points differ.</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Type the line&apos;s equation here and press Enter: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Fractions, decimals and brackets are fine; 1/2x means (1/2)x, as in school books. Esc puts back what was here.</source>
-        <translation>Escribe aquí la ecuación de la recta y pulsa Intro: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Puedes usar fracciones, decimales y paréntesis; 1/2x significa (1/2)x, como en los libros de texto. Esc devuelve lo que había antes.</translation>
+        <translation>Escribe aquí la ecuación de la recta y pulsa Intro: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Puedes usar fracciones, decimales y paréntesis; 1/2x significa (1/2)x, como en los libros de texto. Esc vuelve a poner lo que había antes.</translation>
     </message>
     <message>
         <source>This line does not pass through the range shown, %1 to %2: change the range, or type another line</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>This &quot;)&quot; has no &quot;(&quot; before it</source>
-        <translation>Este «)» no tiene ningún «(» antes</translation>
+        <translation>Este «)» no tiene delante ningún «(»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be part of an equation</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>write it as an equation: y = %1</source>
-        <translation>escríbela como ecuación: y = %1</translation>
+        <translation>escribe una ecuación: y = %1</translation>
     </message>
     <message>
         <source>write the equation as y = ...</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>put x = %1 into line %2: y = m%2 x + b%2</source>
-        <translation>sustituye x = %1 en la recta %2: y = m%2 x + b%2</translation>
+        <translation>sustituye x = %1 en la ecuación de la recta %2: y = m%2 x + b%2</translation>
     </message>
     <message>
         <source>Where the lines cross</source>

@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>write it as an equation: y = %1</source>
-        <translation>écrivez-la sous forme d’équation&#xa0;: y = %1</translation>
+        <translation>écrivez une équation&#xa0;: y = %1</translation>
     </message>
     <message>
         <source>write the equation as y = ...</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>line %1 is vertical and line %2 is horizontal, so they meet at a right angle: perpendicular</source>
-        <translation>la droite %1 est verticale et la droite %2 horizontale, elles se coupent donc à angle droit&#xa0;: perpendiculaires</translation>
+        <translation>la droite %1 est verticale et la droite %2 horizontale, elles se coupent donc à angle droit&#xa0;: elles sont perpendiculaires</translation>
     </message>
     <message>
         <source>line %1 is vertical and line %2 is not horizontal, so they cross but are not perpendicular</source>
