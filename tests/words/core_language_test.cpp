@@ -58,16 +58,17 @@ void CoreLanguageTest::saysItInTheLanguage_data()
     const Text howRead = [] { return bad_input::howRead(QStringLiteral("1,5"))->toStdString(); };
     QTest::newRow("en_heading") << "en" << heading << "Line 1: the slope m, how steep it is";
     QTest::newRow("de_heading") << "de" << heading << "Gerade 1: die Steigung m, wie steil sie ist";
-    QTest::newRow("de_working_line") << "de" << meets << "die Gerade schneidet die x-Achse in (-6, 0)";
+    QTest::newRow("de_working_line")
+        << "de" << meets << "die Gerade schneidet die x-Achse in (-6, 0)";
     QTest::newRow("en_decimal_comma") << "en" << decimalComma << "write 2.5 with a point";
     QTest::newRow("de_decimal_comma") << "de" << decimalComma << "schreibe 2.5 mit Punkt";
     QTest::newRow("fr_decimal_comma") << "fr" << decimalComma << "écrivez 2.5 avec un point";
     QTest::newRow("es_decimal_comma") << "es" << decimalComma << "escribe 2.5 con punto";
-    QTest::newRow("de_thousands")
-        << "de" << thousands << "schreibe 1500 ohne Komma oder 1.500 mit Punkt";
-    QTest::newRow("de_how_read")
-        << "de" << howRead << "Gelesen als 1: Nur die Zahl vor dem Komma zählt; gib 1.5 für "
-                              "eineinhalb ein";
+    QTest::newRow("de_thousands") << "de" << thousands
+                                  << "schreibe 1500 ohne Komma oder 1.500 mit Punkt";
+    QTest::newRow("de_how_read") << "de" << howRead
+                                 << "Gelesen als 1: Nur die Zahl vor dem Komma zählt; gib 1.5 für "
+                                    "eineinhalb ein";
 }
 
 void CoreLanguageTest::saysItInTheLanguage()
