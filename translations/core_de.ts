@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>They cross at %1</source>
-        <translation>Sie schneiden sich im Punkt %1</translation>
+        <translation>Die Geraden schneiden sich im Punkt %1</translation>
     </message>
     <message>
         <source>Parallel: they never cross</source>

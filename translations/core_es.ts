@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>They cross at %1</source>
-        <translation>Se cortan en %1</translation>
+        <translation>Las rectas se cortan en %1</translation>
     </message>
     <message>
         <source>Parallel: they never cross</source>

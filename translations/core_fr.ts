@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>They cross at %1</source>
-        <translation>Elles se coupent en %1</translation>
+        <translation>Les droites se coupent en %1</translation>
     </message>
     <message>
         <source>Parallel: they never cross</source>
