@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>none: the line never meets %1</source>
-        <translation>nicht vorhanden: Die Gerade trifft %1 nie</translation>
+        <translation>nicht vorhanden (die Gerade trifft %1 nie)</translation>
     </message>
     <message>
         <source>all: the line is %1</source>
-        <translation>alle Punkte: Die Gerade ist %1</translation>
+        <translation>alle Punkte (die Gerade ist %1)</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Through %1 and %2</source>
-        <translation>Durch %1 und %2</translation>
+        <translation>Verläuft durch %1 und %2</translation>
     </message>
     <message>
         <source>Both end points are the same point, so they make no line.</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>none: a vertical line has no slope</source>
-        <translation>nicht definiert: Eine senkrechte Gerade hat keine Steigung</translation>
+        <translation>nicht definiert (eine senkrechte Gerade hat keine Steigung)</translation>
     </message>
     <message>
         <source>y-intercept: %1</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>None: it takes two lines to cross.</source>
-        <translation>Keiner: Zum Schneiden braucht es zwei Geraden.</translation>
+        <translation>Keiner: Für einen Schnittpunkt braucht man zwei Geraden.</translation>
     </message>
     <message>
         <source>The window stops with a warning here: %1</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>The window&apos;s decimal answers</source>
-        <translation>Die Dezimalzahlen des Hauptfensters</translation>
+        <translation>Die Dezimalergebnisse des Hauptfensters</translation>
     </message>
     <message>
         <source>For these end points every answer the window gives is exact.</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>%1: the window shows %2, rounded; exactly, it is %3.</source>
-        <translation>%1: Das Hauptfenster zeigt gerundet %2; der exakte Wert ist %3.</translation>
+        <translation>%1: Das Hauptfenster zeigt den gerundeten Wert %2; der exakte Wert ist %3.</translation>
     </message>
     <message>
         <source>The crossing: the window shows %1, rounded; exactly, it is %2.</source>
-        <translation>Schnittpunkt: Das Hauptfenster zeigt gerundet %1; exakt ist er %2.</translation>
+        <translation>Schnittpunkt: Das Hauptfenster zeigt den gerundeten Punkt %1; der exakte Punkt ist %2.</translation>
     </message>
     <message>
         <source>These end points were rounded to 15 significant digits from the typed equation %1: it has no two points with short exact decimals in the range. The line through them is very close to the typed line, not the same.</source>
-        <translation>Diese Endpunkte wurden aus der eingegebenen Gleichung %1 auf 15 gültige Ziffern gerundet: Die Gleichung hat im Bereich keine zwei Punkte mit kurzen, exakten Dezimalzahlen. Die Gerade durch diese Endpunkte liegt sehr nahe an der eingegebenen Geraden, ist aber nicht dieselbe.</translation>
+        <translation>Diese Endpunkte wurden aus der eingegebenen Gleichung %1 auf 15 signifikante Stellen gerundet: Im Bereich hat diese Gerade keine zwei Punkte, deren Koordinaten sich mit wenigen Dezimalstellen exakt schreiben lassen. Die Gerade durch diese Endpunkte liegt sehr nahe an der eingegebenen Geraden, ist aber nicht dieselbe.</translation>
     </message>
     <message>
         <source>Too large to work with exactly</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Both lines and their crossing as fractions, where the main window&apos;s decimal answers are rounded, and the working, step by step</source>
-        <translation>Beide Geraden und ihr Schnittpunkt als Brüche, wo die Dezimalzahlen des Hauptfensters gerundet sind, und der Rechenweg Schritt für Schritt</translation>
+        <translation>Beide Geraden und ihr Schnittpunkt als Brüche, die Stellen, an denen das Hauptfenster gerundet hat, und der Rechenweg Schritt für Schritt</translation>
     </message>
     <message>
         <source>Close</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>Mark each answer right or wrong (Enter)</source>
-        <translation>Jede Antwort als richtig oder falsch markieren (Eingabetaste)</translation>
+        <translation>Jede Antwort als richtig oder falsch bewerten (Eingabetaste)</translation>
     </message>
     <message>
         <source>Show &amp;working</source>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>none: the line never meets %1</source>
-        <translation>no hay: la recta nunca corta %1</translation>
+        <translation>no hay (la recta nunca corta %1)</translation>
     </message>
     <message>
         <source>all: the line is %1</source>
-        <translation>todos los puntos: la recta es %1</translation>
+        <translation>todos los puntos (la recta es %1)</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>none: a vertical line has no slope</source>
-        <translation>no definida: una recta vertical no tiene pendiente</translation>
+        <translation>no definida (una recta vertical no tiene pendiente)</translation>
     </message>
     <message>
         <source>y-intercept: %1</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>The lines are the same line: they meet everywhere.</source>
-        <translation>Las dos rectas son la misma recta: tienen todos sus puntos en común.</translation>
+        <translation>Las rectas son coincidentes: tienen todos sus puntos en común.</translation>
     </message>
     <message>
         <source>None: it takes two lines to cross.</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>%1: the window shows %2, rounded; exactly, it is %3.</source>
-        <translation>%1: la ventana principal muestra %2, redondeado; el valor exacto es %3.</translation>
+        <translation>%1: la ventana principal muestra el valor redondeado %2; el valor exacto es %3.</translation>
     </message>
     <message>
         <source>The crossing: the window shows %1, rounded; exactly, it is %2.</source>
-        <translation>Punto de corte: la ventana principal muestra %1, redondeado; exactamente es %2.</translation>
+        <translation>Punto de corte: la ventana principal muestra el punto redondeado %1; el punto exacto es %2.</translation>
     </message>
     <message>
         <source>These end points were rounded to 15 significant digits from the typed equation %1: it has no two points with short exact decimals in the range. The line through them is very close to the typed line, not the same.</source>
-        <translation>Estos extremos se redondearon a 15 cifras significativas a partir de la ecuación escrita %1: en el intervalo no tiene dos puntos con decimales exactos y cortos. La recta que pasa por estos extremos está muy cerca de la recta escrita, pero no es la misma.</translation>
+        <translation>Estos extremos se redondearon a 15 cifras significativas a partir de la ecuación escrita %1: en el intervalo no tiene dos puntos cuyas coordenadas se escriban exactamente con pocos decimales. La recta que pasa por estos extremos está muy cerca de la recta escrita, pero no es la misma.</translation>
     </message>
     <message>
         <source>Too large to work with exactly</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Both lines and their crossing as fractions, where the main window&apos;s decimal answers are rounded, and the working, step by step</source>
-        <translation>Las dos rectas y su punto de corte en fracciones, dónde se redondean los resultados decimales de la ventana principal, y el desarrollo paso a paso</translation>
+        <translation>Las dos rectas y su punto de corte en fracciones, los resultados decimales redondeados de la ventana principal y el desarrollo paso a paso</translation>
     </message>
     <message>
         <source>Close</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>%1: not read. %2.</source>
-        <translation>%1: no leído. %2.</translation>
+        <translation>%1: respuesta no leída. %2.</translation>
     </message>
     <message>
         <source>Type an answer into a field, then Check.</source>
@@ -384,7 +384,7 @@
     </message>
     <message>
         <source>Level %1: a fresh start. The exercises and the score begin again.</source>
-        <translation>Nivel %1: empezamos de nuevo. Los ejercicios y la puntuación vuelven a empezar.</translation>
+        <translation>Nivel %1: un nuevo comienzo. Los ejercicios y la puntuación empiezan de cero.</translation>
     </message>
     <message>
         <source>No answers checked yet</source>

@@ -5,15 +5,15 @@
     <name>ExactValues</name>
     <message>
         <source>Its end points hold a number too large to work with exactly (more than %1 digits before or after the point).</source>
-        <translation>Ses extrémités contiennent un nombre trop grand pour un calcul exact (plus de %1 chiffres avant ou après le point décimal).</translation>
+        <translation>Les coordonnées de ses extrémités comportent un nombre trop grand pour un calcul exact (plus de %1 chiffres avant ou après le point décimal).</translation>
     </message>
     <message>
         <source>none: the line never meets %1</source>
-        <translation>aucune : la droite ne coupe jamais %1</translation>
+        <translation>aucune (la droite ne coupe jamais %1)</translation>
     </message>
     <message>
         <source>all: the line is %1</source>
-        <translation>tous les points : la droite est %1</translation>
+        <translation>tous les points (la droite est %1)</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>none: a vertical line has no slope</source>
-        <translation>non définie : une droite verticale n’a pas de pente</translation>
+        <translation>non définie (une droite verticale n’a pas de pente)</translation>
     </message>
     <message>
         <source>y-intercept: %1</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>The lines are the same line: they meet everywhere.</source>
-        <translation>Les deux droites sont la même droite : elles ont tous leurs points en commun.</translation>
+        <translation>Les droites sont confondues : elles ont tous leurs points en commun.</translation>
     </message>
     <message>
         <source>None: it takes two lines to cross.</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>%1: the window shows %2, rounded; exactly, it is %3.</source>
-        <translation>%1 : la fenêtre principale affiche %2, arrondi ; la valeur exacte est %3.</translation>
+        <translation>%1 : la fenêtre principale affiche la valeur arrondie %2 ; la valeur exacte est %3.</translation>
     </message>
     <message>
         <source>The crossing: the window shows %1, rounded; exactly, it is %2.</source>
-        <translation>Point d’intersection : la fenêtre principale affiche %1, arrondi ; exactement, c’est %2.</translation>
+        <translation>Point d’intersection : la fenêtre principale affiche le point arrondi %1 ; le point exact est %2.</translation>
     </message>
     <message>
         <source>These end points were rounded to 15 significant digits from the typed equation %1: it has no two points with short exact decimals in the range. The line through them is very close to the typed line, not the same.</source>
-        <translation>Ces extrémités ont été arrondies à 15 chiffres significatifs à partir de l’équation saisie %1 : elle n’a pas, dans l’intervalle, deux points dont les coordonnées sont des décimaux exacts et courts. La droite qui passe par ces extrémités est très proche de la droite saisie, mais ce n’est pas la même.</translation>
+        <translation>Ces extrémités ont été arrondies à 15 chiffres significatifs à partir de l’équation saisie %1 : elle n’a pas, dans l’intervalle, deux points dont les coordonnées s’écrivent exactement avec peu de décimales. La droite qui passe par ces extrémités est très proche de la droite saisie, mais ce n’est pas la même.</translation>
     </message>
     <message>
         <source>Too large to work with exactly</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>Mark each answer right or wrong (Enter)</source>
-        <translation>Marquer chaque réponse juste ou fausse (Entrée)</translation>
+        <translation>Indiquer si chaque réponse est juste ou fausse (Entrée)</translation>
     </message>
     <message>
         <source>Show &amp;working</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Show in &amp;main window</source>
-        <translation>Montrer dans la fenêtre &amp;principale</translation>
+        <translation>Afficher dans la fenêtre &amp;principale</translation>
     </message>
     <message>
         <source>Type the exercise&apos;s end points into the main window and draw both lines</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>%1: not read. %2.</source>
-        <translation>%1 : non lu. %2.</translation>
+        <translation>%1 : réponse non lue. %2.</translation>
     </message>
     <message>
         <source>Type an answer into a field, then Check.</source>
