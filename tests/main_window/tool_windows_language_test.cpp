@@ -53,7 +53,8 @@ QStringList cutTexts(const QWidget* window)
             // Where the style draws a push button's text.
             QStyleOptionButton option;
             option.initFrom(button);
-            const QRect area = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w);
+            const QRect area
+                = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w);
             if (metrics.size(Qt::TextShowMnemonic, button->text()).width() > area.width())
                 note(w, button->text());
         } else if (const auto* box = qobject_cast<const QComboBox*>(w)) {
@@ -136,6 +137,8 @@ private slots:
     void everyTextFits_data();
     void everyTextFits();
     void noShownTextEscapesTranslation();
+    void aCommaIsRefusedInTheCoresWords_data() { everyTextFits_data(); }
+    void aCommaIsRefusedInTheCoresWords();
 };
 
 void ToolWindowsLanguageTest::cleanup()
@@ -220,6 +223,29 @@ void ToolWindowsLanguageTest::noShownTextEscapesTranslation()
             EXPECT_NONE(untranslated(&box));
         }
     }
+}
+
+void ToolWindowsLanguageTest::aCommaIsRefusedInTheCoresWords()
+{
+    // "2,5" is not read: the core says how to write it, in the chosen
+    // language, and the window shows those words unchanged, beside the field
+    // and (as a sentence) among the hints.
+    QFETCH(QString, language);
+    QVERIFY(words::chooseLanguage(language));
+    words::installTranslators();
+    LoadedForm f;
+    PracticeWindow* w = checkedPractice(f);
+    const QString advice
+        = QString::fromStdString(w->sitting().advice(core::practice::Question::Yint1));
+    QVERIFY(advice.contains(QStringLiteral("2.5")));
+    QList<QLabel*> saying;
+    for (QLabel* label : w->findChildren<QLabel*>())
+        if (label->toolTip().endsWith(advice))
+            saying << label;
+    QCOMPARE(saying.size(), 1);
+    QVERIFY(saying[0]->geometry().left() > answerField(w, "answer_yint1")->geometry().left());
+    const QString hints = w->findChild<QTextBrowser*>(QStringLiteral("working"))->toPlainText();
+    QVERIFY2(hints.contains(advice.left(1).toUpper() + advice.mid(1)), qPrintable(hints));
 }
 
 QTEST_MAIN(ToolWindowsLanguageTest)
