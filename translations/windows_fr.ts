@@ -25,15 +25,15 @@
     </message>
     <message>
         <source>Both end points are the same point, so they make no line.</source>
-        <translation>Les deux extrémités sont le même point : elles ne définissent donc aucune droite.</translation>
+        <translation>Les deux extrémités sont le même point&#xa0;: elles ne définissent donc aucune droite.</translation>
     </message>
     <message>
         <source>Equation: %1</source>
-        <translation>Équation : %1</translation>
+        <translation>Équation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Slope: %1</source>
-        <translation>Pente : %1</translation>
+        <translation>Pente&#xa0;: %1</translation>
     </message>
     <message>
         <source>none: a vertical line has no slope</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>y-intercept: %1</source>
-        <translation>Ordonnée à l’origine : %1</translation>
+        <translation>Ordonnée à l’origine&#xa0;: %1</translation>
     </message>
     <message>
         <source>the y-axis</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>x-intercept: %1</source>
-        <translation>Abscisse à l’origine : %1</translation>
+        <translation>Abscisse à l’origine&#xa0;: %1</translation>
     </message>
     <message>
         <source>the x-axis</source>
@@ -61,19 +61,19 @@
     </message>
     <message>
         <source>The lines are parallel: they never meet.</source>
-        <translation>Les droites sont parallèles : elles ne se coupent jamais.</translation>
+        <translation>Les droites sont parallèles&#xa0;: elles ne se coupent jamais.</translation>
     </message>
     <message>
         <source>The lines are the same line: they meet everywhere.</source>
-        <translation>Les droites sont confondues : elles ont tous leurs points en commun.</translation>
+        <translation>Les droites sont confondues&#xa0;: elles ont tous leurs points en commun.</translation>
     </message>
     <message>
         <source>None: it takes two lines to cross.</source>
-        <translation>Aucun : il faut deux droites pour avoir un point d’intersection.</translation>
+        <translation>Aucun&#xa0;: il faut deux droites pour avoir un point d’intersection.</translation>
     </message>
     <message>
         <source>The window stops with a warning here: %1</source>
-        <translation>Ici, la fenêtre principale s’arrête sur un avertissement : %1</translation>
+        <translation>Ici, la fenêtre principale s’arrête sur un avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>The window&apos;s decimal answers</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>%1: the window shows %2, rounded; exactly, it is %3.</source>
-        <translation>%1 : la fenêtre principale affiche la valeur arrondie %2 ; la valeur exacte est %3.</translation>
+        <translation>%1&#xa0;: la fenêtre principale affiche la valeur arrondie %2&#xa0;; la valeur exacte est %3.</translation>
     </message>
     <message>
         <source>The crossing: the window shows %1, rounded; exactly, it is %2.</source>
-        <translation>Point d’intersection : la fenêtre principale affiche le point arrondi %1 ; le point exact est %2.</translation>
+        <translation>Point d’intersection&#xa0;: la fenêtre principale affiche le point arrondi %1&#xa0;; le point exact est %2.</translation>
     </message>
     <message>
         <source>These end points were rounded to 15 significant digits from the typed equation %1: it has no two points with short exact decimals in the range. The line through them is very close to the typed line, not the same.</source>
-        <translation>Ces extrémités ont été arrondies à 15 chiffres significatifs à partir de l’équation saisie %1 : elle n’a pas, dans l’intervalle, deux points dont les coordonnées s’écrivent exactement avec peu de décimales. La droite qui passe par ces extrémités est très proche de la droite saisie, mais ce n’est pas la même.</translation>
+        <translation>Ces extrémités ont été arrondies à 15 chiffres significatifs à partir de l’équation saisie %1&#xa0;: elle n’a pas, dans l’intervalle, deux points dont les coordonnées s’écrivent exactement avec peu de décimales. La droite qui passe par ces extrémités est très proche de la droite saisie, mais ce n’est pas la même.</translation>
     </message>
     <message>
         <source>Too large to work with exactly</source>
@@ -117,15 +117,15 @@
     </message>
     <message>
         <source>Exactly none: the line never meets %1</source>
-        <translation>Exactement : aucune, la droite ne coupe jamais %1</translation>
+        <translation>Exactement&#xa0;: aucune, la droite ne coupe jamais %1</translation>
     </message>
     <message>
         <source>Exactly all: the line is %1</source>
-        <translation>Exactement : tous les points, la droite est %1</translation>
+        <translation>Exactement&#xa0;: tous les points, la droite est %1</translation>
     </message>
     <message>
         <source>Exactly no slope: the line is vertical</source>
-        <translation>Exactement : non définie, la droite est verticale</translation>
+        <translation>Exactement&#xa0;: non définie, la droite est verticale</translation>
     </message>
     <message>
         <source>where %1</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Exactly parallel: the lines never meet</source>
-        <translation>Exactement parallèles : les droites ne se coupent jamais</translation>
+        <translation>Exactement parallèles&#xa0;: les droites ne se coupent jamais</translation>
     </message>
     <message>
         <source>Exactly the same line</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Closes the Exact values window</source>
-        <translation>Ferme la fenêtre « Valeurs exactes »</translation>
+        <translation>Ferme la fenêtre «&#xa0;Valeurs exactes&#xa0;»</translation>
     </message>
     <message>
         <source>Copy the working</source>
@@ -254,15 +254,15 @@
     </message>
     <message>
         <source>1: whole-number slopes</source>
-        <translation>1 : pentes entières</translation>
+        <translation>1&#xa0;: pentes entières</translation>
     </message>
     <message>
         <source>2: fractional slopes</source>
-        <translation>2 : pentes fractionnaires</translation>
+        <translation>2&#xa0;: pentes fractionnaires</translation>
     </message>
     <message>
         <source>3: parallel, perpendicular, vertical and more</source>
-        <translation>3 : parallèles, perpendiculaires, verticales et plus</translation>
+        <translation>3&#xa0;: parallèles, perpendiculaires, verticales et plus</translation>
     </message>
     <message>
         <source>Practice</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>A vertical line: its slope is undefined, its y-intercept none (all for x = 0).</source>
-        <translation>Droite verticale : pente non définie, ordonnée à l’origine aucune (tous pour x = 0).</translation>
+        <translation>Droite verticale&#xa0;: pente non définie, ordonnée à l’origine aucune (tous pour x = 0).</translation>
     </message>
     <message>
         <source>&amp;Check</source>
@@ -344,11 +344,11 @@
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation>&amp;Niveau :</translation>
+        <translation>&amp;Niveau&#xa0;:</translation>
     </message>
     <message>
         <source>Each answer counts once, at its first check; once Show working has shown the answers, they count no more</source>
-        <translation>Chaque réponse compte une fois, à sa première vérification ; dès que « Calculs détaillés » a montré les réponses, elles ne comptent plus</translation>
+        <translation>Chaque réponse compte une fois, à sa première vérification&#xa0;; dès que «&#xa0;Calculs détaillés&#xa0;» a montré les réponses, elles ne comptent plus</translation>
     </message>
     <message>
         <source>Hints and working</source>
@@ -364,27 +364,27 @@
     </message>
     <message>
         <source>%1: not read. %2.</source>
-        <translation>%1 : réponse non lue. %2.</translation>
+        <translation>%1&#xa0;: réponse non lue. %2.</translation>
     </message>
     <message>
         <source>Type an answer into a field, then Check.</source>
-        <translation>Saisissez une réponse dans un champ, puis cliquez sur « Vérifier ».</translation>
+        <translation>Saisissez une réponse dans un champ, puis cliquez sur «&#xa0;Vérifier&#xa0;».</translation>
     </message>
     <message>
         <source>Every answer is right. Next makes a new exercise.</source>
-        <translation>Toutes les réponses sont justes. « Suivant » propose un nouvel exercice.</translation>
+        <translation>Toutes les réponses sont justes. «&#xa0;Suivant&#xa0;» propose un nouvel exercice.</translation>
     </message>
     <message>
         <source>%1 right so far in this exercise.</source>
-        <translation>Réponses justes jusqu’ici dans cet exercice : %1.</translation>
+        <translation>Réponses justes jusqu’ici dans cet exercice&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong in this exercise. A step of the working for each wrong answer; another try earns the next step.</source>
-        <translation>Dans cet exercice, réponses justes : %1, fausses : %2. Pour chaque réponse fausse, une étape des calculs détaillés ; chaque nouvel essai donne l’étape suivante.</translation>
+        <translation>Dans cet exercice, réponses justes&#xa0;: %1, fausses&#xa0;: %2. Pour chaque réponse fausse, une étape des calculs détaillés&#xa0;; chaque nouvel essai donne l’étape suivante.</translation>
     </message>
     <message>
         <source>Level %1: a fresh start. The exercises and the score begin again.</source>
-        <translation>Niveau %1 : un nouveau départ. Les exercices et le score repartent de zéro.</translation>
+        <translation>Niveau %1&#xa0;: un nouveau départ. Les exercices et le score repartent de zéro.</translation>
     </message>
     <message>
         <source>No answers checked yet</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>%1 of %2 right</source>
-        <translation>Réponses justes : %1 sur %2</translation>
+        <translation>Réponses justes&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>right</source>
@@ -408,11 +408,11 @@
     </message>
     <message>
         <source>Wrong: look at the step “%1” of the working</source>
-        <translation>Faux : regardez l’étape « %1 » des calculs détaillés</translation>
+        <translation>Faux&#xa0;: regardez l’étape «&#xa0;%1&#xa0;» des calculs détaillés</translation>
     </message>
     <message>
         <source>Not read: %1</source>
-        <translation>Non lu : %1</translation>
+        <translation>Non lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fermer</translation>
     </message>
     <message>
         <source>Closes the About window</source>

@@ -19,8 +19,10 @@ using core::exact::InterceptKind;
 using core::exact::Line;
 using core::exact::LineKind;
 
-// The words of the exact values, for the translators: Words::tr("...").
-struct Words {
+// The words of the exact values, for the translators: ExactValues::tr("...").
+// Named as its context, so that lupdate finds the same context whether or not
+// it reads this header.
+struct ExactValues {
     Q_DECLARE_TR_FUNCTIONS(ExactValues)
 };
 
