@@ -2,8 +2,19 @@
 
 #include "core/checked.h"
 #include "core/number_text.h"
+#include "core/said.h"
 
 namespace core {
+
+std::string ParallelCaptionSaid()
+{
+    return Say(TRELLAN_WORDS("crossing", "Parallel lines. No Intersection."));
+}
+
+std::string SameLineCaptionSaid()
+{
+    return Say(TRELLAN_WORDS("crossing", "Same line. Infinite solutions."));
+}
 
 Crossing CrossingPoint(double X, float Y)
 {
@@ -25,8 +36,8 @@ Crossing FindCrossing(std::string_view slope1, std::string_view slope2, std::str
 
     if (m1 == m2) {
         if (b1 == b2)
-            return { CrossingKind::Same, std::string(SameLineCaption) };
-        return { CrossingKind::Parallel, std::string(ParallelCaption) };
+            return { CrossingKind::Same, SameLineCaptionSaid() };
+        return { CrossingKind::Parallel, ParallelCaptionSaid() };
     }
 
     const double X = Divide(Subtract(b2, b1), Subtract(m1, m2));
@@ -44,8 +55,8 @@ Crossing CrossingWithVertical(double c, std::string_view slope, std::string_view
 Crossing CrossingOfVerticals(double c1, double c2)
 {
     if (c1 == c2)
-        return { CrossingKind::Same, std::string(SameLineCaption) };
-    return { CrossingKind::Parallel, std::string(ParallelCaption) };
+        return { CrossingKind::Same, SameLineCaptionSaid() };
+    return { CrossingKind::Parallel, ParallelCaptionSaid() };
 }
 
 } // namespace core

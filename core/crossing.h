@@ -19,6 +19,11 @@ struct Crossing {
 inline constexpr std::string_view ParallelCaption = "Parallel lines. No Intersection.";
 inline constexpr std::string_view SameLineCaption = "Same line. Infinite solutions.";
 
+// The two captions as the pupil reads them, in the chosen language: the
+// texts above in English.
+std::string ParallelCaptionSaid();
+std::string SameLineCaptionSaid();
+
 // Where y = m1 x + b1 and y = m2 x + b2 meet, from the texts of the two
 // slopes and two y-intercepts as the window shows them. Slopes whose texts
 // read back as the same number are parallel; with equal intercepts as well

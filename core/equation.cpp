@@ -1,6 +1,7 @@
 #include "core/equation.h"
 
 #include "core/blanks.h"
+#include "core/said.h"
 #include "core/written_number.h"
 
 #include <cstdint>
@@ -144,7 +145,9 @@ std::optional<Token> numberAt(
         return std::nullopt; // a point with no digits is no number: ".(3x)"
     const auto value = Read(number);
     if (!value)
-        throw Refusal { "This number is " + std::string(TooLargeText), at, end };
+        throw Refusal {
+            Say(TRELLAN_WORDS("equation", "This number is too large to work with exactly")), at, end
+        };
     return Token { Kind::Number, at, end, *value };
 }
 
@@ -163,8 +166,9 @@ std::vector<Token> scan(std::string_view text)
             // Two numbers with only blanks between them are a slip, never a
             // product.
             if (!tokens.empty() && tokens.back().kind == Kind::Number)
-                throw Refusal { "Two numbers stand side by side here: write one number, a mixed "
-                                "number such as 2 1/3, or \"*\" between them",
+                throw Refusal { Say(TRELLAN_WORDS("equation",
+                                    "Two numbers stand side by side here: write one number, a "
+                                    "mixed number such as 2 1/3, or \"*\" between them")),
                     tokens.back().from, number->to };
             tokens.push_back(*number);
             at = number->to;
@@ -255,14 +259,6 @@ bool tooLarge(const Affine& p)
     return tooLarge(p.x) || tooLarge(p.y) || tooLarge(p.c);
 }
 
-std::string quoted(std::string_view piece)
-{
-    std::string text(1, '"');
-    text += piece;
-    text += '"';
-    return text;
-}
-
 class Parser {
 public:
     Parser(std::string_view text, std::vector<Token> tokens)
@@ -278,8 +274,9 @@ public:
         const Affine right = side(Kind::End);
         const Affine both = left + -right;
         if (both.constant()) {
-            const std::string why = seenVariable_ ? "x and y cancel out here, so this is no line"
-                                                  : "There is no x or y here, so this is no line";
+            const std::string why = seenVariable_
+                ? Say(TRELLAN_WORDS("equation", "x and y cancel out here, so this is no line"))
+                : Say(TRELLAN_WORDS("equation", "There is no x or y here, so this is no line"));
             throw Refusal { why, 0, text_.size() };
         }
         return { both.x, both.y, -both.c };
@@ -299,8 +296,8 @@ private:
     {
         if (peek().kind == end) {
             const bool before = end == Kind::Equals;
-            throw Refusal { before ? "There is nothing before \"=\""
-                                   : "There is nothing after \"=\"",
+            throw Refusal { before ? Say(TRELLAN_WORDS("equation", "There is nothing before \"=\""))
+                                   : Say(TRELLAN_WORDS("equation", "There is nothing after \"=\"")),
                 peek().from, peek().to };
         }
         const Affine value = sum();
@@ -312,10 +309,15 @@ private:
     Refusal misplaced(const Token& t) const
     {
         if (t.kind == Kind::Close)
-            return { "This \")\" has no \"(\" before it", t.from, t.to };
+            return { Say(TRELLAN_WORDS("equation", "This \")\" has no \"(\" before it")), t.from,
+                t.to };
         if (t.kind == Kind::Unknown)
-            return { quoted(piece(t.from, t.to)) + " cannot be part of an equation", t.from, t.to };
-        return { quoted(piece(t.from, t.to)) + " cannot stand here", t.from, t.to };
+            return { Say(TRELLAN_WORDS("equation", "\"%1\" cannot be part of an equation"),
+                         { piece(t.from, t.to) }),
+                t.from, t.to };
+        return { Say(TRELLAN_WORDS("equation", "\"%1\" cannot stand here"),
+                     { piece(t.from, t.to) }),
+            t.from, t.to };
     }
 
     Affine sum()
@@ -367,20 +369,24 @@ private:
         if (!q.constant())
             throw curve(piece(from, last()), from);
         if (q.c == 0)
-            throw Refusal { "Dividing by 0 has no answer", divisor, last() };
+            throw Refusal { Say(TRELLAN_WORDS("equation", "Dividing by 0 has no answer")), divisor,
+                last() };
         return checked(scaled(p, 1 / q.c), from);
     }
 
     Affine checked(const Affine& p, std::size_t from) const
     {
         if (tooLarge(p))
-            throw Refusal { "The numbers here grow " + std::string(TooLargeText), from, last() };
+            throw Refusal { Say(TRELLAN_WORDS("equation",
+                                "The numbers here grow too large to work with exactly")),
+                from, last() };
         return p;
     }
 
     Refusal curve(std::string_view what, std::size_t from) const
     {
-        return { std::string(what) + " makes a curve, not a straight line", from, last() };
+        return { Say(TRELLAN_WORDS("equation", "%1 makes a curve, not a straight line"), { what }),
+            from, last() };
     }
 
     std::size_t last() const { return tokens_[next_ - 1].to; }
@@ -393,7 +399,8 @@ private:
     Affine signedFactor()
     {
         if (depth_ >= deepest)
-            throw Refusal { "The brackets, signs or powers here nest too deeply to read",
+            throw Refusal { Say(TRELLAN_WORDS("equation",
+                                "The brackets, signs or powers here nest too deeply to read")),
                 peek().from, peek().to };
         ++depth_;
         struct Up {
@@ -424,7 +431,9 @@ private:
                 const std::size_t at = peek().from;
                 const Affine e = signedFactor();
                 if (!e.constant() || e.c.get_den() != 1)
-                    throw Refusal { "A power must be a whole number, as in x²", at, last() };
+                    throw Refusal { Say(TRELLAN_WORDS(
+                                        "equation", "A power must be a whole number, as in x²")),
+                        at, last() };
                 exponent = e.c;
             }
             base = raised(base, exponent, piece(from, baseEnd), from);
@@ -445,7 +454,8 @@ private:
             throw curve(power, from);
         }
         if (base.c == 0 && n < 0)
-            throw Refusal { "Dividing by 0 has no answer", from, last() };
+            throw Refusal { Say(TRELLAN_WORDS("equation", "Dividing by 0 has no answer")), from,
+                last() };
         const mpz_class magnitude = abs(n.get_num());
         const std::size_t bits = std::max<std::size_t>(
             mpz_sizeinbase(base.c.get_num_mpz_t(), 2), mpz_sizeinbase(base.c.get_den_mpz_t(), 2));
@@ -453,7 +463,9 @@ private:
         // a power of 2 or 3 of the same parity does. Others grow with it.
         const bool small = abs(base.c) == 1 || base.c == 0;
         if (!small && (!magnitude.fits_ulong_p() || magnitude.get_ui() > MostBits / bits + 1))
-            throw Refusal { "The numbers here grow " + std::string(TooLargeText), from, last() };
+            throw Refusal { Say(TRELLAN_WORDS("equation",
+                                "The numbers here grow too large to work with exactly")),
+                from, last() };
         const unsigned long e = small ? mpz_class(magnitude % 2).get_ui() + 2 : magnitude.get_ui();
         mpq_class value;
         mpz_pow_ui(value.get_num_mpz_t(), base.c.get_num_mpz_t(), e);
@@ -477,12 +489,15 @@ private:
             return { 0, 1, 0 };
         case Kind::Open: {
             if (peek().kind == Kind::Close)
-                throw Refusal { "There is nothing between \"(\" and \")\"", t.from, peek().to };
+                throw Refusal { Say(TRELLAN_WORDS(
+                                    "equation", "There is nothing between \"(\" and \")\"")),
+                    t.from, peek().to };
             const Affine inner = sum();
             if (peek().kind != Kind::Close) {
                 if (peek().kind == Kind::End || peek().kind == Kind::Equals)
-                    throw Refusal { "This \"(\" is never closed: a \")\" is missing", t.from,
-                        t.to };
+                    throw Refusal { Say(TRELLAN_WORDS("equation",
+                                        "This \"(\" is never closed: a \")\" is missing")),
+                        t.from, t.to };
                 throw misplaced(peek());
             }
             ++next_;
@@ -495,8 +510,9 @@ private:
             if (next_ == 0)
                 throw misplaced(t);
             const Token& before = tokens_[next_ - 1];
-            const std::string after = quoted(piece(before.from, before.to));
-            throw Refusal { "Something is missing after " + after, before.from, t.from };
+            throw Refusal { Say(TRELLAN_WORDS("equation", "Something is missing after \"%1\""),
+                                { piece(before.from, before.to) }),
+                before.from, t.from };
         }
         default:
             --next_;
@@ -519,16 +535,22 @@ Reading<Equation> ReadEquation(std::string_view text)
     try {
         std::vector<Token> tokens = scan(text);
         if (tokens.size() == 1)
-            throw Refusal { "Type an equation of a line, such as y = 2x + 3", 0, text.size() };
+            throw Refusal { Say(TRELLAN_WORDS(
+                                "equation", "Type an equation of a line, such as y = 2x + 3")),
+                0, text.size() };
         std::size_t equals = 0;
         for (const Token& t : tokens) {
             if (t.kind != Kind::Equals)
                 continue;
             if (++equals == 2)
-                throw Refusal { "A line has only one \"=\"; here is a second", t.from, t.to };
+                throw Refusal { Say(TRELLAN_WORDS(
+                                    "equation", "A line has only one \"=\"; here is a second")),
+                    t.from, t.to };
         }
         if (equals == 0)
-            throw Refusal { "An equation needs \"=\", as in y = 2x + 3", text.size(), text.size() };
+            throw Refusal { Say(TRELLAN_WORDS(
+                                "equation", "An equation needs \"=\", as in y = 2x + 3")),
+                text.size(), text.size() };
         return Parser(text, std::move(tokens)).equation();
     } catch (const Refusal& r) {
         const std::size_t at = CharactersBefore(text, r.from);

@@ -110,9 +110,9 @@ Crossing ExactCrossing(const exact::Line& one, const exact::Line& two)
 {
     const exact::Crossing c = exact::CrossingOf(one, two);
     if (c.kind == exact::CrossingKind::Same)
-        return { CrossingKind::Same, std::string(SameLineCaption) };
+        return { CrossingKind::Same, SameLineCaptionSaid() };
     if (c.kind == exact::CrossingKind::Parallel)
-        return { CrossingKind::Parallel, std::string(ParallelCaption) };
+        return { CrossingKind::Parallel, ParallelCaptionSaid() };
     return CrossingPoint(NearestDouble(c.x), NearestSingle(c.y));
 }
 

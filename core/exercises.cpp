@@ -1,5 +1,7 @@
 #include "core/exercises.h"
 
+#include "core/said.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <gmpxx.h>
@@ -275,8 +277,9 @@ std::string ExerciseSentence(const Exercise& e)
         text += number(y);
         return text + ")";
     };
-    return "Line one passes through " + point(e[0], e[1]) + " and " + point(e[2], e[3])
-        + "; line two through " + point(e[4], e[5]) + " and " + point(e[6], e[7]);
+    return Say(
+        TRELLAN_WORDS("exercises", "Line one passes through %1 and %2; line two through %3 and %4"),
+        { point(e[0], e[1]), point(e[2], e[3]), point(e[4], e[5]), point(e[6], e[7]) });
 }
 
 } // namespace core

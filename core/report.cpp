@@ -1,13 +1,22 @@
 #include "core/report.h"
 
+#include "core/said.h"
+
 #include <initializer_list>
 
 namespace core {
 
 std::string ResultsReport(const ReportFields& f)
 {
+    // The labels in the chosen language; the spaces and line ends are the
+    // report's layout.
+    const std::string intersection = Say(TRELLAN_WORDS("report", "Intersection:"));
+    const std::string equation1 = Say(TRELLAN_WORDS("report", "Equation 1:"));
+    const std::string equation2 = Say(TRELLAN_WORDS("report", "Equation 2:"));
     const std::initializer_list<std::string_view> pieces = {
-        " Intersection: ",
+        " ",
+        intersection,
+        " ",
         f.caption,
         "\r\n",
         " P1 = ( ",
@@ -19,7 +28,9 @@ std::string ResultsReport(const ReportFields& f)
         " , ",
         f.y2,
         " )  ",
-        "     Equation 1:  ",
+        "     ",
+        equation1,
+        "  ",
         f.equation1,
         "\r\n",
         " P3 = ( ",
@@ -31,7 +42,9 @@ std::string ResultsReport(const ReportFields& f)
         " , ",
         f.y2b,
         " ) ",
-        "     Equation 2:  ",
+        "     ",
+        equation2,
+        "  ",
         f.equation2,
         "\r\n\n\r\n",
     };

@@ -1,5 +1,6 @@
 #include "core/solution.h"
 
+#include "core/said.h"
 #include "core/start_up_texts.h"
 
 namespace core {
@@ -35,13 +36,15 @@ Solution SolutionOf(const Exercise& exercise)
     s.crossing = exact::CrossingOf(s.one, s.two);
     int n = 1;
     for (const exact::Line* l : { &s.one, &s.two }) {
-        const std::string line
-            = "Line " + std::to_string(n++) + ": " + printed(exact::EquationText(*l).value_or(""));
+        const std::string number = std::to_string(n++);
+        const std::string equation = printed(exact::EquationText(*l).value_or(""));
         if (l->kind == exact::LineKind::Vertical)
-            s.answers.push_back(line + "; its slope is undefined");
+            s.answers.push_back(Say(TRELLAN_WORDS("answers", "Line %1: %2; its slope is undefined"),
+                { number, equation }));
         else
-            s.answers.push_back(line + "; slope " + fraction(l->slope) + ", y-intercept "
-                + fraction(l->yIntercept.at));
+            s.answers.push_back(
+                Say(TRELLAN_WORDS("answers", "Line %1: %2; slope %3, y-intercept %4"),
+                    { number, equation, fraction(l->slope), fraction(l->yIntercept.at) }));
     }
     switch (s.crossing.kind) {
     case exact::CrossingKind::Point:
@@ -50,13 +53,13 @@ Solution SolutionOf(const Exercise& exercise)
                               .append(", ")
                               .append(fraction(s.crossing.y))
                               .append(")");
-        s.answers.push_back("They cross at " + s.crossingPoint);
+        s.answers.push_back(Say(TRELLAN_WORDS("answers", "They cross at %1"), { s.crossingPoint }));
         break;
     case exact::CrossingKind::Parallel:
-        s.answers.push_back("Parallel: they never cross");
+        s.answers.push_back(Say(TRELLAN_WORDS("answers", "Parallel: they never cross")));
         break;
     case exact::CrossingKind::Same:
-        s.answers.push_back("The same line: they meet everywhere");
+        s.answers.push_back(Say(TRELLAN_WORDS("answers", "The same line: they meet everywhere")));
         break;
     case exact::CrossingKind::None:
         break;

@@ -1,6 +1,7 @@
 #include "core/working.h"
 
 #include "core/exact_number.h"
+#include "core/said.h"
 #include "core/working_pair.h"
 #include "core/working_text.h"
 #include "core/written_number.h"
@@ -26,13 +27,15 @@ struct Points {
 std::string noLine(const exact::Line& line, const Points& p)
 {
     if (line.kind == LineKind::TooLarge)
-        return std::string("a number is ") + std::string(exact::TooLargeText);
-    return "both points are (" + p.typed[0] + ", " + p.typed[1] + "), one point: it makes no line";
+        return Say(TRELLAN_WORDS("working", "a number is too large to work with exactly"));
+    return Say(TRELLAN_WORDS("working", "both points are (%1, %2), one point: it makes no line"),
+        { p.typed[0], p.typed[1] });
 }
 
-std::string everyPoint(const exact::Line& line)
+// A sentence about a vertical line, with its x in place.
+std::string everyPoint(const exact::Line& line, Words words)
 {
-    return "every point of the line has x = " + FractionText(line.xIntercept.at);
+    return Say(words, { FractionText(line.xIntercept.at) });
 }
 
 WorkingStep slope(const exact::Line& line, const Points& p)
@@ -44,7 +47,10 @@ WorkingStep slope(const exact::Line& line, const Points& p)
             s.lines = { "x1 = x2 = " + x1 };
         else
             s.lines = { "x1 = " + x1, "x2 = " + x2 };
-        s.lines.push_back("the run x2 - x1 is 0, so the slope is undefined; " + everyPoint(line));
+        s.lines.push_back(everyPoint(line,
+            TRELLAN_WORDS("working",
+                "the run x2 - x1 is 0, so the slope is undefined; every point of the line has x "
+                "= %1")));
         s.result = "undefined";
         return s;
     }
@@ -56,26 +62,33 @@ WorkingStep slope(const exact::Line& line, const Points& p)
             + Term(working_text::ShortText(v[2] - v[0])),
         "m = " + WithDecimal(line.slope) };
     if (line.slope == 0)
-        s.lines.push_back("the rise is 0, so the line is horizontal and its slope is 0");
+        s.lines.push_back(Say(TRELLAN_WORDS(
+            "working", "the rise is 0, so the line is horizontal and its slope is 0")));
     s.result = FractionText(line.slope);
     return s;
 }
 
 // The last line of a step that finds where the line meets an axis.
-std::string meetsAt(const char* axis, const std::string& x, const std::string& y)
+std::string meetsAt(Words axis, const std::string& x, const std::string& y)
 {
-    return std::string("the line meets the ") + axis + " at (" + x + ", " + y + ")";
+    return Say(axis, { x, y });
 }
+
+constexpr Words meetsXAxis = TRELLAN_WORDS("working", "the line meets the x-axis at (%1, %2)");
+constexpr Words meetsYAxis = TRELLAN_WORDS("working", "the line meets the y-axis at (%1, %2)");
 
 // Where a vertical line meets the y-axis, for both y-axis steps.
 WorkingStep verticalOnYAxis(const exact::Line& line)
 {
     WorkingStep s;
     if (line.yIntercept.kind == exact::InterceptKind::All) {
-        s.lines = { "the line is x = 0, the y-axis itself: it meets it all along" };
+        s.lines = { Say(TRELLAN_WORDS(
+            "working", "the line is x = 0, the y-axis itself: it meets it all along")) };
         s.result = "all";
     } else {
-        s.lines = { everyPoint(line) + ", and the y-axis is x = 0: they never meet" };
+        s.lines = { everyPoint(line,
+            TRELLAN_WORDS("working",
+                "every point of the line has x = %1, and the y-axis is x = 0: they never meet")) };
         s.result = "none";
     }
     return s;
@@ -100,7 +113,9 @@ WorkingStep equation(const exact::Line& line, const Points&)
     WorkingStep s;
     const std::string text = *exact::EquationText(line);
     if (line.kind == LineKind::Vertical) {
-        s.lines = { everyPoint(line), text };
+        s.lines
+            = { everyPoint(line, TRELLAN_WORDS("working", "every point of the line has x = %1")),
+                  text };
     } else {
         const std::string put
             = "y = " + TimesX(line.slope) + " + " + Term(FractionText(line.yIntercept.at));
@@ -116,22 +131,28 @@ WorkingStep xAxis(const exact::Line& line, const Points&)
 {
     WorkingStep s;
     if (line.kind == LineKind::Vertical) {
-        s.lines = { everyPoint(line) + ", so it meets the x-axis (y = 0) there",
+        s.lines = { everyPoint(line,
+                        TRELLAN_WORDS("working",
+                            "every point of the line has x = %1, so it meets the x-axis (y = 0) "
+                            "there")),
             "x = " + FractionText(line.xIntercept.at),
-            meetsAt("x-axis", FractionText(line.xIntercept.at), "0") };
+            meetsAt(meetsXAxis, FractionText(line.xIntercept.at), "0") };
         s.result = FractionText(line.xIntercept.at);
         return s;
     }
     const mpq_class& m = line.slope;
     const mpq_class& b = line.yIntercept.at;
     if (line.xIntercept.kind == exact::InterceptKind::All) {
-        s.lines = { "the line is y = 0, the x-axis itself: it meets it all along" };
+        s.lines = { Say(TRELLAN_WORDS(
+            "working", "the line is y = 0, the x-axis itself: it meets it all along")) };
         s.result = "all";
         return s;
     }
     if (line.xIntercept.kind == exact::InterceptKind::None) {
-        s.lines = { "0 = 0 x + " + Term(FractionText(b)) + " has no answer: the line stays at y = "
-            + FractionText(b) + " and never meets the x-axis" };
+        s.lines = { Say(TRELLAN_WORDS("working",
+                            "0 = 0 x + %1 has no answer: the line stays at y = %2 and never "
+                            "meets the x-axis"),
+            { Term(FractionText(b)), FractionText(b) }) };
         s.result = "none";
         return s;
     }
@@ -139,7 +160,7 @@ WorkingStep xAxis(const exact::Line& line, const Points&)
     const std::string minusB = b == 0 ? "0" : "-" + Term(FractionText(b));
     s.lines = { "0 = m x + b", "0 = " + TimesX(m) + " + " + Term(FractionText(b)), "x = -b / m",
         "x = " + minusB + " / " + Divisor(m), "x = " + WithDecimal(line.xIntercept.at),
-        meetsAt("x-axis", FractionText(line.xIntercept.at), "0") };
+        meetsAt(meetsXAxis, FractionText(line.xIntercept.at), "0") };
     s.result = FractionText(line.xIntercept.at);
     return s;
 }
@@ -150,9 +171,9 @@ WorkingStep yAxis(const exact::Line& line, const Points&)
         return verticalOnYAxis(line);
     WorkingStep s;
     const mpq_class& b = line.yIntercept.at;
-    s.lines = { "the y-axis is x = 0: put x = 0 into y = m x + b",
+    s.lines = { Say(TRELLAN_WORDS("working", "the y-axis is x = 0: put x = 0 into y = m x + b")),
         "y = " + Term(FractionText(line.slope)) + " * 0 + " + Term(FractionText(b)),
-        "y = " + WithDecimal(b), meetsAt("y-axis", "0", FractionText(b)) };
+        "y = " + WithDecimal(b), meetsAt(meetsYAxis, "0", FractionText(b)) };
     s.result = FractionText(b);
     return s;
 }
@@ -181,15 +202,15 @@ LineWorking lineWorking(const std::array<std::string, 4>& typed, const std::stri
     // and how it is worked out.
     struct Kind {
         const char* id;
-        const char* heading;
+        Words heading; // with the line's number as %1
         WorkingStep (*work)(const exact::Line&, const Points&);
     };
     static constexpr std::array<Kind, 5> kinds = { {
-        { "slope", "the slope m, how steep it is", slope },
-        { "yint", "the y-intercept b", yIntercept },
-        { "equation", "the equation", equation },
-        { "xaxis", "where it meets the x-axis", xAxis },
-        { "yaxis", "where it meets the y-axis", yAxis },
+        { "slope", TRELLAN_WORDS("working", "Line %1: the slope m, how steep it is"), slope },
+        { "yint", TRELLAN_WORDS("working", "Line %1: the y-intercept b"), yIntercept },
+        { "equation", TRELLAN_WORDS("working", "Line %1: the equation"), equation },
+        { "xaxis", TRELLAN_WORDS("working", "Line %1: where it meets the x-axis"), xAxis },
+        { "yaxis", TRELLAN_WORDS("working", "Line %1: where it meets the y-axis"), yAxis },
     } };
     const bool isLine = line.kind == LineKind::Line || line.kind == LineKind::Vertical;
     for (const Kind& kind : kinds) {
@@ -199,7 +220,7 @@ LineWorking lineWorking(const std::array<std::string, 4>& typed, const std::stri
         else
             s.lines = { noLine(line, p) };
         s.id = kind.id + n;
-        s.heading = "Line " + n + ": " + kind.heading;
+        s.heading = Say(kind.heading, { n });
         out.steps.push_back(std::move(s));
     }
     return out;

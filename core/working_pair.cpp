@@ -1,6 +1,7 @@
 #include "core/working_pair.h"
 
 #include "core/exact_number.h"
+#include "core/said.h"
 #include "core/working_text.h"
 
 namespace core::working_pair {
@@ -22,8 +23,8 @@ bool isLine(const exact::Line& line)
 
 std::string notLines(const exact::Line& one)
 {
-    return std::string("line ") + (isLine(one) ? "2" : "1")
-        + " is not a line, so there is nothing to cross";
+    return Say(TRELLAN_WORDS("working", "line %1 is not a line, so there is nothing to cross"),
+        { isLine(one) ? "2" : "1" });
 }
 
 // "(x, y)", built by appending: "(" + text trips a false -Wrestrict in GCC 12.
@@ -47,15 +48,19 @@ void sameSlope(const exact::Line& one, const exact::Line& two, WorkingStep& s)
 {
     const bool same = exact::CrossingOf(one, two).kind == CrossingKind::Same;
     if (one.kind == LineKind::Vertical) {
-        s.lines = { "both lines are vertical: x = " + c(one) + " and x = " + c(two) };
-        s.lines.push_back(same ? "they are the same line" : "they are parallel and never meet");
+        s.lines = { Say(TRELLAN_WORDS("working", "both lines are vertical: x = %1 and x = %2"),
+            { c(one), c(two) }) };
+        s.lines.push_back(same ? Say(TRELLAN_WORDS("working", "they are the same line"))
+                               : Say(TRELLAN_WORDS("working", "they are parallel and never meet")));
     } else {
         const std::string b1 = FractionText(one.yIntercept.at);
         const std::string b2 = FractionText(two.yIntercept.at);
         s.lines = { "m1 = m2 = " + FractionText(one.slope) };
         s.lines.push_back(same
-                ? "b1 = b2 = " + b1 + ", so they are the same line"
-                : "b1 = " + b1 + " but b2 = " + b2 + ", so they are parallel and never meet");
+                ? Say(TRELLAN_WORDS("working", "b1 = b2 = %1, so they are the same line"), { b1 })
+                : Say(TRELLAN_WORDS(
+                          "working", "b1 = %1 but b2 = %2, so they are parallel and never meet"),
+                    { b1, b2 }));
     }
     s.result = same ? "same" : "parallel";
 }
@@ -68,8 +73,10 @@ void oneVertical(const exact::Line& one, const exact::Line& two, WorkingStep& s)
     const std::string k = firstIsVertical ? "1" : "2";
     const std::string n = firstIsVertical ? "2" : "1";
     const exact::Crossing at = exact::CrossingOf(one, two);
-    s.lines = { "line " + k + " is x = " + c(vertical) + ", so where they cross x = " + c(vertical),
-        "put x = " + c(vertical) + " into line " + n + ": y = m" + n + " x + b" + n,
+    s.lines = { Say(TRELLAN_WORDS("working", "line %1 is x = %2, so where they cross x = %2"),
+                    { k, c(vertical) }),
+        Say(TRELLAN_WORDS("working", "put x = %1 into line %2: y = m%2 x + b%2"),
+            { c(vertical), n }),
         "y = " + Term(FractionText(other.slope)) + " * " + Term(c(vertical)) + " + "
             + Term(FractionText(other.yIntercept.at)),
         "y = " + WithDecimal(at.y) };
@@ -82,7 +89,7 @@ WorkingStep CrossingStep(const exact::Line& one, const exact::Line& two)
 {
     WorkingStep s;
     s.id = "crossing";
-    s.heading = "Where the lines cross";
+    s.heading = Say(TRELLAN_WORDS("working", "Where the lines cross"));
     if (!isLine(one) || !isLine(two)) {
         s.lines = { notLines(one) };
         return s;
@@ -110,7 +117,7 @@ WorkingStep CrossingStep(const exact::Line& one, const exact::Line& two)
         "y = m1 x + b1",
         "y = " + Term(FractionText(m1)) + " * " + Term(FractionText(at.x)) + " + "
             + Term(FractionText(b1)),
-        "y = " + WithDecimal(at.y), "check on line 2: y = m2 x + b2",
+        "y = " + WithDecimal(at.y), Say(TRELLAN_WORDS("working", "check on line 2: y = m2 x + b2")),
         "y = " + Term(FractionText(m2)) + " * " + Term(FractionText(at.x)) + " + "
             + Term(FractionText(b2)) + " = " + FractionText(at.y) };
     s.result = pointText(at);
@@ -121,7 +128,7 @@ WorkingStep RelationStep(const exact::Line& one, const exact::Line& two)
 {
     WorkingStep s;
     s.id = "relation";
-    s.heading = "Parallel, perpendicular or neither";
+    s.heading = Say(TRELLAN_WORDS("working", "Parallel, perpendicular or neither"));
     if (!isLine(one) || !isLine(two)) {
         s.lines = { notLines(one) };
         return s;
@@ -129,8 +136,9 @@ WorkingStep RelationStep(const exact::Line& one, const exact::Line& two)
     const exact::Crossing at = exact::CrossingOf(one, two);
     if (at.kind == CrossingKind::Same || at.kind == CrossingKind::Parallel) {
         const bool same = at.kind == CrossingKind::Same;
-        s.lines = { same ? "the two lines are one and the same line"
-                         : "the lines go the same way and never meet: they are parallel" };
+        s.lines = { same ? Say(TRELLAN_WORDS("working", "the two lines are one and the same line"))
+                         : Say(TRELLAN_WORDS("working",
+                             "the lines go the same way and never meet: they are parallel")) };
         s.result = same ? "same" : "parallel";
         return s;
     }
@@ -138,9 +146,13 @@ WorkingStep RelationStep(const exact::Line& one, const exact::Line& two)
     if (v1 || two.kind == LineKind::Vertical) {
         const std::string n = v1 ? "2" : "1";
         const bool flat = ArePerpendicular(one, two);
-        s.lines = { std::string("line ") + (v1 ? "1" : "2") + " is vertical and line " + n
-            + (flat ? " is horizontal, so they meet at a right angle: perpendicular"
-                    : " is not horizontal, so they cross but are not perpendicular") };
+        s.lines = { Say(flat ? TRELLAN_WORDS("working",
+                            "line %1 is vertical and line %2 is horizontal, so they meet "
+                            "at a right angle: perpendicular")
+                             : TRELLAN_WORDS("working",
+                                 "line %1 is vertical and line %2 is not horizontal, so they "
+                                 "cross but are not perpendicular"),
+            { v1 ? "1" : "2", n }) };
         s.result = flat ? "perpendicular" : "crossing";
         return s;
     }
@@ -148,8 +160,9 @@ WorkingStep RelationStep(const exact::Line& one, const exact::Line& two)
     const bool right = ArePerpendicular(one, two);
     s.lines = { "m1 * m2 = " + Term(FractionText(one.slope)) + " * " + Term(FractionText(two.slope))
             + " = " + FractionText(product),
-        right ? "m1 * m2 = -1, so the lines are perpendicular"
-              : "that is not -1, so the lines cross but are not perpendicular" };
+        right ? Say(TRELLAN_WORDS("working", "m1 * m2 = -1, so the lines are perpendicular"))
+              : Say(TRELLAN_WORDS(
+                  "working", "that is not -1, so the lines cross but are not perpendicular")) };
     s.result = right ? "perpendicular" : "crossing";
     return s;
 }

@@ -2,6 +2,7 @@
 
 #include "core/blanks.h"
 #include "core/exact_number.h"
+#include "core/said.h"
 
 #include <array>
 #include <string>
@@ -43,8 +44,6 @@ constexpr std::array<Character, 15> fractionCharacters { {
 // Brackets around a number nest at most this deep: "-(-(2))" is a pupil's,
 // a thousand of them is not, and the reader recurses once for each.
 constexpr int maxDepth = 20;
-
-constexpr std::string_view notANumber = "write a number, such as 3, -1.5, 2/3 or 1 1/2";
 
 // A number is written on one line: its blanks are spaces and tabs
 // (core/blanks.h's IsBlank), as in Practice's fields.
@@ -221,14 +220,16 @@ private:
     {
         const std::size_t open = at_;
         if (depth >= maxDepth)
-            return problemHere("there are too many brackets around this number");
+            return problemHere(
+                Say(TRELLAN_WORDS("reading", "there are too many brackets around this number")));
         take("(");
         auto q = signedNumber(depth + 1);
         if (!q)
             return q;
         skipBlanks();
         if (!take(")"))
-            return problem("a bracket is not closed", open, open + 1);
+            return problem(
+                Say(TRELLAN_WORDS("reading", "a bracket is not closed")), open, open + 1);
         return q;
     }
 
@@ -247,7 +248,8 @@ private:
         if (!divisor)
             return divisor;
         if (*divisor == 0)
-            return problem("a number cannot be divided by 0", from, at_);
+            return problem(
+                Say(TRELLAN_WORDS("reading", "a number cannot be divided by 0")), from, at_);
         q /= *divisor;
         return negative ? mpq_class(-q) : q;
     }
@@ -267,19 +269,20 @@ private:
                 repeating = rest().substr(0, digitsAt(text_, at_));
                 at_ += repeating.size();
                 if (repeating.empty() || !take(")"))
-                    return problem("the repeating digits go in brackets after the point, "
-                                   "as in 0.(3)",
+                    return problem(Say(TRELLAN_WORDS("reading",
+                                       "the repeating digits go in brackets after the point, "
+                                       "as in 0.(3)")),
                         from, at_);
                 repeats = true;
             }
         }
         if (whole.empty() && fraction.empty() && !repeats) {
             at_ = from;
-            return problemHere(notANumber);
+            return problemHere(NotANumberAdvice());
         }
         if (auto q = decimalValue(whole, fraction, repeating, repeats))
             return std::move(*q);
-        return problem(std::string(TooLargeText), from, at_);
+        return problem(Say(TRELLAN_WORDS("reading", "too large to work with exactly")), from, at_);
     }
 
     // What to write instead when a number was read but more text follows.
@@ -296,30 +299,35 @@ private:
                 if (digits == 3) {
                     std::string joined(text);
                     joined.erase(at_, 1);
-                    return problem("write " + std::string(Trimmed(joined)) + " without a comma, or "
-                            + std::string(shown) + " with a point",
+                    return problem(Say(TRELLAN_WORDS("reading",
+                                           "write %1 without a comma, or %2 with a point"),
+                                       { Trimmed(joined), shown }),
                         at_, at_ + 1);
                 }
-                return problem("write " + std::string(shown) + " with a point", at_, at_ + 1);
+                return problem(Say(TRELLAN_WORDS("reading", "write %1 with a point"), { shown }),
+                    at_, at_ + 1);
             }
         }
         // "1 000" or "2 3": digits after a blank.
         if (IsDigit(text[at_]) && at_ > 0 && IsBlank(text[at_ - 1])) {
             if (isThousandsGroups(text.substr(at_)))
                 return problem(
-                    "write " + withoutBlanks(Trimmed(text)) + " without blanks between the digits",
+                    Say(TRELLAN_WORDS("reading", "write %1 without blanks between the digits"),
+                        { withoutBlanks(Trimmed(text)) }),
                     at_, text.size());
             const std::size_t digits = digitsAt(text, at_);
             const std::size_t slash = at_ + digits + blanksAt(text, at_ + digits);
             if (slash < text.size()
                 && (text[slash] == '/' || text.substr(slash).starts_with(fractionSlash)))
-                return problem(
-                    "in a mixed number the fraction is less than 1, as in 2 1/3", at_, text.size());
-            return problem("write one number: a mixed number is a whole number and a fraction "
-                           "less than 1, as in 2 1/3",
+                return problem(Say(TRELLAN_WORDS("reading",
+                                   "in a mixed number the fraction is less than 1, as in 2 1/3")),
+                    at_, text.size());
+            return problem(Say(TRELLAN_WORDS("reading",
+                               "write one number: a mixed number is a whole number and a "
+                               "fraction less than 1, as in 2 1/3")),
                 at_, text.size());
         }
-        return problem(std::string(notANumber), at_, text.size());
+        return problem(NotANumberAdvice(), at_, text.size());
     }
 
     static std::string withoutBlanks(std::string_view text)
@@ -354,11 +362,16 @@ private:
 
 } // namespace
 
+std::string NotANumberAdvice()
+{
+    return Say(TRELLAN_WORDS("reading", "write a number, such as 3, -1.5, 2/3 or 1 1/2"));
+}
+
 Reading<mpq_class> ReadWrittenNumber(std::string_view text)
 {
     Scanner scanner(text);
     if (text.find_first_not_of(" \t") == std::string_view::npos)
-        return Problem { std::string(notANumber), 0, charactersIn(text) };
+        return Problem { NotANumberAdvice(), 0, charactersIn(text) };
     return scanner.whole();
 }
 

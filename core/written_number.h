@@ -31,6 +31,11 @@ namespace core::exact {
 // one number; so is a division by zero and a number beyond the limits of exact work.
 Reading<mpq_class> ReadWrittenNumber(std::string_view text);
 
+// What a problem says when the text is not even close to a number ("write a
+// number, such as 3, -1.5, 2/3 or 1 1/2"), in the chosen language: a reader
+// that asks for something more particular puts its own advice instead.
+std::string NotANumberAdvice();
+
 // A typed field whose whole text (blanks trimmed) is a fraction, a mixed
 // number or a fraction character, read as that number: "1/2", "1 1/2",
 // "-3/4", "½". Nothing for any other text, a plain decimal included: the

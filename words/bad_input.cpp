@@ -6,6 +6,7 @@
 #include "core/line_commands.h"
 #include "core/number_text.h"
 #include "core/written_number.h"
+#include "words/language.h"
 
 #include <cmath>
 
@@ -21,29 +22,44 @@ QString text(double x)
     return QString::fromStdString(core::NumberToText(x));
 }
 
+using words::translate;
+
 // Small fractions as a pupil says them; others as they were typed.
 QString fractionWords(qlonglong top, qlonglong bottom)
 {
-    static const char* const counts[] = { "zero", "one", "two", "three", "four" };
-    static const char* const parts[][2] = { { "half", "halves" }, { "third", "thirds" },
-        { "quarter", "quarters" }, { "fifth", "fifths" } };
+    // The proper fractions with a denominator from 2 to 5, row by row.
+    static const char* const said[][4] = {
+        { QT_TRANSLATE_NOOP("bad_input", "one half") },
+        { QT_TRANSLATE_NOOP("bad_input", "one third"),
+            QT_TRANSLATE_NOOP("bad_input", "two thirds") },
+        { QT_TRANSLATE_NOOP("bad_input", "one quarter"),
+            QT_TRANSLATE_NOOP("bad_input", "two quarters"),
+            QT_TRANSLATE_NOOP("bad_input", "three quarters") },
+        { QT_TRANSLATE_NOOP("bad_input", "one fifth"), QT_TRANSLATE_NOOP("bad_input", "two fifths"),
+            QT_TRANSLATE_NOOP("bad_input", "three fifths"),
+            QT_TRANSLATE_NOOP("bad_input", "four fifths") },
+    };
     const qlonglong size = std::abs(top);
-    QString words;
-    if (size >= 1 && size < bottom && bottom >= 2 && bottom <= 5)
-        words = QStringLiteral("%1 %2").arg(QLatin1StringView(counts[size]),
-            QLatin1StringView(parts[bottom - 2][size == 1 ? 0 : 1]));
-    else
-        words = QStringLiteral("%1/%2").arg(size).arg(bottom);
-    return top < 0 ? QStringLiteral("minus ") + words : words;
+    const QString words = size >= 1 && size < bottom && bottom >= 2 && bottom <= 5
+        ? translate("bad_input", said[bottom - 2][size - 1])
+        : QStringLiteral("%1/%2").arg(size).arg(bottom);
+    return top < 0 ? translate("bad_input", "minus %1").arg(words) : words;
 }
 
 // "a half", "one and a half", ... "nine and a half".
 QString halves(int units)
 {
-    static const char* const names[]
-        = { "", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine" };
-    return units == 0 ? QStringLiteral("a half")
-                      : QStringLiteral("%1 and a half").arg(QLatin1StringView(names[units]));
+    static const char* const said[] = { QT_TRANSLATE_NOOP("bad_input", "a half"),
+        QT_TRANSLATE_NOOP("bad_input", "one and a half"),
+        QT_TRANSLATE_NOOP("bad_input", "two and a half"),
+        QT_TRANSLATE_NOOP("bad_input", "three and a half"),
+        QT_TRANSLATE_NOOP("bad_input", "four and a half"),
+        QT_TRANSLATE_NOOP("bad_input", "five and a half"),
+        QT_TRANSLATE_NOOP("bad_input", "six and a half"),
+        QT_TRANSLATE_NOOP("bad_input", "seven and a half"),
+        QT_TRANSLATE_NOOP("bad_input", "eight and a half"),
+        QT_TRANSLATE_NOOP("bad_input", "nine and a half") };
+    return translate("bad_input", said[units]);
 }
 
 // The end of a tooltip for "1,5": the same digits with a point.
@@ -51,12 +67,12 @@ QString withPoint(const QString& before, const QString& after)
 {
     const QString meant = before + u'.' + after;
     if (!core::ReadsInFull(meant.toStdString()))
-        return QStringLiteral("a decimal number takes a point, as in 1.5");
+        return translate("bad_input", "a decimal number takes a point, as in 1.5");
     bool whole = false;
     const int units = before.toInt(&whole);
     if (whole && after == u"5" && units >= 0 && units < 10)
-        return QStringLiteral("type %1 for %2").arg(meant, halves(units));
-    return QStringLiteral("type %1 with a point").arg(meant);
+        return translate("bad_input", "type %1 for %2").arg(meant, halves(units));
+    return translate("bad_input", "type %1 with a point").arg(meant);
 }
 
 // The end of a tooltip for "1/2": the fraction as a decimal to type.
@@ -69,7 +85,8 @@ QString asDecimal(const QString& numerator, const QString& denominator)
     // Small whole numbers only: the division below stays inside the integers.
     constexpr qlonglong largest = 1'000'000'000;
     if (!ok || !ok2 || bottom <= 0 || std::abs(top) >= largest || bottom >= largest)
-        return QStringLiteral("type a fraction as a decimal number, such as 0.5 for one half");
+        return translate(
+            "bad_input", "type a fraction as a decimal number, such as 0.5 for one half");
     // Long division: exact when it ends within six places, else rounded there.
     constexpr int places = 6;
     const qlonglong size = std::abs(top);
@@ -86,8 +103,9 @@ QString asDecimal(const QString& numerator, const QString& denominator)
                              : QString::number(size / bottom) + u'.' + digits;
     if (top < 0)
         decimal.prepend(u'-');
-    return QStringLiteral("type %1 for %2%3")
-        .arg(decimal, exact ? QString() : QStringLiteral("about "), fractionWords(top, bottom));
+    return (exact ? translate("bad_input", "type %1 for %2")
+                  : translate("bad_input", "type %1 for about %2"))
+        .arg(decimal, fractionWords(top, bottom));
 }
 
 QString coordinate(core::Coordinate c)
@@ -98,13 +116,13 @@ QString coordinate(core::Coordinate c)
 
 QString endPoint(int line, core::Coordinate c)
 {
-    return QStringLiteral("Line %1's %2").arg(line).arg(coordinate(c));
+    return translate("bad_input", "Line %1's %2").arg(line).arg(coordinate(c));
 }
 
 QString TooLargeToDraw(const QString& what)
 {
-    return QStringLiteral("%1 is too large to draw: use a number between about -3.4E+38 and "
-                          "3.4E+38.")
+    return translate(
+        "bad_input", "%1 is too large to draw: use a number between about -3.4E+38 and 3.4E+38.")
         .arg(what);
 }
 
@@ -112,25 +130,27 @@ QString TooLargeToDraw(const QString& what)
 QString RangeBeyondDrawing(double lower, double upper)
 {
     if (core::FitsSingle(lower))
-        return TooLargeToDraw(QStringLiteral("The highest value of the range"));
+        return TooLargeToDraw(translate("bad_input", "The highest value of the range"));
     if (core::FitsSingle(upper))
-        return TooLargeToDraw(QStringLiteral("The lowest value of the range"));
-    return QStringLiteral("The lowest and highest values of the range are too large to draw: use "
-                          "numbers between about -3.4E+38 and 3.4E+38.");
+        return TooLargeToDraw(translate("bad_input", "The lowest value of the range"));
+    return translate("bad_input",
+        "The lowest and highest values of the range are too large to draw: use numbers between "
+        "about -3.4E+38 and 3.4E+38.");
 }
 
 QString SinglePoint(int line)
 {
-    return QStringLiteral("Line %1's two end points are the same point, so they do not make a "
-                          "line: change X2 or Y2 so that the points differ.")
+    return translate("bad_input",
+        "Line %1's two end points are the same point, so they do not make a line: change X2 or Y2 "
+        "so that the points differ.")
         .arg(line);
 }
 
 QString RangeTooNarrow(double lower, double upper)
 {
-    return QStringLiteral("The range from %1 to %2 is too narrow to draw: choose a lowest and a "
-                          "highest value further apart, differing within their first seven "
-                          "digits.")
+    return translate("bad_input",
+        "The range from %1 to %2 is too narrow to draw: choose a lowest and a highest value "
+        "further apart, differing within their first seven digits.")
         .arg(text(lower), text(upper));
 }
 
@@ -142,9 +162,9 @@ QString warning(const core::CommandStop& stop)
     const int line = stop.line;
     switch (stop.problem) {
     case StopReason::LowerBoundTooLarge:
-        return fieldTooLarge(QStringLiteral("The lowest value of the range"));
+        return fieldTooLarge(translate("bad_input", "The lowest value of the range"));
     case StopReason::UpperBoundTooLarge:
-        return fieldTooLarge(QStringLiteral("The highest value of the range"));
+        return fieldTooLarge(translate("bad_input", "The highest value of the range"));
     case StopReason::RangeEmpty:
         return rangeEmpty(stop.lower);
     case StopReason::RangeTooNarrow:
@@ -160,21 +180,23 @@ QString warning(const core::CommandStop& stop)
     case StopReason::SinglePoint:
         return SinglePoint(line);
     case StopReason::VerticalLine: // met only where it is not told
-        return QStringLiteral("Line %1 is vertical, so it has no slope.").arg(line);
+        return translate("bad_input", "Line %1 is vertical, so it has no slope.").arg(line);
     case StopReason::SlopeTooLarge:
-        return QStringLiteral("Line %1 is too steep to work out its slope: move its X1 and X2 "
-                              "further apart.")
+        return translate("bad_input",
+            "Line %1 is too steep to work out its slope: move its X1 and X2 further apart.")
             .arg(line);
     case StopReason::YInterceptTooLarge:
-        return QStringLiteral("Line %1's y-intercept is too large to work out: choose end points "
-                              "nearer the y-axis, or a less steep line.")
+        return translate("bad_input",
+            "Line %1's y-intercept is too large to work out: choose end points nearer the y-axis, "
+            "or a less steep line.")
             .arg(line);
     case StopReason::CrossingTooLarge:
-        return QStringLiteral("The crossing point is too far away to show: change an end point "
-                              "so that the lines meet nearer the middle of the graph.");
+        return translate("bad_input",
+            "The crossing point is too far away to show: change an end point so that the lines "
+            "meet nearer the middle of the graph.");
     case StopReason::XAxisCrossingTooLarge:
-        return QStringLiteral("Line %1 is too flat to work out where it meets the x-axis: make "
-                              "it steeper.")
+        return translate("bad_input",
+            "Line %1 is too flat to work out where it meets the x-axis: make it steeper.")
             .arg(line);
     }
     return {};
@@ -182,21 +204,23 @@ QString warning(const core::CommandStop& stop)
 
 QString fieldTooLarge(const QString& fieldDescription)
 {
-    return QStringLiteral("%1 is too large: use a number between about -1.8E+308 and 1.8E+308.")
+    return translate(
+        "bad_input", "%1 is too large: use a number between about -1.8E+308 and 1.8E+308.")
         .arg(fieldDescription);
 }
 
 QString rangeTooWide(double lower, double upper)
 {
-    return QStringLiteral("The range from %1 to %2 is too wide to number its axes: use a lowest "
-                          "and a highest value from -32768 to just under 32767.")
+    return translate("bad_input",
+        "The range from %1 to %2 is too wide to number its axes: use a lowest and a highest value "
+        "from -32768 to just under 32767.")
         .arg(text(lower), text(upper));
 }
 
 QString rangeEmpty(double bound)
 {
-    return QStringLiteral("The range from %1 to %1 is empty: make the lowest and highest values "
-                          "differ.")
+    return translate(
+        "bad_input", "The range from %1 to %1 is empty: make the lowest and highest values differ.")
         .arg(text(bound));
 }
 
@@ -213,20 +237,21 @@ std::optional<QString> howRead(const QString& typed)
     }
     const core::TypedNumber number = core::ReadTypedNumber(typedText);
     if (!number.hasDigits())
-        return QStringLiteral("Read as 0: there is no number here; type a number such as 2, -3 "
-                              "or 1.5");
-    const QString readAs = QStringLiteral("Read as %1: ").arg(text(read));
+        return translate(
+            "bad_input", "Read as 0: there is no number here; type a number such as 2, -3 or 1.5");
+    const QString readAs = text(read);
     const QString start = QString::fromStdString(typedText.substr(0, number.end)).trimmed();
     const QString rest = QString::fromStdString(typedText.substr(number.end)).trimmed();
     if (rest.startsWith(u','))
-        return readAs + QStringLiteral("only the number before the comma counts; ")
-            + withPoint(start, rest.mid(1));
+        return translate("bad_input", "Read as %1: only the number before the comma counts; %2")
+            .arg(readAs, withPoint(start, rest.mid(1)));
     if (rest.startsWith(u'/'))
-        return readAs + QStringLiteral("only the number before the slash counts; ")
-            + asDecimal(start, rest.mid(1));
-    return readAs
-        + QStringLiteral("only the number at the start counts; type the number alone, with "
-                         "nothing after it");
+        return translate("bad_input", "Read as %1: only the number before the slash counts; %2")
+            .arg(readAs, asDecimal(start, rest.mid(1)));
+    return translate("bad_input",
+        "Read as %1: only the number at the start counts; type the number alone, with nothing "
+        "after it")
+        .arg(readAs);
 }
 
 std::optional<QString> readAsWritten(const QString& typed)
@@ -234,21 +259,23 @@ std::optional<QString> readAsWritten(const QString& typed)
     const auto q = core::exact::WrittenFraction(typed.toStdString());
     if (!q)
         return std::nullopt;
-    return QStringLiteral("Read as %1").arg(QString::fromStdString(core::exact::FractionText(*q)));
+    return translate("bad_input", "Read as %1")
+        .arg(QString::fromStdString(core::exact::FractionText(*q)));
 }
 
 QString equationHelp()
 {
-    return QStringLiteral(
-        "Type the line's equation here and press Enter: y = 2x + 3, 2x + 3y = 6, "
-        "y - 3 = 2(x - 1), x = 4. Fractions, decimals and brackets are fine; 1/2x means "
-        "(1/2)x, as in school books. Esc puts back what was here.");
+    return translate("bad_input",
+        "Type the line's equation here and press Enter: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), "
+        "x = 4. Fractions, decimals and brackets are fine; 1/2x means (1/2)x, as in school books. "
+        "Esc puts back what was here.");
 }
 
 QString lineMissesRange(const QString& lower, const QString& upper)
 {
-    return QStringLiteral("This line does not pass through the range shown, %1 to %2: "
-                          "change the range, or type another line")
+    return translate("bad_input",
+        "This line does not pass through the range shown, %1 to %2: change the range, or type "
+        "another line")
         .arg(lower.trimmed(), upper.trimmed());
 }
 

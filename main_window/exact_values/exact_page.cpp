@@ -65,8 +65,8 @@ QString paragraph(const QString& html)
 
 QString tooLarge()
 {
-    return QStringLiteral("a number too large to work with exactly (more than %1 digits before "
-                          "or after the point)")
+    return ExactValues::tr("Its end points hold a number too large to work with exactly (more than "
+                           "%1 digits before or after the point).")
         .arg(core::exact::MaxIntegerDigits);
 }
 
@@ -76,42 +76,43 @@ QString interceptHtml(const Intercept& at, const QString& axis)
     case InterceptKind::At:
         return valueHtml(at.at);
     case InterceptKind::None:
-        return QStringLiteral("none: the line never meets the %1").arg(axis);
+        return ExactValues::tr("none: the line never meets %1").arg(axis);
     case InterceptKind::All:
-        return QStringLiteral("all: the line is the %1").arg(axis);
+        return ExactValues::tr("all: the line is %1").arg(axis);
     }
     return {};
 }
 
 QString lineSection(int number, const std::array<std::string, 4>& typed, const Line& line)
 {
-    QString html = QStringLiteral("<h3>Line %1</h3>").arg(number);
+    QString html = QStringLiteral("<h3>%1</h3>").arg(ExactValues::tr("Line %1").arg(number));
     std::array<std::optional<mpq_class>, 4> p;
     for (std::size_t k = 0; k < 4; ++k)
         if (const auto q = core::exact::ReadField(typed[k]))
             p[k] = *q;
     if (line.kind == LineKind::TooLarge)
-        return html + paragraph(QStringLiteral("Its end points hold ") + tooLarge() + u'.');
+        return html + paragraph(tooLarge());
     html += paragraph(
-        QStringLiteral("Through %1 and %2").arg(point(*p[0], *p[1]), point(*p[2], *p[3])));
+        ExactValues::tr("Through %1 and %2").arg(point(*p[0], *p[1]), point(*p[2], *p[3])));
     if (line.kind == LineKind::Point)
         return html
             + paragraph(
-                QStringLiteral("Both end points are the same point, so they make no line."));
-    html += paragraph(QStringLiteral("Equation: ") + text(*core::exact::EquationText(line)));
-    html += paragraph(QStringLiteral("Slope: ")
-        + (line.kind == LineKind::Line ? valueHtml(line.slope)
-                                       : QStringLiteral("none: a vertical line has no slope")));
-    html += paragraph(
-        QStringLiteral("y-intercept: ") + interceptHtml(line.yIntercept, QStringLiteral("y-axis")));
-    html += paragraph(
-        QStringLiteral("x-intercept: ") + interceptHtml(line.xIntercept, QStringLiteral("x-axis")));
+                ExactValues::tr("Both end points are the same point, so they make no line."));
+    html += paragraph(ExactValues::tr("Equation: %1").arg(text(*core::exact::EquationText(line))));
+    html += paragraph(ExactValues::tr("Slope: %1")
+                          .arg(line.kind == LineKind::Line
+                                  ? valueHtml(line.slope)
+                                  : ExactValues::tr("none: a vertical line has no slope")));
+    html += paragraph(ExactValues::tr("y-intercept: %1")
+                          .arg(interceptHtml(line.yIntercept, ExactValues::tr("the y-axis"))));
+    html += paragraph(ExactValues::tr("x-intercept: %1")
+                          .arg(interceptHtml(line.xIntercept, ExactValues::tr("the x-axis"))));
     return html;
 }
 
 QString crossingSection(const ExactLines& exact)
 {
-    QString html = QStringLiteral("<h3>Crossing</h3>");
+    QString html = QStringLiteral("<h3>%1</h3>").arg(ExactValues::tr("Crossing"));
     const auto& c = exact.crossing;
     switch (c.kind) {
     case CrossingKind::Point:
@@ -120,14 +121,14 @@ QString crossingSection(const ExactLines& exact)
             html += paragraph(QStringLiteral("x = %1, y = %2").arg(valueHtml(c.x), valueHtml(c.y)));
         return html;
     case CrossingKind::Parallel:
-        return html + paragraph(QStringLiteral("The lines are parallel: they never meet."));
+        return html + paragraph(ExactValues::tr("The lines are parallel: they never meet."));
     case CrossingKind::Same:
         return html
-            + paragraph(QStringLiteral("The lines are the same line: they meet everywhere."));
+            + paragraph(ExactValues::tr("The lines are the same line: they meet everywhere."));
     case CrossingKind::None:
         break;
     }
-    return html + paragraph(QStringLiteral("None: it takes two lines to cross."));
+    return html + paragraph(ExactValues::tr("None: it takes two lines to cross."));
 }
 
 // Where the window's decimal answers for the same texts are rounded. The
@@ -145,17 +146,18 @@ public:
         if (window.crossing)
             compareCrossing(*window.crossing);
         if (window.stop)
-            remarks_ << QStringLiteral("The window stops with a warning here: %1")
+            remarks_ << ExactValues::tr("The window stops with a warning here: %1")
                             .arg(bad_input::warning(*window.stop).toHtmlEscaped());
     }
 
     QString html() const
     {
-        QString html = QStringLiteral("<h3>The window's decimal answers</h3>");
+        QString html
+            = QStringLiteral("<h3>%1</h3>").arg(ExactValues::tr("The window's decimal answers"));
         if (remarks_.isEmpty())
             return html
-                + paragraph(
-                    QStringLiteral("For these end points every answer the window gives is exact."));
+                + paragraph(ExactValues::tr(
+                    "For these end points every answer the window gives is exact."));
         for (const QString& remark : remarks_)
             html += paragraph(remark);
         return html;
@@ -168,14 +170,15 @@ private:
         if (!(line.kind == LineKind::Line || line.kind == LineKind::Vertical))
             return;
         const bool one = number == 1;
-        const QString name = QStringLiteral("Line %1's ").arg(number);
         if (const auto s = shown(one ? ResultField::Slope1 : ResultField::Slope2);
             s && line.kind == LineKind::Line)
-            compareNumber(name + QStringLiteral("slope"), *s, line.slope);
+            compareNumber(ExactValues::tr("Line %1's slope").arg(number), *s, line.slope);
         if (const auto b = shown(one ? ResultField::YIntercept1 : ResultField::YIntercept2))
-            compareIntercept(name + QStringLiteral("y-intercept"), *b, line.yIntercept);
+            compareIntercept(
+                ExactValues::tr("Line %1's y-intercept").arg(number), *b, line.yIntercept);
         if (const auto x = shown(one ? ResultField::XAxis1 : ResultField::XAxis2))
-            compareIntercept(name + QStringLiteral("x-axis crossing"), *x, line.xIntercept);
+            compareIntercept(
+                ExactValues::tr("Line %1's x-axis crossing").arg(number), *x, line.xIntercept);
     }
 
     std::optional<std::string> shown(ResultField field) const
@@ -191,7 +194,7 @@ private:
         const QString w = text(window).toHtmlEscaped();
         if (const auto read = core::exact::Read(window); read && *read == q)
             return;
-        remarks_ << QStringLiteral("%1: the window shows %2, rounded; exactly, it is %3.")
+        remarks_ << ExactValues::tr("%1: the window shows %2, rounded; exactly, it is %3.")
                         .arg(what, w, valueHtml(q));
     }
 
@@ -214,7 +217,8 @@ private:
         const auto y = core::exact::Read(s.substr(comma + 1, s.size() - comma - 2));
         if (x && y && *x == c.x && *y == c.y)
             return;
-        remarks_ << QStringLiteral("The crossing: the window shows %1, rounded; exactly, it is %2.")
+        remarks_ << ExactValues::tr(
+            "The crossing: the window shows %1, rounded; exactly, it is %2.")
                         .arg(caption, point(c.x, c.y));
     }
 
@@ -230,10 +234,10 @@ QString roundedNote(const QString& equation)
 {
     if (equation.isEmpty())
         return QString();
-    return paragraph(QStringLiteral("These end points were rounded to 15 significant digits from "
-                                    "the typed equation %1: it has no two points with short "
-                                    "exact decimals in the range. The line through them is "
-                                    "very close to the typed line, not the same.")
+    return paragraph(ExactValues::tr("These end points were rounded to 15 significant digits from "
+                                     "the typed equation %1: it has no two points with short "
+                                     "exact decimals in the range. The line through them is "
+                                     "very close to the typed line, not the same.")
                          .arg(equation.toHtmlEscaped()));
 }
 

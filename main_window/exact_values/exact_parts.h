@@ -4,6 +4,7 @@
 #include "core/exact_number.h"
 #include "core/line_commands.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
@@ -17,6 +18,13 @@ using core::exact::Intercept;
 using core::exact::InterceptKind;
 using core::exact::Line;
 using core::exact::LineKind;
+
+// The words of the exact values, for the translators: ExactValues::tr("...").
+// Named as its context, so that lupdate finds the same context whether or not
+// it reads this header.
+struct ExactValues {
+    Q_DECLARE_TR_FUNCTIONS(ExactValues)
+};
 
 inline QString text(const std::string& s)
 {

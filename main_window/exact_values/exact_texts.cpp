@@ -15,9 +15,7 @@ using namespace parts;
 
 QString tooLarge()
 {
-    QString sentence = QString::fromUtf8(core::exact::TooLargeText);
-    sentence[0] = sentence[0].toUpper();
-    return sentence;
+    return ExactValues::tr("Too large to work with exactly");
 }
 
 bool isLine(const Line& line)
@@ -38,11 +36,11 @@ QString interceptTip(const Line& line, const Intercept& at, const QString& axis)
         return {};
     switch (at.kind) {
     case InterceptKind::At:
-        return QStringLiteral("Exactly ") + value(at.at);
+        return ExactValues::tr("Exactly %1").arg(value(at.at));
     case InterceptKind::None:
-        return QStringLiteral("Exactly none: the line never meets the %1").arg(axis);
+        return ExactValues::tr("Exactly none: the line never meets %1").arg(axis);
     case InterceptKind::All:
-        return QStringLiteral("Exactly all: the line is the %1").arg(axis);
+        return ExactValues::tr("Exactly all: the line is %1").arg(axis);
     }
     return {};
 }
@@ -51,9 +49,9 @@ QString slopeTip(const Line& line)
 {
     switch (line.kind) {
     case LineKind::Line:
-        return QStringLiteral("Exactly ") + value(line.slope);
+        return ExactValues::tr("Exactly %1").arg(value(line.slope));
     case LineKind::Vertical:
-        return QStringLiteral("Exactly no slope: the line is vertical");
+        return ExactValues::tr("Exactly no slope: the line is vertical");
     case LineKind::TooLarge:
         return tooLarge();
     case LineKind::Point:
@@ -83,9 +81,11 @@ QString equationTip(const Line& line)
     for (const mpq_class& q : numbers)
         if (!isInteger(q))
             values << value(q);
-    QString tip = QStringLiteral("Exactly ") + text(*equation);
-    if (!values.isEmpty())
-        tip += QStringLiteral("\nwhere ") + values.join(QStringLiteral(" and "));
+    const QString tip = ExactValues::tr("Exactly %1").arg(text(*equation));
+    if (values.size() == 1)
+        return tip + u'\n' + ExactValues::tr("where %1").arg(values[0]);
+    if (values.size() == 2)
+        return tip + u'\n' + ExactValues::tr("where %1 and %2").arg(values[0], values[1]);
     return tip;
 }
 
@@ -93,14 +93,14 @@ QString crossingTip(const ExactLines& exact)
 {
     switch (exact.crossing.kind) {
     case CrossingKind::Point:
-        return QStringLiteral("Exactly ") + point(exact.crossing.x, exact.crossing.y)
+        return ExactValues::tr("Exactly %1").arg(point(exact.crossing.x, exact.crossing.y))
             + (core::ArePerpendicular(exact.line1, exact.line2)
-                    ? QStringLiteral("\nThe lines are perpendicular")
+                    ? u'\n' + ExactValues::tr("The lines are perpendicular")
                     : QString());
     case CrossingKind::Parallel:
-        return QStringLiteral("Exactly parallel: the lines never meet");
+        return ExactValues::tr("Exactly parallel: the lines never meet");
     case CrossingKind::Same:
-        return QStringLiteral("Exactly the same line");
+        return ExactValues::tr("Exactly the same line");
     case CrossingKind::None:
         break;
     }
@@ -154,10 +154,10 @@ QString tooltip(core::ResultField field, const ExactLines& exact)
     case ResultField::YIntercept2:
     case ResultField::YAxis1:
     case ResultField::YAxis2:
-        return interceptTip(line, line.yIntercept, QStringLiteral("y-axis"));
+        return interceptTip(line, line.yIntercept, ExactValues::tr("the y-axis"));
     case ResultField::XAxis1:
     case ResultField::XAxis2:
-        return interceptTip(line, line.xIntercept, QStringLiteral("x-axis"));
+        return interceptTip(line, line.xIntercept, ExactValues::tr("the x-axis"));
     case ResultField::Equation1:
     case ResultField::Equation2:
         return equationTip(line);

@@ -92,7 +92,7 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
     : QWidget(owner, Qt::Tool)
 {
     setObjectName(QStringLiteral("ExactWindow"));
-    setWindowTitle(QStringLiteral("Exact values"));
+    setWindowTitle(tr("Exact values"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(500, 500);
 
@@ -104,24 +104,23 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
     page_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     page_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     page_->setUndoRedoEnabled(false); // the page is rewritten in place as the pupil types
-    page_->setAccessibleName(QStringLiteral("Exact values"));
+    page_->setAccessibleName(tr("Exact values"));
     page_->setAccessibleDescription(
-        QStringLiteral("Both lines and their crossing as fractions, where the main window's "
-                       "decimal answers are rounded, and the working, step by step"));
+        tr("Both lines and their crossing as fractions, where the main window's "
+           "decimal answers are rounded, and the working, step by step"));
     QFont font = page_->font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
     page_->setFont(font);
 
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName(QStringLiteral("exactClose"));
-    close_->setAccessibleDescription(QStringLiteral("Closes the Exact values window"));
+    close_->setAccessibleDescription(tr("Closes the Exact values window"));
     close_->setAutoDefault(true);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
-    copyWorking_ = new QPushButton(QStringLiteral("Copy the working"), this);
+    copyWorking_ = new QPushButton(tr("Copy the working"), this);
     copyWorking_->setObjectName(QStringLiteral("exactCopyWorking"));
-    copyWorking_->setAccessibleDescription(
-        QStringLiteral("Copies the working as plain text, for any editor"));
+    copyWorking_->setAccessibleDescription(tr("Copies the working as plain text, for any editor"));
     connect(copyWorking_, &QPushButton::clicked, this, &ExactWindow::copyTheWorking);
 
     auto* buttons = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include "look/graph_place.h"
 #include "main_window/widgets/beside_owner.h"
 #include "main_window/widgets/working_section.h"
+#include "words/language.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -37,20 +38,25 @@ struct AnswerField {
 
 // In the order of core::practice::questions.
 constexpr std::array<AnswerField, Sitting::questionCount> answerFields { {
-    { "answer_slope1", "Slope of line one" },
-    { "answer_yint1", "y-intercept of line one" },
-    { "answer_eqn1", "Equation of line one" },
-    { "answer_slope2", "Slope of line two" },
-    { "answer_yint2", "y-intercept of line two" },
-    { "answer_eqn2", "Equation of line two" },
-    { "answer_crossing", "Where the lines cross" },
+    { "answer_slope1", QT_TRANSLATE_NOOP("PracticeWindow", "Slope of line one") },
+    { "answer_yint1", QT_TRANSLATE_NOOP("PracticeWindow", "y-intercept of line one") },
+    { "answer_eqn1", QT_TRANSLATE_NOOP("PracticeWindow", "Equation of line one") },
+    { "answer_slope2", QT_TRANSLATE_NOOP("PracticeWindow", "Slope of line two") },
+    { "answer_yint2", QT_TRANSLATE_NOOP("PracticeWindow", "y-intercept of line two") },
+    { "answer_eqn2", QT_TRANSLATE_NOOP("PracticeWindow", "Equation of line two") },
+    { "answer_crossing", QT_TRANSLATE_NOOP("PracticeWindow", "Where the lines cross") },
 } };
 
 constexpr std::array<const char*, 3> levelNames {
-    "1: whole-number slopes",
-    "2: fractional slopes",
-    "3: parallel, perpendicular, vertical and more",
+    QT_TRANSLATE_NOOP("PracticeWindow", "1: whole-number slopes"),
+    QT_TRANSLATE_NOOP("PracticeWindow", "2: fractional slopes"),
+    QT_TRANSLATE_NOOP("PracticeWindow", "3: parallel, perpendicular, vertical and more"),
 };
+
+QString said(const char* text)
+{
+    return words::translate("PracticeWindow", text);
+}
 
 // Right and wrong differ in shape as well as colour; a text not read is
 // neither, so it is neither green nor red.
@@ -69,6 +75,12 @@ QString sentence(const std::string& advice)
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return text;
+}
+
+// A paragraph of the hints and working; `text` is HTML.
+QString paragraph(const QString& text)
+{
+    return QStringLiteral("<p>") + text + QStringLiteral("</p>");
 }
 
 } // namespace
@@ -105,7 +117,7 @@ PracticeWindow::PracticeWindow(QWidget* owner, int level, std::uint64_t seed)
 {
     setObjectName(QStringLiteral("practice"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Practice"));
+    setWindowTitle(tr("Practice"));
     createControls();
     showExercise();
     answers_[0]->setFocus();
@@ -128,7 +140,7 @@ void PracticeWindow::createControls()
     graph_->setFixedSize(360, 332);
     graph_->setFont(look::mainWindowFont());
     graph_->setFocusPolicy(Qt::NoFocus);
-    graph_->setAccessibleName(QStringLiteral("Graph of the two lines"));
+    graph_->setAccessibleName(tr("Graph of the two lines"));
 
     auto* answers = new QGridLayout;
     answers->setHorizontalSpacing(6);
@@ -136,25 +148,27 @@ void PracticeWindow::createControls()
     const auto heading = [&](const QString& text, int column) {
         answers->addWidget(new QLabel(text, this), 0, column, Qt::AlignBottom);
     };
-    heading(QStringLiteral("Slope m"), 1);
-    heading(QStringLiteral("y-intercept b"), 3);
-    heading(QStringLiteral("Equation"), 5);
-    answers->addWidget(new QLabel(QStringLiteral("Line one"), this), 1, 0);
-    answers->addWidget(new QLabel(QStringLiteral("Line two"), this), 2, 0);
-    answers->addWidget(new QLabel(QStringLiteral("Crossing"), this), 3, 0);
+    heading(tr("Slope m"), 1);
+    heading(tr("y-intercept b"), 3);
+    heading(tr("Equation"), 5);
+    answers->addWidget(new QLabel(tr("Line one"), this), 1, 0);
+    answers->addWidget(new QLabel(tr("Line two"), this), 2, 0);
+    answers->addWidget(new QLabel(tr("Crossing"), this), 3, 0);
 
     crossing_ = new QComboBox(this);
     crossing_->setEditable(true);
     crossing_->setInsertPolicy(QComboBox::NoInsert);
-    crossing_->addItems({ QString(), QStringLiteral("parallel"), QStringLiteral("the same line") });
+    // The words the crossing's answer takes in the chosen language.
+    crossing_->addItems({ QString(), tr("parallel", "the crossing's answer for parallel lines"),
+        tr("the same line", "the crossing's answer for two lines that are one") });
     for (std::size_t q = 0; q < answerFields.size(); ++q) {
         const AnswerField& field = answerFields[q];
         const bool crossing = core::practice::questions[q] == Question::Crossing;
         QLineEdit* edit = crossing ? crossing_->lineEdit() : new QLineEdit(this);
         QWidget* control = crossing ? static_cast<QWidget*>(crossing_) : edit;
         control->setObjectName(QString::fromLatin1(field.name));
-        control->setAccessibleName(QString::fromLatin1(field.accessibleName));
-        edit->setAccessibleName(QString::fromLatin1(field.accessibleName));
+        control->setAccessibleName(said(field.accessibleName));
+        edit->setAccessibleName(said(field.accessibleName));
         edit->setMinimumWidth(crossing ? 240 : q % 3 == 2 ? 150 : 70);
         answers_[q] = edit;
         auto* mark = new QLabel(this);
@@ -178,15 +192,14 @@ void PracticeWindow::createControls()
     // No placeholder or tooltip in the fields: a screen reader speaks either
     // where the mark's description is empty. What the crossing takes is said
     // beside it.
-    auto* crossingForms
-        = new QLabel(QStringLiteral("a point (x, y), parallel or the same line"), this);
+    auto* crossingForms = new QLabel(tr("a point (x, y), parallel or the same line"), this);
     QPalette muted = crossingForms->palette();
     muted.setColor(QPalette::WindowText, muted.color(QPalette::PlaceholderText).darker(130));
     crossingForms->setPalette(muted);
     answers->addWidget(crossingForms, 3, 5, 1, 2);
     auto* verticalWords
-        = new QLabel(QStringLiteral("A vertical line: its slope is undefined, its y-intercept none "
-                                    "(all for x = 0)."),
+        = new QLabel(tr("A vertical line: its slope is undefined, its y-intercept none "
+                        "(all for x = 0)."),
             this);
     verticalWords->setPalette(muted);
     answers->addWidget(verticalWords, 4, 1, 1, 6);
@@ -194,29 +207,29 @@ void PracticeWindow::createControls()
     place_ = new QLabel(this);
     place_->setObjectName(QStringLiteral("place"));
 
-    check_ = new QPushButton(QStringLiteral("&Check"), this);
+    check_ = new QPushButton(tr("&Check"), this);
     check_->setObjectName(QStringLiteral("check"));
-    check_->setToolTip(QStringLiteral("Mark each answer right or wrong (Enter)"));
-    showWorking_ = new QPushButton(QStringLiteral("Show &working"), this);
+    check_->setToolTip(tr("Mark each answer right or wrong (Enter)"));
+    showWorking_ = new QPushButton(tr("Show &working"), this);
     showWorking_->setObjectName(QStringLiteral("show_working"));
-    next_ = new QPushButton(QStringLiteral("&Next"), this);
+    next_ = new QPushButton(tr("&Next"), this);
     next_->setObjectName(QStringLiteral("next"));
-    next_->setToolTip(QStringLiteral("A new exercise"));
-    showInMain_ = new QPushButton(QStringLiteral("Show in &main window"), this);
+    next_->setToolTip(tr("A new exercise"));
+    showInMain_ = new QPushButton(tr("Show in &main window"), this);
     showInMain_->setObjectName(QStringLiteral("show_in_main_window"));
-    showInMain_->setToolTip(QStringLiteral("Type the exercise's end points into the main "
-                                           "window and draw both lines"));
+    showInMain_->setToolTip(tr("Type the exercise's end points into the main "
+                               "window and draw both lines"));
     level_ = new QComboBox(this);
     level_->setObjectName(QStringLiteral("level"));
     for (const char* name : levelNames)
-        level_->addItem(QString::fromLatin1(name));
+        level_->addItem(said(name));
     level_->setCurrentIndex(sitting_->level() - core::LowestLevel);
-    auto* levelLabel = new QLabel(QStringLiteral("&Level:"), this);
+    auto* levelLabel = new QLabel(tr("&Level:"), this);
     levelLabel->setBuddy(level_);
     score_ = new QLabel(this);
     score_->setObjectName(QStringLiteral("score"));
-    score_->setToolTip(QStringLiteral("Each answer counts once, at its first check; once Show "
-                                      "working has shown the answers, they count no more"));
+    score_->setToolTip(tr("Each answer counts once, at its first check; once Show "
+                          "working has shown the answers, they count no more"));
     score_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // An accidental turn of the wheel over it would throw the answers away.
     level_->setFocusPolicy(Qt::StrongFocus);
@@ -224,7 +237,7 @@ void PracticeWindow::createControls()
 
     working_ = new QTextBrowser(this);
     working_->setObjectName(QStringLiteral("working"));
-    working_->setAccessibleName(QStringLiteral("Hints and working"));
+    working_->setAccessibleName(tr("Hints and working"));
     working_->setMinimumHeight(190);
     working_->setOpenLinks(false);
 
@@ -290,12 +303,11 @@ void PracticeWindow::showExercise()
         markField(q, Mark::Empty);
     }
     working_->clear();
-    place_->setText(QStringLiteral("Exercise %1 at level %2, seed %3")
+    place_->setText(tr("Exercise %1 at level %2, seed %3")
                         .arg(sitting_->number())
                         .arg(sitting_->level())
                         .arg(sitting_->seed()));
-    place_->setToolTip(QStringLiteral("trellan --practice --level %1 --seed %2 starts this "
-                                      "sitting again")
+    place_->setToolTip(tr("trellan --practice --level %1 --seed %2 starts this sitting again")
                            .arg(sitting_->level())
                            .arg(sitting_->seed()));
     showScore();
@@ -325,21 +337,24 @@ void PracticeWindow::check()
     // and counts neither way.
     for (std::size_t q = 0; q < marks.size(); ++q)
         if (marks[q] == Mark::NotRead)
-            html += QStringLiteral("<p><b>%1</b>: not read. %2.</p>")
-                        .arg(QString::fromLatin1(answerFields[q].accessibleName),
-                            sentence(sitting_->advice(core::practice::questions[q]))
-                                .toHtmlEscaped());
+            html
+                += QStringLiteral("<p>%1</p>")
+                       .arg(tr("%1: not read. %2.")
+                                .arg(QStringLiteral("<b>%1</b>")
+                                         .arg(said(answerFields[q].accessibleName).toHtmlEscaped()),
+                                    sentence(sitting_->advice(core::practice::questions[q]))
+                                        .toHtmlEscaped()));
     if (right + wrong + notRead == 0)
-        html = QStringLiteral("<p>Type an answer into a field, then Check.</p>");
+        html = paragraph(tr("Type an answer into a field, then Check."));
     else if (right == static_cast<int>(marks.size()))
-        html = QStringLiteral("<p>Every answer is right. Next makes a new exercise.</p>");
+        html = paragraph(tr("Every answer is right. Next makes a new exercise."));
     else if (wrong == 0 && right > 0)
-        html += QStringLiteral("<p>%1 right so far in this exercise.</p>").arg(right);
+        html += paragraph(tr("%1 right so far in this exercise.").arg(right));
     else if (wrong > 0)
-        html += QStringLiteral("<p>%1 right, %2 wrong in this exercise. A step of the working "
-                               "for each wrong answer; another try earns the next step.</p>")
-                    .arg(right)
-                    .arg(wrong);
+        html += paragraph(tr("%1 right, %2 wrong in this exercise. A step of the working "
+                             "for each wrong answer; another try earns the next step.")
+                              .arg(right)
+                              .arg(wrong));
     for (const Question question : core::practice::questions) {
         const Sitting::Hint hint = sitting_->hint(question);
         if (hint.lines.empty())
@@ -373,16 +388,15 @@ void PracticeWindow::chooseLevel(int index)
         return;
     sitting_->setLevel(level);
     showExercise();
-    working_->setHtml(QStringLiteral("<p>Level %1: a fresh start. The exercises and the score "
-                                     "begin again.</p>")
-                          .arg(level));
+    working_->setHtml(paragraph(
+        tr("Level %1: a fresh start. The exercises and the score begin again.").arg(level)));
 }
 
 void PracticeWindow::showScore()
 {
     score_->setText(sitting_->counted() == 0
-            ? QStringLiteral("No answers checked yet")
-            : QStringLiteral("%1 of %2 right").arg(sitting_->right()).arg(sitting_->counted()));
+            ? tr("No answers checked yet")
+            : tr("%1 of %2 right").arg(sitting_->right()).arg(sitting_->counted()));
 }
 
 void PracticeWindow::markField(std::size_t question, Mark mark)
@@ -392,9 +406,10 @@ void PracticeWindow::markField(std::size_t question, Mark mark)
         ? static_cast<QWidget*>(crossing_)
         : edit;
     const Question asked = core::practice::questions[question];
-    const QString word = mark == Mark::Right ? QStringLiteral("right")
-        : mark == Mark::Wrong                ? QStringLiteral("wrong")
-        : mark == Mark::NotRead              ? QStringLiteral("not read")
+    // What a screen reader says of the answer.
+    const QString word = mark == Mark::Right ? tr("right")
+        : mark == Mark::Wrong                ? tr("wrong")
+        : mark == Mark::NotRead              ? tr("not read")
                                              : QString();
     control->setAccessibleDescription(word);
     edit->setAccessibleDescription(word);
@@ -409,10 +424,10 @@ void PracticeWindow::markField(std::size_t question, Mark mark)
     QString tip = word;
     if (mark == Mark::Wrong)
         if (const core::WorkingStep* step = sitting_->step(asked))
-            tip = QStringLiteral("Wrong: look at the step \u201C%1\u201D of the working")
+            tip = tr("Wrong: look at the step \u201C%1\u201D of the working")
                       .arg(QString::fromStdString(core::PupilText(step->heading)));
     if (mark == Mark::NotRead)
-        tip = QStringLiteral("Not read: %1").arg(QString::fromStdString(sitting_->advice(asked)));
+        tip = tr("Not read: %1").arg(QString::fromStdString(sitting_->advice(asked)));
     label->setToolTip(tip);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText,

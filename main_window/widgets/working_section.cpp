@@ -1,5 +1,7 @@
 #include "main_window/widgets/working_section.h"
 
+#include "words/language.h"
+
 #include <QRegularExpression>
 
 namespace working_section {
@@ -36,7 +38,8 @@ QString stacked(const QString& line)
 
 QString html(const std::vector<core::WorkingStep>& steps)
 {
-    QString out = QStringLiteral("<h3>The working</h3>");
+    QString out = QStringLiteral("<h3>%1</h3>")
+                      .arg(words::translate("working_section", "The working").toHtmlEscaped());
     for (const core::WorkingStep& step : steps) {
         out += QStringLiteral("<p><b>") + QString::fromStdString(step.heading).toHtmlEscaped()
             + QStringLiteral("</b></p>");
