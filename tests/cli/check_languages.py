@@ -84,6 +84,22 @@ def text_of(pdf):
     return " ".join(raw.decode().replace("\u2212", "-").split())
 
 
+def words_outside(pdf):
+    """Words whose box leaves the page's margins (a label longer in one
+    language must wrap or move its line, not run off the sheet)."""
+    html = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True,
+                          check=True).stdout.decode()
+    outside = []
+    for page in re.finditer(r'<page width="([\d.]+)" height="([\d.]+)">(.*?)</page>', html, re.S):
+        width, height = float(page.group(1)), float(page.group(2))
+        for word in re.finditer(r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<',
+                                page.group(3)):
+            x0, y0, x1, y1 = map(float, word.groups()[:4])
+            if x0 < 20 or x1 > width - 20 or y0 < 10 or y1 > height - 10:
+                outside.append(word.group(5))
+    return outside
+
+
 with tempfile.TemporaryDirectory() as work:
     # An unknown language is refused before anything else is read, in each
     # form the parser takes, whatever else is wrong with the line.
@@ -131,6 +147,9 @@ with tempfile.TemporaryDirectory() as work:
         sheet_text, key_text = text_of(os.path.join(work, sheet)), text_of(os.path.join(work, key))
         for words in said["sheet"]:
             check(f"{code}: the sheet says '{words}'", words in sheet_text, sheet_text[:300])
+        for pdf in (sheet, key):
+            outside = words_outside(os.path.join(work, pdf))
+            check(f"{code}: every word of {pdf} inside the page", not outside, outside[:5])
         for words in said["key"]:
             check(f"{code}: the key says '{words}'", words in key_text, key_text[:300])
         # This key's answers hold decimals: each is written with a point.
