@@ -162,17 +162,16 @@ void ExactWindow::refresh()
     // them between words makes every line look for the end of the number
     // first, four times the work of breaking them anywhere.
     const bool read = blocks_.read(html);
-    qsizetype longest = 0;
+    bool longWord = false;
     if (read) {
-        longest = blocks_.longestWord();
+        longWord = blocks_.hasLongWord();
     } else {
         QTextDocument next;
         next.setHtml(html);
-        longest = word_wrap::longestWord(next.toPlainText());
+        longWord = word_wrap::longestWord(next.toPlainText()) > word_wrap::LongestWord;
     }
-    const QTextOption::WrapMode mode = longest > word_wrap::LongestWord
-        ? QTextOption::WrapAnywhere
-        : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    const QTextOption::WrapMode mode
+        = longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
     // Typing rewrites the text; where the reader was stays in view.
     const int scrolled = page_->verticalScrollBar()->value();
     // A page of such numbers is written whole: the toolkit then lays out at

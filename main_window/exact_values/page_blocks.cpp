@@ -44,6 +44,7 @@ std::optional<QString> plainText(QStringView escaped)
         = { { u"&lt;", u'<' }, { u"&gt;", u'>' }, { u"&amp;", u'&' }, { u"&quot;", u'"' } };
     QString text;
     text.reserve(escaped.size());
+    qsizetype from = 0; // the letters not yet copied
     for (qsizetype k = 0; k < escaped.size(); ++k) {
         const QChar c = escaped[k];
         if (c == u'&') {
@@ -51,14 +52,15 @@ std::optional<QString> plainText(QStringView escaped)
                 [&](const auto& e) { return escaped.mid(k).startsWith(e.first); });
             if (entity == std::end(entities))
                 return std::nullopt;
+            text += escaped.mid(from, k - from);
             text += entity->second;
             k += entity->first.size() - 1;
+            from = k + 1;
         } else if (c.isSpace() && (c != u' ' || escaped[k - 1] == u' ')) {
             return std::nullopt;
-        } else {
-            text += c;
         }
     }
+    text += escaped.mid(from);
     return text;
 }
 
@@ -98,9 +100,8 @@ bool PageBlocks::read(const QString& html)
         // kept[i][j]: how many of the old blocks from i on and the new ones
         // from j on can stay, in order.
         std::vector<int> kept(static_cast<std::size_t>((n + 1) * (m + 1)), 0);
-        const auto at = [&](int i, int j) -> int& {
-            return kept[static_cast<std::size_t>(i * (m + 1) + j)];
-        };
+        const auto at
+            = [&](int i, int j) -> int& { return kept[static_cast<std::size_t>(i * (m + 1) + j)]; };
         for (int i = n - 1; i >= 0; --i)
             for (int j = m - 1; j >= 0; --j)
                 at(i, j) = shown_[first + i].html == (*blocks)[first + j]
@@ -121,7 +122,7 @@ bool PageBlocks::read(const QString& html)
     for (int k = 0; k < newCount; ++k) {
         if (same_[k] >= 0) {
             const Block& kept = shown_[same_[k]];
-            next_.push_back({ kept.html, {}, {}, {}, kept.longestWord });
+            next_.push_back({ kept.html, {}, {}, {}, kept.text, kept.longWord });
         } else if (std::optional<Block> block = readBlock((*blocks)[k])) {
             next_.push_back(std::move(*block));
         } else {
@@ -132,12 +133,18 @@ bool PageBlocks::read(const QString& html)
     return true;
 }
 
-qsizetype PageBlocks::longestWord() const
+bool PageBlocks::hasLongWord()
 {
-    qsizetype longest = 0;
-    for (const Block& block : next_)
-        longest = std::max(longest, block.longestWord);
-    return longest;
+    // A block no longer than the longest word is answered without looking
+    // at its letters, and the widest pages have one in their first lines.
+    for (Block& block : next_) {
+        if (!block.longWord)
+            block.longWord = block.text.size() > word_wrap::LongestWord
+                && word_wrap::longestWord(block.text) > word_wrap::LongestWord;
+        if (*block.longWord)
+            return true;
+    }
+    return false;
 }
 
 bool PageBlocks::rewrite(QTextDocument& page)
@@ -193,7 +200,8 @@ bool PageBlocks::rewrite(QTextDocument& page)
             const QTextBlock lastGone = page.findBlockByNumber(c->oldEnd - 1);
             QTextCursor cursor(&page);
             cursor.setPosition(before.position() + before.length() - 1);
-            cursor.setPosition(lastGone.position() + lastGone.length() - 1, QTextCursor::KeepAnchor);
+            cursor.setPosition(
+                lastGone.position() + lastGone.length() - 1, QTextCursor::KeepAnchor);
             cursor.removeSelectedText();
         }
     }
@@ -227,8 +235,7 @@ std::optional<PageBlocks::Block> PageBlocks::readBlock(const QString& html)
     if (read.blockCount() != 1)
         return std::nullopt;
     const QTextBlock first = read.firstBlock();
-    Block block { html, first.blockFormat(), first.charFormat(), {},
-        word_wrap::longestWord(first.text()) };
+    Block block { html, first.blockFormat(), first.charFormat(), {}, first.text(), {} };
     for (auto it = first.begin(); !it.atEnd(); ++it)
         block.runs.push_back({ it.fragment().text(), it.fragment().charFormat() });
     return block;
@@ -260,13 +267,11 @@ std::optional<PageBlocks::Block> PageBlocks::readTags(const QString& html)
     const Shape* shape = shapeOf(tags, static_cast<qsizetype>(texts.size()));
     if (!shape)
         return std::nullopt;
-    Block block { html, shape->format, shape->charFormat, {}, 0 };
-    QString whole;
+    Block block { html, shape->format, shape->charFormat, {}, {}, {} };
     for (std::size_t k = 0; k < texts.size(); ++k) {
-        whole += texts[k];
+        block.text += texts[k];
         block.runs.push_back({ std::move(texts[k]), shape->formats[static_cast<qsizetype>(k)] });
     }
-    block.longestWord = word_wrap::longestWord(whole);
     return block;
 }
 

@@ -24,8 +24,8 @@ public:
     // then written whole.
     bool read(const QString& html);
 
-    // The longest word of the page read (see word_wrap::longestWord).
-    qsizetype longestWord() const;
+    // Whether the page read holds a word longer than word_wrap::LongestWord.
+    bool hasLongWord();
 
     // Rewrites the blocks of `page` that differ from the page read. False,
     // with the page perhaps partly rewritten, when that cannot be done that
@@ -46,7 +46,8 @@ private:
         QTextBlockFormat format;
         QTextCharFormat charFormat;
         std::vector<Run> runs;
-        qsizetype longestWord = 0;
+        QString text;
+        std::optional<bool> longWord; // asked only until one block has one
     };
     // The formats the toolkit gives a block's tags, for each of its texts.
     struct Shape {
