@@ -186,7 +186,8 @@ bool PageBlocks::rewrite(QTextDocument& page)
             edit.beginEditBlock();
         }
         const int written = std::min(c->newEnd - c->newFrom, c->oldEnd - c->oldFrom);
-        // A block is added or taken away after the one before it.
+        // A block is added or taken away after another; before the first
+        // the page is written whole.
         if (written == 0 && c->oldFrom == 0) {
             edit.endEditBlock();
             return false;
