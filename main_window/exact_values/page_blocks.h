@@ -13,10 +13,10 @@ class QTextDocument;
 
 // The Exact values window's page kept block by block. An edit changes some
 // of its lines and leaves the rest: only the blocks whose HTML changed are
-// rewritten, each run of them on its own, so that the toolkit lays out
-// again only those and the others keep their layout. Most blocks are not
-// read as HTML at all: their text is taken from between the tags, and the
-// formats the toolkit gives those tags are read once and kept.
+// rewritten, in a few edits, so that the toolkit lays out again those and
+// few others, and the rest keep their layout. Most blocks are not read as
+// HTML at all: their text is taken from between the tags, and the formats
+// the toolkit gives those tags are read once and kept.
 class PageBlocks {
 public:
     // Reads `html`, a run of paragraphs and headings, against the page as
