@@ -16,75 +16,14 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
-#include <QTextBlock>
 #include <QTextBrowser>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTextFrame>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 QPointer<ExactWindow> openWindow;
-
-// Whether two blocks hold the same text in the same formats.
-bool sameBlock(const QTextBlock& a, const QTextBlock& b)
-{
-    if (a.text() != b.text() || a.blockFormat() != b.blockFormat()
-        || a.charFormat() != b.charFormat())
-        return false;
-    QTextBlock::iterator i = a.begin(), j = b.begin();
-    for (; !i.atEnd() && !j.atEnd(); ++i, ++j)
-        if (i.fragment().length() != j.fragment().length()
-            || i.fragment().charFormat() != j.fragment().charFormat())
-            return false;
-    return i.atEnd() && j.atEnd();
-}
-
-// Makes `page` hold what `next` holds by replacing only the blocks from the
-// first to the last that differ, so that the blocks before and after keep
-// their layout: a keystroke changes the lines that depend on one end point.
-// False, with the page unchanged or only partly changed, when that cannot be
-// done that way (frames, or blocks only added or only taken away) or the
-// result is not exactly `next`.
-bool replaceChangedBlocks(QTextDocument& page, const QTextDocument& next)
-{
-    if (page.rootFrame()->childFrames().size() + next.rootFrame()->childFrames().size() > 0)
-        return false;
-    const int oldCount = page.blockCount(), newCount = next.blockCount();
-    int first = 0;
-    while (first < oldCount && first < newCount
-        && sameBlock(page.findBlockByNumber(first), next.findBlockByNumber(first)))
-        ++first;
-    int same = 0; // blocks alike at the end
-    while (same < oldCount - first && same < newCount - first
-        && sameBlock(page.findBlockByNumber(oldCount - 1 - same),
-            next.findBlockByNumber(newCount - 1 - same)))
-        ++same;
-    if (first == oldCount - same || first == newCount - same)
-        return first == oldCount - same && first == newCount - same;
-    const auto select = [](const QTextDocument& document, int from, int to) {
-        QTextCursor cursor(document.findBlockByNumber(from));
-        const QTextBlock last = document.findBlockByNumber(to);
-        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
-        return cursor;
-    };
-    QTextCursor cursor = select(page, first, oldCount - same - 1);
-    cursor.beginEditBlock();
-    cursor.insertFragment(QTextDocumentFragment(select(next, first, newCount - same - 1)));
-    // The first block keeps the format of the block it replaced.
-    QTextCursor(page.findBlockByNumber(first))
-        .setBlockFormat(next.findBlockByNumber(first).blockFormat());
-    cursor.endEditBlock();
-    if (page.blockCount() != newCount)
-        return false;
-    for (int k = first; k < newCount - same; ++k)
-        if (!sameBlock(page.findBlockByNumber(k), next.findBlockByNumber(k)))
-            return false;
-    return true;
-}
 
 } // namespace
 
@@ -218,27 +157,31 @@ void ExactWindow::refresh()
     if (html == shownHtml_)
         return; // an edit that changes nothing on the page (a range field)
     shownHtml_ = html;
-    // Read once, and not laid out: only the blocks that changed are.
-    QTextDocument next;
-    next.setDefaultFont(page_->document()->defaultFont());
-    next.setHtml(html);
     // The widest numbers make fractions of thousands of digits. Breaking
     // them between words makes every line look for the end of the number
     // first, four times the work of breaking them anywhere.
+    const bool read = blocks_.read(html);
+    bool longWord = false;
+    if (read) {
+        longWord = blocks_.hasLongWord();
+    } else {
+        QTextDocument next;
+        next.setHtml(html);
+        longWord = word_wrap::longestWord(next.toPlainText()) > word_wrap::LongestWord;
+    }
     const QTextOption::WrapMode mode
-        = word_wrap::longestWord(next.toPlainText()) > word_wrap::LongestWord
-        ? QTextOption::WrapAnywhere
-        : QTextOption::WrapAtWordBoundaryOrAnywhere;
+        = longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
     // Typing rewrites the text; where the reader was stays in view.
     const int scrolled = page_->verticalScrollBar()->value();
     // A page of such numbers is written whole: the toolkit then lays out at
     // once only what is in view, and the rest while the loop is idle, where
     // blocks rewritten in place are laid out whole at once.
-    if (page_->wordWrapMode() != mode || mode == QTextOption::WrapAnywhere
-        || !replaceChangedBlocks(*page_->document(), next)) {
+    if (page_->wordWrapMode() != mode || mode == QTextOption::WrapAnywhere || !read
+        || !blocks_.rewrite(*page_->document())) {
         page_->clear(); // the old text is not laid out again in a new mode
         page_->setWordWrapMode(mode);
         page_->setHtml(html);
+        blocks_.writtenWhole(*page_->document());
     }
     page_->verticalScrollBar()->setValue(scrolled);
 }

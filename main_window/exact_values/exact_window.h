@@ -2,6 +2,7 @@
 
 #include "core/line_commands.h"
 #include "core/working.h"
+#include "main_window/exact_values/page_blocks.h"
 #include "main_window/widgets/tool_place.h"
 
 #include <QPointer>
@@ -74,4 +75,5 @@ private:
     QRect placed_; // where it was opened: the frame's corner and the inner size
     QTimer* pending_ = nullptr; // an edit not yet shown: refresh when the loop is free
     QString shownHtml_; // what the page was last given
+    PageBlocks blocks_; // the page block by block, to rewrite only what changed
 };

@@ -4,8 +4,10 @@
 // are.
 #include "form1_fixture.h"
 #include "main_window/exact_values/exact_window.h"
+#include "main_window/exact_values/page_blocks.h"
 
 #include <QApplication>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -22,17 +24,49 @@ QTextBrowser* openPage(const LoadedForm& f)
         ->findChild<QTextBrowser*>(QStringLiteral("exactPage"));
 }
 
+// The page's HTML for the fields as they are.
+QString typedHtml(const LoadedForm& f)
+{
+    const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
+    return ExactWindow::pageHtml({ { text(f->t1), text(f->t2), text(f->t3), text(f->t4) },
+        { text(f->t1_b), text(f->t2_b), text(f->t3_b), text(f->t4_b) }, text(f->txmin),
+        text(f->txmax) });
+}
+
 // The page written afresh for the fields as they are, in the page's font.
 QString freshHtml(const LoadedForm& f, const QTextDocument& page)
 {
-    const auto text = [](const QLineEdit* field) { return field->text().toStdString(); };
     QTextDocument fresh;
     fresh.setDefaultFont(page.defaultFont());
-    fresh.setHtml(ExactWindow::pageHtml({ { text(f->t1), text(f->t2), text(f->t3), text(f->t4) },
-        { text(f->t1_b), text(f->t2_b), text(f->t3_b), text(f->t4_b) }, text(f->txmin),
-        text(f->txmax) }));
+    fresh.setHtml(typedHtml(f));
     return fresh.toHtml();
 }
+
+// Where two documents differ: a block's text, its formats or a piece of it
+// in another character format; empty when they are alike.
+QString difference(const QTextDocument& shown, const QTextDocument& fresh)
+{
+    if (shown.blockCount() != fresh.blockCount())
+        return QStringLiteral("%1 blocks, not %2").arg(shown.blockCount()).arg(fresh.blockCount());
+    for (QTextBlock a = shown.begin(), b = fresh.begin(); a.isValid(); a = a.next(), b = b.next()) {
+        const QString where = QStringLiteral("block %1 (%2): ").arg(a.blockNumber()).arg(b.text());
+        if (a.text() != b.text())
+            return where + a.text();
+        if (a.blockFormat() != b.blockFormat() || a.charFormat() != b.charFormat())
+            return where + QStringLiteral("its formats");
+        QTextBlock::iterator i = a.begin(), j = b.begin();
+        for (; !i.atEnd() && !j.atEnd(); ++i, ++j)
+            if (i.fragment().text() != j.fragment().text()
+                || i.fragment().charFormat() != j.fragment().charFormat())
+                return where + QStringLiteral("the format of ") + i.fragment().text();
+        if (!i.atEnd() || !j.atEnd())
+            return where + QStringLiteral("its pieces");
+    }
+    return {};
+}
+
+const QString working
+    = QStringLiteral("<p style=\"margin-left: 16px; margin-top: 0; margin-bottom: 0\">");
 
 } // namespace
 
@@ -63,6 +97,95 @@ private slots:
             LoadedForm::type(f->findChild<QLineEdit*>(name), text);
             QApplication::processEvents();
             QCOMPARE(page->document()->toHtml(), freshHtml(f, *page->document()));
+        }
+    }
+
+    // Pages as the window writes them: headings, paragraphs, the working's
+    // lines, an overline, escaped letters and blanks the toolkit folds.
+    void blocksRewrittenInPlace_data()
+    {
+        const QString page = "<h3>Line 1</h3><p>Slope: 1/2 = 0.5</p><p><b>The working</b></p>"
+            + working + "m = 7 / 14</p>" + working + "b = 3</p><h3>Crossing</h3><p>(2, 4)</p>";
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("inPlace");
+        QTest::newRow("a line changed")
+            << page << QString(page).replace("b = 3", "b = \u2074\u2044\u2083") << true;
+        QTest::newRow("a repetend overlined, escaped letters")
+            << page
+            << QString(page)
+                   .replace("0.5", "0.(<span style=\"text-decoration: overline\">3</span>)")
+                   .replace("(2, 4)", "x &lt; 1 &amp;&amp; &quot;y&quot; &gt; 2")
+            << true;
+        QTest::newRow("blanks the toolkit folds")
+            << page << QString(page).replace("(2, 4)", "(4.5,  6.5)").replace("b = 3", " b =\t3 ")
+            << true;
+        QTest::newRow("lines added in the middle and at the end")
+            << page
+            << QString(page).replace("<h3>Crossing", working + "m = 1</p><h3>Crossing")
+                + "<p>x = 1, y = 2</p><p>Check</p>"
+            << true;
+        QTest::newRow("lines taken away") << page
+                                          << QString(page)
+                                                 .remove(working + "m = 7 / 14</p>")
+                                                 .remove("<h3>Crossing</h3><p>(2, 4)</p>")
+                                          << true;
+        QTest::newRow("a heading made a paragraph, the first block changed")
+            << page << QString(page).replace("<h3>Line 1</h3>", "<p>Line 1</p>") << true;
+        QTest::newRow("every block another")
+            << page << "<p>a</p><h3>b</h3>" + working + "c</p><p>d</p>" << true;
+        QTest::newRow("a block before the first: written whole")
+            << page << "<p>Before</p>" + page << false;
+    }
+
+    void blocksRewrittenInPlace()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(bool, inPlace);
+        QTextDocument page;
+        page.setHtml(before);
+        PageBlocks blocks;
+        QVERIFY(blocks.read(before));
+        blocks.writtenWhole(page);
+        QVERIFY(blocks.read(after));
+        QCOMPARE(blocks.rewrite(page), inPlace);
+        if (!inPlace)
+            return;
+        QTextDocument fresh;
+        fresh.setHtml(after);
+        QCOMPARE(difference(page, fresh), QString());
+        QCOMPARE(page.toHtml(), fresh.toHtml());
+        // And back, from the page as rewritten.
+        QVERIFY(blocks.read(before));
+        QVERIFY(blocks.rewrite(page));
+        fresh.setHtml(before);
+        QCOMPARE(difference(page, fresh), QString());
+    }
+
+    // Key by key, as a pupil types and takes back, through lines that gain
+    // and lose steps of the working.
+    void typingKeyByKeyShowsThePageWrittenAfresh()
+    {
+        LoadedForm f;
+        const QTextBrowser* page = openPage(f);
+        const auto check = [&] {
+            QApplication::processEvents();
+            QTextDocument fresh;
+            fresh.setHtml(typedHtml(f));
+            return difference(*page->document(), fresh);
+        };
+        for (QLineEdit* field : { f->t1, f->t4_b, f->t2 }) {
+            field->setFocus();
+            field->selectAll();
+            for (const QChar key : QStringLiteral("-61.25")) {
+                QTest::keyClicks(field, key);
+                QCOMPARE(check(), QString());
+            }
+            for (int k = 0; k < 4; ++k) {
+                QTest::keyClick(field, Qt::Key_Backspace);
+                QCOMPARE(check(), QString());
+            }
         }
     }
 
