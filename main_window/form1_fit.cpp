@@ -1,0 +1,96 @@
+#include "main_window/faces/button_face.h"
+#include "main_window/faces/picture_button.h"
+#include "main_window/form1.h"
+#include "main_window/widgets/shape.h"
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <array>
+
+// The design's English captions fit their controls as placed. A translated
+// caption may be longer: its control then grows into the room the layout
+// leaves beside it, and never past the next control. A caption that fits
+// leaves its control where the design put it.
+
+namespace {
+
+QString captionOf(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    return {};
+}
+
+// The width a control needs to show its one-line caption whole: the text's
+// advance or its ink, whichever reaches further, and the control's margins.
+int neededWidth(const QWidget* control)
+{
+    const QString text = captionOf(control);
+    const QFontMetrics metrics(control->font());
+    const int ink = std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+    return ink + control->width() - control->contentsRect().width();
+}
+
+// Widens `control` to the right, up to the x of `limit`.
+void growRight(QWidget* control, int limit)
+{
+    const int width = std::min(neededWidth(control), limit - control->x());
+    if (width > control->width())
+        control->resize(width, control->height());
+}
+
+// The row of links at the top keeps its right end and its gaps: from the
+// right, each link widens to the left and moves the ones before it along.
+template <std::size_t N> void growRowLeftwards(const std::array<QWidget*, N>& fromRight)
+{
+    std::array<int, N> gaps {};
+    for (std::size_t k = 1; k < N; ++k)
+        gaps[k] = fromRight[k - 1]->x() - (fromRight[k]->x() + fromRight[k]->width());
+    int right = fromRight[0]->x() + fromRight[0]->width();
+    for (std::size_t k = 0; k < N; ++k) {
+        QWidget* link = fromRight[k];
+        right -= gaps[k];
+        const int width = std::max(link->width(), neededWidth(link));
+        link->setGeometry(right - width, link->y(), width, link->height());
+        right = link->x();
+    }
+}
+
+// The smallest letters a picture button's words are drawn in before its
+// picture grows: the size of the design's smallest faces.
+constexpr int legibleLetters = 9;
+
+// Widens a picture button and its picture to the right, up to the x of
+// `limit`, while its words would be drawn smaller than legibleLetters.
+void growPicture(PictureButton* button, int limit)
+{
+    const int border = button->width() - button->pictureSize().width();
+    while (button->x() + button->width() < limit) {
+        const int size
+            = faceLetterSize(button->words(), button->pictureSize(), button->letterSpacing());
+        if (size >= legibleLetters)
+            break;
+        button->resize(button->width() + 1, button->height());
+        button->setPictureSize({ button->width() - border, button->pictureSize().height() });
+    }
+}
+
+} // namespace
+
+void Form1::fitCaptions()
+{
+    growRowLeftwards(std::array<QWidget*, 3> { lblCredits, exactLink, practiceLink });
+    // The lilac panel's outline is its last column.
+    growRight(Label1, Shape1->x() + Shape1->width() - 1);
+    growRight(lbl_intval, lblAns->x());
+    growRight(lbl_mouscoord, txmin->x());
+    // The gap the design leaves before the end-point boxes, at least.
+    const int gap = 4;
+    growPicture(static_cast<PictureButton*>(cmd_bothlines), t1->x() - gap);
+}
