@@ -15,7 +15,11 @@
 //
 // A context groups sentences for the translators; use the area's name
 // ("working", "practice", "reading", ...).
-#define TRELLAN_WORDS(context, text) ::core::Words{context, text}
+#define TRELLAN_WORDS(context, text)                                                               \
+    ::core::Words                                                                                  \
+    {                                                                                              \
+        context, text                                                                              \
+    }
 
 namespace core {
 

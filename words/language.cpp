@@ -91,6 +91,18 @@ bool chooseLanguage(const QString& code)
     return true;
 }
 
+void chooseTranslation(std::unique_ptr<QTranslator> translation)
+{
+    Chosen& state = chosen();
+    uninstall(state);
+    state.translators.clear();
+    state.translators.push_back(std::move(translation));
+    state.code = QStringLiteral("x-own");
+    core::SetTranslation(coreTranslation);
+    if (QCoreApplication::instance())
+        installTranslators();
+}
+
 QString chosenLanguage()
 {
     return chosen().code;

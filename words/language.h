@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
+#include <memory>
+
+class QTranslator;
 
 // The language the program speaks: English, as designed, or German, French
 // or Spanish. One is chosen at start, from --language or else the desktop,
@@ -27,6 +29,11 @@ QString desktopLanguage();
 // installTranslators() after making it). False, and nothing changed, for a
 // code the program does not know.
 bool chooseLanguage(const QString& code);
+
+// A translation of one's own in place of the program's: the tests choose
+// one that marks every text it is asked for, to find texts that never pass
+// through a translation. Its code is "x-own".
+void chooseTranslation(std::unique_ptr<QTranslator> translation);
 
 // The chosen language's code; "en" until one is chosen.
 QString chosenLanguage();

@@ -1,8 +1,7 @@
 #include "core/said.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Whether every text a window shows passed through a translation: the tests
+// choose a translation that puts each text it is asked for between "⟦" and
+// "⟧", build the window, and look for words outside the marks.
+namespace test_support {
+
+// Chooses the marking translation for the window and the core alike; call
+// before the window is made (after the application object exists).
+void chooseMarkingTranslation();
+
+// Back to English, the program's own texts.
+void chooseEnglish();
+
+struct ShownText {
+    QString where; // the widget's object name or class, and which of its texts
+    QString text;
+};
+
+// The texts `root` and every widget in it show (captions, labels, button,
+// menu and tab texts, box items, tooltips, status texts, accessible names
+// and descriptions, a text view's text; never what a user typed into a line
+// edit) that hold a word of two letters or more outside the marks, `allowed`
+// words aside (names that are never translated, such as the program's).
+QList<ShownText> untranslatedTexts(const QWidget* root, const QStringList& allowed = {});
+
+} // namespace test_support
