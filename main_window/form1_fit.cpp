@@ -47,7 +47,10 @@ void growRight(QWidget* control, int limit)
 
 // The row of links at the top keeps its right end and its gaps: from the
 // right, each link widens to the left and moves the ones before it along.
-template <std::size_t N> void growRowLeftwards(const std::array<QWidget*, N>& fromRight)
+// The last link's text also ends inside the window, which its label
+// reaches past.
+template <std::size_t N>
+void growRowLeftwards(const std::array<QWidget*, N>& fromRight, int windowWidth)
 {
     std::array<int, N> gaps {};
     for (std::size_t k = 1; k < N; ++k)
@@ -56,15 +59,18 @@ template <std::size_t N> void growRowLeftwards(const std::array<QWidget*, N>& fr
     for (std::size_t k = 0; k < N; ++k) {
         QWidget* link = fromRight[k];
         right -= gaps[k];
-        const int width = std::max(link->width(), neededWidth(link));
-        link->setGeometry(right - width, link->y(), width, link->height());
-        right = link->x();
+        const int needed = neededWidth(link);
+        const int width = std::max(link->width(), needed);
+        const int x = std::min(right - width, windowWidth - needed);
+        link->setGeometry(x, link->y(), width, link->height());
+        right = x;
     }
 }
 
-// The smallest letters a picture button's words are drawn in before its
-// picture grows: the size of the design's smallest faces.
-constexpr int legibleLetters = 9;
+// A picture button whose words would be drawn in smaller letters than
+// these grows its picture where there is room: the design's faces draw
+// theirs at 12 px and more.
+constexpr int legibleLetters = 11;
 
 // Widens a picture button and its picture to the right, up to the x of
 // `limit`, while its words would be drawn smaller than legibleLetters.
@@ -85,10 +91,13 @@ void growPicture(PictureButton* button, int limit)
 
 void Form1::fitCaptions()
 {
-    growRowLeftwards(std::array<QWidget*, 3> { lblCredits, exactLink, practiceLink });
+    growRowLeftwards(std::array<QWidget*, 3> { lblCredits, exactLink, practiceLink }, width());
     // The lilac panel's outline is its last column.
     growRight(Label1, Shape1->x() + Shape1->width() - 1);
     growRight(lbl_intval, lblAns->x());
+    // The crossings' rows end inside the outline around the equations.
+    for (QLabel* frame : { lbl_xyintline1, lbl_xyintline2 })
+        growRight(frame, Shape2->x() + Shape2->width() - 2);
     growRight(lbl_mouscoord, txmin->x());
     // The gap the design leaves before the end-point boxes, at least.
     const int gap = 4;

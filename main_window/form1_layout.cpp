@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 
 // The window's layout is absolute: every control sits where the design puts
@@ -118,16 +119,16 @@ PictureButton* button(QWidget* parent, const char* name, const QRect& geometry,
 }
 
 // A heading runs on under the box that follows it. Its text is cut after
-// the last whole word that ends before the box, so no stroke of a hidden
-// letter shows beside the box; the label still paints its background up to
-// the box.
-void endTextBefore(QLabel* heading, const QWidget* box)
+// the last whole word of its caption (the words before " Y =") that ends
+// before the box, so no stroke of a hidden letter shows beside the box; the
+// label still paints its background up to the box.
+void endTextBefore(QLabel* heading, const QWidget* box, qsizetype captionLength)
 {
     const int room = box->x() - heading->x();
     const QFontMetrics metrics(heading->font());
     const QString text = heading->text();
     int shown = 0;
-    for (qsizetype end = 1; end <= text.size(); ++end) {
+    for (qsizetype end = 1; end <= captionLength; ++end) {
         const bool wordEnds = end == text.size() || text.at(end) == QLatin1Char(' ');
         if (!wordEnds || text.at(end - 1) == QLatin1Char(' '))
             continue;
@@ -158,31 +159,36 @@ QString columnHeadings(int blanksBeforeY2)
         + QStringLiteral("X2") + blanks(blanksBeforeY2) + QStringLiteral("Y2");
 }
 
-// Blanks enough that what follows `word` starts where it would after
-// `designed` blanks behind `english`, or up to one blank further on: a
-// translated name wider or narrower than the English one gives its
-// difference back to the blanks, so the text after it stays clear of the
-// box that lies over them.
-QString blanksAfter(
-    const QFontMetrics& metrics, const QString& english, const QString& word, int designed)
+// The fewest blanks after `text` that bring the next letter to `at` or past
+// it; with `nearest`, the count that brings it nearest to `at`.
+QString blanksUpTo(const QFontMetrics& metrics, const QString& text, int at, bool nearest)
 {
-    const int space = metrics.horizontalAdvance(QLatin1Char(' '));
-    const int wider = metrics.horizontalAdvance(word) - metrics.horizontalAdvance(english);
-    const int fewer = wider >= 0 ? wider / space : -((-wider + space - 1) / space);
-    return blanks(std::max(1, designed - fewer));
+    int count = 1;
+    while (metrics.horizontalAdvance(text + blanks(count)) < at)
+        ++count;
+    const int over = metrics.horizontalAdvance(text + blanks(count)) - at;
+    if (nearest && count > 1 && at - metrics.horizontalAdvance(text + blanks(count - 1)) < over)
+        --count;
+    return blanks(count);
 }
 
-// The crossings' row: the two boxes lie over its blanks.
+// The crossings' row: the two boxes lie over its blanks. The design's
+// English row is the measure: a translated name takes as many blanks as
+// bring what follows it to where it follows the English name, so that
+// ", 0" starts clear of the first box and ")" stays where it was.
 QString interceptFrame(const QFont& font, int blanksBeforeLast)
 {
     const QFontMetrics metrics(font);
+    const QString englishFirst = u"X-int = ("_qs + blanks(12);
+    const QString englishMiddle = u", 0   )   Y-int = ( 0 ,"_qs;
+    const int middleAt = metrics.horizontalAdvance(englishFirst);
+    const int lastAt = metrics.horizontalAdvance(englishFirst + englishMiddle + blanks(blanksBeforeLast));
     //: Short name of the point where a line crosses the x-axis, before " = ( x , 0 )"
-    const QString xName = Form1::tr("X-int");
+    const QString first = Form1::tr("X-int") + u" = ("_qs;
     //: Short name of the point where a line crosses the y-axis, before " = ( 0 , y )"
-    const QString yName = Form1::tr("Y-int");
-    return xName + QStringLiteral(" = (") + blanksAfter(metrics, u"X-int"_qs, xName, 12)
-        + QStringLiteral(", 0   )   ") + yName + QStringLiteral(" = ( 0 ,")
-        + blanksAfter(metrics, u"Y-int"_qs, yName, blanksBeforeLast) + QStringLiteral(")");
+    const QString middle = u", 0   )   "_qs + Form1::tr("Y-int") + u" = ( 0 ,"_qs;
+    const QString upToMiddle = first + blanksUpTo(metrics, first, middleAt, false) + middle;
+    return upToMiddle + blanksUpTo(metrics, upToMiddle, lastAt, true) + u")"_qs;
 }
 
 QStringList lines(const QString& text)
@@ -206,14 +212,17 @@ void Form1::createControls()
     Shape1->setFill(panelLilac);
     Shape1->setOutline(Qt::black, 1);
 
-    // Labels of the right-hand area.
-    lbl_y1[0] = label(this, "lbl_y1_0", tr("Equation One:   Y ="), fromTwips(8760, 840, 2775, 375),
+    // Labels of the right-hand area. The equation headings end in the
+    // equation's "Y =", which their boxes cover.
+    const std::array<QString, 2> captions { tr("Equation One:"), tr("Equation Two:") };
+    const std::array<QString, 2> headings { captions[0] + u"   Y ="_qs, captions[1] + u"   Y ="_qs };
+    lbl_y1[0] = label(this, "lbl_y1_0", headings[0], fromTwips(8760, 840, 2775, 375),
         comic(14.25), panelLilac);
     lbl_x1 = label(this, "lbl_x1", QStringLiteral("X +"), fromTwips(12240, 840, 495, 375),
         comic(14.25), windowBlue);
     lbl_xyintline1 = label(this, "lbl_xyintline1", interceptFrame(comic(12), 11),
         fromTwips(10920, 1320, 4935, 375), comic(12), panelLilac);
-    lbl_y1[1] = label(this, "lbl_y1_1", tr("Equation Two:   Y ="), fromTwips(8760, 1800, 2775, 375),
+    lbl_y1[1] = label(this, "lbl_y1_1", headings[1], fromTwips(8760, 1800, 2775, 375),
         comic(14.25), panelLilac);
     lbl_x2 = label(this, "lbl_x2", QStringLiteral("X +"), fromTwips(12240, 1920, 495, 375),
         comic(14.25), windowBlue);
@@ -316,8 +325,8 @@ void Form1::createControls()
         comic(12), panelLilac, tr("X-axis crossing of line %1").arg(2));
     txt_l2yint = plainBox(this, "txt_l2yint", QString(), fromTwips(14880, 2400, 855, 375),
         comic(12), panelLilac, tr("Y-axis crossing of line %1").arg(2));
-    endTextBefore(lbl_y1[0], txt_eqn1);
-    endTextBefore(lbl_y1[1], txt_eqn2);
+    endTextBefore(lbl_y1[0], txt_eqn1, captions[0].size());
+    endTextBefore(lbl_y1[1], txt_eqn2, captions[1].size());
     for (QLineEdit* locked : { txt_slope1, txt_yint1, txt_slope2, txt_yint2 }) {
         locked->setReadOnly(true);
         // Covered by the equation box, it can show neither focus nor a

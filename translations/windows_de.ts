@@ -18,14 +18,6 @@
         <translation>Quarnbys Trellan</translation>
     </message>
     <message>
-        <source>Equation One:   Y =</source>
-        <translation>Gleichung 1:   Y =</translation>
-    </message>
-    <message>
-        <source>Equation Two:   Y =</source>
-        <translation>Gleichung 2:   Y =</translation>
-    </message>
-    <message>
         <source>Intersection :</source>
         <translation>Schnittpunkt:</translation>
     </message>
@@ -143,6 +135,14 @@ zeichnen</translation>
         <source>Quit</source>
         <translation>Ende</translation>
     </message>
+    <message>
+        <source>Equation One:</source>
+        <translation>Gleichung 1:</translation>
+    </message>
+    <message>
+        <source>Equation Two:</source>
+        <translation>Gleichung 2:</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -246,7 +246,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>A simple program to check your results</source>
-        <translation>Ein einfaches Programm, mit dem du deine Ergebnisse prüfst</translation>
+        <translation>Einfach deine Ergebnisse prüfen</translation>
     </message>
     <message>
         <source>Free for good under the GNU GPL, Version %1.%2 Build %3

@@ -18,14 +18,6 @@
         <translation>Trellan de Quarnby</translation>
     </message>
     <message>
-        <source>Equation One:   Y =</source>
-        <translation>Ecuación 1:   Y =</translation>
-    </message>
-    <message>
-        <source>Equation Two:   Y =</source>
-        <translation>Ecuación 2:   Y =</translation>
-    </message>
-    <message>
         <source>Intersection :</source>
         <translation>Punto de corte:</translation>
     </message>
@@ -122,7 +114,8 @@ recta 1</translation>
         <source>Draw
 Both
 Lines</source>
-        <translation>Ambas
+        <translation>Dibujar
+ambas
 rectas</translation>
     </message>
     <message>
@@ -141,6 +134,14 @@ recta 2</translation>
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Equation One:</source>
+        <translation>Ecuación 1:</translation>
+    </message>
+    <message>
+        <source>Equation Two:</source>
+        <translation>Ecuación 2:</translation>
     </message>
 </context>
 <context>
@@ -245,7 +246,7 @@ recta 2</translation>
     </message>
     <message>
         <source>A simple program to check your results</source>
-        <translation>Un programa sencillo para comprobar tus resultados</translation>
+        <translation>Comprueba tus resultados fácilmente</translation>
     </message>
     <message>
         <source>Free for good under the GNU GPL, Version %1.%2 Build %3

@@ -18,14 +18,6 @@
         <translation>Trellan de Quarnby</translation>
     </message>
     <message>
-        <source>Equation One:   Y =</source>
-        <translation>Équation 1 :   Y =</translation>
-    </message>
-    <message>
-        <source>Equation Two:   Y =</source>
-        <translation>Équation 2 :   Y =</translation>
-    </message>
-    <message>
         <source>Intersection :</source>
         <translation>Intersection :</translation>
     </message>
@@ -143,6 +135,14 @@ droite 2</translation>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Equation One:</source>
+        <translation>Équation 1 :</translation>
+    </message>
+    <message>
+        <source>Equation Two:</source>
+        <translation>Équation 2 :</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -246,7 +246,7 @@ droite 2</translation>
     </message>
     <message>
         <source>A simple program to check your results</source>
-        <translation>Un programme simple pour vérifier vos résultats</translation>
+        <translation>Vérifiez vos résultats simplement</translation>
     </message>
     <message>
         <source>Free for good under the GNU GPL, Version %1.%2 Build %3

@@ -22,7 +22,8 @@
 
 namespace {
 
-// The smallest letters a picture button's face may draw its words in.
+// The smallest letters a picture button's face may draw its words in: the
+// German words on the both-lines button need its whole room at 9 px.
 constexpr int legibleLetters = 9;
 
 std::unique_ptr<Form1> windowIn(const QString& language)
@@ -69,6 +70,23 @@ void checkInterceptFrame(const QLabel* frame, const QWidget* xBox, const QWidget
     QVERIFY2(left + metrics.horizontalAdvance(text.left(between)) >= xBox->x() + xBox->width(),
         qPrintable(text));
     QVERIFY2(left + reach(metrics, text.left(lastComma + 1)) <= yBox->x(), qPrintable(text));
+    QVERIFY2(left + metrics.horizontalAdvance(text.chopped(1)) >= yBox->x() + yBox->width(),
+        qPrintable(text));
+    QVERIFY2(reach(metrics, text) <= frame->width(), qPrintable(text));
+}
+
+// The About window's labels whose lines had to be set closer together to
+// fit their height.
+QStringList squeezedAboutLabels()
+{
+    frmSplash* about = frmSplash::open();
+    QStringList squeezed;
+    for (const QLabel* label : about->findChildren<QLabel*>())
+        if (label->textFormat() == Qt::RichText)
+            squeezed << label->objectName();
+    about->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return squeezed;
 }
 
 } // namespace
@@ -86,6 +104,7 @@ private slots:
 private:
     QSet<QString> englishOverlaps_;
     QList<QRect> englishPlaces_; // every control's, in the order they were made
+    QStringList squeezedInEnglish_; // the About labels whose lines are set closer
 };
 
 void LanguagesTest::initTestCase()
@@ -94,6 +113,7 @@ void LanguagesTest::initTestCase()
     englishOverlaps_ = overlappingPairs(*english);
     for (const QWidget* child : english->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         englishPlaces_ << child->geometry();
+    squeezedInEnglish_ = squeezedAboutLabels();
 }
 
 void LanguagesTest::cleanupTestCase()
@@ -122,15 +142,18 @@ void LanguagesTest::captionsFit()
         const auto* label = qobject_cast<QLabel*>(control);
         const QString text
             = label ? label->text() : static_cast<QAbstractButton*>(control)->text();
-        QVERIFY2(reach(QFontMetrics(control->font()), text) <= control->contentsRect().width(),
+        const int textWidth = reach(QFontMetrics(control->font()), text);
+        QVERIFY2(textWidth <= control->contentsRect().width(),
             qPrintable(control->objectName() + u": "_qs + text));
+        QVERIFY2(control->x() + textWidth <= form->width(), qPrintable(text));
     }
     // An equation heading runs on under its box: its words before "Y ="
-    // show in front of the box.
-    for (QLabel* heading : form->lbl_y1) {
+    // show in front of the box, and nothing more.
+    for (const auto& [heading, box] :
+        { std::pair { form->lbl_y1[0], form->txt_eqn1 }, std::pair { form->lbl_y1[1], form->txt_eqn2 } }) {
         const QString caption = heading->text().section(u"   "_qs, 0, 0);
-        QVERIFY2(reach(QFontMetrics(heading->font()), caption) <= heading->contentsRect().width(),
-            qPrintable(heading->text()));
+        QCOMPARE(heading->contentsRect().width(), reach(QFontMetrics(heading->font()), caption));
+        QVERIFY2(heading->x() + heading->contentsRect().width() < box->x(), qPrintable(caption));
     }
     checkInterceptFrame(form->lbl_xyintline1, form->txt_l1xint, form->txt_l1yint);
     checkInterceptFrame(form->lbl_xyintline2, form->txt_l2xint, form->txt_l2yint);
@@ -147,13 +170,17 @@ void LanguagesTest::captionsFit()
     const QSet<QString> extra = overlappingPairs(*form) - englishOverlaps_;
     QVERIFY2(extra.isEmpty(), qPrintable(QStringList(extra.begin(), extra.end()).join(u", ")));
 
+    // The About window's texts fit their labels as the English ones do.
+    QCOMPARE(squeezedAboutLabels(), squeezedInEnglish_);
+
     // Only a longer caption moves a control: English keeps the designed
     // places (tests/main_window/layout_test.cpp holds them), and every
     // language keeps the places of the controls without a caption.
     const QList<QWidget*> controls = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     QCOMPARE(controls.size(), englishPlaces_.size());
     const QSet<QWidget*> mayGrow { form->lbl_intval, form->Label1, form->lbl_mouscoord,
-        form->lblCredits, form->exactLink, form->practiceLink, form->cmd_bothlines };
+        form->lblCredits, form->exactLink, form->practiceLink, form->cmd_bothlines,
+        form->lbl_xyintline1, form->lbl_xyintline2 };
     for (qsizetype k = 0; k < controls.size(); ++k)
         if (english || !mayGrow.contains(controls[k]))
             QCOMPARE(controls[k]->geometry(), englishPlaces_[k]);
