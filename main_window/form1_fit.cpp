@@ -33,7 +33,8 @@ int neededWidth(const QWidget* control)
 {
     const QString text = captionOf(control);
     const QFontMetrics metrics(control->font());
-    const int ink = std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+    const int ink
+        = std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
     return ink + control->width() - control->contentsRect().width();
 }
 

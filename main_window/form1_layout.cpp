@@ -182,7 +182,8 @@ QString interceptFrame(const QFont& font, int blanksBeforeLast)
     const QString englishFirst = u"X-int = ("_qs + blanks(12);
     const QString englishMiddle = u", 0   )   Y-int = ( 0 ,"_qs;
     const int middleAt = metrics.horizontalAdvance(englishFirst);
-    const int lastAt = metrics.horizontalAdvance(englishFirst + englishMiddle + blanks(blanksBeforeLast));
+    const int lastAt
+        = metrics.horizontalAdvance(englishFirst + englishMiddle + blanks(blanksBeforeLast));
     //: Short name of the point where a line crosses the x-axis, before " = ( x , 0 )"
     const QString first = Form1::tr("X-int") + u" = ("_qs;
     //: Short name of the point where a line crosses the y-axis, before " = ( 0 , y )"
@@ -215,15 +216,16 @@ void Form1::createControls()
     // Labels of the right-hand area. The equation headings end in the
     // equation's "Y =", which their boxes cover.
     const std::array<QString, 2> captions { tr("Equation One:"), tr("Equation Two:") };
-    const std::array<QString, 2> headings { captions[0] + u"   Y ="_qs, captions[1] + u"   Y ="_qs };
-    lbl_y1[0] = label(this, "lbl_y1_0", headings[0], fromTwips(8760, 840, 2775, 375),
-        comic(14.25), panelLilac);
+    const std::array<QString, 2> headings { captions[0] + u"   Y ="_qs,
+        captions[1] + u"   Y ="_qs };
+    lbl_y1[0] = label(
+        this, "lbl_y1_0", headings[0], fromTwips(8760, 840, 2775, 375), comic(14.25), panelLilac);
     lbl_x1 = label(this, "lbl_x1", QStringLiteral("X +"), fromTwips(12240, 840, 495, 375),
         comic(14.25), windowBlue);
     lbl_xyintline1 = label(this, "lbl_xyintline1", interceptFrame(comic(12), 11),
         fromTwips(10920, 1320, 4935, 375), comic(12), panelLilac);
-    lbl_y1[1] = label(this, "lbl_y1_1", headings[1], fromTwips(8760, 1800, 2775, 375),
-        comic(14.25), panelLilac);
+    lbl_y1[1] = label(
+        this, "lbl_y1_1", headings[1], fromTwips(8760, 1800, 2775, 375), comic(14.25), panelLilac);
     lbl_x2 = label(this, "lbl_x2", QStringLiteral("X +"), fromTwips(12240, 1920, 495, 375),
         comic(14.25), windowBlue);
     lbl_xyintline2 = label(this, "lbl_xyintline2", interceptFrame(comic(12), 12),
@@ -298,6 +300,7 @@ void Form1::createControls()
         // Longer text set by code is cut to its first four characters.
         readout->setMaxLength(4);
     }
+    // A line break in a picture button's words starts a new line on its face.
     Command2 = button(this, "Command2", fromTwips(4560, 7680, 1455, 495), lines(tr("Zoom In")),
         { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
     Command1 = button(this, "Command1", fromTwips(6360, 7680, 1575, 495), lines(tr("Zoom Out")),
@@ -345,6 +348,7 @@ void Form1::createControls()
     // End points and the draw commands.
     draw_line1 = button(this, "draw_line1", fromTwips(14280, 3480, 1605, 495),
         lines(tr("Draw Line 1")), { 105, 32 }, QColor(0, 148, 255), QColor(0, 192, 0), comic(9.75));
+    //: The narrow picture button's words, one line each: keep the lines short
     cmd_bothlines = button(this, "cmd_bothlines", fromTwips(8760, 3600, 765, 1095),
         lines(tr("Draw\nBoth\nLines")), { 49, 70 }, QColor(255, 110, 0), QColor(255, 128, 0),
         comic(9.75));
@@ -383,6 +387,7 @@ void Form1::createControls()
     word_wrap::betweenWords(txt_results);
     txt_results->setAccessibleName(tr("Results"));
 
+    //: The picture button's words, drawn spaced out; a line break starts a new line
     auto* quit = button(this, "cmd_quit", fromTwips(14400, 7680, 1575, 495), lines(tr("Quit")),
         { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
     quit->setLetterSpacing(6);

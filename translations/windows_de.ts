@@ -276,7 +276,7 @@ E-Mail: %2</translation>
     </message>
     <message>
         <source>Add dragable lines</source>
-        <translation>Geraden zum Verschieben einbauen</translation>
+        <translation>Geraden mit der Maus verschiebbar machen</translation>
     </message>
     <message>
         <source>Include coordinates on the endpoints</source>
@@ -284,7 +284,7 @@ E-Mail: %2</translation>
     </message>
     <message>
         <source>Include a dynamic intersection routine</source>
-        <translation>Schnittpunkt beim Verschieben mitführen</translation>
+        <translation>Schnittpunkt beim Ziehen laufend berechnen</translation>
     </message>
     <message>
         <source>Include a print facilty</source>

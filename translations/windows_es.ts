@@ -264,7 +264,7 @@ Correo: %2</translation>
     </message>
     <message>
         <source> To Do</source>
-        <translation> Pendiente</translation>
+        <translation> Por hacer</translation>
     </message>
     <message>
         <source>Fix decimal round off errors</source>

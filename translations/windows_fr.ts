@@ -27,7 +27,7 @@
     </message>
     <message>
         <source> Mouse Coordinates:</source>
-        <translation> Coordonnées souris :</translation>
+        <translation> Coordonnées de la souris :</translation>
     </message>
     <message>
         <source>About ...</source>
@@ -234,7 +234,7 @@ droite 2</translation>
     </message>
     <message>
         <source>Title, version, credits and planned features of Trellan</source>
-        <translation>Titre, version, auteur et fonctions prévues de Trellan</translation>
+        <translation>Titre, version, crédits et fonctions prévues de Trellan</translation>
     </message>
     <message>
         <source>Close</source>
@@ -246,12 +246,12 @@ droite 2</translation>
     </message>
     <message>
         <source>A simple program to check your results</source>
-        <translation>Vérifiez vos résultats simplement</translation>
+        <translation>Vérifiez simplement vos résultats</translation>
     </message>
     <message>
         <source>Free for good under the GNU GPL, Version %1.%2 Build %3
 Some bugs still to be ironed out!</source>
-        <translation>Libre sous licence GNU GPL, version %1.%2 build %3
+        <translation>Libre sous licence GNU GPL, version %1.%2, compilation %3
 Il reste quelques bogues à corriger !</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@ Courriel : %2</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation>Auteur</translation>
+        <translation>Crédits</translation>
     </message>
     <message>
         <source>Planned features</source>

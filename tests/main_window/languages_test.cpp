@@ -140,8 +140,7 @@ void LanguagesTest::captionsFit()
     for (QWidget* control : std::initializer_list<QWidget*> { form->lbl_intval, form->Label1,
              form->lbl_mouscoord, form->lblCredits, form->exactLink, form->practiceLink }) {
         const auto* label = qobject_cast<QLabel*>(control);
-        const QString text
-            = label ? label->text() : static_cast<QAbstractButton*>(control)->text();
+        const QString text = label ? label->text() : static_cast<QAbstractButton*>(control)->text();
         const int textWidth = reach(QFontMetrics(control->font()), text);
         QVERIFY2(textWidth <= control->contentsRect().width(),
             qPrintable(control->objectName() + u": "_qs + text));
@@ -149,8 +148,8 @@ void LanguagesTest::captionsFit()
     }
     // An equation heading runs on under its box: its words before "Y ="
     // show in front of the box, and nothing more.
-    for (const auto& [heading, box] :
-        { std::pair { form->lbl_y1[0], form->txt_eqn1 }, std::pair { form->lbl_y1[1], form->txt_eqn2 } }) {
+    for (const auto& [heading, box] : { std::pair { form->lbl_y1[0], form->txt_eqn1 },
+             std::pair { form->lbl_y1[1], form->txt_eqn2 } }) {
         const QString caption = heading->text().section(u"   "_qs, 0, 0);
         QCOMPARE(heading->contentsRect().width(), reach(QFontMetrics(heading->font()), caption));
         QVERIFY2(heading->x() + heading->contentsRect().width() < box->x(), qPrintable(caption));
