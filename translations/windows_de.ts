@@ -114,6 +114,7 @@ zeichnen</translation>
         <source>Draw
 Both
 Lines</source>
+        <extracomment>The narrow picture button&apos;s words, one line each: keep the lines short</extracomment>
         <translation>Beide
 Geraden
 zeichnen</translation>
@@ -133,6 +134,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The picture button&apos;s words, drawn spaced out; a line break starts a new line</extracomment>
         <translation>Ende</translation>
     </message>
     <message>

@@ -114,6 +114,7 @@ recta 1</translation>
         <source>Draw
 Both
 Lines</source>
+        <extracomment>The narrow picture button&apos;s words, one line each: keep the lines short</extracomment>
         <translation>Dibujar
 ambas
 rectas</translation>
@@ -133,6 +134,7 @@ recta 2</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The picture button&apos;s words, drawn spaced out; a line break starts a new line</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
