@@ -1,3 +1,4 @@
+#include "main_window/caption_fit.h"
 #include "main_window/faces/button_face.h"
 #include "main_window/faces/picture_button.h"
 #include "main_window/form1.h"
@@ -12,9 +13,82 @@
 #include <array>
 
 // The design's English captions fit their controls as placed. A translated
-// caption may be longer: its control then grows into the room the layout
-// leaves beside it, and never past the next control. A caption that fits
+// caption may be longer or shorter. Where boxes lie over a caption, its
+// blanks and its cut follow the boxes (caption_fit); elsewhere a longer
+// caption's control grows into the room the layout leaves beside it, and
+// never past the next control (Form1::fitCaptions). A caption that fits
 // leaves its control where the design put it.
+
+namespace caption_fit {
+
+namespace {
+
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+// The fewest blanks after `text` that bring the next letter to `at` or past
+// it; with `nearest`, the count that brings it nearest to `at`.
+QString blanksUpTo(const QFontMetrics& metrics, const QString& text, int at, bool nearest)
+{
+    int count = 1;
+    while (metrics.horizontalAdvance(text + blanks(count)) < at)
+        ++count;
+    const int over = metrics.horizontalAdvance(text + blanks(count)) - at;
+    if (nearest && count > 1 && at - metrics.horizontalAdvance(text + blanks(count - 1)) < over)
+        --count;
+    return blanks(count);
+}
+
+} // namespace
+
+// The crossings' row: the two boxes lie over its blanks. The design's
+// English row is the measure: a translated name takes as many blanks as
+// bring what follows it to where it follows the English name, so that
+// ", 0" starts clear of the first box and ")" stays where it was.
+QString interceptFrame(const QFont& font, int blanksBeforeLast)
+{
+    const QFontMetrics metrics(font);
+    const QString englishFirst = u"X-int = ("_qs + blanks(12);
+    const QString englishMiddle = u", 0   )   Y-int = ( 0 ,"_qs;
+    const int middleAt = metrics.horizontalAdvance(englishFirst);
+    const int lastAt
+        = metrics.horizontalAdvance(englishFirst + englishMiddle + blanks(blanksBeforeLast));
+    //: Short name of the point where a line crosses the x-axis, before " = ( x , 0 )"
+    const QString first = Form1::tr("X-int") + u" = ("_qs;
+    //: Short name of the point where a line crosses the y-axis, before " = ( 0 , y )"
+    const QString middle = u", 0   )   "_qs + Form1::tr("Y-int") + u" = ( 0 ,"_qs;
+    const QString upToMiddle = first + blanksUpTo(metrics, first, middleAt, false) + middle;
+    return upToMiddle + blanksUpTo(metrics, upToMiddle, lastAt, true) + u")"_qs;
+}
+
+// A heading runs on under the box that follows it. Its text is cut after
+// the last whole word of its caption (the words before " Y =") that ends
+// before the box, so no stroke of a hidden letter shows beside the box; the
+// label still paints its background up to the box.
+void endTextBefore(QLabel* heading, const QWidget* box, qsizetype captionLength)
+{
+    const int room = box->x() - heading->x();
+    const QFontMetrics metrics(heading->font());
+    const QString text = heading->text();
+    int shown = 0;
+    for (qsizetype end = 1; end <= captionLength; ++end) {
+        const bool wordEnds = end == text.size() || text.at(end) == QLatin1Char(' ');
+        if (!wordEnds || text.at(end - 1) == QLatin1Char(' '))
+            continue;
+        const QString words = text.left(end);
+        const int right
+            = std::max(metrics.horizontalAdvance(words), metrics.boundingRect(words).right() + 1);
+        if (right >= room)
+            break;
+        shown = right;
+    }
+    // QLabel clips its text to the contents rectangle.
+    heading->setContentsMargins(0, 0, heading->width() - shown, 0);
+}
+
+} // namespace caption_fit
 
 namespace {
 

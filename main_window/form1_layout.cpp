@@ -4,6 +4,7 @@
 #include "look/fonts.h"
 #include "look/graph_place.h"
 #include "look/twips.h"
+#include "main_window/caption_fit.h"
 #include "main_window/faces/picture_button.h"
 #include "main_window/form1.h"
 #include "main_window/widgets/focus_mark.h"
@@ -14,13 +15,11 @@
 
 #include <QCheckBox>
 #include <QFont>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 
-#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -118,31 +117,6 @@ PictureButton* button(QWidget* parent, const char* name, const QRect& geometry,
     return btn;
 }
 
-// A heading runs on under the box that follows it. Its text is cut after
-// the last whole word of its caption (the words before " Y =") that ends
-// before the box, so no stroke of a hidden letter shows beside the box; the
-// label still paints its background up to the box.
-void endTextBefore(QLabel* heading, const QWidget* box, qsizetype captionLength)
-{
-    const int room = box->x() - heading->x();
-    const QFontMetrics metrics(heading->font());
-    const QString text = heading->text();
-    int shown = 0;
-    for (qsizetype end = 1; end <= captionLength; ++end) {
-        const bool wordEnds = end == text.size() || text.at(end) == QLatin1Char(' ');
-        if (!wordEnds || text.at(end - 1) == QLatin1Char(' '))
-            continue;
-        const QString words = text.left(end);
-        const int right
-            = std::max(metrics.horizontalAdvance(words), metrics.boundingRect(words).right() + 1);
-        if (right >= room)
-            break;
-        shown = right;
-    }
-    // QLabel clips its text to the contents rectangle.
-    heading->setContentsMargins(0, 0, heading->width() - shown, 0);
-}
-
 QString typed(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -157,39 +131,6 @@ QString columnHeadings(int blanksBeforeY2)
 {
     return QStringLiteral("X1") + blanks(13) + QStringLiteral("Y1") + blanks(20)
         + QStringLiteral("X2") + blanks(blanksBeforeY2) + QStringLiteral("Y2");
-}
-
-// The fewest blanks after `text` that bring the next letter to `at` or past
-// it; with `nearest`, the count that brings it nearest to `at`.
-QString blanksUpTo(const QFontMetrics& metrics, const QString& text, int at, bool nearest)
-{
-    int count = 1;
-    while (metrics.horizontalAdvance(text + blanks(count)) < at)
-        ++count;
-    const int over = metrics.horizontalAdvance(text + blanks(count)) - at;
-    if (nearest && count > 1 && at - metrics.horizontalAdvance(text + blanks(count - 1)) < over)
-        --count;
-    return blanks(count);
-}
-
-// The crossings' row: the two boxes lie over its blanks. The design's
-// English row is the measure: a translated name takes as many blanks as
-// bring what follows it to where it follows the English name, so that
-// ", 0" starts clear of the first box and ")" stays where it was.
-QString interceptFrame(const QFont& font, int blanksBeforeLast)
-{
-    const QFontMetrics metrics(font);
-    const QString englishFirst = u"X-int = ("_qs + blanks(12);
-    const QString englishMiddle = u", 0   )   Y-int = ( 0 ,"_qs;
-    const int middleAt = metrics.horizontalAdvance(englishFirst);
-    const int lastAt
-        = metrics.horizontalAdvance(englishFirst + englishMiddle + blanks(blanksBeforeLast));
-    //: Short name of the point where a line crosses the x-axis, before " = ( x , 0 )"
-    const QString first = Form1::tr("X-int") + u" = ("_qs;
-    //: Short name of the point where a line crosses the y-axis, before " = ( 0 , y )"
-    const QString middle = u", 0   )   "_qs + Form1::tr("Y-int") + u" = ( 0 ,"_qs;
-    const QString upToMiddle = first + blanksUpTo(metrics, first, middleAt, false) + middle;
-    return upToMiddle + blanksUpTo(metrics, upToMiddle, lastAt, true) + u")"_qs;
 }
 
 QStringList lines(const QString& text)
@@ -222,13 +163,13 @@ void Form1::createControls()
         this, "lbl_y1_0", headings[0], fromTwips(8760, 840, 2775, 375), comic(14.25), panelLilac);
     lbl_x1 = label(this, "lbl_x1", QStringLiteral("X +"), fromTwips(12240, 840, 495, 375),
         comic(14.25), windowBlue);
-    lbl_xyintline1 = label(this, "lbl_xyintline1", interceptFrame(comic(12), 11),
+    lbl_xyintline1 = label(this, "lbl_xyintline1", caption_fit::interceptFrame(comic(12), 11),
         fromTwips(10920, 1320, 4935, 375), comic(12), panelLilac);
     lbl_y1[1] = label(
         this, "lbl_y1_1", headings[1], fromTwips(8760, 1800, 2775, 375), comic(14.25), panelLilac);
     lbl_x2 = label(this, "lbl_x2", QStringLiteral("X +"), fromTwips(12240, 1920, 495, 375),
         comic(14.25), windowBlue);
-    lbl_xyintline2 = label(this, "lbl_xyintline2", interceptFrame(comic(12), 12),
+    lbl_xyintline2 = label(this, "lbl_xyintline2", caption_fit::interceptFrame(comic(12), 12),
         fromTwips(10920, 2400, 5055, 375), comic(12), panelLilac);
     lbl_intval = label(this, "lbl_intval", tr("Intersection :"), fromTwips(8760, 2760, 1815, 495),
         comic(14.25), panelLilac);
@@ -328,8 +269,8 @@ void Form1::createControls()
         comic(12), panelLilac, tr("X-axis crossing of line %1").arg(2));
     txt_l2yint = plainBox(this, "txt_l2yint", QString(), fromTwips(14880, 2400, 855, 375),
         comic(12), panelLilac, tr("Y-axis crossing of line %1").arg(2));
-    endTextBefore(lbl_y1[0], txt_eqn1, captions[0].size());
-    endTextBefore(lbl_y1[1], txt_eqn2, captions[1].size());
+    caption_fit::endTextBefore(lbl_y1[0], txt_eqn1, captions[0].size());
+    caption_fit::endTextBefore(lbl_y1[1], txt_eqn2, captions[1].size());
     for (QLineEdit* locked : { txt_slope1, txt_yint1, txt_slope2, txt_yint2 }) {
         locked->setReadOnly(true);
         // Covered by the equation box, it can show neither focus nor a
