@@ -3,7 +3,10 @@
 #include "trellan_version.h"
 
 #include <QChar>
+#include <QCoreApplication>
 #include <QStringList>
+
+// The texts are translated in the About window's context.
 
 QString aboutTitleText()
 {
@@ -12,39 +15,39 @@ QString aboutTitleText()
 
 QString aboutDescriptionText()
 {
-    return QStringLiteral("A simple program to check your results");
+    return QCoreApplication::translate("frmSplash", "A simple program to check your results");
 }
 
 QString aboutVersionText()
 {
     using namespace trellan::version;
-    // ", Version 1.00 Build 65": the minor number always shows two digits.
-    const QString version = QStringLiteral(", Version %1.%2 Build %3")
-                                .arg(majorVersion)
-                                .arg(minorVersion, 2, 10, QChar(u'0'))
-                                .arg(buildNumber);
-    return QStringLiteral("Free for good under the GNU GPL") + version
-        + QStringLiteral("\nSome bugs still to be ironed out!");
+    // "Version 1.00 Build 65": the minor number always shows two digits.
+    return QCoreApplication::translate("frmSplash",
+        "Free for good under the GNU GPL, Version %1.%2 Build %3\nSome bugs still to be ironed "
+        "out!")
+        .arg(majorVersion)
+        .arg(minorVersion, 2, 10, QChar(u'0'))
+        .arg(buildNumber);
 }
 
 QString aboutCreditsText()
 {
-    return QStringLiteral("By ") + QString::fromLatin1(trellan::version::companyName)
-        + QStringLiteral("\nMade during August 2008"
-                         "\nEmail: trellan@trellan.example.org");
+    return QCoreApplication::translate("frmSplash", "By %1\nMade during August 2008\nEmail: %2")
+        .arg(QString::fromLatin1(trellan::version::companyName),
+            QStringLiteral("trellan@trellan.example.org"));
 }
 
 QString aboutToDoText()
 {
     const QStringList items {
-        QStringLiteral(" To Do"),
-        QStringLiteral("Fix decimal round off errors"),
-        QStringLiteral("Include decimal to fraction conversion"),
-        QStringLiteral("Add dragable lines"),
-        QStringLiteral("Include coordinates on the endpoints"),
-        QStringLiteral("Include a dynamic intersection routine"),
-        QStringLiteral("Include a print facilty"),
-        QStringLiteral("Include a screen capture facility"),
+        QCoreApplication::translate("frmSplash", " To Do"),
+        QCoreApplication::translate("frmSplash", "Fix decimal round off errors"),
+        QCoreApplication::translate("frmSplash", "Include decimal to fraction conversion"),
+        QCoreApplication::translate("frmSplash", "Add dragable lines"),
+        QCoreApplication::translate("frmSplash", "Include coordinates on the endpoints"),
+        QCoreApplication::translate("frmSplash", "Include a dynamic intersection routine"),
+        QCoreApplication::translate("frmSplash", "Include a print facilty"),
+        QCoreApplication::translate("frmSplash", "Include a screen capture facility"),
     };
     return items.join(u'\n');
 }

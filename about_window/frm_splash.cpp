@@ -92,15 +92,16 @@ void frmSplash::createLabels()
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     const std::array<LabelLayout, 5> labels { {
         { "lblTitle", fromTwips(120, 120, 6375, 495), face("MS Sans Serif", 18, true),
-            QColor(255, 0, 0), centred, aboutTitleText(), "Program title" },
+            QColor(255, 0, 0), centred, aboutTitleText(), QT_TR_NOOP("Program title") },
         { "lblCopyright", fromTwips(360, 480, 5895, 495), face("Comic Sans MS", 15, true),
-            QColor(0, 0, 0), centred, aboutDescriptionText(), "What the program does" },
+            QColor(0, 0, 0), centred, aboutDescriptionText(), QT_TR_NOOP("What the program does") },
         { "lblVersion", fromTwips(240, 1200, 6135, 855), face("Comic Sans MS", 12, false),
-            QColor(0, 0, 0), centred, aboutVersionText(), "Licence and version" },
+            QColor(0, 0, 0), centred, aboutVersionText(), QT_TR_NOOP("Licence and version") },
         { "LblBy", fromTwips(720, 1920, 3495, 615), face("Comic Sans MS", 9.75, false),
-            QColor(0, 0, 192), Qt::AlignLeft | Qt::AlignTop, aboutCreditsText(), "Credits" },
+            QColor(0, 0, 192), Qt::AlignLeft | Qt::AlignTop, aboutCreditsText(),
+            QT_TR_NOOP("Credits") },
         { "Label1", fromTwips(480, 2760, 4815, 2895), face("Comic Sans MS", 12, false),
-            QColor(0, 0, 0), centred, aboutToDoText(), "Planned features" },
+            QColor(0, 0, 0), centred, aboutToDoText(), QT_TR_NOOP("Planned features") },
     } };
 
     for (const LabelLayout& layout : labels) {

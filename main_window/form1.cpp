@@ -32,6 +32,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
     createControls();
+    fitCaptions();
     findResultBoxes();
     connectHandlers();
     pictureActions = new PictureActions(this, p1,

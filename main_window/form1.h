@@ -184,6 +184,9 @@ private:
     // form1_layout.cpp: creates every control at its place with its text,
     // font, colours, stacking and focus order.
     void createControls();
+    // form1_fit.cpp: a caption longer than the design's English one grows
+    // its control into the room the layout leaves beside it.
+    void fitCaptions();
     void connectHandlers();
 
     void centreOnScreen();

@@ -4,6 +4,7 @@
 #include "look/fonts.h"
 #include "look/graph_place.h"
 #include "look/twips.h"
+#include "main_window/caption_fit.h"
 #include "main_window/faces/picture_button.h"
 #include "main_window/form1.h"
 #include "main_window/widgets/focus_mark.h"
@@ -14,13 +15,12 @@
 
 #include <QCheckBox>
 #include <QFont>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 
-#include <algorithm>
+#include <array>
 #include <initializer_list>
 
 // The window's layout is absolute: every control sits where the design puts
@@ -117,31 +117,6 @@ PictureButton* button(QWidget* parent, const char* name, const QRect& geometry,
     return btn;
 }
 
-// A heading runs on under the box that follows it. Its text is cut after
-// the last whole word that ends before the box, so no stroke of a hidden
-// letter shows beside the box; the label still paints its background up to
-// the box.
-void endTextBefore(QLabel* heading, const QWidget* box)
-{
-    const int room = box->x() - heading->x();
-    const QFontMetrics metrics(heading->font());
-    const QString text = heading->text();
-    int shown = 0;
-    for (qsizetype end = 1; end <= text.size(); ++end) {
-        const bool wordEnds = end == text.size() || text.at(end) == QLatin1Char(' ');
-        if (!wordEnds || text.at(end - 1) == QLatin1Char(' '))
-            continue;
-        const QString words = text.left(end);
-        const int right
-            = std::max(metrics.horizontalAdvance(words), metrics.boundingRect(words).right() + 1);
-        if (right >= room)
-            break;
-        shown = right;
-    }
-    // QLabel clips its text to the contents rectangle.
-    heading->setContentsMargins(0, 0, heading->width() - shown, 0);
-}
-
 QString typed(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -158,10 +133,9 @@ QString columnHeadings(int blanksBeforeY2)
         + QStringLiteral("X2") + blanks(blanksBeforeY2) + QStringLiteral("Y2");
 }
 
-QString interceptFrame(int blanksBeforeLast)
+QStringList lines(const QString& text)
 {
-    return QStringLiteral("X-int = (") + blanks(12) + QStringLiteral(", 0   )   Y-int = ( 0 ,")
-        + blanks(blanksBeforeLast) + QStringLiteral(")");
+    return text.split(u'\n');
 }
 
 } // namespace
@@ -169,7 +143,7 @@ QString interceptFrame(int blanksBeforeLast)
 void Form1::createControls()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quarnby's Trellan"));
+    setWindowTitle(tr("Quarnby's Trellan"));
     setFont(look::mainWindowFont());
     setAutoFillBackground(true);
     paint(this, QPalette::Window, windowBlue);
@@ -180,28 +154,32 @@ void Form1::createControls()
     Shape1->setFill(panelLilac);
     Shape1->setOutline(Qt::black, 1);
 
-    // Labels of the right-hand area.
-    lbl_y1[0] = label(this, "lbl_y1_0", QStringLiteral("Equation One:   Y ="),
-        fromTwips(8760, 840, 2775, 375), comic(14.25), panelLilac);
+    // Labels of the right-hand area. The equation headings end in the
+    // equation's "Y =", which their boxes cover.
+    const std::array<QString, 2> captions { tr("Equation One:"), tr("Equation Two:") };
+    const std::array<QString, 2> headings { captions[0] + u"   Y ="_qs,
+        captions[1] + u"   Y ="_qs };
+    lbl_y1[0] = label(
+        this, "lbl_y1_0", headings[0], fromTwips(8760, 840, 2775, 375), comic(14.25), panelLilac);
     lbl_x1 = label(this, "lbl_x1", QStringLiteral("X +"), fromTwips(12240, 840, 495, 375),
         comic(14.25), windowBlue);
-    lbl_xyintline1 = label(this, "lbl_xyintline1", interceptFrame(11),
+    lbl_xyintline1 = label(this, "lbl_xyintline1", caption_fit::interceptFrame(comic(12), 11),
         fromTwips(10920, 1320, 4935, 375), comic(12), panelLilac);
-    lbl_y1[1] = label(this, "lbl_y1_1", QStringLiteral("Equation Two:   Y ="),
-        fromTwips(8760, 1800, 2775, 375), comic(14.25), panelLilac);
+    lbl_y1[1] = label(
+        this, "lbl_y1_1", headings[1], fromTwips(8760, 1800, 2775, 375), comic(14.25), panelLilac);
     lbl_x2 = label(this, "lbl_x2", QStringLiteral("X +"), fromTwips(12240, 1920, 495, 375),
         comic(14.25), windowBlue);
-    lbl_xyintline2 = label(this, "lbl_xyintline2", interceptFrame(12),
+    lbl_xyintline2 = label(this, "lbl_xyintline2", caption_fit::interceptFrame(comic(12), 12),
         fromTwips(10920, 2400, 5055, 375), comic(12), panelLilac);
-    lbl_intval = label(this, "lbl_intval", QStringLiteral("Intersection :"),
-        fromTwips(8760, 2760, 1815, 495), comic(14.25), panelLilac);
+    lbl_intval = label(this, "lbl_intval", tr("Intersection :"), fromTwips(8760, 2760, 1815, 495),
+        comic(14.25), panelLilac);
     lblAns = label(
         this, "lblAns", QString(), fromTwips(10920, 2760, 4695, 495), comic(14.25), panelLilac);
     lbl_l1 = label(
         this, "lbl_l1", columnHeadings(10), fromTwips(9720, 3360, 3855, 255), comic(9), panelLilac);
     lbl_l2 = label(
         this, "lbl_l2", columnHeadings(11), fromTwips(9720, 4200, 3855, 255), comic(9), panelLilac);
-    Label1 = label(this, "Label1", QStringLiteral("Place results into the textbox below"),
+    Label1 = label(this, "Label1", tr("Place results into the textbox below"),
         fromTwips(9000, 5040, 3375, 255), comic(9), panelLilac);
 
     // Labels of the left-hand area and the top edge. The readout headings
@@ -209,15 +187,15 @@ void Form1::createControls()
     lbl_yaxis = label(this, "lbl_yaxis", QStringLiteral("Y"), fromTwips(3840, 120, 375, 375),
         face("MS Sans Serif", 12, true), windowBlue);
     lbl_yaxis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lbl_mouscoord = label(this, "lbl_mouscoord", QStringLiteral(" Mouse Coordinates:"),
+    lbl_mouscoord = label(this, "lbl_mouscoord", tr(" Mouse Coordinates:"),
         fromTwips(120, 7560, 1935, 375), comic(9), windowBlue);
     lbl_mouscoords
         = label(this, "lbl_mouscoords", QStringLiteral(" X") + blanks(9) + QStringLiteral("Y"),
             fromTwips(120, 7800, 1335, 255), tahoma(12), windowBlue);
     QFont credits = face("MS Sans Serif", 8.25, true);
     credits.setUnderline(true);
-    lblCredits = label(this, "lblCredits", QStringLiteral("About ..."),
-        fromTwips(15840, 120, 960, 225), credits, windowBlue);
+    lblCredits = label(
+        this, "lblCredits", tr("About ..."), fromTwips(15840, 120, 960, 225), credits, windowBlue);
     paint(lblCredits, QPalette::WindowText, creditsBlue);
     // Beside it and looking like it, the ways to the exact values and to
     // practice.
@@ -232,12 +210,11 @@ void Form1::createControls()
         button->setAccessibleDescription(description);
         return button;
     };
-    exactLink = link(QStringLiteral("Exact values ..."), "exactLink",
-        fromTwips(14400, 120, 1200, 225), QStringLiteral("Exact values"),
-        QStringLiteral("Opens a window with both lines and their crossing as exact fractions"));
-    practiceLink = link(QStringLiteral("Practice ..."), "practiceLink",
-        fromTwips(13080, 120, 1140, 225), QStringLiteral("Practice"),
-        QStringLiteral("Opens exercises to answer, each answer checked (F2)"));
+    exactLink = link(tr("Exact values ..."), "exactLink", fromTwips(14400, 120, 1200, 225),
+        tr("Exact values"),
+        tr("Opens a window with both lines and their crossing as exact fractions"));
+    practiceLink = link(tr("Practice ..."), "practiceLink", fromTwips(13080, 120, 1140, 225),
+        tr("Practice"), tr("Opens exercises to answer, each answer checked (F2)"));
 
     // The outline around the equations area: it draws over the labels and
     // lets the pointer through to what lies beneath.
@@ -249,54 +226,51 @@ void Form1::createControls()
     p1 = place(new graph::GraphPanel(this), "p1", look::graphPanelPlace);
     p1->setFocusPolicy(Qt::StrongFocus);
     p1->setCursor(Qt::CrossCursor);
-    p1->setAccessibleName(QStringLiteral("Graph"));
+    p1->setAccessibleName(tr("Graph"));
     // Inside the sunken border, so the border itself still reads as one.
     FocusMark::attach(p1, p1->contentsMargins());
-    txmax
-        = plainBox(this, "txmax", typed(core::startUpTexts.upper), fromTwips(7920, 3960, 255, 285),
-            font(), windowBlue, QStringLiteral("Highest value of the range"));
-    txmin
-        = plainBox(this, "txmin", typed(core::startUpTexts.lower), fromTwips(3960, 7530, 350, 195),
-            font(), windowBlue, QStringLiteral("Lowest value of the range"));
+    txmax = plainBox(this, "txmax", typed(core::startUpTexts.upper),
+        fromTwips(7920, 3960, 255, 285), font(), windowBlue, tr("Highest value of the range"));
+    txmin = plainBox(this, "txmin", typed(core::startUpTexts.lower),
+        fromTwips(3960, 7530, 350, 195), font(), windowBlue, tr("Lowest value of the range"));
     txmin->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    tx = inputBox(
-        this, "tx", QString(), fromTwips(360, 7800, 550, 285), QStringLiteral("Pointer X"));
-    ty = inputBox(
-        this, "ty", QString(), fromTwips(1200, 7800, 550, 285), QStringLiteral("Pointer Y"));
+    tx = inputBox(this, "tx", QString(), fromTwips(360, 7800, 550, 285), tr("Pointer X"));
+    ty = inputBox(this, "ty", QString(), fromTwips(1200, 7800, 550, 285), tr("Pointer Y"));
     for (QLineEdit* readout : { tx, ty }) {
         readout->setFont(tahoma(9));
         // Longer text set by code is cut to its first four characters.
         readout->setMaxLength(4);
     }
-    Command2 = button(this, "Command2", fromTwips(4560, 7680, 1455, 495),
-        { QStringLiteral("Zoom In") }, { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
-    Command1 = button(this, "Command1", fromTwips(6360, 7680, 1575, 495),
-        { QStringLiteral("Zoom Out") }, { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
+    // A line break in a picture button's words starts a new line on its face.
+    Command2 = button(this, "Command2", fromTwips(4560, 7680, 1455, 495), lines(tr("Zoom In")),
+        { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
+    Command1 = button(this, "Command1", fromTwips(6360, 7680, 1575, 495), lines(tr("Zoom Out")),
+        { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
 
     // Result boxes. Each equation box is made after the slope and intercept
     // boxes of its row, so it lies above them and covers them.
     txt_slope1 = plainBox(this, "txt_slope1", QString(), fromTwips(11520, 840, 615, 375),
-        comic(14.25), windowBlue, QStringLiteral("Slope of line 1"));
+        comic(14.25), windowBlue, tr("Slope of line %1").arg(1));
     txt_yint1 = plainBox(this, "txt_yint1", QString(), fromTwips(12840, 840, 735, 375),
-        comic(14.25), windowBlue, QStringLiteral("Y-intercept of line 1"));
+        comic(14.25), windowBlue, tr("Y-intercept of line %1").arg(1));
     txt_eqn1 = plainBox(this, "txt_eqn1", QString(), fromTwips(10800, 840, 3735, 495), comic(14.25),
-        panelLilac, QStringLiteral("Equation of line 1"));
+        panelLilac, tr("Equation of line %1").arg(1));
     txt_l1xint = plainBox(this, "txt_l1xint", QString(), fromTwips(11880, 1320, 855, 375),
-        comic(12), panelLilac, QStringLiteral("X-axis crossing of line 1"));
+        comic(12), panelLilac, tr("X-axis crossing of line %1").arg(1));
     txt_l1yint = plainBox(this, "txt_l1yint", QString(), fromTwips(14880, 1320, 855, 375),
-        comic(12), panelLilac, QStringLiteral("Y-axis crossing of line 1"));
+        comic(12), panelLilac, tr("Y-axis crossing of line %1").arg(1));
     txt_slope2 = plainBox(this, "txt_slope2", QString(), fromTwips(11520, 1920, 615, 375),
-        comic(14.25), windowBlue, QStringLiteral("Slope of line 2"));
+        comic(14.25), windowBlue, tr("Slope of line %1").arg(2));
     txt_yint2 = plainBox(this, "txt_yint2", QString(), fromTwips(12840, 1920, 735, 375),
-        comic(14.25), windowBlue, QStringLiteral("Y-intercept of line 2"));
+        comic(14.25), windowBlue, tr("Y-intercept of line %1").arg(2));
     txt_eqn2 = plainBox(this, "txt_eqn2", QString(), fromTwips(10800, 1800, 3015, 615),
-        comic(14.25), panelLilac, QStringLiteral("Equation of line 2"));
+        comic(14.25), panelLilac, tr("Equation of line %1").arg(2));
     txt_l2xint = plainBox(this, "txt_l2xint", QString(), fromTwips(11880, 2400, 855, 375),
-        comic(12), panelLilac, QStringLiteral("X-axis crossing of line 2"));
+        comic(12), panelLilac, tr("X-axis crossing of line %1").arg(2));
     txt_l2yint = plainBox(this, "txt_l2yint", QString(), fromTwips(14880, 2400, 855, 375),
-        comic(12), panelLilac, QStringLiteral("Y-axis crossing of line 2"));
-    endTextBefore(lbl_y1[0], txt_eqn1);
-    endTextBefore(lbl_y1[1], txt_eqn2);
+        comic(12), panelLilac, tr("Y-axis crossing of line %1").arg(2));
+    caption_fit::endTextBefore(lbl_y1[0], txt_eqn1, captions[0].size());
+    caption_fit::endTextBefore(lbl_y1[1], txt_eqn2, captions[1].size());
     for (QLineEdit* locked : { txt_slope1, txt_yint1, txt_slope2, txt_yint2 }) {
         locked->setReadOnly(true);
         // Covered by the equation box, it can show neither focus nor a
@@ -314,30 +288,30 @@ void Form1::createControls()
 
     // End points and the draw commands.
     draw_line1 = button(this, "draw_line1", fromTwips(14280, 3480, 1605, 495),
-        { QStringLiteral("Draw Line 1") }, { 105, 32 }, QColor(0, 148, 255), QColor(0, 192, 0),
-        comic(9.75));
+        lines(tr("Draw Line 1")), { 105, 32 }, QColor(0, 148, 255), QColor(0, 192, 0), comic(9.75));
+    //: The narrow picture button's words, one line each: keep the lines short
     cmd_bothlines = button(this, "cmd_bothlines", fromTwips(8760, 3600, 765, 1095),
-        { QStringLiteral("Draw"), QStringLiteral("Both"), QStringLiteral("Lines") }, { 49, 70 },
-        QColor(255, 110, 0), QColor(255, 128, 0), comic(9.75));
-    t1 = inputBox(this, "t1", typed(core::startUpTexts.line1[0]), fromTwips(9720, 3600, 735, 285),
-        QStringLiteral("Line 1, X1"));
-    t2 = inputBox(this, "t2", typed(core::startUpTexts.line1[1]), fromTwips(10680, 3600, 735, 285),
-        QStringLiteral("Line 1, Y1"));
-    t3 = inputBox(this, "t3", typed(core::startUpTexts.line1[2]), fromTwips(12120, 3600, 735, 285),
-        QStringLiteral("Line 1, X2"));
-    t4 = inputBox(this, "t4", typed(core::startUpTexts.line1[3]), fromTwips(13080, 3600, 735, 285),
-        QStringLiteral("Line 1, Y2"));
-    draw_line2 = button(this, "draw_line2", fromTwips(14280, 4320, 1605, 495),
-        { QStringLiteral("Draw Line 2") }, { 105, 32 }, QColor(0, 255, 12), QColor(0, 192, 192),
+        lines(tr("Draw\nBoth\nLines")), { 49, 70 }, QColor(255, 110, 0), QColor(255, 128, 0),
         comic(9.75));
+    t1 = inputBox(this, "t1", typed(core::startUpTexts.line1[0]), fromTwips(9720, 3600, 735, 285),
+        tr("Line %1, %2").arg(1).arg(u"X1"_qs));
+    t2 = inputBox(this, "t2", typed(core::startUpTexts.line1[1]), fromTwips(10680, 3600, 735, 285),
+        tr("Line %1, %2").arg(1).arg(u"Y1"_qs));
+    t3 = inputBox(this, "t3", typed(core::startUpTexts.line1[2]), fromTwips(12120, 3600, 735, 285),
+        tr("Line %1, %2").arg(1).arg(u"X2"_qs));
+    t4 = inputBox(this, "t4", typed(core::startUpTexts.line1[3]), fromTwips(13080, 3600, 735, 285),
+        tr("Line %1, %2").arg(1).arg(u"Y2"_qs));
+    draw_line2
+        = button(this, "draw_line2", fromTwips(14280, 4320, 1605, 495), lines(tr("Draw Line 2")),
+            { 105, 32 }, QColor(0, 255, 12), QColor(0, 192, 192), comic(9.75));
     t1_b = inputBox(this, "t1_b", typed(core::startUpTexts.line2[0]),
-        fromTwips(9720, 4440, 735, 285), QStringLiteral("Line 2, X1"));
+        fromTwips(9720, 4440, 735, 285), tr("Line %1, %2").arg(2).arg(u"X1"_qs));
     t2_b = inputBox(this, "t2_b", typed(core::startUpTexts.line2[1]),
-        fromTwips(10680, 4440, 735, 285), QStringLiteral("Line 2, Y1"));
+        fromTwips(10680, 4440, 735, 285), tr("Line %1, %2").arg(2).arg(u"Y1"_qs));
     t3_b = inputBox(this, "t3_b", typed(core::startUpTexts.line2[2]),
-        fromTwips(12120, 4440, 735, 285), QStringLiteral("Line 2, X2"));
+        fromTwips(12120, 4440, 735, 285), tr("Line %1, %2").arg(2).arg(u"X2"_qs));
     t4_b = inputBox(this, "t4_b", typed(core::startUpTexts.line2[3]),
-        fromTwips(13080, 4440, 735, 285), QStringLiteral("Line 2, Y2"));
+        fromTwips(13080, 4440, 735, 285), tr("Line %1, %2").arg(2).arg(u"Y2"_qs));
 
     // The report switch and the report. The box is too narrow for its own
     // caption, so only the box shows; Label1 beside it carries the text.
@@ -345,17 +319,18 @@ void Form1::createControls()
         new QCheckBox(QStringLiteral("Check1"), this), "Check1", fromTwips(8640, 5040, 255, 315));
     Check1->setAutoFillBackground(true);
     paint(Check1, QPalette::Window, panelLilac);
-    Check1->setAccessibleName(QStringLiteral("Place results into the textbox below"));
+    Check1->setAccessibleName(tr("Place results into the textbox below"));
     txt_results = place(new QPlainTextEdit(this), "txt_results", fromTwips(8640, 5400, 7455, 1935));
     txt_results->setFont(tahoma(9));
     txt_results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txt_results->setTabChangesFocus(true);
     word_wrap::betweenWords(txt_results);
-    txt_results->setAccessibleName(QStringLiteral("Results"));
+    txt_results->setAccessibleName(tr("Results"));
 
-    auto* quit = button(this, "cmd_quit", fromTwips(14400, 7680, 1575, 495),
-        { QStringLiteral("Quit") }, { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
+    //: The picture button's words, drawn spaced out; a line break starts a new line
+    auto* quit = button(this, "cmd_quit", fromTwips(14400, 7680, 1575, 495), lines(tr("Quit")),
+        { 105, 32 }, QColor(0, 101, 255), windowBlue, comic(12));
     quit->setLetterSpacing(6);
     cmd_quit = quit;
 

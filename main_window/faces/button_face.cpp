@@ -11,6 +11,8 @@ namespace {
 constexpr int bevelWidth = 2;
 // Room kept clear of the bevel on each side of the words.
 constexpr qreal textMargin = 4;
+// Below this the words are not shrunk further, fitting or not.
+constexpr int smallestLetters = 7;
 
 QColor mixed(const QColor& a, const QColor& b, qreal share)
 {
@@ -37,29 +39,42 @@ void drawBevel(QPainter& painter, QSize size, const QColor& faceColour)
     }
 }
 
-QFont wordsFont(const QStringList& lines, QSize size, qreal letterSpacing)
+QFont lettersFont(qreal letterSpacing)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
     font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
 
+QFont wordsFont(const QStringList& lines, QSize size, qreal letterSpacing)
+{
+    QFont font = lettersFont(letterSpacing);
+    const int px = faceLetterSize(lines, size, letterSpacing);
+    font.setPixelSize(px > 0 ? px : smallestLetters);
+    return font;
+}
+
+} // namespace
+
+int faceLetterSize(const QStringList& lines, QSize size, qreal letterSpacing)
+{
     // As large as the face allows, up to 14 px: shrink until every line fits.
+    QFont font = lettersFont(letterSpacing);
     const qreal roomWidth = size.width() - 2 * (bevelWidth + textMargin);
     const qreal roomHeight = size.height() - 2 * bevelWidth;
-    for (int px = 14; px > 6; --px) {
+    for (int px = 14; px >= smallestLetters; --px) {
         font.setPixelSize(px);
         const QFontMetricsF metrics(font);
         qreal widest = 0;
         for (const QString& line : lines)
             widest = std::max(widest, metrics.horizontalAdvance(line) - letterSpacing);
         if (widest <= roomWidth && metrics.height() * lines.size() <= roomHeight)
-            break;
+            return px;
     }
-    return font;
+    return 0;
 }
-
-} // namespace
 
 QPixmap paintButtonFace(const QStringList& lines, QSize size, const QColor& faceColour,
     qreal letterSpacing, qreal devicePixelRatio)

@@ -13,3 +13,8 @@
 // at `devicePixelRatio`, so it stays crisp on high-density screens.
 QPixmap paintButtonFace(const QStringList& lines, QSize size, const QColor& faceColour,
     qreal letterSpacing = 0, qreal devicePixelRatio = 1);
+
+// The pixel size of the letters paintButtonFace draws `lines` in: the
+// largest up to 14 at which every line fits inside the bevel, or 0 when even
+// the smallest it draws (7) does not fit.
+int faceLetterSize(const QStringList& lines, QSize size, qreal letterSpacing = 0);

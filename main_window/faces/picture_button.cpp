@@ -30,6 +30,13 @@ void PictureButton::setLetterSpacing(qreal pixels)
     update();
 }
 
+void PictureButton::setPictureSize(QSize size)
+{
+    pictureSize_ = size;
+    cachedPicture_ = QPixmap();
+    update();
+}
+
 QPixmap PictureButton::picture(qreal devicePixelRatio) const
 {
     if (!cachedPicture_.isNull() && cachedPicture_.devicePixelRatio() == devicePixelRatio)

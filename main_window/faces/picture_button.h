@@ -19,6 +19,13 @@ public:
 
     // Pixels added between the letters of the words.
     void setLetterSpacing(qreal pixels);
+    qreal letterSpacing() const { return letterSpacing_; }
+
+    // The words, one entry a line, and the picture they are drawn on; a
+    // picture grows where its words would be drawn too small to read.
+    const QStringList& words() const { return words_; }
+    QSize pictureSize() const { return pictureSize_; }
+    void setPictureSize(QSize size);
 
     // The picture at the given device pixel ratio: the one stored at build
     // time when there is one (main_window/faces/stored_faces.h), else painted.

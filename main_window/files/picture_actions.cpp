@@ -25,9 +25,23 @@
 
 namespace {
 
-const QString pngFilter = QStringLiteral("PNG picture (*.png)");
-const QString svgFilter = QStringLiteral("SVG drawing (*.svg)");
-const QString pdfFilter = QStringLiteral("PDF page (*.pdf)");
+// The save dialog's filters, in the chosen language; the dialog hands back
+// the one picked.
+QString pngFilter()
+{
+    return PictureActions::tr("PNG picture (*.png)");
+}
+
+QString svgFilter()
+{
+    return PictureActions::tr("SVG drawing (*.svg)");
+}
+
+QString pdfFilter()
+{
+    return PictureActions::tr("PDF page (*.pdf)");
+}
+
 const QString marksKey = QStringLiteral("graph/endPointCoordinates");
 
 QAction* makeAction(
@@ -50,7 +64,8 @@ PictureActions::PictureActions(QWidget* window, graph::GraphPanel* panel, const 
 {
     askFileName = [window](const QString& proposed, QString* filter) {
         return QFileDialog::getSaveFileName(window, tr("Save picture as"), proposed,
-            QStringList { pngFilter, svgFilter, pdfFilter }.join(QStringLiteral(";;")), filter);
+            QStringList { pngFilter(), svgFilter(), pdfFilter() }.join(QStringLiteral(";;")),
+            filter);
     };
     askPrinter = [window](QPrinter& printer) {
         QPrintDialog dialog(&printer, window);
@@ -108,7 +123,7 @@ void PictureActions::copy()
 
 bool PictureActions::saveAs()
 {
-    QString filter = pngFilter;
+    QString filter = pngFilter();
     QString fileName
         = askFileName(saved_folder::proposedName(saved_folder::Kind::Picture), &filter);
     if (fileName.isEmpty())
@@ -116,9 +131,9 @@ bool PictureActions::saveAs()
     // The extension decides; a name without one takes the filter's.
     std::optional<graph::PictureFormat> format = graph::pictureFormatOf(fileName);
     if (!format) {
-        const QString extension = filter == svgFilter ? u".svg"_qs
-            : filter == pdfFilter                     ? u".pdf"_qs
-                                                      : u".png"_qs;
+        const QString extension = filter == svgFilter() ? u".svg"_qs
+            : filter == pdfFilter()                     ? u".pdf"_qs
+                                                        : u".png"_qs;
         fileName += extension;
         format = graph::pictureFormatOf(fileName);
     }
