@@ -50,6 +50,9 @@ public:
 
 private:
     static bool allBlack(const QImage& picture, const QRect& pixels);
+    // Draws a glyph of known ink in opaque black; true when its ink has left
+    // its pixels black.
+    bool blendBlack(const QImage& picture, const GlyphInk::Pixels& pixels) const;
 
     std::unique_ptr<GlyphTable> table_;
     std::unique_ptr<GlyphInk> ink_;
@@ -62,7 +65,7 @@ private:
     struct Set {
         QList<quint32> glyphs;
         QList<QPointF> positions;
-        QList<QRect> pixels; // in the picture
+        QList<GlyphInk::Pixels> pixels; // in the picture
         QList<bool> allBlack;
         quint64 paintCount = 0;
     };
