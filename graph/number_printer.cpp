@@ -92,10 +92,10 @@ bool NumberPrinter::blendBlack(const QImage& picture, const GlyphInk::Pixels& pi
         const quint8* ink
             = pixels.ink + (y - pixels.box.top()) * GlyphInk::kInkSide - pixels.box.left();
         for (int x = box.left(); x <= box.right(); ++x) {
-            if (!ink[x])
-                continue;
-            const quint8* left = ink_->blackOver(ink[x]);
             const QRgb p = line[x];
+            if (!ink[x] || !(p & 0xffffff))
+                continue; // black stays black
+            const quint8* left = ink_->blackOver(ink[x]);
             line[x] = qRgb(left[qRed(p)], left[qGreen(p)], left[qBlue(p)]);
             black = black && (line[x] & 0xffffff) == 0;
         }
