@@ -45,6 +45,8 @@ bool NumberPrinter::Queue(QStringView text, double x, double baseline, const QIm
     GlyphInk::Pixels* pixels = set.pixels.data();
     bool* allBlack = set.allBlack.data();
     const QRect whole = picture.rect();
+    // The table gives opaque colours, as the canvas's pictures hold.
+    const bool blendHere = black && picture.format() == QImage::Format_RGB32;
     for (qsizetype k = 0; k < n; ++k) {
         // Exactly where it sat in the text before: the same pixels.
         const bool same = k < again && last_.glyphs.at(k) == glyphs[k]
@@ -67,7 +69,7 @@ bool NumberPrinter::Queue(QStringView text, double x, double baseline, const QIm
         }
         // With nothing waiting to be drawn before it, a glyph whose ink is
         // known is blended here, as the toolkit would.
-        if (black && pixels[k].ink && waitingGlyphs_.isEmpty()) {
+        if (blendHere && pixels[k].ink && waitingGlyphs_.isEmpty()) {
             allBlack[k] = blendBlack(picture, pixels[k]);
             continue;
         }
