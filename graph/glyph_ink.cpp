@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <memory>
 
 namespace graph {
 
@@ -105,7 +106,8 @@ bool GlyphInk::learnBlackOver(const Key& key, const QRect& box, const quint8* in
     QPainter painter(&scratch_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::black);
-    auto learnt = blackOver_;
+    // Kept aside until the whole glyph agrees; 64 KB, too much for a stack.
+    const auto learnt = std::make_unique<std::array<std::array<quint8, 256>, 256>>(blackOver_);
     auto known = blackOverKnown_;
     for (int level = 0; level < 256; ++level) {
         painter.fillRect(box, QColor(level, level, level));
@@ -119,11 +121,11 @@ bool GlyphInk::learnBlackOver(const Key& key, const QRect& box, const quint8* in
                 if (qRed(left) != qBlue(left) || qGreen(left) != qBlue(left))
                     return false;
                 const auto value = static_cast<quint8>(qBlue(left));
-                if ((known[share] || seen[share]) && learnt[share][level] != value)
+                if ((known[share] || seen[share]) && (*learnt)[share][level] != value)
                     return false;
                 if (share == 0 && value != level)
                     return false; // a pixel its ink misses changed
-                learnt[share][level] = value;
+                (*learnt)[share][level] = value;
                 seen[share] = true;
             }
         }
@@ -132,7 +134,7 @@ bool GlyphInk::learnBlackOver(const Key& key, const QRect& box, const quint8* in
                 for (int x = box.left(); x <= box.right(); ++x)
                     known[ink[(y - box.top()) * kInkSide + x - box.left()]] = true;
     }
-    blackOver_ = learnt;
+    blackOver_ = *learnt;
     blackOverKnown_ = known;
     return true;
 }
