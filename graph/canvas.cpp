@@ -302,14 +302,14 @@ void Canvas::setFont(const QFont& font)
     font_ = font;
 }
 
-bool Canvas::printable(double x, double y, const QString& text) const
+bool Canvas::printable(double x, double y, QStringView text) const
 {
     QPainter& p = painter();
     p.setFont(font_);
     const QFontMetrics metrics = p.fontMetrics();
     // Text wholly outside the picture would draw nothing.
-    return !(x > pixelsWide() || y > pixelsHigh() || x + metrics.horizontalAdvance(text) + 2 < 0
-        || y + metrics.height() + 2 < 0);
+    return !(x > pixelsWide() || y > pixelsHigh()
+        || x + metrics.horizontalAdvance(text.toString()) + 2 < 0 || y + metrics.height() + 2 < 0);
 }
 
 void Canvas::Print(const QString& text)
@@ -354,7 +354,7 @@ void Canvas::forgetNumbers()
     plainNumbers_ = 0;
 }
 
-void Canvas::PrintNumber(const QString& text)
+void Canvas::PrintNumber(QStringView text)
 {
     if (device_) {
         // Numbers printed at one device point, as the tick marks of a wide
@@ -371,7 +371,7 @@ void Canvas::PrintNumber(const QString& text)
         if (x > pixelsWide() || y > pixelsHigh() || y + textHeight_ + 2 < 0
             || (x + 2 < 0 && !printable(x, y, text)))
             return;
-        texts_.insert_or_assign({ x, y }, text);
+        texts_.insert_or_assign({ x, y }, text.toString());
         return;
     }
     // Setting up the glyph table costs about as much as printing a few
@@ -379,7 +379,7 @@ void Canvas::PrintNumber(const QString& text)
     // that way: the default range's 42 tick numbers never need the table.
     if (plainNumbers_ < plainNumbersFirst) {
         ++plainNumbers_;
-        Print(text);
+        Print(text.toString());
         return;
     }
     if (!numbersTried_) {
@@ -398,7 +398,7 @@ void Canvas::PrintNumber(const QString& text)
         return;
     const bool black = foreground_.rgba() == qRgb(0, 0, 0);
     if (!numbers_->Queue(text, x, y + textAscent_, image_, black, paintCount_))
-        Print(text);
+        Print(text.toString());
 }
 
 void Canvas::drawWaitingNumbers() const

@@ -9,6 +9,7 @@
 #include <QRawFont>
 #include <QSize>
 #include <QString>
+#include <QStringView>
 
 #include <map>
 #include <memory>
@@ -117,7 +118,7 @@ public:
 
     // The same pixels as Print, for many numbers printed over one another
     // (see NumberPrinter); other texts are handed to Print.
-    void PrintNumber(const QString& text);
+    void PrintNumber(QStringView text);
 
     // A dot and its label on a point of the picture, over everything drawn
     // (see point_marks.h).
@@ -150,7 +151,7 @@ private:
     void endPainting() const;
     void drawWaitingNumbers() const;
     void forgetNumbers();
-    bool printable(double x, double y, const QString& text) const;
+    bool printable(double x, double y, QStringView text) const;
     std::optional<QLineF> snapped(double x1, double y1, double x2, double y2) const;
     int devicePenWidth() const;
     double cellOf(const Axis& axis, double v) const;

@@ -7,10 +7,7 @@
 #include "graph/qb_color.h"
 #include "graph/tick_text.h"
 
-#include <QLine>
-
 #include <cstdint>
-#include <optional>
 
 namespace graph {
 
@@ -30,27 +27,26 @@ struct Stroke {
     double x1, y1, x2, y2;
 };
 
-// The ticks k = first .. last, each followed by its number. A tick on the
-// same pixels as the next one is painted over by it, with only its own
-// number drawn in between: of such a run only the last tick needs drawing.
-// Every number is drawn, in order.
-template <typename StrokeOf, typename NumberOf>
-void drawTicks(Canvas& canvas, int first, int last, StrokeOf strokeOf, NumberOf numberOf)
+// The ticks k = first .. last, each followed by its number. Ticks that share
+// a pixel line across their axis (`nextInNewLine`: the first whole number
+// past k on another one) are the same pixels: each paints over the one
+// before, with only that one's number drawn in between, so of such a run only
+// the last tick needs drawing. Every number is drawn, in order.
+template <typename StrokeOf, typename NextInNewLine>
+void drawTicks(
+    Canvas& canvas, int first, int last, int sign, StrokeOf strokeOf, NextInNewLine nextInNewLine)
 {
-    std::optional<QLine> next;
-    for (int k = first; k <= last; ++k) {
-        const Stroke s = strokeOf(k);
-        const std::optional<QLine> pixels
-            = k == first ? canvas.SegmentPixels(s.x1, s.y1, s.x2, s.y2) : next;
-        if (k < last) {
-            const Stroke t = strokeOf(k + 1);
-            next = canvas.SegmentPixels(t.x1, t.y1, t.x2, t.y2);
+    for (int k = first; k <= last;) {
+        const auto next = nextInNewLine(k, last);
+        const int runEnd = next ? static_cast<int>(*next) - 1 : last;
+        for (; k <= runEnd; ++k) {
+            const Stroke s = strokeOf(k);
+            if (k < runEnd)
+                canvas.SkipLine(s.x1, s.y1, s.x2, s.y2);
+            else
+                canvas.Line(s.x1, s.y1, s.x2, s.y2, QBColor(12));
+            canvas.PrintNumber(TickText(sign * k).view());
         }
-        if (k < last && next == pixels)
-            canvas.SkipLine(s.x1, s.y1, s.x2, s.y2);
-        else
-            canvas.Line(s.x1, s.y1, s.x2, s.y2, QBColor(12));
-        canvas.PrintNumber(tickText(numberOf(k)));
     }
 }
 
@@ -101,20 +97,21 @@ TickStop drawTickMarks(Canvas& canvas, double L, double U)
         return TickStop::CounterOverflow;
     }
     drawTicks(
-        canvas, first, last,
+        canvas, first, last, 1,
         [](int i) {
             return Stroke { double(i), 0.2, double(i), -0.2 };
         },
-        [](int i) { return i; });
+        [&](double i, double end) { return canvas.NextWholeInNewColumn(i, end); });
     // The 16-bit counter cannot step past its largest value.
     if (last == INT16_MAX)
         return TickStop::CounterAtLimit;
+    // Panel row j is the user's y = -j.
     drawTicks(
-        canvas, first, last,
+        canvas, first, last, -1,
         [](int j) {
             return Stroke { -0.2, double(j), 0.2, double(j) };
         },
-        [](int j) { return -j; }); // panel row j is the user's y = -j
+        [&](double j, double end) { return canvas.NextWholeInNewRow(j, end); });
     return TickStop::Done;
 }
 

@@ -6,17 +6,25 @@
 #include "graph/canvas.h"
 #include "graph/glyph_table.h"
 #include "graph/graph_panel.h"
+#include "graph/picture_file.h"
+#include "graph/plot_frame.h"
 #include "graph/qb_color.h"
 #include "main_window/form1.h"
 #include "tests/support/reference_renderer.h"
 
+#include <QBuffer>
 #include <QGlyphRun>
 #include <QLineEdit>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QTemporaryDir>
 #include <QTextLayout>
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -67,6 +75,27 @@ bool setsFromTable(const graph::Canvas& canvas)
     return graph::GlyphTable::Build(canvas.font(), &device, u" -0123456789") != nullptr;
 }
 
+// The frame and tick marks for L..U as an SVG of the panel's size, the ticks
+// drawn by `ticks`.
+template <typename Ticks> QByteArray frameAndTicksSvg(QSize size, double L, double U, Ticks ticks)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setResolution(96);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    QPainter painter(&generator);
+    {
+        graph::Canvas canvas(painter, size, 1.0);
+        graph::drawFrame(canvas, L, U);
+        ticks(canvas, L, U);
+    }
+    painter.end();
+    return bytes;
+}
+
 } // namespace
 
 class TicksIdentityTest : public QObject {
@@ -75,6 +104,8 @@ class TicksIdentityTest : public QObject {
 private slots:
     void bothLinesPictureIsThePlainOne_data();
     void bothLinesPictureIsThePlainOne();
+    void widestAndRandomRangesKeepTheirPictures_data();
+    void widestAndRandomRangesKeepTheirPictures();
     void printNumberDrawsWhatPrintDraws_data();
     void printNumberDrawsWhatPrintDraws();
     void everyTickTextIsSetAsTheToolkitLaysItOut();
@@ -138,6 +169,63 @@ void TicksIdentityTest::bothLinesPictureIsThePlainOne()
     QVERIFY(setsFromTable(drawn));
     QCOMPARE(differences(drawn.image(), plain.image()), QString());
     QVERIFY(darkPixels(plain.image()) >= minDark);
+}
+
+void TicksIdentityTest::widestAndRandomRangesKeepTheirPictures_data()
+{
+    QTest::addColumn<QString>("lower");
+    QTest::addColumn<QString>("upper");
+    QTest::newRow("the widest: -32768..32766") << "-32768"
+                                               << "32766";
+    // Widths from a few units to the whole counter, on whole, half and
+    // quarter numbers, with the axes and their ticks in sight.
+    std::mt19937 random(20261209);
+    for (int row = 1; row <= 20; ++row) {
+        const double width
+            = std::round(std::pow(10.0, std::uniform_real_distribution(0.5, 4.8)(random)));
+        const double quarters = std::uniform_int_distribution(0, 3)(random) / 4.0;
+        const double lowest = std::max(-32768.0, -width), highest = std::min(0.0, 32766 - width);
+        const double lower
+            = std::floor(std::uniform_real_distribution(lowest, highest)(random)) + quarters;
+        const QString from = QString::number(lower, 'g', 10),
+                      to = QString::number(lower + width, 'g', 10);
+        QTest::addRow("random %02d: %s..%s", row, qPrintable(from), qPrintable(to)) << from << to;
+    }
+}
+
+// The panel's picture and its PNG are the plain way's, pixel for pixel; the
+// SVG is the one the panel wrote when each tick looked at the next one's
+// pixels, byte for byte.
+void TicksIdentityTest::widestAndRandomRangesKeepTheirPictures()
+{
+    QFETCH(QString, lower);
+    QFETCH(QString, upper);
+    Form1 form;
+    form.showWarnings = false;
+    form.txmin->setText(lower);
+    form.txmax->setText(upper);
+    form.cmd_bothlines_Click();
+    const graph::Canvas& drawn = form.p1->canvas();
+    const double L = core::Val(lower.toStdString()), U = core::Val(upper.toStdString());
+
+    graph::Canvas plain(drawn.logicalSize(), drawn.devicePixelRatio());
+    plain.setFont(drawn.font());
+    reference::Picture(plain, L, U,
+        std::pair { endPoints(form.t1, form.t2, form.t3, form.t4),
+            endPoints(form.t1_b, form.t2_b, form.t3_b, form.t4_b) });
+    QCOMPARE(differences(drawn.image(), plain.image()), QString());
+
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("range.png"));
+    QVERIFY(bool(graph::writePicture(
+        form.p1->record(), png, graph::PictureFormat::Png, drawn.devicePixelRatio())));
+    QCOMPARE(
+        differences(QImage(png).convertToFormat(QImage::Format_RGB32), plain.image()), QString());
+
+    const QSize size = drawn.logicalSize();
+    const QByteArray svg = frameAndTicksSvg(size, L, U, graph::drawTickMarks);
+    QVERIFY(svg.count("<text") >= 2);
+    QCOMPARE(svg, frameAndTicksSvg(size, L, U, reference::TickMarksPaintedOver));
 }
 
 void TicksIdentityTest::printNumberDrawsWhatPrintDraws_data()

@@ -74,6 +74,43 @@ bool TickMarks(graph::Canvas& canvas, double L, double U)
     }
 }
 
+bool TickMarksPaintedOver(graph::Canvas& canvas, double L, double U)
+{
+    struct Tick {
+        double x1, y1, x2, y2;
+        int number;
+    };
+    // Each tick's line unless the next tick on its axis has the same pixels.
+    const auto axis = [&](int first, int last, auto tickOf) {
+        for (int k = first; k <= last; ++k) {
+            const Tick t = tickOf(k);
+            bool paintedOver = false;
+            if (k < last) {
+                const Tick next = tickOf(k + 1);
+                paintedOver = canvas.SegmentPixels(t.x1, t.y1, t.x2, t.y2)
+                    == canvas.SegmentPixels(next.x1, next.y1, next.x2, next.y2);
+            }
+            if (paintedOver)
+                canvas.SkipLine(t.x1, t.y1, t.x2, t.y2);
+            else
+                canvas.Line(t.x1, t.y1, t.x2, t.y2, QBColor(12));
+            canvas.PrintNumber(tickText(t.number));
+        }
+    };
+    try {
+        canvas.Scale(L, L, U, U);
+        const std::int16_t first = core::ToInteger16(core::Int(L));
+        const std::int16_t last = core::ToInteger16(core::Int(U));
+        axis(first, last, [](int i) { return Tick { double(i), 0.2, double(i), -0.2, i }; });
+        if (last == INT16_MAX)
+            return false;
+        axis(first, last, [](int j) { return Tick { -0.2, double(j), 0.2, double(j), -j }; });
+        return true;
+    } catch (const core::ArithmeticError&) {
+        return false;
+    }
+}
+
 void Lines(graph::Canvas& canvas, const core::EndPoints& one, const core::EndPoints& two)
 {
     try {

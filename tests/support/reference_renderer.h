@@ -36,6 +36,12 @@ void Frame(graph::Canvas& canvas, double L, double U, double maxGridLines = 1e6)
 // point as the real tick marks stop; what was drawn until then stays.
 bool TickMarks(graph::Canvas& canvas, double L, double U);
 
+// The tick marks as the panel drew them when each tick compared its pixels
+// with the next one's: a tick the next one paints over is skipped, and every
+// number goes through the canvas's PrintNumber. Onto a vector device this is
+// the picture the panel's SVG and PDF must keep.
+bool TickMarksPaintedOver(graph::Canvas& canvas, double L, double U);
+
 // Both lines as the both-lines command draws them, user y negated; a line
 // beyond the drawing range ends the drawing there.
 void Lines(graph::Canvas& canvas, const core::EndPoints& one, const core::EndPoints& two);
