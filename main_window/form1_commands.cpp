@@ -10,6 +10,7 @@
 #include "main_window/widgets/result_box.h"
 #include "main_window/widgets/typed_boxes.h"
 #include "words/bad_input.h"
+#include "words/language.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,19 @@ QString boxText(const std::string& report)
 QString exactTip(const core::FieldWrite& w, const exact_texts::ExactLines& exact)
 {
     return w.text.empty() ? QString() : exact_texts::tooltip(w.field, exact);
+}
+
+// A result box's text in the chosen language: its numbers as they are, and
+// the words a box may hold instead of a number (a vertical line's slope, a
+// line along an axis) in words. The answer key's files keep them in English.
+QString shownAnswer(const std::string& text)
+{
+    static constexpr const char* words[] = { QT_TRANSLATE_NOOP("result box", "undefined"),
+        QT_TRANSLATE_NOOP("result box", "none"), QT_TRANSLATE_NOOP("result box", "all") };
+    for (const char* word : words)
+        if (text == word)
+            return words::translate("result box", word);
+    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -134,7 +148,7 @@ void Form1::write(const core::FieldWrite& w, const core::CommandResult& result,
         return;
     }
     QLineEdit* field = resultBoxes_[static_cast<std::size_t>(w.field)];
-    result_box::show(field, QString::fromStdString(w.text), exactTip(w, exact));
+    result_box::show(field, shownAnswer(w.text), exactTip(w, exact));
 }
 
 void Form1::FindIntersection(const core::Crossing& crossing)

@@ -685,6 +685,21 @@ E-Mail: %2</translation>
     </message>
 </context>
 <context>
+    <name>result box</name>
+    <message>
+        <source>undefined</source>
+        <translation>nicht definiert</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+</context>
+<context>
     <name>working_section</name>
     <message>
         <source>The working</source>

@@ -685,6 +685,21 @@ Correo: %2</translation>
     </message>
 </context>
 <context>
+    <name>result box</name>
+    <message>
+        <source>undefined</source>
+        <translation>no definida</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>todos</translation>
+    </message>
+</context>
+<context>
     <name>working_section</name>
     <message>
         <source>The working</source>

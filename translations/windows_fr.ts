@@ -685,6 +685,21 @@ Courriel : %2</translation>
     </message>
 </context>
 <context>
+    <name>result box</name>
+    <message>
+        <source>undefined</source>
+        <translation>non définie</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>tous</translation>
+    </message>
+</context>
+<context>
     <name>working_section</name>
     <message>
         <source>The working</source>

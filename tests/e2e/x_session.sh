@@ -34,11 +34,14 @@ find_window() {
 }
 
 # Starts the program, with the options after it, on the X server and sets
-# `main_window` to the id of its main window.
+# `main_window` to the id of its main window, found by its title
+# (`main_title`, a pattern; the English one unless set).
 start_program() {
     "$@" >"$work/log" 2>&1 &
     app=$!
-    main_window=$(find_window "Quarnby's Trellan") || {
+    local title="Quarnby's Trellan"
+    [[ -n ${main_title:-} ]] && title=$main_title
+    main_window=$(find_window "$title") || {
         echo "FAIL: no main window"
         cat "$work/log"
         return 1
