@@ -226,11 +226,11 @@
     </message>
     <message>
         <source>The worksheet&apos;s or the practice&apos;s level: 1 (whole-number slopes, the default), 2 (fractional slopes) or 3 (with parallel, same, vertical, horizontal and perpendicular pairs).</source>
-        <translation>Die Stufe des Arbeitsblatts oder des Übens: 1 (ganzzahlige Steigungen, Vorgabe), 2 (Steigungen als Brüche) oder 3 (auch mit parallelen, identischen, senkrechten, waagerechten und zueinander orthogonalen Geradenpaaren).</translation>
+        <translation>Die Stufe des Arbeitsblatts oder von „Üben“: 1 (ganzzahlige Steigungen, Vorgabe), 2 (Steigungen als Brüche) oder 3 (auch mit parallelen, identischen, senkrechten, waagerechten und zueinander orthogonalen Geradenpaaren).</translation>
     </message>
     <message>
         <source>Make the same worksheet again, with the seed printed in its footer, or the same practice, with the seed its window shows.</source>
-        <translation>Dasselbe Arbeitsblatt noch einmal erstellen, mit dem Startwert aus seiner Fußzeile, oder dasselbe Üben, mit dem Startwert, den sein Fenster zeigt.</translation>
+        <translation>Dasselbe Arbeitsblatt noch einmal erstellen, mit dem Startwert aus seiner Fußzeile, oder dieselben Übungsaufgaben, mit dem Startwert, den das Fenster „Üben“ zeigt.</translation>
     </message>
     <message>
         <source>Write the worksheet&apos;s key, with pictures and answers, to &lt;file&gt; (.pdf).</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>%1 is not text but a binary file; the answer key reads CSV, saved as CSV UTF-8</source>
-        <translation>%1 ist kein Text, sondern eine Binärdatei; die Lösungen werden aus CSV gelesen, gespeichert als CSV UTF-8</translation>
+        <translation>%1 ist kein Text, sondern eine Binärdatei; für die Lösungen wird CSV gelesen, gespeichert als CSV UTF-8</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>

@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>write the crossing as a point, such as (2, -1), or say &quot;parallel&quot; or &quot;the same line&quot;</source>
-        <translation>schreibe den Schnittpunkt als Punkt, etwa (2, -1), oder schreibe „parallel“ oder „dieselbe Gerade“</translation>
+        <translation>schreibe den Schnittpunkt in der Form (x, y), etwa (2, -1), oder schreibe „parallel“ oder „dieselbe Gerade“</translation>
     </message>
 </context>
 <context>
