@@ -615,7 +615,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>A simple program to check your results</source>
-        <translation>Ein einfaches Programm, um deine Ergebnisse zu prüfen</translation>
+        <translation>Einfach deine Ergebnisse prüfen</translation>
     </message>
     <message>
         <source>Free for good under the GNU GPL, Version %1.%2 Build %3
