@@ -469,7 +469,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>A vertical line: its slope is undefined, its y-intercept none (all for x = 0).</source>
-        <translation>Senkrechte Gerade: Steigung „nicht definiert“, y-Achsenabschnitt „keiner“ (bei x = 0 „alle“).</translation>
+        <translation>Senkrechte Gerade: Steigung nicht definiert, y-Achsenabschnitt „keiner“ (x = 0: „alle“).</translation>
     </message>
     <message>
         <source>&amp;Check</source>
