@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Find each line&apos;s slope, y-intercept and equation, and where the lines cross.</source>
-        <translation>Bestimme für jede Gerade die Steigung, den y-Achsenabschnitt und die Gleichung sowie den Schnittpunkt der beiden Geraden.</translation>
+        <translation>Bestimme für jede Gerade die Steigung, den y-Achsenabschnitt und die Gleichung sowie den Schnittpunkt.</translation>
     </message>
     <message>
         <source>Line %1</source>
