@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>x-axis crossing %1</source>
-        <translation>Schnittpunkt mit der x-Achse %1</translation>
+        <translation>Nullstelle %1</translation>
     </message>
     <message>
         <source>y-axis crossing %1</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Exact kind %1</source>
-        <translation>Exakte Art %1</translation>
+        <translation>Exakte Geradenart %1</translation>
     </message>
     <message>
         <source>Exact slope %1</source>
@@ -226,11 +226,11 @@
     </message>
     <message>
         <source>The worksheet&apos;s or the practice&apos;s level: 1 (whole-number slopes, the default), 2 (fractional slopes) or 3 (with parallel, same, vertical, horizontal and perpendicular pairs).</source>
-        <translation>Die Stufe des Arbeitsblatts oder des Übens: 1 (ganzzahlige Steigungen, Vorgabe), 2 (Steigungen als Brüche) oder 3 (auch mit parallelen, identischen, senkrechten, waagerechten und zueinander orthogonalen Geradenpaaren).</translation>
+        <translation>Die Stufe des Arbeitsblatts oder von „Üben“: 1 (ganzzahlige Steigungen, Vorgabe), 2 (Steigungen als Brüche) oder 3 (auch mit parallelen, identischen, senkrechten, waagerechten und zueinander orthogonalen Geradenpaaren).</translation>
     </message>
     <message>
         <source>Make the same worksheet again, with the seed printed in its footer, or the same practice, with the seed its window shows.</source>
-        <translation>Dasselbe Arbeitsblatt noch einmal erstellen, mit dem Startwert aus seiner Fußzeile, oder dasselbe Üben, mit dem Startwert, den sein Fenster zeigt.</translation>
+        <translation>Dasselbe Arbeitsblatt noch einmal erstellen, mit dem Startwert aus seiner Fußzeile, oder dieselben Übungsaufgaben, mit dem Startwert, den das Fenster „Üben“ zeigt.</translation>
     </message>
     <message>
         <source>Write the worksheet&apos;s key, with pictures and answers, to &lt;file&gt; (.pdf).</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>%1 is not text but a binary file; the answer key reads CSV, saved as CSV UTF-8</source>
-        <translation>%1 ist kein Text, sondern eine Binärdatei; die Lösungen werden aus CSV gelesen, gespeichert als CSV UTF-8</translation>
+        <translation>%1 ist kein Text, sondern eine Binärdatei; für die Lösungen wird CSV gelesen, gespeichert als CSV UTF-8</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -289,15 +289,15 @@
     </message>
     <message>
         <source>cannot read %1: a field is too large</source>
-        <translation>%1 kann nicht gelesen werden: ein Feld ist zu groß</translation>
+        <translation>%1 kann nicht gelesen werden: Ein Feld ist zu groß</translation>
     </message>
     <message>
         <source>not valid CSV: a quote stands inside a field that does not start with one, or after the quote that ends one; the rest of the line was skipped</source>
-        <translation>kein gültiges CSV: ein Anführungszeichen steht in einem Feld, das nicht mit einem beginnt, oder nach dem Anführungszeichen, das ein Feld beendet; der Rest der Zeile wurde übersprungen</translation>
+        <translation>kein gültiges CSV: Ein Anführungszeichen steht in einem Feld, das nicht mit einem beginnt, oder nach dem Anführungszeichen, das ein Feld beendet; der Rest der Zeile wurde übersprungen</translation>
     </message>
     <message>
         <source>not valid CSV: a quoted field has no closing quote</source>
-        <translation>kein gültiges CSV: einem Feld in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
+        <translation>kein gültiges CSV: Einem Feld in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
     </message>
     <message>
         <source>… and %1 more rows in error</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>a workbook is not text for a terminal: name its file with -o key.xlsx, or redirect standard output to one</source>
-        <translation>eine Arbeitsmappe ist kein Text für ein Terminal: bitte ihre Datei mit -o key.xlsx angeben oder die Standardausgabe in eine Datei umleiten</translation>
+        <translation>eine Arbeitsmappe ist kein Text für ein Terminal: Bitte ihre Datei mit -o key.xlsx angeben oder die Standardausgabe in eine Datei umleiten</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
@@ -349,11 +349,11 @@
     </message>
     <message>
         <source>-o &apos;%1&apos; is the file standard input reads: the key would replace its input.</source>
-        <translation>-o &apos;%1&apos; ist die Datei, aus der die Standardeingabe liest: die Lösungen würden ihre Eingabe ersetzen.</translation>
+        <translation>-o &apos;%1&apos; ist die Datei, aus der die Standardeingabe liest: Die Lösungen würden ihre Eingabe ersetzen.</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; and %3 &apos;%4&apos; are the same file: one would replace the other; give each its own name.</source>
-        <translation>%1 &apos;%2&apos; und %3 &apos;%4&apos; sind dieselbe Datei: die eine würde die andere ersetzen; bitte jeder einen eigenen Namen geben.</translation>
+        <translation>%1 &apos;%2&apos; und %3 &apos;%4&apos; sind dieselbe Datei: Die eine würde die andere ersetzen; bitte jeder einen eigenen Namen geben.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>Unknown %1 &apos;%2&apos;: use %3 or %4.</source>
-        <translation>Unbekannter Wert &apos;%2&apos; für --%1: möglich sind %3 oder %4.</translation>
+        <translation>Unbekannter Wert &apos;%2&apos; für --%1: Möglich sind %3 oder %4.</translation>
     </message>
     <message>
         <source>--level takes 1, 2 or 3.</source>
@@ -421,11 +421,11 @@
     </message>
     <message>
         <source>Unknown separator &apos;%1&apos;: use &apos;,&apos;, &apos;;&apos; or tab.</source>
-        <translation>Unbekanntes Trennzeichen &apos;%1&apos;: möglich sind &apos;,&apos;, &apos;;&apos; oder tab.</translation>
+        <translation>Unbekanntes Trennzeichen &apos;%1&apos;: Möglich sind &apos;,&apos;, &apos;;&apos; oder tab.</translation>
     </message>
     <message>
         <source>--format %1 does not match -o &apos;%2&apos;: name the file .%1, or leave --format out.</source>
-        <translation>--format %1 passt nicht zu -o &apos;%2&apos;: bitte die Endung .%1 verwenden oder --format weglassen.</translation>
+        <translation>--format %1 passt nicht zu -o &apos;%2&apos;: Bitte die Endung .%1 verwenden oder --format weglassen.</translation>
     </message>
     <message>
         <source>The range&apos;s texts can be at most %1 characters long, as in the window.</source>
@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>--working needs pages: name the file .pdf, not &apos;%1&apos;.</source>
-        <translation>--working braucht Seiten: bitte eine .pdf-Datei angeben, nicht &apos;%1&apos;.</translation>
+        <translation>--working braucht Seiten: Bitte eine .pdf-Datei angeben, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The scale &apos;%1&apos; is not a number from above 0 to 16.</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Find each line&apos;s slope, y-intercept and equation, and where the lines cross.</source>
-        <translation>Bestimme für jede Gerade die Steigung, den y-Achsenabschnitt und die Gleichung sowie den Schnittpunkt der beiden Geraden.</translation>
+        <translation>Bestimme für jede Gerade die Steigung, den y-Achsenabschnitt und die Gleichung sowie den Schnittpunkt.</translation>
     </message>
     <message>
         <source>Line %1</source>

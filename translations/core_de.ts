@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Type the line&apos;s equation here and press Enter: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Fractions, decimals and brackets are fine; 1/2x means (1/2)x, as in school books. Esc puts back what was here.</source>
-        <translation>Gib hier die Gleichung der Geraden ein und drücke Enter: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Brüche, Dezimalzahlen und Klammern sind erlaubt; 1/2x bedeutet (1/2)x, wie im Schulbuch. Esc stellt wieder her, was vorher hier stand.</translation>
+        <translation>Gib hier die Gleichung der Geraden ein und drücke die Eingabetaste: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Brüche, Dezimalzahlen und Klammern sind erlaubt; 1/2x bedeutet (1/2)x, wie im Schulbuch. Mit Esc steht wieder da, was vorher hier stand.</translation>
     </message>
     <message>
         <source>This line does not pass through the range shown, %1 to %2: change the range, or type another line</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>This &quot;)&quot; has no &quot;(&quot; before it</source>
-        <translation>Vor dieser „)“ fehlt die „(“</translation>
+        <translation>Vor dieser „)“ fehlt eine „(“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be part of an equation</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>write the crossing as a point, such as (2, -1), or say &quot;parallel&quot; or &quot;the same line&quot;</source>
-        <translation>schreibe den Schnittpunkt als Punkt, etwa (2, -1), oder schreibe „parallel“ oder „dieselbe Gerade“</translation>
+        <translation>schreibe den Schnittpunkt in der Form (x, y), etwa (2, -1), oder schreibe „parallel“ oder „dieselbe Gerade“</translation>
     </message>
 </context>
 <context>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>Parallel, perpendicular or neither</source>
-        <translation>Parallel, orthogonal oder keins von beiden</translation>
+        <translation>Parallel, orthogonal oder keins von beidem</translation>
     </message>
     <message>
         <source>the two lines are one and the same line</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>the lines go the same way and never meet: they are parallel</source>
-        <translation>die Geraden haben dieselbe Richtung und schneiden sich nie, also sind sie parallel</translation>
+        <translation>die Geraden haben dieselbe Richtung und schneiden sich nie: Sie sind parallel</translation>
     </message>
     <message>
         <source>line %1 is vertical and line %2 is horizontal, so they meet at a right angle: perpendicular</source>

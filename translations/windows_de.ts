@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>none: the line never meets %1</source>
-        <translation>nicht vorhanden (die Gerade trifft %1 nie)</translation>
+        <translation>nicht vorhanden (die Gerade schneidet %1 nie)</translation>
     </message>
     <message>
         <source>all: the line is %1</source>
@@ -85,15 +85,15 @@
     </message>
     <message>
         <source>Line %1&apos;s slope</source>
-        <translation>Steigung der Geraden %1</translation>
+        <translation>Steigung von Gerade %1</translation>
     </message>
     <message>
         <source>Line %1&apos;s y-intercept</source>
-        <translation>y-Achsenabschnitt der Geraden %1</translation>
+        <translation>y-Achsenabschnitt von Gerade %1</translation>
     </message>
     <message>
         <source>Line %1&apos;s x-axis crossing</source>
-        <translation>Nullstelle der Geraden %1</translation>
+        <translation>Nullstelle von Gerade %1</translation>
     </message>
     <message>
         <source>%1: the window shows %2, rounded; exactly, it is %3.</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Exactly none: the line never meets %1</source>
-        <translation>Exakt: nicht vorhanden, die Gerade trifft %1 nie</translation>
+        <translation>Exakt: nicht vorhanden, die Gerade schneidet %1 nie</translation>
     </message>
     <message>
         <source>Exactly all: the line is %1</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>The lines are perpendicular</source>
-        <translation>Die Geraden stehen senkrecht aufeinander</translation>
+        <translation>Die Geraden sind orthogonal</translation>
     </message>
     <message>
         <source>Exactly parallel: the lines never meet</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Opens a window with both lines and their crossing as exact fractions</source>
-        <translation>Öffnet ein Fenster mit beiden Geraden und ihrem Schnittpunkt als exakte Brüche</translation>
+        <translation>Öffnet ein Fenster, das beide Geraden und ihren Schnittpunkt als exakte Brüche zeigt</translation>
     </message>
     <message>
         <source>Practice ...</source>
@@ -407,7 +407,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>Where the lines cross</source>
-        <translation>Wo sich die Geraden schneiden</translation>
+        <translation>Schnittpunkt der Geraden</translation>
     </message>
     <message>
         <source>1: whole-number slopes</source>
@@ -469,7 +469,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>A vertical line: its slope is undefined, its y-intercept none (all for x = 0).</source>
-        <translation>Senkrechte Gerade: Steigung nicht definiert, y-Achsenabschnitt keiner (alle bei x = 0).</translation>
+        <translation>Senkrechte Gerade: Steigung nicht definiert, y-Achsenabschnitt „keiner“ (x = 0: „alle“).</translation>
     </message>
     <message>
         <source>&amp;Check</source>
@@ -477,7 +477,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>Mark each answer right or wrong (Enter)</source>
-        <translation>Jede Antwort als richtig oder falsch bewerten (Eingabetaste)</translation>
+        <translation>Bewertet jede Antwort als richtig oder falsch (Eingabetaste)</translation>
     </message>
     <message>
         <source>Show &amp;working</source>
@@ -497,7 +497,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>Type the exercise&apos;s end points into the main window and draw both lines</source>
-        <translation>Die Endpunkte der Aufgabe ins Hauptfenster eintragen und beide Geraden zeichnen</translation>
+        <translation>Trägt die Endpunkte der Aufgabe ins Hauptfenster ein und zeichnet beide Geraden</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
@@ -537,7 +537,7 @@ zeichnen</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong in this exercise. A step of the working for each wrong answer; another try earns the next step.</source>
-        <translation>In dieser Aufgabe richtig: %1, falsch: %2. Zu jeder falschen Antwort ein Schritt des Rechenwegs; jeder neue Versuch bringt den nächsten Schritt.</translation>
+        <translation>In dieser Aufgabe richtig: %1, falsch: %2. Zu jeder falschen Antwort siehst du einen Schritt des Rechenwegs; jeder neue Versuch zeigt den nächsten.</translation>
     </message>
     <message>
         <source>Level %1: a fresh start. The exercises and the score begin again.</source>
