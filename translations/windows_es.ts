@@ -615,12 +615,12 @@ recta 2</translation>
     </message>
     <message>
         <source>A simple program to check your results</source>
-        <translation>Un programa sencillo para comprobar tus resultados</translation>
+        <translation>Comprueba tus resultados fácilmente</translation>
     </message>
     <message>
         <source>Free for good under the GNU GPL, Version %1.%2 Build %3
 Some bugs still to be ironed out!</source>
-        <translation>Libre para siempre bajo la GNU GPL, versión %1.%2, compilación %3
+        <translation>Libre bajo la GNU GPL, versión %1.%2, compilación %3
 ¡Aún quedan algunos errores por corregir!</translation>
     </message>
     <message>
