@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>Parallel, perpendicular or neither</source>
-        <translation>Paralelas, perpendiculares o ninguna de las dos cosas</translation>
+        <translation>Paralelas, perpendiculares o ninguna de las dos</translation>
     </message>
     <message>
         <source>the two lines are one and the same line</source>
