@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Exact x-intercept %1</source>
-        <translation>Corte con el eje x exacto %1</translation>
+        <translation>Corte exacto con el eje x %1</translation>
     </message>
     <message>
         <source>Exact equation %1</source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>Exact crossing x</source>
-        <translation>Punto de corte exacto x</translation>
+        <translation>x del punto de corte exacto</translation>
     </message>
     <message>
         <source>Exact crossing y</source>
-        <translation>Punto de corte exacto y</translation>
+        <translation>y del punto de corte exacto</translation>
     </message>
     <message>
         <source>Error</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Show the product name and version and exit.</source>
-        <translation>Mostrar el nombre del producto y su versión y salir.</translation>
+        <translation>Mostrar el nombre y la versión del programa y salir.</translation>
     </message>
     <message>
         <source>Write an answer key: read pairs of lines as CSV from the file, or from standard input, and write for each what the window shows after Draw Both Lines and the exact values.</source>
@@ -242,11 +242,11 @@
     </message>
     <message>
         <source>Open the Practice window at once: exercises to answer, each answer checked.</source>
-        <translation>Abrir enseguida la ventana Práctica: ejercicios que resolver, cada respuesta comprobada.</translation>
+        <translation>Abrir directamente la ventana Práctica: ejercicios para resolver, con cada respuesta corregida.</translation>
     </message>
     <message>
         <source>Speak German (de), English (en), Spanish (es) or French (fr) rather than the desktop&apos;s language, in the window and in every command&apos;s pages and messages.</source>
-        <translation>Hablar alemán (de), inglés (en), español (es) o francés (fr) en lugar del idioma del escritorio, en la ventana y en las páginas y mensajes de cada comando.</translation>
+        <translation>Usar alemán (de), inglés (en), español (es) o francés (fr) en lugar del idioma del escritorio, en la ventana y en las páginas y mensajes de cada comando.</translation>
     </message>
 </context>
 <context>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>field %1 is not UTF-8 text; save the file as CSV UTF-8</source>
-        <translation>el campo %1 no es texto UTF-8; hay que guardar el archivo como CSV UTF-8</translation>
+        <translation>el campo %1 no es texto UTF-8; guarda el archivo como CSV UTF-8</translation>
     </message>
     <message>
         <source>field %1 is longer than the %2 characters a field of the window holds</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>%1 is a workbook; save it as CSV (File › Save As) and give that file</source>
-        <translation>%1 es un libro; hay que guardarlo como CSV (Archivo › Guardar como) e indicar ese archivo</translation>
+        <translation>%1 es un libro; guárdalo como CSV (Archivo › Guardar como) e indica ese archivo</translation>
     </message>
     <message>
         <source>%1 is not text but a binary file; the answer key reads CSV, saved as CSV UTF-8</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>no row split into %1 fields at the separator %2; if the file uses another, name it: --separator &apos;,&apos;, --separator &apos;;&apos; or --separator tab</source>
-        <translation>ninguna fila se divide en %1 campos con el separador %2; si el archivo usa otro, hay que indicarlo: --separator &apos;,&apos;, --separator &apos;;&apos; o --separator tab</translation>
+        <translation>ninguna fila se divide en %1 campos con el separador %2; si el archivo usa otro, indícalo: --separator &apos;,&apos;, --separator &apos;;&apos; o --separator tab</translation>
     </message>
     <message>
         <source>the answers</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>a workbook is not text for a terminal: name its file with -o key.xlsx, or redirect standard output to one</source>
-        <translation>un libro no es texto para un terminal: hay que nombrar su archivo con -o key.xlsx o redirigir la salida estándar a un archivo</translation>
+        <translation>un libro no es texto para un terminal: indica su archivo con -o key.xlsx o redirige la salida estándar a un archivo</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>%1 &apos;%2&apos; and %3 &apos;%4&apos; are the same file: one would replace the other; give each its own name.</source>
-        <translation>%1 &apos;%2&apos; y %3 &apos;%4&apos; son el mismo archivo: uno sustituiría al otro; hay que dar a cada uno su propio nombre.</translation>
+        <translation>%1 &apos;%2&apos; y %3 &apos;%4&apos; son el mismo archivo: uno sustituiría al otro; da a cada uno su propio nombre.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>--format %1 does not match -o &apos;%2&apos;: name the file .%1, or leave --format out.</source>
-        <translation>--format %1 no coincide con -o &apos;%2&apos;: hay que dar al archivo la extensión .%1 u omitir --format.</translation>
+        <translation>--format %1 no coincide con -o &apos;%2&apos;: da al archivo la extensión .%1 u omite --format.</translation>
     </message>
     <message>
         <source>The range&apos;s texts can be at most %1 characters long, as in the window.</source>
@@ -441,11 +441,11 @@
     </message>
     <message>
         <source>Cannot tell the picture&apos;s format from &apos;%1&apos;: name it .png, .svg or .pdf.</source>
-        <translation>No se puede deducir el formato de la imagen a partir de &apos;%1&apos;: hay que darle la extensión .png, .svg o .pdf.</translation>
+        <translation>No se puede deducir el formato de la imagen a partir de &apos;%1&apos;: usa la extensión .png, .svg o .pdf.</translation>
     </message>
     <message>
         <source>--working needs pages: name the file .pdf, not &apos;%1&apos;.</source>
-        <translation>--working necesita páginas: el archivo debe tener la extensión .pdf, no &apos;%1&apos;.</translation>
+        <translation>--working necesita páginas: usa la extensión .pdf, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The scale &apos;%1&apos; is not a number from above 0 to 16.</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Find each line&apos;s slope, y-intercept and equation, and where the lines cross.</source>
-        <translation>Halla la pendiente, la ordenada en el origen y la ecuación de cada recta, y el punto de corte de ambas rectas.</translation>
+        <translation>Halla la pendiente, la ordenada en el origen y la ecuación de cada recta, y dónde se cortan.</translation>
     </message>
     <message>
         <source>Line %1</source>

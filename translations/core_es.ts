@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>type %1 for about %2</source>
-        <translation>escribe %1 para aproximadamente %2</translation>
+        <translation>escribe %1 como valor aproximado de %2</translation>
     </message>
     <message>
         <source>Line %1&apos;s %2</source>
@@ -164,11 +164,11 @@
     </message>
     <message>
         <source>Line %1 is too steep to work out its slope: move its X1 and X2 further apart.</source>
-        <translation>La recta %1 es demasiado empinada para calcular su pendiente: separa más sus valores X1 y X2.</translation>
+        <translation>La recta %1 es demasiado inclinada para calcular su pendiente: separa más sus valores X1 y X2.</translation>
     </message>
     <message>
         <source>Line %1&apos;s y-intercept is too large to work out: choose end points nearer the y-axis, or a less steep line.</source>
-        <translation>La ordenada en el origen de la recta %1 es demasiado grande para calcularla: elige extremos más cerca del eje y, o una recta menos empinada.</translation>
+        <translation>La ordenada en el origen de la recta %1 es demasiado grande para calcularla: elige extremos más cerca del eje y, o una recta menos inclinada.</translation>
     </message>
     <message>
         <source>The crossing point is too far away to show: change an end point so that the lines meet nearer the middle of the graph.</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Line %1 is too flat to work out where it meets the x-axis: make it steeper.</source>
-        <translation>La recta %1 es demasiado plana para calcular dónde corta el eje x: hazla más empinada.</translation>
+        <translation>La recta %1 está demasiado cerca de la horizontal para calcular dónde corta el eje x: hazla más inclinada.</translation>
     </message>
     <message>
         <source>%1 is too large: use a number between about -1.8E+308 and 1.8E+308.</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>The range from %1 to %2 is too wide to number its axes: use a lowest and a highest value from -32768 to just under 32767.</source>
-        <translation>El intervalo de %1 a %2 es demasiado amplio para numerar sus ejes: usa un valor más bajo y uno más alto entre -32768 y poco menos de 32767.</translation>
+        <translation>El intervalo de %1 a %2 es demasiado amplio para numerar los ejes: usa un valor más bajo y uno más alto entre -32768 y poco menos de 32767.</translation>
     </message>
     <message>
         <source>The range from %1 to %1 is empty: make the lowest and highest values differ.</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Same line. Infinite solutions.</source>
-        <translation>Misma recta. Infinitas soluciones.</translation>
+        <translation>La misma recta. Infinitas soluciones.</translation>
     </message>
 </context>
 <context>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>write the crossing as a point, such as (2, -1), or say &quot;parallel&quot; or &quot;the same line&quot;</source>
-        <translation>escribe el punto de corte como un punto, por ejemplo (2, -1), o bien «paralelas» o «la misma recta»</translation>
+        <translation>escribe el punto de corte en la forma (x, y), por ejemplo (2, -1), o escribe «paralelas» o «la misma recta»</translation>
     </message>
 </context>
 <context>
@@ -406,7 +406,7 @@
     <name>report</name>
     <message>
         <source>Intersection:</source>
-        <translation>Intersección:</translation>
+        <translation>Punto de corte:</translation>
     </message>
     <message>
         <source>Equation 1:</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>both points are (%1, %2), one point: it makes no line</source>
-        <translation>los dos puntos son (%1, %2), un solo punto: no determina una recta</translation>
+        <translation>los dos puntos son el mismo, (%1, %2): no determinan una recta</translation>
     </message>
     <message>
         <source>the run x2 - x1 is 0, so the slope is undefined; every point of the line has x = %1</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>Parallel, perpendicular or neither</source>
-        <translation>Paralelas, perpendiculares o ninguna de las dos cosas</translation>
+        <translation>Paralelas, perpendiculares o ninguna de las dos</translation>
     </message>
     <message>
         <source>the two lines are one and the same line</source>

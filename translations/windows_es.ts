@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>The lines are the same line: they meet everywhere.</source>
-        <translation>Las rectas son coincidentes: tienen todos sus puntos en común.</translation>
+        <translation>Las rectas son la misma recta: coinciden en todos sus puntos.</translation>
     </message>
     <message>
         <source>None: it takes two lines to cross.</source>
@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Pointer X</source>
-        <translation>Puntero, X</translation>
+        <translation>Coordenada x del ratón</translation>
     </message>
     <message>
         <source>Pointer Y</source>
-        <translation>Puntero, Y</translation>
+        <translation>Coordenada y del ratón</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -469,7 +469,7 @@ recta 2</translation>
     </message>
     <message>
         <source>A vertical line: its slope is undefined, its y-intercept none (all for x = 0).</source>
-        <translation>Recta vertical: pendiente no definida, ordenada en el origen ninguna (todos si x = 0).</translation>
+        <translation>Recta vertical: pendiente «no definida», ordenada en el origen «ninguna» («todos» si x = 0).</translation>
     </message>
     <message>
         <source>&amp;Check</source>
@@ -611,7 +611,7 @@ recta 2</translation>
     </message>
     <message>
         <source>Closes the About window</source>
-        <translation>Cierra la ventana Acerca de</translation>
+        <translation>Cierra la ventana «Acerca de»</translation>
     </message>
     <message>
         <source>A simple program to check your results</source>
@@ -620,7 +620,7 @@ recta 2</translation>
     <message>
         <source>Free for good under the GNU GPL, Version %1.%2 Build %3
 Some bugs still to be ironed out!</source>
-        <translation>Libre bajo la GNU GPL, versión %1.%2 compilación %3
+        <translation>Libre bajo la GNU GPL, versión %1.%2, compilación %3
 ¡Aún quedan algunos errores por corregir!</translation>
     </message>
     <message>
@@ -657,11 +657,11 @@ Correo: %2</translation>
     </message>
     <message>
         <source>Include a print facilty</source>
-        <translation>Añadir la impresión</translation>
+        <translation>Poder imprimir</translation>
     </message>
     <message>
         <source>Include a screen capture facility</source>
-        <translation>Añadir la captura de pantalla</translation>
+        <translation>Poder capturar la pantalla</translation>
     </message>
     <message>
         <source>Program title</source>
