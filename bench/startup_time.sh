@@ -7,7 +7,11 @@
 # median, the ratio of the two, and the program's median resident memory
 # once it has settled.
 #
-#   bench/startup_time.sh [build dir] [runs]     (default: build/release 25)
+#   bench/startup_time.sh [build dir] [runs] [language]
+#                                    (default: build/release 25, English)
+#
+# With a language (de, fr or es) the program starts with --language and
+# loads that translation before its first frame.
 #
 # bench/first_frame.cpp starts each program and watches it from outside: the
 # time to the first frame is the time until the axes' light red shows in a
@@ -18,6 +22,17 @@ set -euo pipefail
 
 build=${1:-build/release}
 runs=${2:-25}
+language=${3:-}
+program_title="Quarnby's Trellan"
+program_options=()
+if [[ -n $language ]]; then
+    program_options=(--language "$language")
+    # The window's title in that language (translations/windows_*.ts).
+    case $language in
+    de) program_title="Quarnbys Trellan" ;;
+    fr | es) program_title="Trellan de Quarnby" ;;
+    esac
+fi
 cmake --build "$build" --target trellan trellan_bare_window trellan_first_frame >/dev/null
 program=$build/trellan
 bare=$build/bench/trellan_bare_window
@@ -32,12 +47,13 @@ start_x
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# start <name> <executable> <window title>: one start; appends the times to
-# $work/<name>.viewable and $work/<name>.painted and the resident memory to
-# $work/<name>.rss.
+# start <name> <window title> <executable> [options]: one start; appends the
+# times to $work/<name>.viewable and $work/<name>.painted and the resident
+# memory to $work/<name>.rss.
 start() {
-    local name=$1 executable=$2 title=$3 viewable painted
-    read -r app viewable painted < <("$first_frame" "$title" "$band" "$work/log" "$executable") \
+    local name=$1 title=$2 viewable painted
+    shift 2
+    read -r app viewable painted < <("$first_frame" "$title" "$band" "$work/log" "$@") \
         || { echo "$name: no first frame" >&2; cat "$work/log" >&2; exit 1; }
     echo "$viewable" >>"$work/$name.viewable"
     echo "$painted" >>"$work/$name.painted"
@@ -52,11 +68,11 @@ start() {
 # other's exit.
 for run in $(seq "$runs"); do
     if ((run % 2)); then
-        start program "$program" "Quarnby's Trellan"
-        start bare "$bare" "Bare window"
+        start program "$program_title" "$program" "${program_options[@]}"
+        start bare "Bare window" "$bare"
     else
-        start bare "$bare" "Bare window"
-        start program "$program" "Quarnby's Trellan"
+        start bare "Bare window" "$bare"
+        start program "$program_title" "$program" "${program_options[@]}"
     fi
 done
 
