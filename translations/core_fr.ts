@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>The range from %1 to %2 is too narrow to draw: choose a lowest and a highest value further apart, differing within their first seven digits.</source>
-        <translation>L’intervalle de %1 à %2 est trop étroit pour être tracé&#xa0;: choisissez une plus petite et une plus grande valeur plus éloignées, qui diffèrent dès leurs sept premiers chiffres.</translation>
+        <translation>L’intervalle de %1 à %2 est trop étroit pour être tracé&#xa0;: choisissez une plus petite et une plus grande valeur plus éloignées, qui diffèrent dans leurs sept premiers chiffres.</translation>
     </message>
     <message>
         <source>Line %1 is vertical, so it has no slope.</source>
@@ -164,11 +164,11 @@
     </message>
     <message>
         <source>Line %1 is too steep to work out its slope: move its X1 and X2 further apart.</source>
-        <translation>La droite %1 est trop raide pour calculer sa pente&#xa0;: éloignez davantage ses valeurs X1 et X2.</translation>
+        <translation>La droite %1 est trop proche de la verticale pour qu’on calcule sa pente&#xa0;: éloignez davantage ses valeurs X1 et X2.</translation>
     </message>
     <message>
         <source>Line %1&apos;s y-intercept is too large to work out: choose end points nearer the y-axis, or a less steep line.</source>
-        <translation>L’ordonnée à l’origine de la droite %1 est trop grande pour être calculée&#xa0;: choisissez des extrémités plus proches de l’axe des ordonnées, ou une droite moins raide.</translation>
+        <translation>L’ordonnée à l’origine de la droite %1 est trop grande pour être calculée&#xa0;: choisissez des extrémités plus proches de l’axe des ordonnées, ou une droite moins inclinée.</translation>
     </message>
     <message>
         <source>The crossing point is too far away to show: change an end point so that the lines meet nearer the middle of the graph.</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Line %1 is too flat to work out where it meets the x-axis: make it steeper.</source>
-        <translation>La droite %1 est trop plate pour calculer où elle coupe l’axe des abscisses&#xa0;: rendez-la plus raide.</translation>
+        <translation>La droite %1 est trop proche de l’horizontale pour qu’on calcule où elle coupe l’axe des abscisses&#xa0;: inclinez-la davantage.</translation>
     </message>
     <message>
         <source>%1 is too large: use a number between about -1.8E+308 and 1.8E+308.</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Type the line&apos;s equation here and press Enter: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Fractions, decimals and brackets are fine; 1/2x means (1/2)x, as in school books. Esc puts back what was here.</source>
-        <translation>Tapez ici l’équation de la droite, puis appuyez sur Entrée&#xa0;: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Les fractions, les nombres décimaux et les parenthèses sont acceptés&#xa0;; 1/2x signifie (1/2)x, comme dans les manuels. Échap remet ce qui était écrit avant.</translation>
+        <translation>Tapez ici l’équation de la droite, puis appuyez sur Entrée&#xa0;: y = 2x + 3, 2x + 3y = 6, y - 3 = 2(x - 1), x = 4. Les fractions, les nombres décimaux et les parenthèses sont acceptés&#xa0;; 1/2x signifie (1/2)x, comme dans les manuels. Échap rétablit le texte précédent.</translation>
     </message>
     <message>
         <source>This line does not pass through the range shown, %1 to %2: change the range, or type another line</source>
@@ -317,7 +317,7 @@
     <name>exercises</name>
     <message>
         <source>Line one passes through %1 and %2; line two through %3 and %4</source>
-        <translation>La première droite passe par %1 et %2&#xa0;; la seconde par %3 et %4</translation>
+        <translation>La première droite passe par %1 et %2&#xa0;; la deuxième par %3 et %4</translation>
     </message>
 </context>
 <context>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>both points are (%1, %2), one point: it makes no line</source>
-        <translation>les deux points sont (%1, %2), c’est un seul point&#xa0;: il ne définit pas de droite</translation>
+        <translation>les deux points sont (%1, %2)&#xa0;: un seul point ne définit pas de droite</translation>
     </message>
     <message>
         <source>the run x2 - x1 is 0, so the slope is undefined; every point of the line has x = %1</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>every point of the line has x = %1, and the y-axis is x = 0: they never meet</source>
-        <translation>tout point de la droite vérifie x = %1, et l’axe des ordonnées a pour équation x = 0&#xa0;: ils ne se rencontrent jamais</translation>
+        <translation>tout point de la droite vérifie x = %1, et l’axe des ordonnées a pour équation x = 0&#xa0;: la droite ne le coupe jamais</translation>
     </message>
     <message>
         <source>every point of the line has x = %1</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Line %1: the slope m, how steep it is</source>
-        <translation>Droite %1&#xa0;: la pente m, son inclinaison</translation>
+        <translation>Droite %1&#xa0;: la pente m (coefficient directeur)</translation>
     </message>
     <message>
         <source>Line %1: the y-intercept b</source>

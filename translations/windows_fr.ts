@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Both end points are the same point, so they make no line.</source>
-        <translation>Les deux extrémités sont le même point&#xa0;: elles ne définissent donc aucune droite.</translation>
+        <translation>Les deux extrémités sont le même point&#xa0;: elles ne définissent aucune droite.</translation>
     </message>
     <message>
         <source>Equation: %1</source>
@@ -117,15 +117,15 @@
     </message>
     <message>
         <source>Exactly none: the line never meets %1</source>
-        <translation>Exactement&#xa0;: aucune, la droite ne coupe jamais %1</translation>
+        <translation>Exactement aucun point&#xa0;: la droite ne coupe jamais %1</translation>
     </message>
     <message>
         <source>Exactly all: the line is %1</source>
-        <translation>Exactement&#xa0;: tous les points, la droite est %1</translation>
+        <translation>Exactement tous les points&#xa0;: la droite est %1</translation>
     </message>
     <message>
         <source>Exactly no slope: the line is vertical</source>
-        <translation>Exactement&#xa0;: non définie, la droite est verticale</translation>
+        <translation>Exactement&#xa0;: pente non définie, la droite est verticale</translation>
     </message>
     <message>
         <source>where %1</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Both lines and their crossing as fractions, where the main window&apos;s decimal answers are rounded, and the working, step by step</source>
-        <translation>Les deux droites et leur point d’intersection en fractions, les résultats décimaux arrondis de la fenêtre principale, et les calculs détaillés, étape par étape</translation>
+        <translation>Les deux droites et leur point d’intersection en fractions, là où la fenêtre principale arrondit ses résultats décimaux, et les calculs détaillés, étape par étape</translation>
     </message>
     <message>
         <source>Close</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Intersection :</source>
-        <translation>Intersection :</translation>
+        <translation>Intersection&#xa0;:</translation>
     </message>
     <message>
         <source>Place results into the textbox below</source>
@@ -201,15 +201,15 @@
     </message>
     <message>
         <source> Mouse Coordinates:</source>
-        <translation> Coordonnées de la souris :</translation>
+        <translation> Coordonnées de la souris&#xa0;:</translation>
     </message>
     <message>
         <source>About ...</source>
-        <translation>À propos ...</translation>
+        <translation>À propos…</translation>
     </message>
     <message>
         <source>Exact values ...</source>
-        <translation>Valeurs exactes ...</translation>
+        <translation>Valeurs exactes…</translation>
     </message>
     <message>
         <source>Exact values</source>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>Opens a window with both lines and their crossing as exact fractions</source>
-        <translation>Ouvre une fenêtre avec les deux droites et leur point d&apos;intersection en fractions exactes</translation>
+        <translation>Ouvre une fenêtre avec les deux droites et leur point d’intersection en fractions exactes</translation>
     </message>
     <message>
         <source>Practice ...</source>
-        <translation>Entraînement ...</translation>
+        <translation>Entraînement…</translation>
     </message>
     <message>
         <source>Practice</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Opens exercises to answer, each answer checked (F2)</source>
-        <translation>Ouvre des exercices à résoudre ; chaque réponse est vérifiée (F2)</translation>
+        <translation>Ouvre des exercices à résoudre, chaque réponse vérifiée (F2)</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -237,19 +237,19 @@
     </message>
     <message>
         <source>Highest value of the range</source>
-        <translation>Plus grande valeur de l&apos;intervalle</translation>
+        <translation>Plus grande valeur de l’intervalle</translation>
     </message>
     <message>
         <source>Lowest value of the range</source>
-        <translation>Plus petite valeur de l&apos;intervalle</translation>
+        <translation>Plus petite valeur de l’intervalle</translation>
     </message>
     <message>
         <source>Pointer X</source>
-        <translation>Pointeur, X</translation>
+        <translation>Abscisse du pointeur</translation>
     </message>
     <message>
         <source>Pointer Y</source>
-        <translation>Pointeur, Y</translation>
+        <translation>Ordonnée du pointeur</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Y-intercept of line %1</source>
-        <translation>Ordonnée à l&apos;origine de la droite %1</translation>
+        <translation>Ordonnée à l’origine de la droite %1</translation>
     </message>
     <message>
         <source>Equation of line %1</source>
@@ -273,11 +273,11 @@
     </message>
     <message>
         <source>X-axis crossing of line %1</source>
-        <translation>Point où la droite %1 coupe l&apos;axe des abscisses</translation>
+        <translation>Intersection de la droite %1 avec l’axe des abscisses</translation>
     </message>
     <message>
         <source>Y-axis crossing of line %1</source>
-        <translation>Point où la droite %1 coupe l&apos;axe des ordonnées</translation>
+        <translation>Intersection de la droite %1 avec l’axe des ordonnées</translation>
     </message>
     <message>
         <source>Draw Line 1</source>
@@ -313,26 +313,26 @@ droite 2</translation>
     </message>
     <message>
         <source>Equation One:</source>
-        <translation>Équation 1 :</translation>
+        <translation>Équation 1&#xa0;:</translation>
     </message>
     <message>
         <source>Equation Two:</source>
-        <translation>Équation 2 :</translation>
+        <translation>Équation 2&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>PictureActions</name>
     <message>
         <source>Save picture as</source>
-        <translation>Enregistrer l&apos;image sous</translation>
+        <translation>Enregistrer l’image sous</translation>
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation>&amp;Copier l&apos;image</translation>
+        <translation>&amp;Copier l’image</translation>
     </message>
     <message>
         <source>&amp;Save picture as…</source>
-        <translation>&amp;Enregistrer l&apos;image sous…</translation>
+        <translation>&amp;Enregistrer l’image sous…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -348,11 +348,11 @@ droite 2</translation>
     </message>
     <message>
         <source>The picture could not be saved to “%1”: %2</source>
-        <translation>Impossible d&apos;enregistrer l&apos;image sous « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer l’image sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1:%2    crosses the x-axis at %3, the y-axis at %4</source>
-        <translation>%1 :%2    coupe l&apos;axe des abscisses en %3, l&apos;axe des ordonnées en %4</translation>
+        <translation>%1&#xa0;:%2    coupe l’axe des abscisses en %3, l’axe des ordonnées en %4</translation>
     </message>
     <message>
         <source>Line 1</source>
@@ -364,7 +364,7 @@ droite 2</translation>
     </message>
     <message>
         <source>Crossing point: %1</source>
-        <translation>Point d&apos;intersection : %1</translation>
+        <translation>Point d’intersection&#xa0;: %1</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
@@ -407,7 +407,7 @@ droite 2</translation>
     </message>
     <message>
         <source>Where the lines cross</source>
-        <translation>Où les droites se coupent</translation>
+        <translation>Point d’intersection des droites</translation>
     </message>
     <message>
         <source>1: whole-number slopes</source>
@@ -469,7 +469,7 @@ droite 2</translation>
     </message>
     <message>
         <source>A vertical line: its slope is undefined, its y-intercept none (all for x = 0).</source>
-        <translation>Droite verticale&#xa0;: pente non définie, ordonnée à l’origine aucune (tous pour x = 0).</translation>
+        <translation>Droite verticale&#xa0;: pente «&#xa0;non définie&#xa0;», ordonnée à l’origine «&#xa0;aucune&#xa0;» («&#xa0;tous&#xa0;» si x = 0).</translation>
     </message>
     <message>
         <source>&amp;Check</source>
@@ -513,11 +513,11 @@ droite 2</translation>
     </message>
     <message>
         <source>Exercise %1 at level %2, seed %3</source>
-        <translation>Exercice %1 au niveau %2, graine %3</translation>
+        <translation>Exercice %1, niveau %2, graine %3</translation>
     </message>
     <message>
         <source>trellan --practice --level %1 --seed %2 starts this sitting again</source>
-        <translation>trellan --practice --level %1 --seed %2 relance cette série d’exercices</translation>
+        <translation>trellan --practice --level %1 --seed %2 relance cette séance</translation>
     </message>
     <message>
         <source>%1: not read. %2.</source>
@@ -537,7 +537,7 @@ droite 2</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong in this exercise. A step of the working for each wrong answer; another try earns the next step.</source>
-        <translation>Dans cet exercice, réponses justes&#xa0;: %1, fausses&#xa0;: %2. Pour chaque réponse fausse, une étape des calculs détaillés&#xa0;; chaque nouvel essai donne l’étape suivante.</translation>
+        <translation>Dans cet exercice, réponses justes&#xa0;: %1, fausses&#xa0;: %2. Chaque réponse fausse montre une étape des calculs détaillés&#xa0;; un nouvel essai donne l’étape suivante.</translation>
     </message>
     <message>
         <source>Level %1: a fresh start. The exercises and the score begin again.</source>
@@ -584,7 +584,7 @@ droite 2</translation>
     </message>
     <message>
         <source>Save the report before quitting?</source>
-        <translation>Enregistrer le compte rendu avant de quitter ?</translation>
+        <translation>Enregistrer le compte rendu avant de quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Save report as…</source>
@@ -592,7 +592,7 @@ droite 2</translation>
     </message>
     <message>
         <source>The report could not be saved to “%1”: %2</source>
-        <translation>Impossible d&apos;enregistrer le compte rendu sous « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer le compte rendu sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -611,7 +611,7 @@ droite 2</translation>
     </message>
     <message>
         <source>Closes the About window</source>
-        <translation>Ferme la fenêtre À propos</translation>
+        <translation>Ferme la fenêtre «&#xa0;À propos&#xa0;»</translation>
     </message>
     <message>
         <source>A simple program to check your results</source>
@@ -621,7 +621,7 @@ droite 2</translation>
         <source>Free for good under the GNU GPL, Version %1.%2 Build %3
 Some bugs still to be ironed out!</source>
         <translation>Libre sous licence GNU GPL, version %1.%2, compilation %3
-Il reste quelques bogues à corriger !</translation>
+Il reste quelques bogues à corriger&#xa0;!</translation>
     </message>
     <message>
         <source>By %1
@@ -629,7 +629,7 @@ Made during August 2008
 Email: %2</source>
         <translation>Par %1
 Réalisé en août 2008
-Courriel : %2</translation>
+Courriel&#xa0;: %2</translation>
     </message>
     <message>
         <source> To Do</source>
@@ -637,7 +637,7 @@ Courriel : %2</translation>
     </message>
     <message>
         <source>Fix decimal round off errors</source>
-        <translation>Corriger les erreurs d&apos;arrondi des décimaux</translation>
+        <translation>Corriger les erreurs d’arrondi des décimaux</translation>
     </message>
     <message>
         <source>Include decimal to fraction conversion</source>
@@ -653,15 +653,15 @@ Courriel : %2</translation>
     </message>
     <message>
         <source>Include a dynamic intersection routine</source>
-        <translation>Suivre l&apos;intersection pendant le déplacement</translation>
+        <translation>Suivre l’intersection pendant le déplacement</translation>
     </message>
     <message>
         <source>Include a print facilty</source>
-        <translation>Ajouter l&apos;impression</translation>
+        <translation>Ajouter l’impression</translation>
     </message>
     <message>
         <source>Include a screen capture facility</source>
-        <translation>Ajouter la capture d&apos;écran</translation>
+        <translation>Ajouter la capture d’écran</translation>
     </message>
     <message>
         <source>Program title</source>

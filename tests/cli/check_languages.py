@@ -30,13 +30,14 @@ LANGUAGES = {
     },
     "fr": {
         "header": "Pente 1",
-        "help": ["Usage : trellan [options]", "Options :", "Afficher cette aide et quitter.",
-                 "fiche d'exercices", "--language <code>"],
-        "refusal": "trellan: --level accepte 1, 2 ou 3.\nEssayez 'trellan --help' pour plus d'informations.\n",
-        "sheet": ["Droites Nom :", "Date :", "Déterminez la pente, l'ordonnée à l'origine",
-                  "Ordonnée à l'origine", "Équation", "Droite 1", "Point d'intersection",
-                  "Fiche d'exercices Trellan · niveau 3 · graine 4 · page 1"],
-        "key": ["Droites : corrigé", "Exercice 1"],
+        "help": ["Usage\u00a0: trellan [options]", "Options\u00a0:", "Afficher cette aide et quitter.",
+                 "fiche d’exercices", "--language <code>"],
+        "refusal": "trellan: --level accepte 1, 2 ou 3.\n"
+                   "Essayez «\u00a0trellan --help\u00a0» pour plus d’informations.\n",
+        "sheet": ["Équations de droites Nom :", "Date :", "Déterminez la pente, l’ordonnée à l’origine",
+                  "Ordonnée à l’origine", "Équation", "Droite 1", "Point d’intersection",
+                  "Fiche d’exercices Trellan · niveau 3 · graine 4 · page 1"],
+        "key": ["Équations de droites : corrigé", "Exercice 1"],
     },
     "es": {
         "header": "Pendiente 1",
