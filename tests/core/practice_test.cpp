@@ -227,6 +227,47 @@ const CheckRow checkRows[] = {
 INSTANTIATE_TEST_SUITE_P(Answers, CheckTest, testing::ValuesIn(checkRows),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Practice takes the words for a slope, a crossing and an intercept in
+// English, German, French and Spanish whatever the chosen language, in any
+// case and with or without accents: a right answer is never marked wrong.
+const CheckRow wordRows[] = {
+    { "de_nicht_definiert", Slope1, &upright, &half, "nicht definiert", R },
+    { "de_undefiniert_capital", Slope1, &upright, &half, "Undefiniert.", R },
+    { "de_nicht_definiert_of_slanted", Slope1, &half, &falling, "nicht definiert", W },
+    { "fr_non_definie", Slope1, &upright, &half, "non définie", R },
+    { "fr_non_definie_capitals", Slope1, &upright, &half, "NON DÉFINIE", R },
+    { "fr_pas_definie", Slope1, &upright, &half, "pas définie", R },
+    { "es_no_esta_definida", Slope1, &upright, &half, "No está definida", R },
+    { "de_infinite_asks_again", Slope1, &upright, &half, "unendlich", N },
+    { "de_parallel", Crossing, &half, &halfHigher, "sind parallel", R },
+    { "de_parallel_of_crossing_lines", Crossing, &half, &falling, "parallel", W },
+    { "de_dieselbe_gerade", Crossing, &half, &halfAgain, "dieselbe Gerade", R },
+    { "de_die_gleiche_gerade", Crossing, &half, &halfAgain, "Die gleiche Gerade", R },
+    { "de_dieselbe_gerade_of_parallel", Crossing, &half, &halfHigher, "dieselbe Gerade", W },
+    { "de_point_with_und", Crossing, &half, &falling, "x = 2 und y = 4", R },
+    { "fr_paralleles", Crossing, &half, &halfHigher, "parallèles", R },
+    { "fr_droites_paralleles", Crossing, &half, &halfHigher, "droites paralleles", R },
+    { "fr_la_meme_droite", Crossing, &half, &halfAgain, "la même droite", R },
+    { "fr_confondues", Crossing, &half, &halfAgain, "Confondues.", R },
+    { "fr_apostrophe", Slope1, &upright, &half, "elle n’existe pas", R },
+    { "es_paralelas", Crossing, &half, &halfHigher, "paralelas", R },
+    { "es_la_misma_recta", Crossing, &half, &halfAgain, "la misma recta", R },
+    { "es_coinciden", Crossing, &half, &halfAgain, "coinciden", R },
+    { "es_paralela_of_same", Crossing, &half, &halfAgain, "paralela", W },
+    { "de_slope_label", Slope1, &half, &falling, "Steigung: 1/2", R },
+    { "fr_slope_label", Slope1, &half, &falling, "la pente = 0.5", R },
+    { "es_slope_label", Slope1, &half, &falling, "Pendiente = 1/2", R },
+    { "de_intercept_label", Yint1, &half, &falling, "y-Achsenabschnitt = 3", R },
+    { "fr_intercept_label", Yint1, &half, &falling, "ordonnée à l'origine : 3", R },
+    { "es_intercept_label", Yint1, &half, &falling, "Ordenada en el origen: 3", R },
+    { "de_no_intercept", Yint1, &upright, &half, "keinen", R },
+    { "fr_every_point", Yint2, &half, &yAxis, "tous les points", R },
+    { "es_no_intercept_of_axis", Yint2, &half, &yAxis, "no existe", W },
+};
+
+INSTANTIATE_TEST_SUITE_P(Words, CheckTest, testing::ValuesIn(wordRows),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A repeating decimal the engine writes reads back as the same number.
 TEST(AnswerNumberProperty, DecimalTextReadsBack)
 {

@@ -75,21 +75,6 @@ QStringList cutTexts(const QWidget* window)
     return cut;
 }
 
-// Pairs of the window's own controls that cover each other.
-QStringList overlaps(const QWidget* window)
-{
-    QList<const QWidget*> shown;
-    for (const QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (w->isVisible())
-            shown << w;
-    QStringList found;
-    for (qsizetype i = 0; i < shown.size(); ++i)
-        for (qsizetype j = i + 1; j < shown.size(); ++j)
-            if (shown[i]->geometry().intersects(shown[j]->geometry()))
-                found << shown[i]->objectName() + u'/' + shown[j]->objectName();
-    return found;
-}
-
 // The texts no translation reached, as "where: text".
 QStringList untranslated(const QWidget* root)
 {
@@ -167,7 +152,7 @@ void ToolWindowsLanguageTest::everyTextFits()
     PracticeWindow* practice = checkedPractice(f);
     QVERIFY(QTest::qWaitForWindowExposed(practice));
     EXPECT_NONE(cutTexts(practice));
-    EXPECT_NONE(overlaps(practice));
+    EXPECT_NONE(test_support::overlappingControls(practice));
     // The widest level name, as a fresh start shows it.
     auto* level = practice->findChild<QComboBox*>(QStringLiteral("level"));
     level->setCurrentIndex(2);
@@ -178,7 +163,7 @@ void ToolWindowsLanguageTest::everyTextFits()
     ExactWindow* exact = ExactWindow::instance();
     QVERIFY(QTest::qWaitForWindowExposed(exact));
     EXPECT_NONE(cutTexts(exact));
-    EXPECT_NONE(overlaps(exact));
+    EXPECT_NONE(test_support::overlappingControls(exact));
 }
 
 void ToolWindowsLanguageTest::noShownTextEscapesTranslation()

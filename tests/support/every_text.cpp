@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QWidget>
@@ -47,10 +48,21 @@ QString outsideMarks(const QString& text)
     return outside;
 }
 
+// What `text` shows: markup's plain text (a label squeezed to its height
+// shows its text as markup), any other text as it is.
+QString shownText(const QString& text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText();
+}
+
 bool holdsWord(const QString& text, const QStringList& allowed)
 {
     static const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
-    for (auto match = word.globalMatch(outsideMarks(text)); match.hasNext();)
+    for (auto match = word.globalMatch(outsideMarks(shownText(text))); match.hasNext();)
         if (!allowed.contains(match.next().captured()))
             return true;
     return false;
@@ -117,6 +129,20 @@ QList<ShownText> untranslatedTexts(const QWidget* root, const QStringList& allow
         }
     }
     return found;
+}
+
+QStringList overlappingControls(const QWidget* window)
+{
+    QList<const QWidget*> controls;
+    for (const QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isHidden())
+            controls << child;
+    QStringList pairs;
+    for (qsizetype a = 0; a < controls.size(); ++a)
+        for (qsizetype b = a + 1; b < controls.size(); ++b)
+            if (controls[a]->geometry().intersects(controls[b]->geometry()))
+                pairs << controls[a]->objectName() + u'/' + controls[b]->objectName();
+    return pairs;
 }
 
 } // namespace test_support
