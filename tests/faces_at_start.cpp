@@ -1,6 +1,6 @@
 // Linked into every widget test: the test starts as the program does, with
-// the classic face names mapped onto the installed faces before any window
-// is made.
+// the classic face names given to the installed faces before any window is
+// made.
 
 #include "look/fonts.h"
 
@@ -8,6 +8,8 @@
 
 static void installFaces()
 {
+    look::FontConfigurationLoader fontConfiguration;
+    fontConfiguration.wait();
     look::installFontSubstitutions();
 }
 

@@ -276,7 +276,7 @@ void LayoutTest::substitutionsNameFreeFaces()
     QFETCH(QString, family);
     const QString face = freeFaces.value(family);
     look::installFontSubstitutions(); // a second time: nothing is added twice
-    QCOMPARE(QFont::substitutes(family).size(), 1);
+    QVERIFY(QFont::substitutes(family).size() <= 1); // none where fontconfig names the face
     QFont bold(family);
     bold.setBold(true);
     QCOMPARE(QFontInfo(QFont(family)).family(), face);
