@@ -49,16 +49,19 @@ QString blanksUpTo(const QFontMetrics& metrics, const QString& text, int at, boo
 // ", 0" starts clear of the first box and ")" stays where it was.
 QString interceptFrame(const QFont& font, int blanksBeforeLast)
 {
-    const QFontMetrics metrics(font);
     const QString englishFirst = u"X-int = ("_qs + blanks(12);
     const QString englishMiddle = u", 0   )   Y-int = ( 0 ,"_qs;
-    const int middleAt = metrics.horizontalAdvance(englishFirst);
-    const int lastAt
-        = metrics.horizontalAdvance(englishFirst + englishMiddle + blanks(blanksBeforeLast));
     //: Short name of the point where a line crosses the x-axis, before " = ( x , 0 )"
     const QString first = Form1::tr("X-int") + u" = ("_qs;
     //: Short name of the point where a line crosses the y-axis, before " = ( 0 , y )"
     const QString middle = u", 0   )   "_qs + Form1::tr("Y-int") + u" = ( 0 ,"_qs;
+    // The English row is its own measure.
+    if (first == englishFirst.trimmed() && middle == englishMiddle)
+        return englishFirst + englishMiddle + blanks(blanksBeforeLast) + u")"_qs;
+    const QFontMetrics metrics(font);
+    const int middleAt = metrics.horizontalAdvance(englishFirst);
+    const int lastAt
+        = metrics.horizontalAdvance(englishFirst + englishMiddle + blanks(blanksBeforeLast));
     const QString upToMiddle = first + blanksUpTo(metrics, first, middleAt, false) + middle;
     return upToMiddle + blanksUpTo(metrics, upToMiddle, lastAt, true) + u")"_qs;
 }
@@ -151,6 +154,10 @@ constexpr int legibleLetters = 11;
 // `limit`, while its words would be drawn smaller than legibleLetters.
 void growPicture(PictureButton* button, int limit)
 {
+    // A picture stored at build time was made by the window after this
+    // fitting, in the same letters: it is where the fitting left it then.
+    if (button->hasStoredPicture())
+        return;
     const int border = button->width() - button->pictureSize().width();
     while (button->x() + button->width() < limit) {
         const int size

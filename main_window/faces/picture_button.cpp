@@ -51,6 +51,11 @@ QPixmap PictureButton::picture(qreal devicePixelRatio) const
     return cachedPicture_;
 }
 
+bool PictureButton::hasStoredPicture() const
+{
+    return hasStoredFace(faceKey(1));
+}
+
 QPixmap PictureButton::paintedPicture(qreal devicePixelRatio) const
 {
     return paintButtonFace(words_, pictureSize_, faceColour_, letterSpacing_, devicePixelRatio);

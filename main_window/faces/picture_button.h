@@ -30,6 +30,8 @@ public:
     // The picture at the given device pixel ratio: the one stored at build
     // time when there is one (main_window/faces/stored_faces.h), else painted.
     QPixmap picture(qreal devicePixelRatio = 1) const;
+    // Whether the picture of its words and size was stored at build time.
+    bool hasStoredPicture() const;
 
     // The picture painted now, and the key it is stored under.
     QPixmap paintedPicture(qreal devicePixelRatio = 1) const;

@@ -27,6 +27,16 @@ QHash<QString, QByteArrayView> indexFaces(QByteArrayView bytes)
     return faces;
 }
 
+const QHash<QString, QByteArrayView>& storedFaces()
+{
+    // The file is embedded uncompressed, so its bytes are read where they
+    // lie; the program without it (the generator itself) paints every face.
+    static const QByteArray file
+        = QResource(QStringLiteral(":/faces/button_faces.bin")).uncompressedData();
+    static const QHash<QString, QByteArrayView> faces = indexFaces(file);
+    return faces;
+}
+
 } // namespace
 
 QByteArray storedFaceEntry(const QString& key, const QImage& face)
@@ -39,10 +49,10 @@ QByteArray storedFaceEntry(const QString& key, const QImage& face)
 
 QImage storedFace(const QString& key)
 {
-    // The file is embedded uncompressed, so its bytes are read where they
-    // lie; the program without it (the generator itself) paints every face.
-    static const QByteArray file
-        = QResource(QStringLiteral(":/faces/button_faces.bin")).uncompressedData();
-    static const QHash<QString, QByteArrayView> faces = indexFaces(file);
-    return look::readRawPicture(faces.value(key));
+    return look::readRawPicture(storedFaces().value(key));
+}
+
+bool hasStoredFace(const QString& key)
+{
+    return storedFaces().contains(key);
 }

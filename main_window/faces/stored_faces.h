@@ -20,3 +20,6 @@ QByteArray storedFaceEntry(const QString& key, const QImage& face);
 
 // The face stored under `key`; a null image when none is.
 QImage storedFace(const QString& key);
+
+// Whether a face is stored under `key`, found without reading it.
+bool hasStoredFace(const QString& key);
