@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -54,6 +55,11 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
     // a fraction of a pixel, at about half the cost of a changed line.
     font.setStyleStrategy(QFont::PreferNoShaping);
     page_->setFont(font);
+    // Its lines run the window's way: the toolkit need not look through each
+    // line it lays out for the direction of its letters.
+    QTextOption option = page_->document()->defaultTextOption();
+    option.setTextDirection(page_->layoutDirection());
+    page_->document()->setDefaultTextOption(option);
 
     close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName(QStringLiteral("exactClose"));
