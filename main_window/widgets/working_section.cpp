@@ -57,13 +57,16 @@ QString html(const std::vector<core::WorkingStep>& steps)
 {
     QString out = QStringLiteral("<h3>%1</h3>")
                       .arg(words::translate("working_section", "The working").toHtmlEscaped());
+    out.reserve(4096);
     for (const core::WorkingStep& step : steps) {
-        out += QStringLiteral("<p><b>") + QString::fromStdString(step.heading).toHtmlEscaped()
-            + QStringLiteral("</b></p>");
-        for (const std::string& line : step.lines)
-            out += QStringLiteral(
-                       "<p style=\"margin-left: 16px; margin-top: 0; margin-bottom: 0\">")
-                + stacked(QString::fromStdString(core::PupilText(line))) + QStringLiteral("</p>");
+        out += u"<p><b>";
+        out += QString::fromStdString(step.heading).toHtmlEscaped();
+        out += u"</b></p>";
+        for (const std::string& line : step.lines) {
+            out += u"<p style=\"margin-left: 16px; margin-top: 0; margin-bottom: 0\">";
+            out += stacked(QString::fromStdString(core::PupilText(line)));
+            out += u"</p>";
+        }
     }
     return out;
 }
