@@ -14,14 +14,17 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("shown");
         QTest::newRow("a fraction") << "m = 7/14" << QStringLiteral("m = \u2077\u2044\u2081\u2084");
-        QTest::newRow("a division between terms") << "m = 7 / 14" << "m = 7 / 14";
+        QTest::newRow("a division between terms") << "m = 7 / 14"
+                                                  << "m = 7 / 14";
         QTest::newRow("a fraction divided again")
             << "12/34/5" << QStringLiteral("\u00b9\u00b2\u2044\u2083\u2084/5");
-        QTest::newRow("a slash without digits on both sides") << "x/2 and 3/" << "x/2 and 3/";
-        QTest::newRow("every digit") << "1234567890/9876543210"
-                                     << QStringLiteral("\u00b9\u00b2\u00b3\u2074\u2075\u2076\u2077"
-                                                       "\u2078\u2079\u2070\u2044\u2089\u2088\u2087"
-                                                       "\u2086\u2085\u2084\u2083\u2082\u2081\u2080");
+        QTest::newRow("a slash without digits on both sides") << "x/2 and 3/"
+                                                              << "x/2 and 3/";
+        QTest::newRow("every digit")
+            << "1234567890/9876543210"
+            << QStringLiteral("\u00b9\u00b2\u00b3\u2074\u2075\u2076\u2077"
+                              "\u2078\u2079\u2070\u2044\u2089\u2088\u2087"
+                              "\u2086\u2085\u2084\u2083\u2082\u2081\u2080");
         QTest::newRow("a subscript and a minus")
             << "b = y1 - 1/2" << QStringLiteral("b = y\u2081 \u2212 \u00b9\u2044\u2082");
         QTest::newRow("characters HTML reserves")
