@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -49,7 +50,16 @@ ExactWindow::ExactWindow(QWidget* owner, const Fields& fields)
            "decimal answers are rounded, and the working, step by step"));
     QFont font = page_->font();
     font.setPointSizeF(font.pointSizeF() * 1.2);
+    // Latin letters, digits and signs, laid out again on every keystroke: the
+    // face's own glyphs and pair kerning show them as the full shaper does, to
+    // a fraction of a pixel, at about half the cost of a changed line.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     page_->setFont(font);
+    // Its lines run the window's way: the toolkit need not look through each
+    // line it lays out for the direction of its letters.
+    QTextOption option = page_->document()->defaultTextOption();
+    option.setTextDirection(page_->layoutDirection());
+    page_->document()->setDefaultTextOption(option);
 
     close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName(QStringLiteral("exactClose"));

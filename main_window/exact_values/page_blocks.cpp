@@ -246,12 +246,25 @@ std::optional<PageBlocks::Block> PageBlocks::readTags(const QString& html)
 {
     QString tags;
     std::vector<QString> texts;
+    // A line break between two texts is a line separator in one text of the
+    // same format.
+    bool broken = false;
     for (qsizetype at = 0; at < html.size();) {
         if (html[at] == u'<') {
             const qsizetype end = html.indexOf(u'>', at);
             if (end < 0)
                 return std::nullopt;
-            tags += QStringView(html).mid(at, end + 1 - at);
+            const QStringView tag = QStringView(html).mid(at, end + 1 - at);
+            if (tag == u"<br />") {
+                if (broken || !tags.endsWith(u'x'))
+                    return std::nullopt;
+                texts.back() += QChar::LineSeparator;
+                broken = true;
+            } else if (broken) {
+                return std::nullopt;
+            } else {
+                tags += tag;
+            }
             at = end + 1;
         } else {
             qsizetype end = html.indexOf(u'<', at);
@@ -260,11 +273,18 @@ std::optional<PageBlocks::Block> PageBlocks::readTags(const QString& html)
             std::optional<QString> text = plainText(QStringView(html).mid(at, end - at));
             if (!text)
                 return std::nullopt;
-            texts.push_back(std::move(*text));
-            tags += u'x';
+            if (broken) {
+                texts.back() += *text;
+                broken = false;
+            } else {
+                texts.push_back(std::move(*text));
+                tags += u'x';
+            }
             at = end;
         }
     }
+    if (broken)
+        return std::nullopt;
     const Shape* shape = shapeOf(tags, static_cast<qsizetype>(texts.size()));
     if (!shape)
         return std::nullopt;

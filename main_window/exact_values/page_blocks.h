@@ -15,8 +15,9 @@ class QTextDocument;
 // of its lines and leaves the rest: only the blocks whose HTML changed are
 // rewritten, in a few edits, so that the toolkit lays out again those and
 // few others, and the rest keep their layout. Most blocks are not read as
-// HTML at all: their text is taken from between the tags, and the formats
-// the toolkit gives those tags are read once and kept.
+// HTML at all: their text is taken from between the tags (a line break in a
+// text is a line separator), and the formats the toolkit gives those tags
+// are read once and kept.
 class PageBlocks {
 public:
     // Reads `html`, a run of paragraphs and headings, against the page as

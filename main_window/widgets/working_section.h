@@ -8,7 +8,8 @@
 
 // The working as the Exact values and Practice windows show it: each step's
 // heading, then its lines as a pupil writes them, the minus sign and
-// subscripts in place and each fraction stacked, numerator over denominator.
+// subscripts in place and each fraction stacked, numerator over denominator;
+// the lines of a step are one paragraph with a line break between them.
 namespace working_section {
 
 QString html(const std::vector<core::WorkingStep>& steps);
