@@ -95,6 +95,9 @@ fi
 
 # --- Unpacked ------------------------------------------------------------
 dpkg-deb -x "$deb" "$work/root"
+# The system's libraries, from where the system keeps them: no search path of
+# the program's own, before them or beside them.
+expect "library search path" "$(readelf -d "$work/root/usr/bin/trellan" | grep -E 'RPATH|RUNPATH')" ""
 copyright=$work/root/usr/share/doc/trellan/copyright
 expect "copyright format" "$(head -n1 "$copyright")" \
     "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
