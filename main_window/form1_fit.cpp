@@ -160,9 +160,10 @@ void growPicture(PictureButton* button, int limit)
         return;
     const int border = button->width() - button->pictureSize().width();
     while (button->x() + button->width() < limit) {
-        const int size
-            = faceLetterSize(button->words(), button->pictureSize(), button->letterSpacing());
-        if (size >= legibleLetters)
+        // Each size is a face of its own to load: smaller ones are not tried.
+        if (faceLetterSize(
+                button->words(), button->pictureSize(), button->letterSpacing(), legibleLetters)
+            > 0)
             break;
         button->resize(button->width() + 1, button->height());
         button->setPictureSize({ button->width() - border, button->pictureSize().height() });

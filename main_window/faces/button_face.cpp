@@ -58,13 +58,13 @@ QFont wordsFont(const QStringList& lines, QSize size, qreal letterSpacing)
 
 } // namespace
 
-int faceLetterSize(const QStringList& lines, QSize size, qreal letterSpacing)
+int faceLetterSize(const QStringList& lines, QSize size, qreal letterSpacing, int atLeast)
 {
     // As large as the face allows, up to 14 px: shrink until every line fits.
     QFont font = lettersFont(letterSpacing);
     const qreal roomWidth = size.width() - 2 * (bevelWidth + textMargin);
     const qreal roomHeight = size.height() - 2 * bevelWidth;
-    for (int px = 14; px >= smallestLetters; --px) {
+    for (int px = 14; px >= std::max(atLeast, smallestLetters); --px) {
         font.setPixelSize(px);
         const QFontMetricsF metrics(font);
         qreal widest = 0;

@@ -16,5 +16,6 @@ QPixmap paintButtonFace(const QStringList& lines, QSize size, const QColor& face
 
 // The pixel size of the letters paintButtonFace draws `lines` in: the
 // largest up to 14 at which every line fits inside the bevel, or 0 when even
-// the smallest it draws (7) does not fit.
-int faceLetterSize(const QStringList& lines, QSize size, qreal letterSpacing = 0);
+// the smallest it draws (7) does not fit. With `atLeast`, sizes below it are
+// not tried: 0 when none from `atLeast` up fits.
+int faceLetterSize(const QStringList& lines, QSize size, qreal letterSpacing = 0, int atLeast = 0);
