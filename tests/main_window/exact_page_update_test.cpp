@@ -86,6 +86,14 @@ private slots:
             << Edits { { "t3", "8" }, { "t4", "7" }, { "t2", "1e" } };
         QTest::newRow("a thousand digits, then back")
             << Edits { { "t1", widest }, { "t2", widest }, { "t1", "3" } };
+        // Each line's part of the page is kept while its fields stay: an edit
+        // of one line, the other or the range must show all that it changes.
+        QTest::newRow("line two, line one, line two again")
+            << Edits { { "t2_b", "9" }, { "t1", "81" }, { "t2_b", "-0.25" } };
+        QTest::newRow("the range alone") << Edits { { "txmin", "-3" }, { "txmax", "2.5" } };
+        QTest::newRow("both lines made one, then parted")
+            << Edits { { "t1", "1" }, { "t2", "2" }, { "t3", "3" }, { "t4", "5" }, { "t1_b", "1" },
+                   { "t2_b", "2" }, { "t3_b", "3" }, { "t4_b", "5" }, { "t4", "6" } };
     }
 
     void pageIsThePageWrittenAfresh()
