@@ -178,14 +178,11 @@ WorkingStep yAxis(const exact::Line& line, const Points&)
     return s;
 }
 
-// A line's five steps, in order, and the line they are about.
-struct LineWorking {
-    exact::Line line;
-    std::vector<WorkingStep> steps;
-};
+} // namespace
 
-LineWorking lineWorking(const std::array<std::string, 4>& typed, const std::string& n)
+LineWorking WorkingForLine(const std::array<std::string, 4>& typed, int number)
 {
+    const std::string n = std::to_string(number);
     Points p;
     bool read = true;
     for (std::size_t k = 0; k < 4; ++k) {
@@ -226,17 +223,20 @@ LineWorking lineWorking(const std::array<std::string, 4>& typed, const std::stri
     return out;
 }
 
-} // namespace
+std::vector<WorkingStep> WorkingForPair(const exact::Line& one, const exact::Line& two)
+{
+    return { working_pair::CrossingStep(one, two), working_pair::RelationStep(one, two) };
+}
 
 std::vector<WorkingStep> WorkingFor(
     const std::array<std::string, 4>& line1, const std::array<std::string, 4>& line2)
 {
-    const LineWorking one = lineWorking(line1, "1");
-    const LineWorking two = lineWorking(line2, "2");
+    const LineWorking one = WorkingForLine(line1, 1);
+    const LineWorking two = WorkingForLine(line2, 2);
     std::vector<WorkingStep> steps = one.steps;
     steps.insert(steps.end(), two.steps.begin(), two.steps.end());
-    steps.push_back(working_pair::CrossingStep(one.line, two.line));
-    steps.push_back(working_pair::RelationStep(one.line, two.line));
+    const std::vector<WorkingStep> pair = WorkingForPair(one.line, two.line);
+    steps.insert(steps.end(), pair.begin(), pair.end());
     return steps;
 }
 

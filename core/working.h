@@ -39,6 +39,18 @@ struct WorkingStep {
 std::vector<WorkingStep> WorkingFor(
     const std::array<std::string, 4>& line1, const std::array<std::string, 4>& line2);
 
+// WorkingFor in its parts, for a page that makes again only the part whose
+// end points changed: one line's five steps, numbered `number`, with the line
+// they are about (no line where an end point cannot be read) ...
+struct LineWorking {
+    exact::Line line;
+    std::vector<WorkingStep> steps;
+};
+LineWorking WorkingForLine(const std::array<std::string, 4>& typed, int number);
+
+// ... and the crossing and the relation of the two lines so worked out.
+std::vector<WorkingStep> WorkingForPair(const exact::Line& one, const exact::Line& two);
+
 // Whether two lines meet at a right angle: slopes whose product is -1, or
 // one vertical and one horizontal.
 bool ArePerpendicular(const exact::Line& one, const exact::Line& two);

@@ -241,12 +241,15 @@ QString roundedNote(const QString& equation)
                          .arg(equation.toHtmlEscaped()));
 }
 
-QString html(const core::TypedFields& typed, const std::array<QString, 2>& roundedFrom)
+QString lineHtml(int number, const std::array<std::string, 4>& typed, const Line& line,
+    const QString& roundedFrom)
 {
-    const ExactLines exact = exactLinesFor(typed);
-    return lineSection(1, typed.line1, exact.line1) + roundedNote(roundedFrom[0])
-        + lineSection(2, typed.line2, exact.line2) + roundedNote(roundedFrom[1])
-        + crossingSection(exact) + Comparison(core::BothLines(typed, false), exact).html();
+    return lineSection(number, typed, line) + roundedNote(roundedFrom);
+}
+
+QString pairHtml(const core::TypedFields& typed, const ExactLines& exact)
+{
+    return crossingSection(exact) + Comparison(core::BothLines(typed, false), exact).html();
 }
 
 } // namespace exact_texts

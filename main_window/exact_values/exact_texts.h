@@ -29,11 +29,16 @@ QString value(const mpq_class& q);
 // crossing. Empty when there is no exact value to give.
 QString tooltip(core::ResultField field, const ExactLines& exact);
 
-// The Exact values window's text, as HTML: both lines through the typed end
-// points, their equations, slopes and intercepts as fractions, the crossing,
-// and where the window's decimal answers for the same texts are rounded.
-// A line's end points rounded from an equation typed for it are noted under
-// that line: `roundedFrom` holds the equation as typed, or nothing.
-QString html(const core::TypedFields& typed, const std::array<QString, 2>& roundedFrom = {});
+// The Exact values window's text, as HTML, in its parts: line `number`
+// through its typed end points, which make `line`, with its equation, slope
+// and intercepts as fractions; its end points rounded from an equation typed
+// for it are noted under it: `roundedFrom` holds the equation as typed, or
+// nothing ...
+QString lineHtml(int number, const std::array<std::string, 4>& typed, const core::exact::Line& line,
+    const QString& roundedFrom);
+
+// ... then the crossing of both lines, and where the window's decimal answers
+// for the same texts are rounded.
+QString pairHtml(const core::TypedFields& typed, const ExactLines& exact);
 
 } // namespace exact_texts

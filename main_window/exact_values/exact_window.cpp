@@ -1,10 +1,8 @@
 #include "main_window/exact_values/exact_window.h"
 
-#include "main_window/exact_values/exact_texts.h"
 #include "main_window/widgets/tool_place.h"
 #include "main_window/widgets/typed_boxes.h"
 #include "main_window/widgets/word_wrap.h"
-#include "main_window/widgets/working_section.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -163,7 +161,7 @@ void ExactWindow::refresh()
         if (same)
             roundedFrom[line] = note[0];
     }
-    const QString html = pageHtml(typed, roundedFrom);
+    const QString html = text_.html(typed, roundedFrom);
     if (html == shownHtml_)
         return; // an edit that changes nothing on the page (a range field)
     shownHtml_ = html;
@@ -199,8 +197,7 @@ void ExactWindow::refresh()
 QString ExactWindow::pageHtml(
     const core::TypedFields& typed, const std::array<QString, 2>& roundedFrom)
 {
-    return exact_texts::html(typed, roundedFrom)
-        + working_section::html(core::WorkingFor(typed.line1, typed.line2));
+    return PageText().html(typed, roundedFrom);
 }
 
 std::vector<core::WorkingStep> ExactWindow::working() const

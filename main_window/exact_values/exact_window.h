@@ -3,6 +3,7 @@
 #include "core/line_commands.h"
 #include "core/working.h"
 #include "main_window/exact_values/page_blocks.h"
+#include "main_window/exact_values/page_text.h"
 #include "main_window/widgets/tool_place.h"
 
 #include <QPointer>
@@ -74,6 +75,7 @@ private:
     QPushButton* close_ = nullptr;
     QRect placed_; // where it was opened: the frame's corner and the inner size
     QTimer* pending_ = nullptr; // an edit not yet shown: refresh when the loop is free
+    PageText text_; // the page's text, a line's part kept while its fields stay
     QString shownHtml_; // what the page was last given
     PageBlocks blocks_; // the page block by block, to rewrite only what changed
 };

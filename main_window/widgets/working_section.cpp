@@ -53,10 +53,20 @@ QString stacked(const QString& line)
 
 } // namespace
 
+QString heading()
+{
+    return QStringLiteral("<h3>%1</h3>")
+        .arg(words::translate("working_section", "The working").toHtmlEscaped());
+}
+
 QString html(const std::vector<core::WorkingStep>& steps)
 {
-    QString out = QStringLiteral("<h3>%1</h3>")
-                      .arg(words::translate("working_section", "The working").toHtmlEscaped());
+    return heading() + stepsHtml(steps);
+}
+
+QString stepsHtml(const std::vector<core::WorkingStep>& steps)
+{
+    QString out;
     out.reserve(4096);
     for (const core::WorkingStep& step : steps) {
         out += u"<p><b>";

@@ -14,4 +14,9 @@ namespace working_section {
 
 QString html(const std::vector<core::WorkingStep>& steps);
 
+// html() in its parts: the heading, then the steps; a page made in parts
+// writes the steps of each part in turn.
+QString heading();
+QString stepsHtml(const std::vector<core::WorkingStep>& steps);
+
 } // namespace working_section

@@ -5,6 +5,7 @@
 #include "form1_fixture.h"
 #include "main_window/exact_values/exact_window.h"
 #include "main_window/exact_values/page_blocks.h"
+#include "main_window/exact_values/page_text.h"
 
 #include <QApplication>
 #include <QTextBlock>
@@ -86,6 +87,14 @@ private slots:
             << Edits { { "t3", "8" }, { "t4", "7" }, { "t2", "1e" } };
         QTest::newRow("a thousand digits, then back")
             << Edits { { "t1", widest }, { "t2", widest }, { "t1", "3" } };
+        // Each line's part of the page is kept while its fields stay: an edit
+        // of one line, the other or the range must show all that it changes.
+        QTest::newRow("line two, line one, line two again")
+            << Edits { { "t2_b", "9" }, { "t1", "81" }, { "t2_b", "-0.25" } };
+        QTest::newRow("the range alone") << Edits { { "txmin", "-3" }, { "txmax", "2.5" } };
+        QTest::newRow("both lines made one, then parted")
+            << Edits { { "t1", "1" }, { "t2", "2" }, { "t3", "3" }, { "t4", "5" }, { "t1_b", "1" },
+                   { "t2_b", "2" }, { "t3_b", "3" }, { "t4_b", "5" }, { "t4", "6" } };
     }
 
     void pageIsThePageWrittenAfresh()
@@ -97,6 +106,42 @@ private slots:
             LoadedForm::type(f->findChild<QLineEdit*>(name), text);
             QApplication::processEvents();
             QCOMPARE(page->document()->toHtml(), freshHtml(f, *page->document()));
+        }
+    }
+
+    // A page made from the parts kept from the pages before it is the page
+    // made afresh. Each page: X1, Y1, X2, Y2 of both lines, the range, then
+    // the equation each line's end points were rounded from.
+    void pageMadeInPartsIsThePageMadeAfresh_data()
+    {
+        const QStringList start { "-6", "0", "8", "7", "1", "5", "9", "-2", "-10", "10", "", "" };
+        const auto with = [](QStringList page, const QList<QPair<int, QString>>& changes) {
+            for (const auto& [field, text] : changes)
+                page[field] = text;
+            return page;
+        };
+        const QStringList noted = with(start, { { 11, "y = x/3 + 1/7" } });
+        QTest::addColumn<QList<QStringList>>("pages");
+        QTest::newRow("a note under line two, then line two edited, then line one")
+            << QList<QStringList> { start, noted, with(noted, { { 5, "4" }, { 11, "" } }),
+                   with(noted, { { 0, "-7" } }) };
+        QTest::newRow("line one's end points given to line two") << QList<QStringList> { start,
+            with(start, { { 4, "-6" }, { 5, "0" }, { 6, "8" }, { 7, "7" } }) };
+        QTest::newRow("the range, then a number too large, then back")
+            << QList<QStringList> { start, with(start, { { 8, "-3" } }),
+                   with(start, { { 8, "-3" }, { 2, "1e400" } }), start };
+    }
+
+    void pageMadeInPartsIsThePageMadeAfresh()
+    {
+        QFETCH(QList<QStringList>, pages);
+        PageText kept;
+        for (const QStringList& page : pages) {
+            const auto s = [&page](int k) { return page[k].toStdString(); };
+            const core::TypedFields typed { { s(0), s(1), s(2), s(3) }, { s(4), s(5), s(6), s(7) },
+                s(8), s(9) };
+            QCOMPARE(kept.html(typed, { page[10], page[11] }),
+                PageText().html(typed, { page[10], page[11] }));
         }
     }
 
