@@ -1,5 +1,6 @@
 #include "app/xlsx_key.h"
 
+#include "app/xlsx_library.h"
 #include "core/said.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
-#include <xlsxwriter.h>
 
 namespace answers {
 
@@ -68,6 +68,8 @@ trellan::Failure failed(std::string message)
 } // namespace
 
 struct XlsxKey::Workbook {
+    const XlsxLibrary* x = nullptr; // the library's functions
+    std::string unopened; // why the library could not be opened
     lxw_workbook* book = nullptr;
     lxw_worksheet* answers = nullptr;
     lxw_format* text = nullptr; // "@": what is typed into it later stays text too
@@ -89,26 +91,30 @@ XlsxKey::XlsxKey(
     if (!folder.empty())
         options.tmpdir = folder.data();
     Workbook& w = *book_;
-    w.book = workbook_new_opt(path.c_str(), &options);
+    w.x = xlsxLibrary(w.unopened);
+    if (!w.x)
+        return;
+    const XlsxLibrary& x = *w.x;
+    w.book = x.workbook_new_opt(path.c_str(), &options);
     if (!w.book)
         return;
-    w.text = workbook_add_format(w.book);
-    format_set_num_format(w.text, "@");
-    format_set_align(w.text, LXW_ALIGN_VERTICAL_TOP);
-    w.wrapped = workbook_add_format(w.book);
-    format_set_num_format(w.wrapped, "@");
-    format_set_align(w.wrapped, LXW_ALIGN_VERTICAL_TOP);
-    format_set_text_wrap(w.wrapped);
-    w.header = workbook_add_format(w.book);
-    format_set_bold(w.header);
-    format_set_num_format(w.header, "@");
-    format_set_align(w.header, LXW_ALIGN_VERTICAL_TOP);
-    format_set_text_wrap(w.header);
-    w.number = workbook_add_format(w.book);
-    format_set_num_format(w.number, "0");
-    format_set_align(w.number, LXW_ALIGN_VERTICAL_TOP);
+    w.text = x.workbook_add_format(w.book);
+    x.format_set_num_format(w.text, "@");
+    x.format_set_align(w.text, LXW_ALIGN_VERTICAL_TOP);
+    w.wrapped = x.workbook_add_format(w.book);
+    x.format_set_num_format(w.wrapped, "@");
+    x.format_set_align(w.wrapped, LXW_ALIGN_VERTICAL_TOP);
+    x.format_set_text_wrap(w.wrapped);
+    w.header = x.workbook_add_format(w.book);
+    x.format_set_bold(w.header);
+    x.format_set_num_format(w.header, "@");
+    x.format_set_align(w.header, LXW_ALIGN_VERTICAL_TOP);
+    x.format_set_text_wrap(w.header);
+    w.number = x.workbook_add_format(w.book);
+    x.format_set_num_format(w.number, "0");
+    x.format_set_align(w.number, LXW_ALIGN_VERTICAL_TOP);
 
-    w.answers = workbook_add_worksheet(w.book, "Answers");
+    w.answers = x.workbook_add_worksheet(w.book, "Answers");
     const std::vector<std::string> fields = columnNames(Headers::Fields, origin.working);
     const std::vector<std::string> words = columnNames(Headers::Words, origin.working);
     // Widths come before the first row: rows go to disk as they are written.
@@ -116,19 +122,20 @@ XlsxKey::XlsxKey(
         w.wrap.push_back(wraps(fields[c]));
         w.numbers.push_back(fields[c] == "row");
         const auto column = static_cast<lxw_col_t>(c);
-        worksheet_set_column(w.answers, column, column, widthOf(fields[c]),
+        x.worksheet_set_column(w.answers, column, column, widthOf(fields[c]),
             w.numbers.back()    ? w.number
                 : w.wrap.back() ? w.wrapped
                                 : w.text);
     }
-    worksheet_freeze_panes(w.answers, 1, 0);
+    x.worksheet_freeze_panes(w.answers, 1, 0);
     for (std::size_t c = 0; c < words.size(); ++c)
-        worksheet_write_string(w.answers, 0, static_cast<lxw_col_t>(c), words[c].c_str(), w.header);
+        x.worksheet_write_string(
+            w.answers, 0, static_cast<lxw_col_t>(c), words[c].c_str(), w.header);
     w.row = 1;
 
-    lxw_worksheet* about = workbook_add_worksheet(w.book, "About");
-    worksheet_set_column(about, 0, 0, 14, w.header);
-    worksheet_set_column(about, 1, 1, 90, w.text);
+    lxw_worksheet* about = x.workbook_add_worksheet(w.book, "About");
+    x.worksheet_set_column(about, 0, 0, 14, w.header);
+    x.worksheet_set_column(about, 1, 1, 90, w.text);
     const std::pair<std::string, std::string> lines[] = {
         { core::Say(TRELLAN_WORDS("answer key", "Command line")), origin.commandLine },
         { core::Say(TRELLAN_WORDS("answer key", "Range")),
@@ -137,8 +144,8 @@ XlsxKey::XlsxKey(
     };
     lxw_row_t at = 0;
     for (const auto& [name, value] : lines) {
-        worksheet_write_string(about, at, 0, name.c_str(), w.header);
-        worksheet_write_string(
+        x.worksheet_write_string(about, at, 0, name.c_str(), w.header);
+        x.worksheet_write_string(
             about, at, 1, std::string(cutUtf8(value, cellLength)).c_str(), w.text);
         ++at;
     }
@@ -155,6 +162,7 @@ trellan::Outcome XlsxKey::addRow(const Cells& cells)
     Workbook& w = *book_;
     if (!w.book)
         return trellan::done;
+    const XlsxLibrary& x = *w.x;
     if (w.row >= LXW_ROW_MAX)
         return failed(core::Say(TRELLAN_WORDS("answer key",
                                     "a sheet holds at most %1 rows below its header; this row "
@@ -166,15 +174,16 @@ trellan::Outcome XlsxKey::addRow(const Cells& cells)
             continue;
         const auto column = static_cast<lxw_col_t>(c);
         if (long long number = 0; w.numbers[c] && wholeNumber(*cells[c], number)) {
-            worksheet_write_number(w.answers, w.row, column, static_cast<double>(number), w.number);
+            x.worksheet_write_number(
+                w.answers, w.row, column, static_cast<double>(number), w.number);
             continue;
         }
         lxw_format* format = w.wrap[c] ? w.wrapped : w.text;
-        if (worksheet_write_string(w.answers, w.row, column, cells[c]->c_str(), format)
+        if (x.worksheet_write_string(w.answers, w.row, column, cells[c]->c_str(), format)
             != LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED)
             continue;
         // Cut in bytes, which are never fewer than the characters counted.
-        worksheet_write_string(
+        x.worksheet_write_string(
             w.answers, w.row, column, std::string(cutUtf8(*cells[c], cellLength)).c_str(), format);
         problem = core::Say(TRELLAN_WORDS("answer key",
                                 "a cell holds more than the %1 characters a spreadsheet cell "
@@ -188,14 +197,17 @@ trellan::Outcome XlsxKey::addRow(const Cells& cells)
 trellan::Outcome XlsxKey::close()
 {
     Workbook& w = *book_;
+    if (!w.x)
+        return failed(w.unopened);
     if (!w.book)
         return failed(core::Say(TRELLAN_WORDS("answer key", "cannot start the workbook")));
+    const XlsxLibrary& x = *w.x;
     // The library does not check the writes of its file of rows: on a full
     // disk it would leave rows out of a workbook it calls whole.
     std::FILE* rows = w.answers->optimize_tmpfile;
     if (rows && (std::fflush(rows) != 0 || std::ferror(rows))) {
         const int error = errno;
-        lxw_workbook_free(w.book);
+        x.lxw_workbook_free(w.book);
         w.book = nullptr;
         return failed(std::strerror(error));
     }
@@ -206,7 +218,7 @@ trellan::Outcome XlsxKey::close()
     const int hidden = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (shown >= 0 && hidden >= 0)
         ::dup2(hidden, STDERR_FILENO);
-    const lxw_error error = workbook_close(w.book);
+    const lxw_error error = x.workbook_close(w.book);
     const int why = errno;
     w.book = nullptr;
     std::fflush(stderr);
@@ -219,7 +231,7 @@ trellan::Outcome XlsxKey::close()
         && (error == LXW_ERROR_ZIP_FILE_OPERATION || error == LXW_ERROR_CREATING_XLSX_FILE))
         return failed(std::strerror(why));
     if (error != LXW_NO_ERROR)
-        return failed(lxw_strerror(error));
+        return failed(x.lxw_strerror(error));
     return trellan::done;
 }
 

@@ -51,11 +51,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
-# Libraries come from dpkg-shlibdeps; the faces the window asks for by name
-# come from these (see the font table in docs/fonts.md).
+# Libraries come from dpkg-shlibdeps, except the workbook library, which the
+# program opens only when it writes a workbook (app/xlsx_library.cpp); the
+# faces the window asks for by name come from the font packages (see the
+# font table in docs/fonts.md).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-comic-neue, fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation")
+    "libxlsxwriter4, fonts-comic-neue, fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation")
 # Qt's own texts (file dialogs, Yes and No, the print dialog) in German,
 # French and Spanish; without them those stay English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

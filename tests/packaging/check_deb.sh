@@ -45,9 +45,10 @@ expect "Section" "$(field Section)" education
 expect "Priority" "$(field Priority)" optional
 expect "Homepage" "$(field Homepage)" "$homepage"
 check "Maintainer names someone to write to" grep -qE '^[^<]+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)"
-# The fonts the window's faces come from, and the libraries dpkg-shlibdeps finds.
+# The fonts the window's faces come from, the libraries dpkg-shlibdeps finds,
+# and the workbook library, opened only when a workbook is written.
 field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' >"$work/depends"
-for p in fonts-comic-neue fonts-liberation fonts-dejavu-core fonts-dejavu-extra libqt6widgets6 libc6; do
+for p in fonts-comic-neue fonts-liberation fonts-dejavu-core fonts-dejavu-extra libqt6widgets6 libc6 libxlsxwriter4; do
     check "Depends on $p" grep -qx -- "$p" "$work/depends"
 done
 check "Installed-Size is given" grep -qE '^[0-9]+$' <<<"$(field Installed-Size)"
