@@ -13,6 +13,7 @@
 #include "main_window/widgets/shape.h"
 #include "main_window/widgets/word_wrap.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFont>
 #include <QLabel>
@@ -97,10 +98,12 @@ QLineEdit* inputBox(QWidget* parent, const char* name, const QString& text, cons
 QLineEdit* plainBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
     const QFont& font, const QColor& background, const QString& accessibleName)
 {
-    auto* box = inputBox(parent, name, text, geometry, accessibleName);
+    // The text comes after the face, so that it is laid out once, in it.
+    auto* box = inputBox(parent, name, QString(), geometry, accessibleName);
     FocusMark::attach(box);
     box->setFrame(false);
     box->setFont(font);
+    box->setText(text);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paint(box, QPalette::Base, background);
     paint(box, QPalette::Text, Qt::black);
@@ -138,6 +141,25 @@ QStringList lines(const QString& text)
     return text.split(u'\n');
 }
 
+// A new input box lays its text out once in the application's font before it
+// takes its own. While the window's controls are made, the application's
+// font is the window's, which the window draws with anyway, so that no face
+// is loaded only to be dropped.
+class ApplicationFontWhileMade {
+public:
+    explicit ApplicationFontWhileMade(const QFont& font)
+        : kept_(QApplication::font())
+    {
+        QApplication::setFont(font);
+    }
+    ~ApplicationFontWhileMade() { QApplication::setFont(kept_); }
+    ApplicationFontWhileMade(const ApplicationFontWhileMade&) = delete;
+    ApplicationFontWhileMade& operator=(const ApplicationFontWhileMade&) = delete;
+
+private:
+    QFont kept_;
+};
+
 } // namespace
 
 void Form1::createControls()
@@ -145,6 +167,7 @@ void Form1::createControls()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Quarnby's Trellan"));
     setFont(look::mainWindowFont());
+    const ApplicationFontWhileMade madeIn(font());
     setAutoFillBackground(true);
     paint(this, QPalette::Window, windowBlue);
     resize(1103, 553);
