@@ -307,9 +307,12 @@ bool Canvas::printable(double x, double y, QStringView text) const
     QPainter& p = painter();
     p.setFont(font_);
     const QFontMetrics metrics = p.fontMetrics();
-    // Text wholly outside the picture would draw nothing.
-    return !(x > pixelsWide() || y > pixelsHigh()
-        || x + metrics.horizontalAdvance(text.toString()) + 2 < 0 || y + metrics.height() + 2 < 0);
+    // Text wholly outside the picture would draw nothing. A text's advance is
+    // never negative, so only one that starts left of the picture can end
+    // before it, and only then is it measured.
+    if (x > pixelsWide() || y > pixelsHigh() || y + metrics.height() + 2 < 0)
+        return false;
+    return x + 2 >= 0 || x + metrics.horizontalAdvance(text.toString()) + 2 >= 0;
 }
 
 void Canvas::Print(const QString& text)
