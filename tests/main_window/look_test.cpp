@@ -3,6 +3,7 @@
 // pictures, on the offscreen platform.
 
 #include "graph/graph_panel.h"
+#include "look/fonts.h"
 #include "main_window/faces/button_face.h"
 #include "main_window/faces/picture_button.h"
 #include "main_window/faces/stored_faces.h"
@@ -35,6 +36,7 @@ private slots:
     void stacking();
     void equationBoxCoversSlopeBox();
     void labelPaintsItsBackgroundOverShape1();
+    void applicationFontLeftAsItWas();
     void focusChain();
     void buttonPictures_data();
     void buttonPictures();
@@ -161,6 +163,20 @@ void LookTest::equationBoxCoversSlopeBox()
     for (int y = slope.top(); y <= slope.bottom(); ++y)
         for (int x = slope.left(); x <= slope.right(); ++x)
             QCOMPARE(rgb(shot.pixelColor(x, y)), rgb(panelLilac));
+}
+
+void LookTest::applicationFontLeftAsItWas()
+{
+    // The window is made in its own font; dialogs and other windows keep the
+    // application's.
+    const QFont before = QApplication::font();
+    const Form1 fresh;
+    QCOMPARE(QApplication::font(), before);
+    QCOMPARE(QApplication::font().resolveMask(), before.resolveMask());
+    // and the boxes theirs
+    QCOMPARE(
+        fresh.txt_slope1->font(), look::windowFont(QStringLiteral("Comic Sans MS"), 14.25, false));
+    QCOMPARE(fresh.txmax->font(), fresh.font());
 }
 
 void LookTest::labelPaintsItsBackgroundOverShape1()
