@@ -154,11 +154,14 @@ constexpr int legibleLetters = 11;
 // `limit`, while its words would be drawn smaller than legibleLetters.
 void growPicture(PictureButton* button, int limit)
 {
-    // A picture stored at build time was made by the window after this
-    // fitting, in the same letters: it is where the fitting left it then.
-    if (button->hasStoredPicture())
-        return;
     const int border = button->width() - button->pictureSize().width();
+    // A picture stored at build time was made by the window after this
+    // fitting, in the same letters: it has the size the fitting gave it then.
+    if (const QSize stored = button->storedPictureSize(); stored.isValid()) {
+        button->resize(stored.width() + border, button->height());
+        button->setPictureSize(stored);
+        return;
+    }
     while (button->x() + button->width() < limit) {
         // Each size is a face of its own to load: smaller ones are not tried.
         if (faceLetterSize(

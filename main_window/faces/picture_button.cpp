@@ -14,6 +14,7 @@ PictureButton::PictureButton(const QStringList& words, QSize pictureSize, const 
     : QPushButton(parent)
     , words_(words)
     , pictureSize_(pictureSize)
+    , madePictureSize_(pictureSize)
     , faceColour_(faceColour)
 {
     setAccessibleName(words.join(QLatin1Char(' ')));
@@ -51,9 +52,9 @@ QPixmap PictureButton::picture(qreal devicePixelRatio) const
     return cachedPicture_;
 }
 
-bool PictureButton::hasStoredPicture() const
+QSize PictureButton::storedPictureSize() const
 {
-    return hasStoredFace(faceKey(1));
+    return storedFaceSize(faceKey(1));
 }
 
 QPixmap PictureButton::paintedPicture(qreal devicePixelRatio) const
@@ -61,12 +62,12 @@ QPixmap PictureButton::paintedPicture(qreal devicePixelRatio) const
     return paintButtonFace(words_, pictureSize_, faceColour_, letterSpacing_, devicePixelRatio);
 }
 
-QString PictureButton::faceKey(qreal devicePixelRatio) const
+QString PictureButton::faceKey(qreal devicePixelRatio, QSize size) const
 {
     return QStringLiteral("%1|%2x%3|%4|%5|%6")
         .arg(words_.join(QLatin1Char('/')))
-        .arg(pictureSize_.width())
-        .arg(pictureSize_.height())
+        .arg(size.width())
+        .arg(size.height())
         .arg(faceColour_.name(QColor::HexArgb))
         .arg(letterSpacing_)
         .arg(devicePixelRatio);

@@ -27,15 +27,25 @@ public:
     QSize pictureSize() const { return pictureSize_; }
     void setPictureSize(QSize size);
 
+    // The picture's size when the button was made, before any fitting.
+    QSize madePictureSize() const { return madePictureSize_; }
+
     // The picture at the given device pixel ratio: the one stored at build
     // time when there is one (main_window/faces/stored_faces.h), else painted.
     QPixmap picture(qreal devicePixelRatio = 1) const;
-    // Whether the picture of its words and size was stored at build time.
-    bool hasStoredPicture() const;
+    // The size of the picture stored at build time for its words and its
+    // present size: the size the window's fitting gave the picture then,
+    // starting from this one; an invalid size when none was stored.
+    QSize storedPictureSize() const;
 
-    // The picture painted now, and the key it is stored under.
+    // The picture painted now, and the key it is stored under, at its present
+    // size or at `size`.
     QPixmap paintedPicture(qreal devicePixelRatio = 1) const;
-    QString faceKey(qreal devicePixelRatio) const;
+    QString faceKey(qreal devicePixelRatio) const
+    {
+        return faceKey(devicePixelRatio, pictureSize_);
+    }
+    QString faceKey(qreal devicePixelRatio, QSize size) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +57,7 @@ protected:
 private:
     QStringList words_;
     QSize pictureSize_;
+    QSize madePictureSize_;
     QColor faceColour_;
     qreal letterSpacing_ = 0;
     mutable QPixmap cachedPicture_;

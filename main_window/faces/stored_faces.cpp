@@ -1,6 +1,7 @@
 #include "main_window/faces/stored_faces.h"
 
 #include "look/raw_picture.h"
+#include "words/language.h"
 
 #include <QHash>
 #include <QResource>
@@ -27,14 +28,25 @@ QHash<QString, QByteArrayView> indexFaces(QByteArrayView bytes)
     return faces;
 }
 
+// The faces of the chosen language, indexed on first use. The files are
+// embedded uncompressed, so their bytes are read where they lie; the program
+// without them (the generator itself) paints every face.
 const QHash<QString, QByteArrayView>& storedFaces()
 {
-    // The file is embedded uncompressed, so its bytes are read where they
-    // lie; the program without it (the generator itself) paints every face.
-    static const QByteArray file
-        = QResource(QStringLiteral(":/faces/button_faces.bin")).uncompressedData();
-    static const QHash<QString, QByteArrayView> faces = indexFaces(file);
-    return faces;
+    struct Indexed {
+        QByteArray file;
+        QHash<QString, QByteArrayView> faces;
+    };
+    static QHash<QString, Indexed> languages; // the window's thread only
+    const QString language = words::chosenLanguage();
+    auto found = languages.find(language);
+    if (found == languages.end()) {
+        found = languages.insert(language,
+            { QResource(QStringLiteral(":/faces/") + storedFacesFile(language)).uncompressedData(),
+                {} });
+        found->faces = indexFaces(found->file);
+    }
+    return found->faces;
 }
 
 } // namespace
@@ -52,7 +64,16 @@ QImage storedFace(const QString& key)
     return look::readRawPicture(storedFaces().value(key));
 }
 
-bool hasStoredFace(const QString& key)
+QSize storedFaceSize(const QString& key)
 {
-    return storedFaces().contains(key);
+    const QByteArrayView face = storedFaces().value(key);
+    if (face.size() < 8)
+        return {};
+    return { int(qFromLittleEndian<quint32>(face.data())),
+        int(qFromLittleEndian<quint32>(face.data() + 4)) };
+}
+
+QString storedFacesFile(const QString& language)
+{
+    return QStringLiteral("button_faces_%1.bin").arg(language);
 }

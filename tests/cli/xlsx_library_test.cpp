@@ -33,8 +33,8 @@ void XlsxLibraryTest::refused_data()
     QTest::addColumn<QString>("said"); // a part of the reason
     QTest::newRow("no such library") << QByteArray("libtrellan-no-such-library.so.9")
                                      << QStringLiteral("libtrellan-no-such-library.so.9");
-    QTest::newRow("a library without the functions")
-        << QByteArray("libcsv.so.3") << QStringLiteral("libcsv.so.3: undefined symbol: workbook_new_opt");
+    QTest::newRow("a library without the functions") << QByteArray(
+        "libcsv.so.3") << QStringLiteral("libcsv.so.3: undefined symbol: workbook_new_opt");
 }
 
 void XlsxLibraryTest::refused()

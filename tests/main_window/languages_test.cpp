@@ -6,6 +6,7 @@
 #include "about_window/frm_splash.h"
 #include "main_window/faces/button_face.h"
 #include "main_window/faces/picture_button.h"
+#include "main_window/faces/stored_faces.h"
 #include "main_window/form1.h"
 #include "main_window/widgets/link_button.h"
 #include "tests/support/every_text.h"
@@ -90,6 +91,8 @@ private slots:
     void cleanupTestCase();
     void captionsFit_data();
     void captionsFit();
+    void facesStoredInEveryLanguage_data() { captionsFit_data(); }
+    void facesStoredInEveryLanguage();
     void noTextEscapesTranslation();
 
 private:
@@ -174,6 +177,31 @@ void LanguagesTest::captionsFit()
     for (qsizetype k = 0; k < controls.size(); ++k)
         if (english || !mayGrow.contains(controls[k]))
             QCOMPARE(controls[k]->geometry(), englishPlaces_[k]);
+}
+
+void LanguagesTest::facesStoredInEveryLanguage()
+{
+    // The faces embedded at build time are there in every language, pixel
+    // for pixel what the buttons paint now, at the size the fitting gives.
+    QFETCH(QString, language);
+    const std::unique_ptr<Form1> form = windowIn(language);
+    for (const PictureButton* button : form->findChildren<PictureButton*>()) {
+        const QString name = button->objectName() + u": "_qs + button->words().join(u'/');
+        for (const qreal ratio : { 1.0, 2.0 }) {
+            QImage stored = storedFace(button->faceKey(ratio));
+            QVERIFY2(!stored.isNull(), qPrintable(name));
+            stored.setDevicePixelRatio(ratio); // raw pictures carry pixels only
+            QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32),
+                button->paintedPicture(ratio).toImage().convertToFormat(QImage::Format_ARGB32));
+        }
+        // A picture grown towards legible letters grew no further than them.
+        const QSize grown = button->pictureSize();
+        if (grown != button->madePictureSize()) {
+            QCOMPARE(
+                faceLetterSize(button->words(), grown - QSize(1, 0), button->letterSpacing(), 11),
+                0);
+        }
+    }
 }
 
 void LanguagesTest::noTextEscapesTranslation()
