@@ -13,9 +13,9 @@
 #include "main_window/widgets/shape.h"
 #include "main_window/widgets/word_wrap.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -144,15 +144,18 @@ QStringList lines(const QString& text)
 // A new input box lays its text out once in the application's font before it
 // takes its own. While the window's controls are made, the application's
 // font is the window's, which the window draws with anyway, so that no face
-// is loaded only to be dropped.
+// is loaded only to be dropped. The widgets' own application fonts (a
+// desktop's for menus, tips, message boxes) are left alone, which
+// QApplication::setFont would clear; the controls made meanwhile all have
+// fonts of their own.
 class ApplicationFontWhileMade {
 public:
     explicit ApplicationFontWhileMade(const QFont& font)
-        : kept_(QApplication::font())
+        : kept_(QGuiApplication::font())
     {
-        QApplication::setFont(font);
+        QGuiApplication::setFont(font);
     }
-    ~ApplicationFontWhileMade() { QApplication::setFont(kept_); }
+    ~ApplicationFontWhileMade() { QGuiApplication::setFont(kept_); }
     ApplicationFontWhileMade(const ApplicationFontWhileMade&) = delete;
     ApplicationFontWhileMade& operator=(const ApplicationFontWhileMade&) = delete;
 

@@ -170,10 +170,15 @@ void LookTest::equationBoxCoversSlopeBox()
 void LookTest::applicationFontLeftAsItWas()
 {
     // The window is made in its own font; dialogs and other windows keep the
-    // application's.
+    // application's, and the fonts a desktop gives some kinds of widget.
+    QFont menus = applicationFont_;
+    menus.setPointSizeF(applicationFont_.pointSizeF() + 3);
+    QApplication::setFont(menus, "QMenu");
     const Form1 fresh;
     QCOMPARE(QApplication::font(), applicationFont_);
     QCOMPARE(QApplication::font().resolveMask(), applicationFont_.resolveMask());
+    QCOMPARE(QApplication::font("QMenu"), menus);
+    QApplication::setFont(applicationFont_, "QMenu");
     // and the boxes theirs
     QCOMPARE(
         fresh.txt_slope1->font(), look::windowFont(QStringLiteral("Comic Sans MS"), 14.25, false));
