@@ -10,12 +10,18 @@ namespace {
 // size cannot ask for gigabytes.
 constexpr quint32 largestSide = 4096;
 
+// The bytes a picture of `size` takes: its size, then its pixels.
+qsizetype lengthOf(QSize size)
+{
+    return 8 + 4 * qsizetype(size.width()) * size.height();
+}
+
 } // namespace
 
 QByteArray rawPicture(const QImage& picture)
 {
     const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
-    QByteArray bytes(8 + 4 * qsizetype(pixels.width()) * pixels.height(), Qt::Uninitialized);
+    QByteArray bytes(lengthOf(pixels.size()), Qt::Uninitialized);
     char* out = bytes.data();
     qToLittleEndian<quint32>(quint32(pixels.width()), out);
     qToLittleEndian<quint32>(quint32(pixels.height()), out + 4);
@@ -28,26 +34,32 @@ QByteArray rawPicture(const QImage& picture)
     return bytes;
 }
 
-qsizetype rawPictureLength(QByteArrayView bytes)
+QSize rawPictureSize(QByteArrayView bytes)
 {
     if (bytes.size() < 8)
-        return 0;
+        return {};
     const auto* data = reinterpret_cast<const uchar*>(bytes.data());
     const quint32 width = qFromLittleEndian<quint32>(data);
     const quint32 height = qFromLittleEndian<quint32>(data + 4);
     if (width == 0 || height == 0 || width > largestSide || height > largestSide)
-        return 0;
-    const qsizetype length = 8 + 4 * qsizetype(width) * qsizetype(height);
-    return length <= bytes.size() ? length : 0;
+        return {};
+    const QSize size { int(width), int(height) };
+    return lengthOf(size) <= bytes.size() ? size : QSize();
+}
+
+qsizetype rawPictureLength(QByteArrayView bytes)
+{
+    const QSize size = rawPictureSize(bytes);
+    return size.isValid() ? lengthOf(size) : 0;
 }
 
 QImage readRawPicture(QByteArrayView bytes)
 {
-    if (rawPictureLength(bytes) == 0)
+    const QSize size = rawPictureSize(bytes);
+    if (!size.isValid())
         return {};
     const auto* data = reinterpret_cast<const uchar*>(bytes.data());
-    QImage picture(int(qFromLittleEndian<quint32>(data)), int(qFromLittleEndian<quint32>(data + 4)),
-        QImage::Format_ARGB32);
+    QImage picture(size, QImage::Format_ARGB32);
     const uchar* pixel = data + 8;
     for (int y = 0; y < picture.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));

@@ -66,11 +66,7 @@ QImage storedFace(const QString& key)
 
 QSize storedFaceSize(const QString& key)
 {
-    const QByteArrayView face = storedFaces().value(key);
-    if (face.size() < 8)
-        return {};
-    return { int(qFromLittleEndian<quint32>(face.data())),
-        int(qFromLittleEndian<quint32>(face.data() + 4)) };
+    return look::rawPictureSize(storedFaces().value(key));
 }
 
 QString storedFacesFile(const QString& language)
