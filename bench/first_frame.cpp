@@ -8,14 +8,16 @@
 // the rectangle X,Y,W,H until at least 20 of them are light red (#ff0000,
 // the axes of both the main window's graph and the bare window's picture).
 // Prints the program's process id, the milliseconds from just before the
-// start until the window was viewable, and until it was painted; the program
-// is left running. Reading a small band, 2 ms apart, keeps the X server free
+// start until the window was viewable, and until it was painted, and the
+// milliseconds of processor time all its threads had used when it was seen
+// painted; the program is left running. Reading a small band, 2 ms apart, keeps the X server free
 // for the program being timed.
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <string>
@@ -100,6 +102,28 @@ int redPixels(xcb_connection_t* x, xcb_window_t window, int left, int top, int w
     return red;
 }
 
+// The processor time all threads of `process` have used, in milliseconds:
+// the first field of each thread's schedstat, in nanoseconds.
+double processorTime(pid_t process)
+{
+    const std::string tasks = "/proc/" + std::to_string(process) + "/task";
+    const auto closeDir = [](DIR* d) { closedir(d); };
+    const std::unique_ptr<DIR, decltype(closeDir)> dir(opendir(tasks.c_str()), closeDir);
+    if (!dir)
+        return 0;
+    double nanoseconds = 0;
+    while (const dirent* entry = readdir(dir.get())) {
+        if (entry->d_name[0] == '.')
+            continue;
+        const std::unique_ptr<FILE, decltype(&std::fclose)> stat(
+            std::fopen((tasks + "/" + entry->d_name + "/schedstat").c_str(), "r"), &std::fclose);
+        unsigned long long onCpu = 0;
+        if (stat && std::fscanf(stat.get(), "%llu", &onCpu) == 1)
+            nanoseconds += static_cast<double>(onCpu);
+    }
+    return nanoseconds / 1e6;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -154,7 +178,9 @@ int main(int argc, char* argv[])
                 viewable = since();
         }
         if (window && redPixels(x, window, left, top, width, height) >= 20) {
-            std::printf("%d %.1f %.1f\n", static_cast<int>(program), viewable, since());
+            const double painted = since();
+            std::printf("%d %.1f %.1f %.1f\n", static_cast<int>(program), viewable, painted,
+                processorTime(program));
             xcb_disconnect(x);
             return 0;
         }
