@@ -94,23 +94,21 @@ int main(int argc, char* argv[])
     // has, in about its proportions.
     new PictureView(&window, faces);
     int placed = 0;
-    // Each label and line edit in the next face, with faces.
-    const auto place = [&placed, faces](QWidget* control) {
-        const int column = placed % 4, row = placed / 4;
-        if (faces)
-            control->setFont(fontOf(windowFaces[placed % windowFaces.size()]));
-        ++placed;
-        control->setGeometry(560 + column * 130, 20 + row * 40, 120, 30);
-    };
-    for (int i = 0; i < 18; ++i)
-        place(new QLabel(QStringLiteral("Label %1").arg(i), &window));
-    for (int i = 0; i < 22; ++i)
-        place(new QLineEdit(QString::number(i), &window));
     const auto at = [&placed] {
         const int column = placed % 4, row = placed / 4;
         ++placed;
         return QRect(560 + column * 130, 20 + row * 40, 120, 30);
     };
+    // With faces, each label and line edit takes the next face.
+    const auto place = [&at, &placed, faces](QWidget* control) {
+        if (faces)
+            control->setFont(fontOf(windowFaces[placed % windowFaces.size()]));
+        control->setGeometry(at());
+    };
+    for (int i = 0; i < 18; ++i)
+        place(new QLabel(QStringLiteral("Label %1").arg(i), &window));
+    for (int i = 0; i < 22; ++i)
+        place(new QLineEdit(QString::number(i), &window));
     for (int i = 0; i < 7; ++i)
         (new QPushButton(QStringLiteral("Button %1").arg(i), &window))->setGeometry(at());
     (new QCheckBox(QStringLiteral("Check"), &window))->setGeometry(at());
